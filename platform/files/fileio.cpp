@@ -1,0 +1,173 @@
+#include "platform/files/fileio.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Closes the descriptor on every way out.
+struct Fd {
+    int fd = -1;
+    explicit Fd(int f) : fd(f) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+void PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path& path) {
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::pread(fd, out + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErrorFromErrno(errno, path);
+        }
+        if (n == 0) break;  // end of file: the rest stays NUL
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+}  // namespace
+
+vb::Error ErrorFromErrno(int err, const fs::path& path, bool writing) {
+    int number;
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR: {
+        // A missing folder is "path not found"; a missing file in an existing folder is "file not found".
+        std::error_code ec;
+        fs::path parent = path.parent_path();
+        bool folderThere = parent.empty() || fs::is_directory(parent, ec);
+        number = (folderThere && !writing && err == ENOENT) ? vb::errFileNotFound : vb::errPathNotFound;
+        break;
+    }
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        number = vb::errPermissionDenied;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        number = vb::errDiskFull;
+        break;
+    case EISDIR:
+    case EEXIST:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EBUSY:
+    case EXDEV:
+    case ENOTEMPTY:
+        number = vb::errPathFileAccess;
+        break;
+    default:
+        number = vb::errDeviceIO;
+        break;
+    }
+    return vb::Error(number, vb::ErrorDescription(number), path.string() + ": " + std::strerror(err));
+}
+
+std::string ReadAllBytes(const fs::path& path) {
+    Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (f.fd < 0) throw ErrorFromErrno(errno, path);
+    struct stat st {};
+    if (::fstat(f.fd, &st) != 0) throw ErrorFromErrno(errno, path);
+    if (S_ISDIR(st.st_mode)) throw ErrorFromErrno(EISDIR, path);
+    std::string out;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(f.fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErrorFromErrno(errno, path);
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<std::size_t>(n));
+    }
+    return out;
+}
+
+std::uint64_t FileLength(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+void EnsureFile(const fs::path& path) {
+    Fd f(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (f.fd < 0) throw ErrorFromErrno(errno, path, true);
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        std::size_t end = (lf > start && bytes[lf - 1] == '\r') ? lf - 1 : lf;
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+    return SplitLines(ReadAllBytes(path));
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string ReadRecord(const fs::path& path, std::int64_t k, std::size_t length) {
+    if (k < 1) throw vb::Error(vb::errBadRecordNumber);
+    if (length == 0) throw vb::Error(vb::errBadRecordLength);
+    Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (f.fd < 0) throw ErrorFromErrno(errno, path);
+    std::string out(length, '\0');
+    PreadAll(f.fd, out.data(), length, static_cast<off_t>((k - 1) * static_cast<std::int64_t>(length)), path);
+    return out;
+}
+
+void WriteRecord(const fs::path& path, std::int64_t k, std::string_view bytes) {
+    if (k < 1) throw vb::Error(vb::errBadRecordNumber);
+    if (bytes.empty()) throw vb::Error(vb::errBadRecordLength);
+    Fd f(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (f.fd < 0) throw ErrorFromErrno(errno, path, true);
+    off_t offset = static_cast<off_t>((k - 1) * static_cast<std::int64_t>(bytes.size()));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::pwrite(f.fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErrorFromErrno(errno, path, true);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::close(f.fd) != 0) {
+        f.fd = -1;
+        throw ErrorFromErrno(errno, path, true);
+    }
+    f.fd = -1;
+}
+
+}  // namespace files

@@ -1,0 +1,35 @@
+#pragma once
+// Whole-file and line reads, random-access records, and the runtime's error numbers for failures.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/error.h"
+
+namespace files {
+
+// The runtime's error for a failed system call (53 file not found, 76 path not found, 70 permission
+// denied, 61 disk full, 75 path/file access error, 57 device I/O error), naming the path as source.
+vb::Error ErrorFromErrno(int err, const std::filesystem::path& path, bool writing = false);
+
+// The file's bytes. Error 53 when it is missing, another runtime error when it cannot be read.
+std::string ReadAllBytes(const std::filesystem::path& path);
+// Length in bytes; 0 for a missing file.
+std::uint64_t FileLength(const std::filesystem::path& path);
+// Creates an empty file when none exists, as opening for random access or appending did.
+void EnsureFile(const std::filesystem::path& path);
+
+// Lines ended by CR LF or LF; a last line without an end is kept, no empty line follows a final end.
+std::vector<std::string> SplitLines(std::string_view bytes);
+std::vector<std::string> ReadLines(const std::filesystem::path& path);
+// Every line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// Record k (from 1) of fixed length: the bytes at (k - 1) * length; bytes beyond the end read as NUL.
+std::string ReadRecord(const std::filesystem::path& path, std::int64_t k, std::size_t length);
+// Writes record k in place, creating the file and growing it as needed (a gap reads as NULs).
+void WriteRecord(const std::filesystem::path& path, std::int64_t k, std::string_view bytes);
+
+}  // namespace files

@@ -1,0 +1,257 @@
+#include "platform/files/profile.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/locations.h"
+#include "platform/files/safesave.h"
+
+namespace files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+thread_local std::optional<vb::Error> lastError;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && vb::StrComp(a, b, vb::Compare::Text) == 0;
+}
+
+enum class Kind { Other, Header, Entry };
+
+struct Line {
+    std::size_t start = 0;  // first byte of the content
+    std::size_t end = 0;    // one past the content, before the line end
+    std::size_t next = 0;   // first byte of the following line
+    Kind kind = Kind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::string_view value;  // entry value, trimmed
+};
+
+std::vector<Line> Parse(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    while (pos < text.size()) {
+        Line l;
+        l.start = pos;
+        std::size_t lf = text.find('\n', pos);
+        if (lf == std::string_view::npos) {
+            l.end = l.next = text.size();
+        } else {
+            l.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
+            l.next = lf + 1;
+        }
+        std::string_view content = TrimBlanks(text.substr(l.start, l.end - l.start));
+        if (!content.empty() && content.front() == '[') {
+            l.kind = Kind::Header;
+            std::string_view inner = content.substr(1);
+            l.name = TrimBlanks(inner.substr(0, inner.find(']')));
+        } else if (!content.empty() && content.front() != ';') {
+            std::size_t eq = content.find('=');
+            if (eq != std::string_view::npos) {
+                l.kind = Kind::Entry;
+                l.name = TrimBlanks(content.substr(0, eq));
+                l.value = TrimBlanks(content.substr(eq + 1));
+            }
+        }
+        lines.push_back(l);
+        pos = l.next;
+    }
+    return lines;
+}
+
+// Index of the section's header line, or lines.size().
+std::size_t FindSection(const std::vector<Line>& lines, std::string_view section) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].kind == Kind::Header && SameName(lines[i].name, section)) return i;
+    return lines.size();
+}
+
+// One past the section's last line.
+std::size_t SectionEnd(const std::vector<Line>& lines, std::size_t header) {
+    std::size_t i = header + 1;
+    while (i < lines.size() && lines[i].kind != Kind::Header) ++i;
+    return i;
+}
+
+std::string LineEnd(std::string_view text) {
+    std::size_t lf = text.find('\n');
+    if (lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r')) return "\n";
+    return "\r\n";
+}
+
+bool HasBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+std::optional<vb::Error> Fail(int number, std::string source) {
+    return vb::Error(number, vb::ErrorDescription(number), std::move(source));
+}
+
+// Applies `edit` to the file's text and saves it when it changed.
+template <typename Edit>
+bool EditFile(std::string_view fileName, bool createIfMissing, Edit edit) {
+    lastError.reset();
+    fs::path path = ResolveIni(fileName);
+    std::error_code ec;
+    std::string text;
+    bool exists = fs::exists(path, ec);
+    if (exists) {
+        try {
+            text = ReadAllBytes(path);
+        } catch (const vb::Error& e) {
+            lastError = e;
+            return false;
+        }
+    } else if (!createIfMissing) {
+        return true;
+    }
+    IniDocument doc(text);
+    if (!edit(doc)) {
+        lastError = Fail(vb::errInvalidProcedureCall, path.string() + ": name or value cannot be stored");
+        return false;
+    }
+    if (exists && doc.bytes() == text) return true;
+    if (IsBareName(fileName)) fs::create_directories(path.parent_path(), ec);
+    if (auto err = SafeSave(path, doc.bytes(), false)) {
+        lastError = *err;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+    auto lines = Parse(bytes_);
+    std::size_t h = FindSection(lines, section);
+    if (h == lines.size()) return std::nullopt;
+    std::size_t end = SectionEnd(lines, h);
+    for (std::size_t i = h + 1; i < end; ++i) {
+        if (lines[i].kind != Kind::Entry || !SameName(lines[i].name, key)) continue;
+        std::string_view v = lines[i].value;
+        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+            v = v.substr(1, v.size() - 2);
+        return std::string(v);
+    }
+    return std::nullopt;
+}
+
+bool IniDocument::Set(std::string_view section, std::string_view key, const std::optional<std::string>& value) {
+    std::string_view s = TrimBlanks(section), k = TrimBlanks(key);
+    if (s.empty() || k.empty() || HasBreak(s) || HasBreak(k) || s.find(']') != std::string_view::npos ||
+        k.find('=') != std::string_view::npos || k.front() == '[' || k.front() == ';' ||
+        (value && HasBreak(*value)))
+        return false;
+
+    auto lines = Parse(bytes_);
+    const std::string eol = LineEnd(bytes_);
+    std::size_t h = FindSection(lines, s);
+    if (h == lines.size()) {
+        if (!value) return true;
+        if (!bytes_.empty() && bytes_.back() != '\n') bytes_ += eol;
+        bytes_ += "[" + std::string(s) + "]" + eol + std::string(k) + "=" + *value + eol;
+        return true;
+    }
+    std::size_t end = SectionEnd(lines, h);
+    for (std::size_t i = h + 1; i < end; ++i) {
+        const Line& l = lines[i];
+        if (l.kind != Kind::Entry || !SameName(l.name, k)) continue;
+        if (value) {
+            // The key keeps the spelling it has in the file.
+            bytes_.replace(l.start, l.end - l.start, std::string(l.name) + "=" + *value);
+        } else {
+            bytes_.erase(l.start, l.next - l.start);
+        }
+        return true;
+    }
+    if (!value) return true;
+    // After the section's last non-blank line, so blank lines before the next section stay there.
+    std::size_t last = h;
+    for (std::size_t i = h + 1; i < end; ++i)
+        if (!TrimBlanks(std::string_view(bytes_).substr(lines[i].start, lines[i].end - lines[i].start)).empty())
+            last = i;
+    std::string insert = std::string(k) + "=" + *value + eol;
+    std::size_t at = lines[last].next;
+    if (lines[last].end == lines[last].next) insert = eol + insert;  // last line of the file, no end
+    bytes_.insert(at, insert);
+    return true;
+}
+
+void IniDocument::DeleteSection(std::string_view section) {
+    auto lines = Parse(bytes_);
+    std::size_t h = FindSection(lines, TrimBlanks(section));
+    if (h == lines.size()) return;
+    std::size_t end = SectionEnd(lines, h);
+    std::size_t to = end < lines.size() ? lines[end].start : bytes_.size();
+    bytes_.erase(lines[h].start, to - lines[h].start);
+}
+
+std::vector<std::string> IniDocument::Sections() const {
+    std::vector<std::string> out;
+    for (const Line& l : Parse(bytes_))
+        if (l.kind == Kind::Header) out.emplace_back(l.name);
+    return out;
+}
+
+std::vector<std::string> IniDocument::Keys(std::string_view section) const {
+    std::vector<std::string> out;
+    auto lines = Parse(bytes_);
+    std::size_t h = FindSection(lines, section);
+    if (h == lines.size()) return out;
+    std::size_t end = SectionEnd(lines, h);
+    for (std::size_t i = h + 1; i < end; ++i)
+        if (lines[i].kind == Kind::Entry) out.emplace_back(lines[i].name);
+    return out;
+}
+
+std::string GetPrivateProfileString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                    std::size_t bufferLength, std::string_view fileName) {
+    if (bufferLength == 0) return {};
+    std::optional<std::string> found;
+    try {
+        fs::path path = ResolveIni(fileName);
+        std::error_code ec;
+        if (fs::is_regular_file(path, ec)) found = IniDocument(ReadAllBytes(path)).Get(section, key);
+    } catch (const vb::Error&) {
+        found.reset();  // an unreadable file reads like a missing one
+    }
+    std::string value;
+    if (found) {
+        value = std::move(*found);
+    } else {
+        std::string_view d = defaultValue;
+        while (!d.empty() && d.back() == ' ') d.remove_suffix(1);
+        value = d;
+    }
+    if (std::size_t nul = value.find('\0'); nul != std::string::npos) value.resize(nul);
+    if (value.size() > bufferLength - 1) value.resize(bufferLength - 1);
+    return value;
+}
+
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               const std::optional<std::string>& value, std::string_view fileName) {
+    return EditFile(fileName, value.has_value(),
+                    [&](IniDocument& doc) { return doc.Set(section, key, value); });
+}
+
+bool DeletePrivateProfileSection(std::string_view section, std::string_view fileName) {
+    return EditFile(fileName, false, [&](IniDocument& doc) {
+        doc.DeleteSection(section);
+        return true;
+    });
+}
+
+std::optional<vb::Error> ProfileError() { return lastError; }
+
+}  // namespace files

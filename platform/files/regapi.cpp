@@ -1,0 +1,200 @@
+#include "platform/files/regapi.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "platform/core/text.h"
+#include "platform/files/locations.h"
+
+extern char** environ;
+
+namespace files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct OpenKey {
+    std::shared_ptr<const Registry> registry;
+    HKEY root;
+    std::string path;  // UTF-8
+};
+
+struct Cached {
+    struct timespec mtime {};
+    off_t size = -1;
+    HKEY hive = 0;
+    std::shared_ptr<const Registry> registry;
+};
+
+std::mutex mutex;
+std::map<HKEY, OpenKey> handles;
+HKEY nextHandle = 0x100;
+std::map<std::string, Cached> cache;
+
+bool IsRoot(HKEY h) { return h >= HKEY_CLASSES_ROOT && h <= HKEY_CURRENT_CONFIG; }
+
+// One parse per file version; tests that point the environment elsewhere get the new file.
+std::shared_ptr<const Registry> Load(const fs::path& file, HKEY hive) {
+    struct stat st {};
+    bool exists = ::stat(file.c_str(), &st) == 0;
+    Cached& c = cache[file.string()];
+    if (c.registry && exists && c.size == st.st_size && c.mtime.tv_sec == st.st_mtim.tv_sec &&
+        c.mtime.tv_nsec == st.st_mtim.tv_nsec && c.hive == hive)
+        return c.registry;
+    auto reg = std::make_shared<Registry>();
+    if (exists) reg->LoadFile(file, hive);
+    c.registry = reg;
+    c.size = exists ? st.st_size : -1;
+    c.mtime = exists ? st.st_mtim : timespec{};
+    c.hive = hive;
+    return reg;
+}
+
+std::string Env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+std::string Join(std::string_view base, std::string_view sub) {
+    std::string a(base), b(sub);
+    while (!b.empty() && b.front() == '\\') b.erase(0, 1);
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return a + "\\" + b;
+}
+
+constexpr DWORD kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | 0x00010000 /* DELETE */ |
+                               0x00040000 /* WRITE_DAC */ | 0x00080000 /* WRITE_OWNER */ |
+                               0x40000000 /* GENERIC_WRITE */ | 0x10000000 /* GENERIC_ALL */;
+
+}  // namespace
+
+fs::path RegistryFile(HKEY root) {
+    std::string single = Env("REGISTRY_FILE");
+    if (!single.empty()) return single;
+    std::string prefix = Env("WINEPREFIX");
+    fs::path dir = prefix.empty() ? fs::path(Env("HOME")) / ".wine" : fs::path(prefix);
+    return dir / (root == HKEY_CURRENT_USER ? "user.reg" : "system.reg");
+}
+
+long RegOpenKeyEx(HKEY root, std::string_view subKey, DWORD options, DWORD access, HKEY* result) {
+    if (!result) return ERROR_INVALID_PARAMETER;
+    *result = 0;
+    if (access & kWriteRights) return ERROR_ACCESS_DENIED;
+    std::string sub = vb::ToUtf8(subKey);
+
+    std::lock_guard lock(mutex);
+    OpenKey base;
+    if (IsRoot(root)) {
+        // Wine keeps the classes under the machine's Software\Classes.
+        HKEY hive = root == HKEY_CURRENT_USER ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+        base = OpenKey{Load(RegistryFile(root), hive), root, {}};
+    } else {
+        auto it = handles.find(root);
+        if (it == handles.end()) return ERROR_INVALID_HANDLE;
+        base = it->second;
+    }
+
+    std::vector<std::pair<HKEY, std::string>> candidates{{base.root, Join(base.path, sub)}};
+    if (base.root == HKEY_CLASSES_ROOT)
+        candidates.emplace_back(HKEY_LOCAL_MACHINE, Join("Software\\Classes", Join(base.path, sub)));
+    if (base.root == HKEY_LOCAL_MACHINE) {
+        std::string full = Join(base.path, sub);
+        std::string upper = vb::UCase(full);
+        if (upper.rfind("SOFTWARE\\", 0) == 0 && upper.rfind("SOFTWARE\\WOW6432NODE", 0) != 0)
+            candidates.emplace_back(HKEY_LOCAL_MACHINE, "Software\\Wow6432Node\\" + full.substr(9));
+    }
+    for (auto& [r, path] : candidates) {
+        if (!base.registry->HasKey(r, path)) continue;
+        HKEY h = nextHandle++;
+        handles[h] = OpenKey{base.registry, r, path};
+        *result = h;
+        return ERROR_SUCCESS;
+    }
+    return ERROR_FILE_NOT_FOUND;
+}
+
+long RegQueryValueEx(HKEY key, std::string_view valueName, DWORD* type, std::uint8_t* data, DWORD* byteCount) {
+    OpenKey open;
+    {
+        std::lock_guard lock(mutex);
+        if (IsRoot(key)) {
+            HKEY hive = key == HKEY_CURRENT_USER ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+            open = OpenKey{Load(RegistryFile(key), hive), key, {}};
+        } else {
+            auto it = handles.find(key);
+            if (it == handles.end()) return ERROR_INVALID_HANDLE;
+            open = it->second;
+        }
+    }
+    if (data && !byteCount) return ERROR_INVALID_PARAMETER;
+    const RegValue* v = open.registry->Find(open.root, open.path, vb::ToUtf8(valueName));
+    if (!v) return ERROR_FILE_NOT_FOUND;
+
+    std::string bytes = v->data;
+    if (v->type == REG_SZ || v->type == REG_EXPAND_SZ || v->type == REG_MULTI_SZ)
+        bytes = vb::FromUtf8(RegTextToUtf8(v->data));
+    if (type) *type = v->type;
+    if (!byteCount) return ERROR_SUCCESS;
+    DWORD needed = static_cast<DWORD>(bytes.size());
+    if (!data) {
+        *byteCount = needed;
+        return ERROR_SUCCESS;
+    }
+    if (*byteCount < needed) {
+        *byteCount = needed;
+        return ERROR_MORE_DATA;
+    }
+    std::copy(bytes.begin(), bytes.end(), data);
+    *byteCount = needed;
+    return ERROR_SUCCESS;
+}
+
+long RegCloseKey(HKEY key) {
+    if (IsRoot(key)) return ERROR_SUCCESS;
+    std::lock_guard lock(mutex);
+    return handles.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+std::string ExpandEnvironmentStrings(std::string_view text) {
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t open = text.find('%', pos);
+        std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
+        if (close == std::string_view::npos) {
+            out.append(text.substr(pos));
+            break;
+        }
+        out.append(text.substr(pos, open - pos));
+        std::string name(text.substr(open + 1, close - open - 1));
+        const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
+        if (!value && !name.empty()) {
+            std::string wanted = vb::UCase(name) + "=";
+            for (char** e = environ; e && *e; ++e) {
+                std::string_view entry(*e);
+                if (entry.size() >= wanted.size() && vb::UCase(entry.substr(0, wanted.size())) == wanted) {
+                    value = *e + wanted.size();
+                    break;
+                }
+            }
+        }
+        if (value) {
+            out += vb::FromUtf8(value);  // the environment is UTF-8, our text Windows-1252
+            pos = close + 1;
+        } else {
+            // Left as written; the closing '%' may open the next name.
+            out.append(text.substr(open, close - open));
+            pos = close;
+        }
+    }
+    return out;
+}
+
+}  // namespace files

@@ -1,0 +1,52 @@
+#pragma once
+// The registry functions the programs call, in their ANSI shape, over the read-only registry:
+// HKEY_LOCAL_MACHINE from $WINEPREFIX/system.reg, HKEY_CURRENT_USER from $WINEPREFIX/user.reg
+// ($WINEPREFIX defaults to ~/.wine), or both from the one file $REGISTRY_FILE names.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/files/registry.h"
+
+namespace files {
+
+inline constexpr long ERROR_SUCCESS = 0;
+inline constexpr long ERROR_FILE_NOT_FOUND = 2;
+inline constexpr long ERROR_ACCESS_DENIED = 5;
+inline constexpr long ERROR_INVALID_HANDLE = 6;
+inline constexpr long ERROR_INVALID_PARAMETER = 87;
+inline constexpr long ERROR_MORE_DATA = 234;
+
+inline constexpr DWORD KEY_QUERY_VALUE = 0x0001;
+inline constexpr DWORD KEY_SET_VALUE = 0x0002;
+inline constexpr DWORD KEY_CREATE_SUB_KEY = 0x0004;
+inline constexpr DWORD KEY_ENUMERATE_SUB_KEYS = 0x0008;
+inline constexpr DWORD KEY_NOTIFY = 0x0010;
+inline constexpr DWORD KEY_CREATE_LINK = 0x0020;
+inline constexpr DWORD READ_CONTROL = 0x00020000;
+inline constexpr DWORD KEY_READ = 0x00020019;
+inline constexpr DWORD KEY_WRITE = 0x00020006;
+inline constexpr DWORD KEY_ALL_ACCESS = 0x000F003F;
+
+// The file that holds a root's keys for the current environment.
+std::filesystem::path RegistryFile(HKEY root);
+
+// Opens a key below a root or an open key. The registry is read only, so a mask that asks for any
+// write right fails with ERROR_ACCESS_DENIED. A missing key gives ERROR_FILE_NOT_FOUND. Under
+// HKEY_LOCAL_MACHINE\Software a key missing from the native view is looked up in Wow6432Node,
+// where 32-bit programs register themselves. Names are Windows-1252.
+long RegOpenKeyEx(HKEY root, std::string_view subKey, DWORD options, DWORD access, HKEY* result);
+
+// Reads a value (the empty name is the default value). Texts come back as Windows-1252 bytes, the
+// terminating NUL counted, as the ANSI function gives them. With data null only the type and size
+// are returned; a buffer smaller than the data gives ERROR_MORE_DATA and the size needed.
+long RegQueryValueEx(HKEY key, std::string_view valueName, DWORD* type, std::uint8_t* data, DWORD* byteCount);
+
+long RegCloseKey(HKEY key);
+
+// %NAME% replaced by the environment variable (the exact name first, then without regard to case);
+// unknown names are left as written.
+std::string ExpandEnvironmentStrings(std::string_view text);
+
+}  // namespace files
