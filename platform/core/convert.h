@@ -1,5 +1,6 @@
 #pragma once
 // Number conversions with the old runtime's rules.
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,26 @@ std::string CStr(Long x);
 std::string CStr(Integer x);
 std::string CStr(bool x);  // "True" / "False"
 
-inline std::string Str(int x) { return Str(static_cast<Long>(x)); }
-inline std::string CStr(int x) { return CStr(static_cast<Long>(x)); }
+// Other whole-number types (long, std::size_t ...) read as the Double they equal. Long is int here,
+// so int itself takes the Long overload.
+template <std::integral T>
+    requires(!std::same_as<T, bool> && !std::same_as<T, Integer> && !std::same_as<T, Long>)
+std::string Str(T x) {
+    return Str(static_cast<double>(x));
+}
+template <std::integral T>
+    requires(!std::same_as<T, bool> && !std::same_as<T, Integer> && !std::same_as<T, Long>)
+std::string CStr(T x) {
+    return CStr(static_cast<double>(x));
+}
+
+// "True"/"False" in any case, or a number (non-zero is True); error 13 otherwise.
+bool CBool(std::string_view text);
+// Int rounds down (Int(-2.5) = -3), Fix toward zero (Fix(-2.5) = -2).
+double Int(double x);
+double Fix(double x);
+// Upper-case hexadecimal digits without prefix, negative numbers as 32-bit two's complement.
+std::string Hex(Long x);
+std::string Hex(Integer x);  // 16-bit: Hex(Integer(-1)) = "FFFF"
 
 }  // namespace vb

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "platform/core/convert.h"
+#include "platform/core/error.h"
+
+using namespace vb;
+
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.number;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(Convert, WholeNumbersRoundHalvesToEven) {
+    struct Row { const char* name; double in; long expected; };
+    const Row rows[] = {
+        {"2.5 down", 2.5, 2},          {"3.5 up", 3.5, 4},
+        {"-2.5 toward even", -2.5, -2}, {"-3.5 toward even", -3.5, -4},
+        {"below half", 2.4999, 2},     {"top edge", 32767.4, 32767},
+        {"bottom edge half", -32768.5, -32768},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(CInt(r.in), r.expected) << r.name;
+        EXPECT_EQ(CLng(r.in), r.expected) << r.name;
+    }
+    EXPECT_EQ(CLng(2147483647.4), 2147483647);
+    EXPECT_EQ(CLng(-2147483648.0), -2147483647 - 1);
+}
+
+TEST(Convert, OverflowIsError6) {
+    const std::function<void()> calls[] = {
+        [] { CInt(32767.5); },         // rounds to 32768
+        [] { CInt(-32769.0); },
+        [] { CLng(2147483647.5); },
+        [] { CLng(NAN); },
+        [] { CSng(1e39); },
+        [] { CInt("1e10"); },
+        [] { CDbl("1e999"); },
+    };
+    for (std::size_t i = 0; i < std::size(calls); ++i) EXPECT_EQ(ErrorOf(calls[i]), 6) << "call " << i;
+}
+
+TEST(Convert, StrictTextToNumber) {
+    struct Row { const char* text; double expected; };
+    const Row rows[] = {
+        {"42", 42},        {"  -1.5  ", -1.5}, {"+3", 3},       {".5", 0.5},
+        {"1.", 1},         {"1,000", 1000},    {"1,234,567.5", 1234567.5},
+        {"1e3", 1000},     {"2.5E-1", 0.25},   {"1D2", 100},    {"&H10", 16},
+        {"&hff", 255},     {"&HFFFF", -1},     {"&O17", 15},    {"&H10000", 65536},
+    };
+    for (const auto& r : rows) {
+        EXPECT_DOUBLE_EQ(CDbl(r.text), r.expected) << r.text;
+        EXPECT_TRUE(IsNumeric(r.text)) << r.text;
+    }
+    EXPECT_EQ(CInt("2.5"), 2);
+    EXPECT_EQ(CLng(" 3.5 "), 4);
+    EXPECT_FLOAT_EQ(CSng("0.1"), 0.1f);
+}
+
+TEST(Convert, TextThatIsNoNumberIsError13) {
+    const char* rows[] = {"", "   ", "abc", "1 2", "1.2.3", ",5", "1,", "-", ".", "1e", "12abc",
+                          "&H", "&HG", "$5"};
+    for (const char* text : rows) {
+        EXPECT_EQ(ErrorOf([&] { CDbl(text); }), 13) << '"' << text << '"';
+        EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
+    }
+    EXPECT_EQ(ErrorOf([] { CInt("x"); }), 13);
+}
+
+TEST(Convert, ValReadsTheNumericPrefix) {
+    struct Row { const char* text; double expected; };
+    const Row rows[] = {
+        {"  12 34abc", 1234}, {"1.5e2x", 150}, {"&HFF", 255},   {"-.5", -0.5},
+        {"abc", 0},           {"1,000", 1},    {"", 0},         {"3 .2", 3.2},
+        {"1e", 1},            {"&HFFFF", -1},  {"&O7x", 7},     {"\t-4\n2", -42},
+    };
+    for (const auto& r : rows) EXPECT_DOUBLE_EQ(Val(r.text), r.expected) << r.text;
+}
+
+TEST(Convert, NumberText) {
+    struct Row { const char* name; std::string cstr; std::string str; std::string expectedC, expectedS; };
+    const Row rows[] = {
+        {"single shortest", CStr(42.099998f), Str(42.099998f), "42.1", " 42.1"},
+        {"single third", CStr(2.0f / 3.0f), Str(2.0f / 3.0f), "0.6666667", " .6666667"},
+        {"single large", CStr(12345678.0f), Str(12345678.0f), "1.234568E+07", " 1.234568E+07"},
+        {"half", CStr(0.5), Str(0.5), "0.5", " .5"},
+        {"negative half", CStr(-0.5), Str(-0.5), "-0.5", "-.5"},
+        {"double third", CStr(1.0 / 3.0), Str(1.0 / 3.0), "0.333333333333333", " .333333333333333"},
+        {"15 digits", CStr(123456789012345.0), Str(123456789012345.0), "123456789012345",
+         " 123456789012345"},
+        {"1E+15", CStr(1e15), Str(1e15), "1E+15", " 1E+15"},
+        {"small", CStr(0.0001), Str(0.0001), "0.0001", " .0001"},
+        {"smaller", CStr(0.00001), Str(0.00001), "1E-05", " 1E-05"},
+        {"tiny", CStr(1.5e-7), Str(1.5e-7), "1.5E-07", " 1.5E-07"},
+        {"zero", CStr(0.0), Str(0.0), "0", " 0"},
+        {"negative zero", CStr(-0.0), Str(-0.0), "0", " 0"},
+        {"integer", CStr(Integer{-7}), Str(Integer{-7}), "-7", "-7"},
+        {"long", CStr(Long{123456}), Str(Long{123456}), "123456", " 123456"},
+        {"other whole type", CStr(5L), Str(std::size_t{5}), "5", " 5"},
+        {"bool", CStr(true), CStr(false), "True", "False"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(r.cstr, r.expectedC) << r.name;
+        EXPECT_EQ(r.str, r.expectedS) << r.name;
+    }
+}
+
+TEST(Convert, DecimalRounding) {
+    struct Row { double in; int decimals; double expected; };
+    const Row rows[] = {
+        {0.145, 2, 0.15},  // the double lies below .145; the decimal text does not
+        {2.675, 2, 2.68},  {-2.5, 0, -3},   {1.005, 2, 1.01}, {0.5, 0, 1},  {0.49999, 0, 0},
+    };
+    for (const auto& r : rows)
+        EXPECT_DOUBLE_EQ(RoundHalfAwayDecimal(r.in, r.decimals), r.expected) << r.in;
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(-3.5), -4);
+}
+
+TEST(Convert, Helpers) {
+    EXPECT_TRUE(CBool("True"));
+    EXPECT_TRUE(CBool(" true "));
+    EXPECT_FALSE(CBool("FALSE"));
+    EXPECT_TRUE(CBool("-1"));
+    EXPECT_FALSE(CBool("0"));
+    EXPECT_EQ(ErrorOf([] { CBool("yes"); }), 13);
+    EXPECT_EQ(Int(-2.5), -3);
+    EXPECT_EQ(Fix(-2.5), -2);
+    EXPECT_EQ(Hex(Long{255}), "FF");
+    EXPECT_EQ(Hex(Long{-1}), "FFFFFFFF");
+    EXPECT_EQ(Hex(Integer{-1}), "FFFF");
+}
