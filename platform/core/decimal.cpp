@@ -53,6 +53,7 @@ Decimal RoundDecimal(Decimal d, int decimals) {
 
 std::string IntegerDigits(const Decimal& d) {
     std::string out;
+    if (d.digits.empty()) return out;
     for (int i = 0; i < d.point; ++i)
         out += i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
     return out;

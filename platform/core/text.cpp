@@ -228,7 +228,7 @@ long InStr(std::string_view s, std::string_view find, Compare mode) {
 long InStr(long start, std::string_view s, std::string_view find, Compare mode) {
     if (start < 1) throw Error(errInvalidProcedureCall);
     auto from = static_cast<std::size_t>(start - 1);
-    if (from > s.size()) return 0;
+    if (s.empty() || from > s.size()) return 0;
     if (find.empty()) return start;
     auto at = Find(s, find, from, mode);
     return at == std::string_view::npos ? 0 : static_cast<long>(at + 1);

@@ -85,6 +85,7 @@ TEST(Text, Search) {
     EXPECT_EQ(InStr("banana", "AN", Compare::Text), 2);
     EXPECT_EQ(InStr(4, "abc", ""), 4);
     EXPECT_EQ(InStr(5, "abc", ""), 0);
+    EXPECT_EQ(InStr("", ""), 0);
     EXPECT_EQ(InStrRev("banana", "an"), 4);
     EXPECT_EQ(InStrRev("banana", "x"), 0);
     EXPECT_EQ(Replace("a.b.c", ".", "--"), "a--b--c");
