@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cfloat>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "platform/core/decimal.h"
@@ -23,13 +24,26 @@ int DigitValue(char c) {
     return 99;
 }
 
+// Decimal exponent of the leading digit of a cleaned number text ("0.005" -> -3, "12e3" -> 4).
+long Magnitude(const std::string& text) {
+    auto e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    long exponent = e == std::string::npos ? 0 : std::strtol(text.c_str() + e + 1, nullptr, 10);
+    auto point = mantissa.find('.');
+    if (point == std::string::npos) point = mantissa.size();
+    auto first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) return 0;
+    long position = first < point ? static_cast<long>(point - first) - 1
+                                  : -static_cast<long>(first - point);
+    return position + exponent;
+}
+
 double ParseDouble(const std::string& text) {
     double v = 0;
     auto r = std::from_chars(text.data(), text.data() + text.size(), v);
     if (r.ec == std::errc::result_out_of_range) {
         // from_chars reports both overflow and underflow; only overflow is an error.
-        bool tiny = text.find("e-") != std::string::npos;
-        if (!tiny) throw Error(errOverflow);
+        if (Magnitude(text) > 0) throw Error(errOverflow);
         return 0;
     }
     return v;
@@ -168,7 +182,7 @@ bool IsNumeric(std::string_view text) {
     try {
         return ParseStrict(text).has_value();
     } catch (const Error&) {
-        return true;  // a number, only too large
+        return false;  // too large for a Double: the conversion fails, so no number
     }
 }
 

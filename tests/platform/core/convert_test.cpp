@@ -70,6 +70,14 @@ TEST(Convert, StrictTextToNumber) {
 TEST(Convert, TextThatIsNoNumberIsError13) {
     const char* rows[] = {"", "   ", "abc", "1 2", "1.2.3", ",5", "1,", "-", ".", "1e", "12abc",
                           "&H", "&HG", "$5"};
+    EXPECT_FALSE(IsNumeric("1e999")) << "overflows, so the conversion fails";
+    EXPECT_EQ(CDbl("1e-999"), 0) << "underflow is zero, not an error";
+    EXPECT_EQ(CDbl("0.000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                   "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                   "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                   "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                   "0000000000000000000000000000000000000000000000000000000000000000000000000001"),
+              0);
     for (const char* text : rows) {
         EXPECT_EQ(ErrorOf([&] { CDbl(text); }), 13) << '"' << text << '"';
         EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
