@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace files {
 
@@ -15,8 +16,15 @@ template <std::size_t N>
 class FixedString {
 public:
     FixedString() { bytes_.fill('\0'); }
-    FixedString(std::string_view s) { Assign(s); }  // NOLINT: assignment from text is the point
-    FixedString& operator=(std::string_view s) {
+    // Implicit: assigning text to the field is the point.
+    template <typename T>
+        requires std::is_convertible_v<const T&, std::string_view>
+    FixedString(const T& s) {  // NOLINT
+        Assign(s);
+    }
+    template <typename T>
+        requires std::is_convertible_v<const T&, std::string_view>
+    FixedString& operator=(const T& s) {
         Assign(s);
         return *this;
     }
@@ -65,6 +73,7 @@ private:
 class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::string&&) = delete;  // it only views the bytes
     std::int16_t Int16();
     std::int32_t Int32();
     float Single();

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/error.h"
+
 namespace files {
 
 // The file of an application's settings; a '/' in the name becomes '_'.

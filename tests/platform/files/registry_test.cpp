@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "platform/files/regapi.h"
+#include "platform/files/registry.h"
+#include "sandbox_env.h"
+
+namespace {
+
+using namespace files;
+using testenv::Sandbox;
+
+const char* const kAppPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE";
+
+std::string Utf16Le(std::string_view ascii) {
+    std::string out = "\xFF\xFE";
+    for (char c : ascii) {
+        out += c;
+        out += '\0';
+    }
+    return out;
+}
+
+std::string Bytes(std::initializer_list<int> b) {
+    std::string s;
+    for (int x : b) s += static_cast<char>(x);
+    return s;
+}
+
+// The same values in each file style; every style must give the same registry.
+const char* const kExport5 =
+    "Windows Registry Editor Version 5.00\r\n\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE]\r\n"
+    "@=\"C:\\\\Office\\\\WINWORD.EXE\"\r\n"
+    "\"Path\"=\"C:\\\\Office\\\\\"\r\n"
+    "\"Quote\"=\"say \\\"hi\\\"\"\r\n"
+    "\"Count\"=dword:00000010\r\n"
+    "\"Expand\"=hex(2):25,00,48,00,25,00,00,00\r\n"
+    "\"Multi\"=hex(7):61,00,00,00,62,00,\\\r\n"
+    "  00,00,00,00\r\n"
+    "\"Bin\"=hex:01,ff\r\n"
+    "\"Gone\"=\"x\"\r\n"
+    "\"Gone\"=-\r\n";
+
+const char* const kRegedit4 =
+    "REGEDIT4\r\n\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE]\r\n"
+    "@=\"C:\\\\Office\\\\WINWORD.EXE\"\r\n"
+    "\"Path\"=\"C:\\\\Office\\\\\"\r\n"
+    "\"Quote\"=\"say \\\"hi\\\"\"\r\n"
+    "\"Count\"=dword:00000010\r\n"
+    "\"Expand\"=hex(2):25,48,25,00\r\n"
+    "\"Multi\"=hex(7):61,00,62,00,00\r\n"
+    "\"Bin\"=hex:01,ff\r\n";
+
+const char* const kWine =
+    "WINE REGISTRY Version 2\n"
+    ";; All keys relative to \\\\Machine\n\n"
+    "#arch=win32\n\n"
+    "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\WINWORD.EXE] 1234567890\n"
+    "#time=1d2b3c4d5e6f708\n"
+    "@=\"C:\\\\Office\\\\WINWORD.EXE\"\n"
+    "\"Path\"=\"C:\\\\Office\\\\\"\n"
+    "\"Quote\"=\"say \\\"hi\\\"\"\n"
+    "\"Count\"=dword:00000010\n"
+    "\"Expand\"=str(2):\"%H%\"\n"
+    "\"Multi\"=str(7):\"a\\0b\\0\"\n"
+    "\"Bin\"=hex:01,ff\n";
+
+TEST(Registry, EveryFileStyleGivesTheSameValues) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"export, UTF-16LE with a byte-order mark", Utf16Le(kExport5)},
+        {"export, 8-bit", kExport5},
+        {"REGEDIT4", kRegedit4},
+        {"Wine hive", kWine},
+    };
+    const std::string path = "SOFTWARE\\MICROSOFT\\windows\\CurrentVersion\\App Paths\\winword.exe";
+    for (const auto& row : rows) {
+        Registry reg;
+        reg.Load(row.bytes, HKEY_CURRENT_USER);  // the files name their root themselves
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(reg.HasKey(HKEY_LOCAL_MACHINE, "software\\microsoft"));
+        EXPECT_EQ(reg.String(HKEY_LOCAL_MACHINE, path, "PATH"), "C:\\Office\\");
+        EXPECT_EQ(reg.String(HKEY_LOCAL_MACHINE, path, ""), "C:\\Office\\WINWORD.EXE");
+        EXPECT_EQ(reg.String(HKEY_LOCAL_MACHINE, path, "quote"), "say \"hi\"");
+        const RegValue* count = reg.Find(HKEY_LOCAL_MACHINE, path, "Count");
+        ASSERT_TRUE(count);
+        EXPECT_EQ(count->type, REG_DWORD);
+        EXPECT_EQ(count->data, Bytes({0x10, 0, 0, 0}));
+        const RegValue* expand = reg.Find(HKEY_LOCAL_MACHINE, path, "Expand");
+        ASSERT_TRUE(expand);
+        EXPECT_EQ(expand->type, REG_EXPAND_SZ);
+        EXPECT_EQ(RegTextToUtf8(expand->data), std::string("%H%\0", 4));
+        const RegValue* multi = reg.Find(HKEY_LOCAL_MACHINE, path, "Multi");
+        ASSERT_TRUE(multi);
+        EXPECT_EQ(multi->type, REG_MULTI_SZ);
+        EXPECT_EQ(RegTextToUtf8(multi->data), std::string("a\0b\0\0", 5));
+        const RegValue* bin = reg.Find(HKEY_LOCAL_MACHINE, path, "Bin");
+        ASSERT_TRUE(bin);
+        EXPECT_EQ(bin->type, REG_BINARY);
+        EXPECT_EQ(bin->data, Bytes({0x01, 0xFF}));
+        EXPECT_FALSE(reg.Find(HKEY_LOCAL_MACHINE, path, "Gone"));
+        EXPECT_FALSE(reg.HasKey(HKEY_CURRENT_USER, "Software\\Microsoft"));
+    }
+}
+
+TEST(Registry, WineEscapesAndRoots) {
+    Registry reg;
+    reg.Load("WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
+             "[Software\\\\A\\\\B] 1600000000\n"
+             "\"Tab\"=\"a\\tb\"\n"
+             "\"Hex\"=\"caf\\x00e9\"\n"
+             "\"Octal\"=\"\\101\"\n"
+             "\"Plain\"=str:\"p\"\n"
+             "\"Wrapped\"=hex(3):01,02,\\\n  03\n",
+             HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(reg.String(HKEY_CURRENT_USER, "software\\a\\b", "tab"), "a\tb");
+    EXPECT_EQ(reg.String(HKEY_CURRENT_USER, "software\\a\\b", "hex"), "caf\xC3\xA9");
+    EXPECT_EQ(reg.String(HKEY_CURRENT_USER, "software\\a\\b", "octal"), "A");
+    EXPECT_EQ(reg.String(HKEY_CURRENT_USER, "software\\a\\b", "plain"), "p");
+    EXPECT_EQ(reg.Find(HKEY_CURRENT_USER, "software\\a\\b", "wrapped")->data, Bytes({1, 2, 3}));
+
+    Registry hive;  // no header: the keys belong to the hive the file was read for
+    hive.Load("WINE REGISTRY Version 2\n[Software\\\\X]\n\"v\"=\"1\"\n", HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(hive.String(HKEY_LOCAL_MACHINE, "Software\\X", "v"), "1");
+}
+
+TEST(Registry, DamagedLinesAreSkipped) {
+    Registry reg;
+    reg.Load("Windows Registry Editor Version 5.00\n"
+             "[HKEY_NOWHERE\\A]\n\"v\"=\"lost\"\n"
+             "[HKEY_CURRENT_USER\\A]\n"
+             "\"unterminated\"=\"abc\n"
+             "\"badhex\"=hex:zz\n"
+             "\"baddword\"=dword:123456789\n"
+             "garbage line\n"
+             "\"ok\"=\"fine\"\n"
+             "[-HKEY_CURRENT_USER\\B]\n",
+             HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(reg.ValueNames(HKEY_CURRENT_USER, "A"), (std::vector<std::string>{"ok"}));
+    EXPECT_EQ(reg.KeyCount(), 2u);  // the root and A
+}
+
+TEST(Registry, ApiReadsTheWinePrefixOrTheNamedFile) {
+    Sandbox box;
+    Sandbox::Write(box.wine / "system.reg",
+                   "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n"
+                   "[Software\\\\Wow6432Node\\\\Vendor\\\\Tool]\n\"Name\"=\"caf\\x00e9\"\n"
+                   "[Software\\\\Big]\n\"Long\"=\"" + std::string(1024, 'x') + "\"\n\"Fits\"=\"" +
+                       std::string(1023, 'y') + "\"\n");
+    HKEY key = 0;
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vendor\\Tool", 0, 0x2003F, &key), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Nobody", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    // A 32-bit program's key is found through Wow6432Node.
+    ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vendor\\Tool", 0, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD type = 0, size = 0;
+    EXPECT_EQ(RegQueryValueEx(key, "NAME", &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, REG_SZ);
+    EXPECT_EQ(size, 5u);  // Windows-1252 bytes and the NUL
+    std::uint8_t buf[8] = {};
+    size = 4;
+    EXPECT_EQ(RegQueryValueEx(key, "Name", &type, buf, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(size, 5u);
+    size = sizeof buf;
+    ASSERT_EQ(RegQueryValueEx(key, "Name", &type, buf, &size), ERROR_SUCCESS);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buf), size), std::string("caf\xE9\0", 5));
+    EXPECT_EQ(RegQueryValueEx(key, "None", &type, buf, &size), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueEx(key, "Name", &type, buf, &size), ERROR_INVALID_HANDLE);
+
+    std::vector<std::uint8_t> big(1024);
+    ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\Big", 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
+    size = 1024;
+    EXPECT_EQ(RegQueryValueEx(key, "Long", &type, big.data(), &size), ERROR_MORE_DATA);
+    size = 1024;
+    EXPECT_EQ(RegQueryValueEx(key, "Fits", &type, big.data(), &size), ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    Sandbox::Write(box.root / "one.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Mine]\n\"v\"=\"1\"\n");
+    box.Set("REGISTRY_FILE", (box.root / "one.reg").string());
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Mine", 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\Vendor\\Tool", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+}
+
+TEST(Registry, ExpandsEnvironmentNames) {
+    Sandbox box;
+    box.Set("VT_OFFICE", "/opt/office");
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"known name", "%VT_OFFICE%\\bin", "/opt/office\\bin"},
+        {"names ignore case", "%vt_office%", "/opt/office"},
+        {"unknown name stays", "%VT_NOT_SET%\\x", "%VT_NOT_SET%\\x"},
+        {"a stray percent opens the next name", "50% %VT_OFFICE%", "50% /opt/office"},
+        {"unclosed", "a%b", "a%b"},
+        {"empty name", "%%", "%%"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ExpandEnvironmentStrings(row.text), row.expected) << row.name;
+}
+
+}  // namespace
