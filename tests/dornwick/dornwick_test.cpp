@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "dornwick/Dornwick.h"
+#include "platform/files/sandbox_env.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testenv::Sandbox;
+
+const char* const kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE";
+
+// A regedit export holding the App Paths key with the given value lines.
+std::string Export(const std::string& values, const std::string& key = kKey) {
+    return "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + key + "]\r\n" + values;
+}
+
+struct Branch {
+    const char* name;
+    std::string registry;  // empty: no registry file at all
+    bool wineHive;         // as $WINEPREFIX/system.reg instead of $REGISTRY_FILE
+    std::string iniBefore;  // empty: no TARVOLIN.INI yet
+    std::optional<std::string> iniAfter;  // nullopt: still no file
+    bool read;
+};
+
+TEST(Dornwick, EveryRegistryStateEndsInTheIniFileAsExpected) {
+    const std::string before = "[Other]\r\nx=1\r\n";
+    const Branch rows[] = {
+        {"text", Export("\"Path\"=\"C:\\\\Office\\\\\"\r\n"), false, before,
+         before + "[WinWord]\r\nPath=C:\\Office\\\r\n", true},
+        {"text in a Wine hive, names in other case",
+         "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+         "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\winword.exe] 1700000000\n"
+         "#time=1da0000000000\n\"path\"=\"C:\\\\Program Files\\\\Office\\\\\"\n",
+         true, "", "[WinWord]\r\nPath=C:\\Program Files\\Office\\\r\n", true},
+        {"empty text", Export("\"Path\"=\"\"\r\n"), false, "", "[WinWord]\r\nPath=\r\n", true},
+        {"text of no bytes at all", Export("\"Path\"=hex(1):\r\n"), false, "", "[WinWord]\r\nPath=\r\n", true},
+        {"key missing", Export("\"Path\"=\"x\"\r\n", "SOFTWARE\\Other"), false, "", "[WinWord]\r\nPath=\r\n", false},
+        {"value missing", Export("@=\"C:\\\\Office\\\\WINWORD.EXE\"\r\n"), false, "", "[WinWord]\r\nPath=\r\n", false},
+        {"no registry", "", false, "", "[WinWord]\r\nPath=\r\n", false},
+        {"longer than the buffer", Export("\"Path\"=\"" + std::string(1024, 'p') + "\"\r\n"), false,
+         "[WinWord]\r\nPath=old\r\n", "[WinWord]\r\nPath=\r\n", false},
+        {"longest that fits", Export("\"Path\"=\"" + std::string(1023, 'p') + "\"\r\n"), false, "",
+         "[WinWord]\r\nPath=" + std::string(1023, 'p') + "\r\n", true},
+        {"dword sixteen keeps its zero bytes", Export("\"Path\"=dword:00000010\r\n"), false, "",
+         "[WinWord]\r\nPath=16\r\n", true},
+        {"dword with the top bit set is unsigned", Export("\"Path\"=dword:ffffffff\r\n"), false, "",
+         "[WinWord]\r\nPath=4294967295\r\n", true},
+        {"expandable text is expanded", Export("\"Path\"=hex(2):25,00,44,00,57,00,5f,00,44,00,52,00,49,00,56,00,45,00,"
+                                               "25,00,5c,00,4f,00,00,00\r\n"),
+         false, "", "[WinWord]\r\nPath=D:\\O\r\n", true},
+        {"multi-string removes the key, the section stays", Export("\"Path\"=hex(7):61,00,00,00,00,00\r\n"), false,
+         "[WinWord]\r\nPath=old\r\nOther=1\r\n", "[WinWord]\r\nOther=1\r\n", true},
+        {"binary with no section writes nothing", Export("\"Path\"=hex:01,02\r\n"), false, "", std::nullopt, true},
+        {"32-bit registration", Export("\"Path\"=\"C:\\\\Office32\\\\\"\r\n",
+                                       "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE"),
+         false, "", "[WinWord]\r\nPath=C:\\Office32\\\r\n", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Sandbox box;
+        box.Set("DW_DRIVE", "D:");
+        if (!row.registry.empty()) {
+            fs::path file = row.wineHive ? box.wine / "system.reg" : box.root / "word.reg";
+            Sandbox::Write(file, row.registry);
+            if (!row.wineHive) box.Set("REGISTRY_FILE", file.string());
+        }
+        fs::path ini = box.windows / "TARVOLIN.INI";
+        if (!row.iniBefore.empty()) Sandbox::Write(ini, row.iniBefore);
+
+        files::HKEY root = files::HKEY_LOCAL_MACHINE;
+        std::optional<std::string> path;
+        EXPECT_EQ(dornwick::GetKeyValue(root, "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\APP PATHS\\WINWORD.EXE",
+                                        "PATH", path),
+                  row.read);
+        EXPECT_EQ(dornwick::Main(), 0);
+        if (row.iniAfter) EXPECT_EQ(Sandbox::Read(ini), *row.iniAfter);
+        else EXPECT_FALSE(fs::exists(ini));
+    }
+}
+
+TEST(Dornwick, AnIniFileThatCannotBeWrittenIsReportedOnStandardError) {
+    Sandbox box;
+    fs::create_directory(box.windows / "TARVOLIN.INI");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(dornwick::Main(), 1);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err.rfind("Dornwick: could not record the word processor's path in ", 0), 0u) << err;
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << "one line";
+}
+
+TEST(Dornwick, WritingIsTriedNineTimes) {
+    struct Row {
+        const char* name;
+        int succeedOnCall;  // 0: never
+        bool result;
+        int calls;
+    };
+    const Row rows[] = {{"always failing", 0, false, 9}, {"third time lucky", 3, true, 3}, {"first", 1, true, 1}};
+    for (const auto& row : rows) {
+        int calls = 0;
+        dornwick::SetProfileWriter([&](auto, auto, const auto&, auto) { return ++calls == row.succeedOnCall; });
+        EXPECT_EQ(dornwick::WriteIniValue("WinWord", "Path", std::string("p"), "TARVOLIN.INI"), row.result) << row.name;
+        EXPECT_EQ(calls, row.calls) << row.name;
+    }
+    dornwick::SetProfileWriter(nullptr);
+}
+
+TEST(Dornwick, TheBuiltProgramRecordsThePath) {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    if (!build) GTEST_SKIP() << "VT_BUILD_DIR not set";
+    fs::path exe = fs::path(build) / "dornwick" / "Dornwick";
+    if (!fs::exists(exe)) GTEST_SKIP() << "Dornwick not built";
+    Sandbox box;
+    Sandbox::Write(box.wine / "system.reg",
+                   Export("\"Path\"=\"C:\\\\Office\\\\\"\r\n", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
+                                                               "App Paths\\WINWORD.EXE"));
+    Sandbox::Write(box.windows / "tarvolin.ini", "; kept\r\n[WinWord]\r\nPath=old\r\n");
+    ASSERT_EQ(std::system(("'" + exe.string() + "'").c_str()), 0);
+    EXPECT_EQ(Sandbox::Read(box.windows / "tarvolin.ini"), "; kept\r\n[WinWord]\r\nPath=C:\\Office\\\r\n");
+
+    FILE* p = popen(("'" + exe.string() + "' --version").c_str(), "r");
+    ASSERT_TRUE(p);
+    char line[64] = {};
+    ASSERT_TRUE(fgets(line, sizeof line, p));
+    pclose(p);
+    EXPECT_STREQ(line, "Dornwick 1.00\n");
+}
+
+}  // namespace
