@@ -1,0 +1,21 @@
+// .reg files: regedit exports (UTF-16 or 8-bit) and Wine hive files.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "platform/files/regapi.h"
+#include "platform/files/registry.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    files::Registry reg;
+    reg.Load(bytes, files::HKEY_LOCAL_MACHINE);
+    const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE";
+    for (files::HKEY root : {files::HKEY_LOCAL_MACHINE, files::HKEY_CURRENT_USER}) {
+        (void)reg.String(root, key, "Path");
+        for (const auto& name : reg.ValueNames(root, key))
+            if (const files::RegValue* v = reg.Find(root, key, name)) (void)files::RegTextToUtf8(v->data);
+    }
+    (void)files::ExpandEnvironmentStrings(bytes.substr(0, 256));
+    return 0;
+}
