@@ -184,6 +184,8 @@ def main(path):
         if kj == 0 and fat + protein + carbs > 0:
             # The tables give no energy for oils and fats; use their own factors (kJ per g).
             kj = 37 * fat + 17 * protein + 17 * carbs + 8 * fibre
+        # Four foods list more saturated fat than total fat; no food can have that, so cap it.
+        sat_fat = min(dec(get("fasat")), fat)
         qty2, unit2 = second_measure(name)
         out.append({
             "code": code,
@@ -197,7 +199,7 @@ def main(path):
             "fibre_g": plain(fibre),
             "carbohydrate_g": plain(carbs + fibre),  # total, fibre included
             "protein_g": plain(protein),
-            "saturated_fat_g": plain(dec(get("fasat"))),
+            "saturated_fat_g": plain(sat_fat),
             "sodium_mg": plain(dec(get("na")) * 1000),
             "measure2_qty": qty2,
             "measure2_unit": unit2,
