@@ -148,12 +148,6 @@ TEST(IngRecordCodec, UnfilledRecordIsNulsAndZeros) {
     EXPECT_EQ(recipe::encode(IngRecord{}), std::string(164, '\0'));
 }
 
-TEST(IngRecordCodec, SixtyOneCharacterNameIsCutToSixty) {
-    IngRecord r;
-    r.Name = std::string(61, 'n');
-    EXPECT_EQ(recipe::encode(r).substr(0, 61), std::string(60, 'n') + '\0');
-}
-
 TEST(IngRecordFile, WriteThenReadKeepsEveryRecord) {
     const fs::path dir = fs::temp_directory_path() / ("ingrecord_test_" + std::to_string(::getpid()));
     fs::create_directories(dir);
