@@ -1,0 +1,46 @@
+#include "calories/mealitem.h"
+
+#include <algorithm>
+
+namespace calories {
+
+std::string encode(const MealItem& item) {
+    files::ByteWriter w;
+    w.Text(item.name)
+        .Int32(item.calories)
+        .Int32(item.fat)
+        .Int32(item.cholesterol)
+        .Int32(item.fiber)
+        .Int32(item.carbohydrate)
+        .Int32(item.protein)
+        .Text(item.group)
+        .Text(item.servings)
+        .Text(item.meal)
+        .Int32(item.day)
+        .Int16(item.deleted);
+    return w.take();
+}
+
+MealItem decodeMealItem(std::string_view bytes) {
+    files::ByteReader r(bytes.substr(0, std::min(bytes.size(), kMealItemSize)));
+    MealItem item;
+    item.name = r.Text<kFoodNameWidth>();
+    item.calories = r.Int32();
+    item.fat = r.Int32();
+    item.cholesterol = r.Int32();
+    item.fiber = r.Int32();
+    item.carbohydrate = r.Int32();
+    item.protein = r.Int32();
+    item.group = r.Text<kFoodGroupWidth>();
+    item.servings = r.Text<kServingsWidth>();
+    item.meal = r.Text<kMealNameWidth>();
+    item.day = r.Int32();
+    item.deleted = r.Int16();
+    return item;
+}
+
+Nutrients Values(const FoodItem& f) { return {f.calories, f.fat, f.cholesterol, f.fiber, f.carbohydrate, f.protein}; }
+
+Nutrients Values(const MealItem& m) { return {m.calories, m.fat, m.cholesterol, m.fiber, m.carbohydrate, m.protein}; }
+
+}  // namespace calories

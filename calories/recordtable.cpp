@@ -1,0 +1,32 @@
+#include "calories/recordtable.h"
+
+#include <system_error>
+
+#include "platform/core/convert.h"
+#include "platform/files/fileio.h"
+#include "platform/files/safesave.h"
+
+namespace calories {
+
+namespace fs = std::filesystem;
+
+RecordFileBytes OpenRecordFile(const fs::path& path, std::size_t recordLength) {
+    if (path.empty()) throw vb::Error(vb::errBadFileNameOrNumber);
+    std::error_code ec;
+    // Only a missing file is created: a file that may be read but not written still loads.
+    if (!fs::exists(path, ec)) files::EnsureFile(path);
+    RecordFileBytes file;
+    file.bytes = files::ReadAllBytes(path);
+    file.count = files::RecordCount(file.bytes.size(), recordLength);
+    if (file.count > kMaxFileRecords) throw vb::Error(vb::errOverflow);
+    return file;
+}
+
+std::optional<vb::Error> SaveRecordFile(const fs::path& path, std::string_view bytes) {
+    if (path.empty()) return vb::Error(vb::errBadFileNameOrNumber);
+    return files::SafeSave(path, bytes, true);
+}
+
+std::string ErrorTitle(const vb::Error& e) { return vb::Str(static_cast<vb::Long>(e.number)) + ":" + e.description; }
+
+}  // namespace calories
