@@ -1,0 +1,153 @@
+#pragma once
+// The test backend: a desktop made of scripts and recorders. One TestHost per test:
+//     testing::TempEnvironment env;   // private folders and current directory
+//     testing::TestHost host;         // installed while it lives; "today" fixed at 2026-12-08
+//     host.AnswerMsgBox(services::vbYes);
+//     host.OnModal("frmCalendar", [&](forms::Form& f) { ... testing::PressKey(...); });
+//     ... drive the program with testing::Click, TypeText ... (testing/user.h)
+//     EXPECT_EQ(host.MsgBoxes().at(0).prompt, "...");
+// Unscripted message boxes answer their default button, input boxes their default text, file
+// dialogs Cancel, print dialogs OK, modal forms are closed with their close box, pop-up menus are
+// dismissed; every one is recorded. Declare the program object after the TestHost, so it goes
+// first.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/core/date.h"
+#include "platform/core/error.h"
+#include "platform/forms/font.h"
+#include "platform/forms/form.h"
+#include "platform/forms/menu.h"
+#include "platform/services/host.h"
+
+namespace testing {
+
+struct MsgBoxRecord {
+    std::string prompt;
+    std::string title;  // as shown (App.Title for an empty one)
+    int style = 0;
+    std::string helpFile;
+    long context = 0;
+    int answer = 0;
+};
+
+struct InputBoxRecord {
+    std::string prompt;
+    std::string title;
+    std::string defaultText;
+    std::optional<std::string> answer;  // nullopt: Cancel
+};
+
+struct FileDialogRecord {
+    services::FileDialogRequest request;
+    std::optional<std::string> answer;  // nullopt: Cancel
+};
+
+struct PopupRecord {
+    std::string form;
+    std::string menu;
+    float x = 0, y = 0;
+    bool hasPosition = false;
+};
+
+// One call to the desktop: kind is "open", "start", "help", "trayAdd", "trayModify",
+// "trayDelete" or "sound".
+struct DesktopCall {
+    std::string kind;
+    std::string target;              // url, file, help file, icon tip or sound path
+    std::vector<std::string> args;   // start: argv
+    long number = 0;                 // help: command; tray: id; sound: wait (1/0)
+    long data = 0;                   // help: context id
+};
+
+struct SentMail {
+    std::string server, recipient, subject, body, sender;
+};
+
+class TestHost : public services::Host {
+public:
+    TestHost();
+    ~TestHost() override;
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
+
+    // Clock: "now" stays where it is set (default 2026-12-08 09:00).
+    void SetNow(vb::Date now);
+    void SetToday(vb::Date today);  // at 09:00
+    // Screen size in twips (default 1024 x 768 pixels).
+    void SetScreen(float widthTwips, float heightTwips);
+
+    // Message boxes: answers in order, or a handler for all that follow.
+    void AnswerMsgBox(int answer);
+    void OnMsgBox(std::function<int(const MsgBoxRecord&)> handler);
+    const std::vector<MsgBoxRecord>& MsgBoxes() const;
+
+    void AnswerInputBox(std::optional<std::string> text);
+    const std::vector<InputBoxRecord>& InputBoxes() const;
+
+    void AnswerFileDialog(std::string path);
+    void CancelFileDialog();
+    const std::vector<FileDialogRecord>& FileDialogs() const;
+    void AnswerPrintDialog(bool ok);
+    int PrintDialogsShown() const;
+
+    // Modal forms: the script runs while the form is shown modal; the form is hidden afterwards
+    // when the script left it showing.
+    void OnModal(std::string formName, std::function<void(forms::Form&)> script);
+    const std::vector<std::string>& ModalsShown() const;
+
+    // Pop-up menus: answers by item name in order ("" dismisses), or a handler.
+    void AnswerPopupMenu(std::string itemName);
+    void OnPopupMenu(std::function<forms::Menu*(forms::Form&, forms::Menu&)> handler);
+    const std::vector<PopupRecord>& Popups() const;
+
+    // Printing.
+    const std::vector<services::PrintedDocument>& PrintedDocuments() const;
+    std::vector<services::PrintedPage> PrintedPages() const;  // of all documents, in order
+    void FailPrinting(vb::Error error);                        // the next EndDoc fails
+    void SetPage(services::PageSetup page);
+
+    // Desktop.
+    const std::vector<DesktopCall>& DesktopCalls() const;
+    const std::map<int, services::TrayIcon>& TrayIcons() const;
+    // Delivers an old mouse message to the tray icon's callback.
+    void SendTrayMessage(int message, int id = 1);
+    void SetDefaultApplication(std::string extension, std::string program);  // ".htm"
+    void FailDesktop(bool fail);  // Open and Start report failure
+
+    // Mail.
+    const std::vector<SentMail>& SentMails() const;
+    void FailMail(vb::Error error);  // every send fails until cleared with ClearMailFailure
+    void ClearMailFailure();
+
+    // Timers: every running timer once, in load order of the forms; or time passing, which runs
+    // the timers whose intervals pass, in time order.
+    void TickTimers();
+    void Advance(long milliseconds);
+    long Elapsed() const;
+    // Runs at each DoEvents.
+    void OnDoEvents(std::function<void()> hook);
+    // The last form was unloaded.
+    bool ProgramEnded() const;
+
+    const forms::FontMetrics& Metrics() const;
+
+    // services::Host
+    forms::Backend& FormsBackend() override;
+    services::Dialogs& DialogService() override;
+    services::PrinterDevice& PrinterService() override;
+    services::Desktop& DesktopService() override;
+    std::unique_ptr<services::MailSender> CreateMailSender(std::string_view classId) override;
+
+    struct State;
+
+private:
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace testing
