@@ -163,19 +163,25 @@ bool IniDocument::Set(std::string_view section, std::string_view key, const std:
         bytes_ += "[" + std::string(s) + "]" + eol + std::string(k) + "=" + *value + eol;
         return true;
     }
+    if (!value) {
+        // Every copy goes, in every section of that name, so no older line shows through.
+        std::vector<const Line*> doomed;
+        bool inSection = false;
+        for (const Line& l : lines) {
+            if (l.kind == Kind::Header) inSection = SameName(l.name, s);
+            else if (inSection && l.kind == Kind::Entry && SameName(l.name, k)) doomed.push_back(&l);
+        }
+        for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) bytes_.erase((*it)->start, (*it)->next - (*it)->start);
+        return true;
+    }
     std::size_t end = SectionEnd(lines, h);
     for (std::size_t i = h + 1; i < end; ++i) {
         const Line& l = lines[i];
         if (l.kind != Kind::Entry || !SameName(l.name, k)) continue;
-        if (value) {
-            // The key keeps the spelling it has in the file.
-            bytes_.replace(l.start, l.end - l.start, std::string(l.name) + "=" + *value);
-        } else {
-            bytes_.erase(l.start, l.next - l.start);
-        }
+        // The key keeps the spelling it has in the file.
+        bytes_.replace(l.start, l.end - l.start, std::string(l.name) + "=" + *value);
         return true;
     }
-    if (!value) return true;
     // After the section's last non-blank line, so blank lines before the next section stay there.
     std::size_t last = h;
     for (std::size_t i = h + 1; i < end; ++i)
@@ -189,12 +195,15 @@ bool IniDocument::Set(std::string_view section, std::string_view key, const std:
 }
 
 void IniDocument::DeleteSection(std::string_view section) {
+    // Every section of that name goes, from the last one back.
     auto lines = Parse(bytes_);
-    std::size_t h = FindSection(lines, TrimBlanks(section));
-    if (h == lines.size()) return;
-    std::size_t end = SectionEnd(lines, h);
-    std::size_t to = end < lines.size() ? lines[end].start : bytes_.size();
-    bytes_.erase(lines[h].start, to - lines[h].start);
+    std::string_view name = TrimBlanks(section);
+    for (std::size_t h = lines.size(); h-- > 0;) {
+        if (lines[h].kind != Kind::Header || !SameName(lines[h].name, name)) continue;
+        std::size_t end = SectionEnd(lines, h);
+        std::size_t to = end < lines.size() ? lines[end].start : bytes_.size();
+        bytes_.erase(lines[h].start, to - lines[h].start);
+    }
 }
 
 std::vector<std::string> IniDocument::Sections() const {

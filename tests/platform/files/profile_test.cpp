@@ -33,6 +33,8 @@ TEST(Profile, EditsKeepOtherContentByteForByte) {
         {"empty value is written", "[WinWord]\r\nPath=x\r\n", "WinWord", "Path", "", "[WinWord]\r\nPath=\r\n"},
         {"no value removes the key, the section stays", "[WinWord]\r\nPath=x\r\nOther=1\r\n", "winword", "PATH",
          std::nullopt, "[WinWord]\r\nOther=1\r\n"},
+        {"no value removes every copy", "[A]\r\nk=1\r\nk=0\r\n[a]\r\nk=2\r\n", "A", "K", std::nullopt,
+         "[A]\r\n[a]\r\n"},
         {"no value and no section writes nothing", "[A]\r\nx=1\r\n", "WinWord", "Path", std::nullopt,
          "[A]\r\nx=1\r\n"},
         {"only the named section's key changes", "[A]\r\nk=1\r\n[B]\r\nk=2\r\n", "B", "k", "9",
@@ -136,7 +138,7 @@ TEST(Profile, AFileThatCannotBeWrittenReportsWhy) {
 
 TEST(Profile, ANullKeyRemovesTheWholeSection) {
     Sandbox box;
-    Sandbox::Write(box.windows / "x.ini", "[A]\r\na=1\r\n\r\n[B]\r\nb=2\r\n[C]\r\nc=3\r\n");
+    Sandbox::Write(box.windows / "x.ini", "[A]\r\na=1\r\n\r\n[B]\r\nb=2\r\n[C]\r\nc=3\r\n[b]\r\nb=4\r\n");
     ASSERT_TRUE(files::DeletePrivateProfileSection("b", "x.ini"));
     EXPECT_EQ(Sandbox::Read(box.windows / "x.ini"), "[A]\r\na=1\r\n\r\n[C]\r\nc=3\r\n");
     files::IniDocument doc(Sandbox::Read(box.windows / "x.ini"));
