@@ -9,8 +9,6 @@ namespace {
 using namespace files;
 using testenv::Sandbox;
 
-const char* const kAppPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE";
-
 std::string Utf16Le(std::string_view ascii) {
     std::string out = "\xFF\xFE";
     for (char c : ascii) {
