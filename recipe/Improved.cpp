@@ -1,0 +1,59 @@
+#include "recipe/Improved.h"
+
+#include "platform/core/convert.h"
+#include "platform/core/error.h"
+#include "platform/core/text.h"
+
+namespace recipe {
+
+namespace {
+
+// One digit of a fraction, as the runtime converts a one-character text.
+double Digit(char c) { return vb::CDbl(std::string_view(&c, 1)); }
+
+}  // namespace
+
+vb::Single Fraction_To_Number(std::string_view s) {
+    const long p = vb::InStr(s, "/");
+    if (p == 0) return vb::CSng(s);
+    const std::size_t len = s.size();
+    if (len < 3) throw vb::Error(vb::errTypeMismatch);
+    const std::string_view frac = s.substr(len - 3);
+    // The line must sit between the two digits; "12/16" is no fraction of this grammar.
+    if (frac[1] != '/') throw vb::Error(vb::errTypeMismatch);
+    const double n = Digit(frac[0]);
+    const double d = Digit(frac[2]);
+    if (d == 0) throw vb::Error(vb::errDivisionByZero);
+    if (len == 3) return vb::CSng(n / d);
+    const double whole = vb::CDbl(s.substr(0, len - 3));
+    return vb::CSng(whole + n / d);
+}
+
+std::optional<vb::Single> TryFractionToNumber(std::string_view s) {
+    try {
+        return Fraction_To_Number(s);
+    } catch (const vb::Error&) {
+        return std::nullopt;
+    }
+}
+
+std::string Get_Between(std::string_view s0, std::string_view d10, std::string_view d20) {
+    const std::string s = vb::Trim(s0);
+    const std::string d1 = vb::Trim(d10);
+    const std::string d2 = vb::Trim(d20);
+    if (s.empty()) return {};
+    const long p1 = vb::InStr(s, d1);
+    if (p1 == 0) return {};
+    const long p2 = vb::InStr(s, d2);
+    const long length = p2 - (p1 + 1);
+    if (length > 0) return vb::Mid(s, p1 + 1, length);
+    return {};
+}
+
+bool SameName(std::string_view stored, std::string_view given) { return vb::Trim(stored) == vb::Trim(given); }
+
+bool SameNameText(std::string_view stored, std::string_view given) {
+    return vb::StrComp(vb::Trim(stored), vb::Trim(given), vb::Compare::Text) == 0;
+}
+
+}  // namespace recipe

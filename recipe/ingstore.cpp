@@ -1,0 +1,84 @@
+#include "recipe/ingstore.h"
+
+#include <utility>
+
+#include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/records.h"
+#include "platform/files/safesave.h"
+#include "recipe/Improved.h"
+
+namespace recipe {
+
+std::string ListName(const IngRecord& rec) { return vb::Trim(rec.Name.view()); }
+
+IngStore::IngStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::optional<vb::Error> IngStore::Load() {
+    Ing_Table.clear();
+    partial_ = 0;
+    readFailed_ = false;
+    std::string bytes;
+    try {
+        std::error_code ec;
+        if (!std::filesystem::exists(file_, ec)) {
+            files::EnsureFile(file_);
+            return std::nullopt;
+        }
+        bytes = files::ReadAllBytes(file_);
+    } catch (const vb::Error& e) {
+        readFailed_ = std::filesystem::exists(file_);
+        return e;
+    }
+    const auto count = files::RecordCount(bytes.size(), kIngRecordSize, files::CountRule::WholeRecords);
+    partial_ = bytes.size() - static_cast<std::uint64_t>(count) * kIngRecordSize;
+    Ing_Table.reserve(static_cast<std::size_t>(count));
+    std::string_view all = bytes;
+    for (std::int64_t i = 0; i < count; ++i) {
+        IngRecord rec = decode(all.substr(static_cast<std::size_t>(i) * kIngRecordSize, kIngRecordSize));
+        // Stored back trimmed, so a name with leading blanks is written back without them.
+        rec.Name = vb::Trim(rec.Name.view());
+        Ing_Table.push_back(std::move(rec));
+    }
+    return std::nullopt;
+}
+
+std::optional<vb::Error> IngStore::Save_Ing_File() const {
+    if (readFailed_)
+        return vb::Error(vb::errPathFileAccess,
+                         "\"" + file_.filename().string() +
+                             "\" could not be read when the program started, so it is not overwritten.",
+                         file_.string());
+    std::string bytes;
+    bytes.reserve(Ing_Table.size() * kIngRecordSize);
+    for (const auto& rec : Ing_Table) bytes += encode(rec);
+    return files::SafeSave(file_, bytes, true);
+}
+
+void IngStore::Add(const IngRecord& rec) { Ing_Table.push_back(rec); }
+
+bool IngStore::Ing_Exists(std::string_view name) const {
+    for (const auto& rec : Ing_Table)
+        if (vb::Trim(rec.Name.view()) == name) return true;
+    return false;
+}
+
+bool IngStore::Delete_Stored_Ingredient(std::string_view name) {
+    for (std::size_t i = 0; i < Ing_Table.size(); ++i) {
+        if (SameName(Ing_Table[i].Name.view(), name)) {
+            if (i + 1 != Ing_Table.size()) Ing_Table[i] = Ing_Table.back();
+            Ing_Table.pop_back();
+            return true;
+        }
+    }
+    return false;
+}
+
+const IngRecord* IngStore::FindText(std::string_view name) const {
+    const IngRecord* found = nullptr;
+    for (const auto& rec : Ing_Table)
+        if (vb::StrComp(vb::Trim(rec.Name.view()), name, vb::Compare::Text) == 0) found = &rec;
+    return found;
+}
+
+}  // namespace recipe

@@ -1,0 +1,59 @@
+#pragma once
+// The ingredient store "Ing.dat" and its table in memory, in file order: new records at the end,
+// a deleted record's place taken by the last one. Every change rewrites the whole file.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/error.h"
+#include "recipe/ingrecord.h"
+
+namespace recipe {
+
+class IngStore {
+public:
+    explicit IngStore(std::filesystem::path file = "Ing.dat");
+
+    // Fills Ing_Table from the file (created empty when missing), each name trimmed of leading
+    // blanks. Only whole records are read; a trailing partial record is left out. A file that
+    // cannot be read leaves the table empty and refuses later saves.
+    [[nodiscard]] std::optional<vb::Error> Load();
+
+    // Rewrites the file from Ing_Table through a safe save (the old file kept as "Ing.bak").
+    [[nodiscard]] std::optional<vb::Error> Save_Ing_File() const;
+
+    // Appends a record to the table (the file is rewritten by the caller through Save_Ing_File).
+    void Add(const IngRecord& rec);
+
+    // True when a stored name, trimmed, equals the given name exactly (letter case counts).
+    bool Ing_Exists(std::string_view name) const;
+
+    // Removes the first record whose trimmed name equals the trimmed name; the last record takes
+    // its place. Returns whether one was removed.
+    bool Delete_Stored_Ingredient(std::string_view name);
+
+    // The last record whose trimmed name equals the name without regard to letter case, as the
+    // builder and the viewer look ingredients up; nullptr when there is none.
+    const IngRecord* FindText(std::string_view name) const;
+
+    std::size_t Count() const { return Ing_Table.size(); }
+    // Bytes after the last whole record that were not read.
+    std::uint64_t partialBytes() const { return partial_; }
+    bool readFailed() const { return readFailed_; }
+    const std::filesystem::path& file() const { return file_; }
+
+    std::vector<IngRecord> Ing_Table;
+
+private:
+    std::filesystem::path file_;
+    std::uint64_t partial_ = 0;
+    bool readFailed_ = false;
+};
+
+// The name as the lists show it: the field without blanks at either end.
+std::string ListName(const IngRecord& rec);
+
+}  // namespace recipe

@@ -1,0 +1,152 @@
+#include "recipe/recipestore.h"
+
+#include <utility>
+
+#include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/safesave.h"
+#include "recipe/Improved.h"
+#include "recipe/grammar.h"
+
+namespace recipe {
+
+namespace {
+
+bool IsGap(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+
+vb::Error NotOverwritten(const std::filesystem::path& file) {
+    return vb::Error(vb::errPathFileAccess,
+                     "\"" + file.filename().string() +
+                         "\" could not be read when the program started, so it is not overwritten.",
+                     file.string());
+}
+
+}  // namespace
+
+ParsedRecipes ParseRecipeText(std::string_view t) {
+    using namespace grammar;
+    ParsedRecipes out;
+    const std::size_t n = t.size();
+    std::size_t pos = 0;
+    while (pos < n && IsGap(t[pos])) ++pos;
+    while (pos < n) {
+        // A record is its start, a name, the name end, and a body through the first record end
+        // after that; the end is looked for after the name so a name holding the end byte reads.
+        if (t[pos] != kRecordStart) break;
+        const std::size_t nameEnd = t.find(kNameEnd, pos + 1);
+        if (nameEnd == std::string_view::npos) break;
+        const std::size_t end = t.find(kRecordEnd, nameEnd + 1);
+        if (end == std::string_view::npos) break;
+        out.entries.push_back({std::string(t.substr(pos + 1, nameEnd - pos - 1)),
+                               std::string(t.substr(nameEnd, end - nameEnd + 1))});
+        pos = end + 1;
+        out.goodLength = pos;
+        while (pos < n && IsGap(t[pos])) ++pos;
+    }
+    if (pos < n) out.tail = std::string(t.substr(out.goodLength));
+    return out;
+}
+
+RecipeStore::RecipeStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
+    Recipe_Text.clear();
+    tail_.clear();
+    readFailed_ = false;
+    try {
+        std::error_code ec;
+        if (!std::filesystem::exists(file_, ec)) {
+            files::EnsureFile(file_);
+            return std::nullopt;
+        }
+        Recipe_Text = files::ReadAllBytes(file_);
+    } catch (const vb::Error& e) {
+        readFailed_ = std::filesystem::exists(file_);
+        Recipe_Text.clear();
+        return e;
+    }
+    // Only the line end a save wrote is dropped; a file without it loses nothing.
+    if (Recipe_Text.size() >= 2 && Recipe_Text.compare(Recipe_Text.size() - 2, 2, "\r\n") == 0)
+        Recipe_Text.resize(Recipe_Text.size() - 2);
+    return std::nullopt;
+}
+
+std::vector<std::string> RecipeStore::Load_Recipes() {
+    ParsedRecipes parsed = ParseRecipeText(Recipe_Text);
+    std::vector<std::string> names;
+    names.reserve(parsed.entries.size());
+    for (auto& e : parsed.entries) {
+        names.push_back(e.RecipeName);
+        Recipe_Table.push_back(std::move(e));
+    }
+    tail_ = std::move(parsed.tail);
+    return names;
+}
+
+std::optional<vb::Error> RecipeStore::Save_Recipes() {
+    if (readFailed_) return NotOverwritten(file_);
+    std::string bytes;
+    bytes.reserve(Recipe_Text.size() + 2);
+    bytes += Recipe_Text;
+    bytes += "\r\n";
+    return files::SafeSave(file_, bytes, true);
+}
+
+void RecipeStore::Rebuild() {
+    std::size_t size = tail_.size();
+    for (const auto& e : Recipe_Table) size += 1 + e.RecipeName.size() + e.RecipeBody.size();
+    std::string text;
+    text.reserve(size);
+    for (const auto& e : Recipe_Table) {
+        text += grammar::kRecordStart;
+        text += e.RecipeName;
+        text += e.RecipeBody;
+    }
+    text += tail_;
+    Recipe_Text = std::move(text);
+}
+
+std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
+    if (readFailed_) return NotOverwritten(file_);
+    bool removed = false;
+    // Each removal moves the last entry into the freed place, which is then looked at again.
+    for (std::size_t i = 0; i < Recipe_Table.size();) {
+        if (SameName(Recipe_Table[i].RecipeName, name)) {
+            if (i + 1 != Recipe_Table.size()) Recipe_Table[i] = std::move(Recipe_Table.back());
+            Recipe_Table.pop_back();
+            removed = true;
+        } else {
+            ++i;
+        }
+    }
+    if (!removed) return std::nullopt;
+    Rebuild();
+    if (Recipe_Text.empty()) return files::SafeSave(file_, "", true);  // an empty store is an empty file
+    return Save_Recipes();
+}
+
+std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) {
+    if (readFailed_) return NotOverwritten(file_);
+    ParsedRecipes parsed = ParseRecipeText(record);
+    if (parsed.entries.size() != 1 || parsed.damaged())
+        return vb::Error(vb::errInvalidProcedureCall, "The recipe could not be stored: it is not one whole record.");
+    std::string_view text = Recipe_Text;
+    const bool tailKept = text.size() >= tail_.size() && text.substr(text.size() - tail_.size()) == tail_;
+    if (!tailKept) tail_.clear();  // the text was replaced wholesale; it is all readable then
+    const std::string good = vb::Trim(text.substr(0, text.size() - tail_.size()));
+    Recipe_Text = good;
+    Recipe_Text += record;
+    Recipe_Text += tail_;
+    Recipe_Table.push_back(std::move(parsed.entries.front()));
+    return Save_Recipes();
+}
+
+long RecipeStore::Find(std::string_view name, bool ignoreCase) const {
+    for (std::size_t i = 0; i < Recipe_Table.size(); ++i) {
+        const auto& stored = Recipe_Table[i].RecipeName;
+        if (ignoreCase ? SameNameText(stored, name) : SameName(stored, name)) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+}  // namespace recipe

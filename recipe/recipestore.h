@@ -1,0 +1,77 @@
+#pragma once
+// The recipe store "Recipe.Dat": the whole store as one text (records back to back, followed by
+// CR LF in the file) and, parsed from it, one entry per recipe.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/error.h"
+
+namespace recipe {
+
+struct RecipeEntry {
+    std::string RecipeName;  // between the record start and the first name end, untrimmed
+    std::string RecipeBody;  // from that name end through the record end
+
+    friend bool operator==(const RecipeEntry&, const RecipeEntry&) = default;
+};
+
+// What the parser made of a store text. Records are read up to the first damage (text that is not
+// a record, or a record cut short); the rest is kept untouched in `tail`.
+struct ParsedRecipes {
+    std::vector<RecipeEntry> entries;
+    std::size_t goodLength = 0;  // bytes of the text that hold the records read (blanks between kept)
+    std::string tail;            // the unread rest from the damage on; empty for a sound text
+    bool damaged() const { return !tail.empty(); }
+};
+
+ParsedRecipes ParseRecipeText(std::string_view text);
+
+class RecipeStore {
+public:
+    explicit RecipeStore(std::filesystem::path file = "Recipe.Dat");
+
+    // Reads the file whole into Recipe_Text (creating it empty when missing) and drops the CR LF
+    // that a save puts after the text. A file that cannot be read leaves the store empty and
+    // refuses later saves, so the unread file is never overwritten.
+    [[nodiscard]] std::optional<vb::Error> Get_Big_Recipe();
+
+    // Parses Recipe_Text into Recipe_Table; returns the names in store order.
+    std::vector<std::string> Load_Recipes();
+
+    // Writes Recipe_Text and CR LF through a safe save (the old file kept as "Recipe.bak").
+    [[nodiscard]] std::optional<vb::Error> Save_Recipes();
+
+    // Removes every entry whose trimmed name equals the trimmed name (letter case counts) and
+    // rewrites the file. Nothing matching changes nothing and writes nothing.
+    [[nodiscard]] std::optional<vb::Error> Delete_Recipe(std::string_view name);
+
+    // Appends a complete record: the table gets its entry, the text gets the record after its
+    // readable part (so a damaged tail never hides it), and the file is rewritten.
+    [[nodiscard]] std::optional<vb::Error> Append_Recipe(std::string_view record);
+
+    // The index of the first entry whose trimmed name equals the trimmed name, or -1.
+    long Find(std::string_view name, bool ignoreCase = false) const;
+
+    const std::filesystem::path& file() const { return file_; }
+    // The unread rest of a damaged store, kept as it was.
+    const std::string& damagedTail() const { return tail_; }
+    // How many records were read before the damage.
+    bool damaged() const { return !tail_.empty(); }
+    bool readFailed() const { return readFailed_; }
+
+    std::string Recipe_Text;
+    std::vector<RecipeEntry> Recipe_Table;
+
+private:
+    void Rebuild();
+
+    std::filesystem::path file_;
+    std::string tail_;
+    bool readFailed_ = false;
+};
+
+}  // namespace recipe
