@@ -1,0 +1,71 @@
+#pragma once
+// The food diary program: the shared module's state and routines, and the one instance of each
+// window, created and loaded on first access.
+#include <memory>
+#include <string>
+
+#include "calories/Module1.h"
+#include "platform/forms/form.h"
+
+namespace calories {
+
+class calmain;
+class calSplash;
+
+class Calories : public Module1 {
+public:
+    Calories();
+    ~Calories();
+    Calories(const Calories&) = delete;
+    Calories& operator=(const Calories&) = delete;
+
+    // The start routine: shows the splash, loads the main window hidden, and returns; the
+    // splash's "&Ok" shows the program.
+    void Main();
+
+    // The windows. Each access loads the window when it is not loaded.
+    calmain& mainform();
+    calSplash& splash();
+    // The window when it is loaded; never loads one.
+    calmain* LoadedMainform() const;
+    calSplash* LoadedSplash() const;
+
+    // The goal and calculator windows, shown modeless.
+    void ShowCaloricNeeds();
+    void ShowWeight();
+    void ShowQuestions();
+    void ShowMetric();
+    // A first run presets the cholesterol (300 mg) and fiber (30 g) bars of the caloric-needs
+    // window, which this loads hidden.
+    void PresetCaloricNeeds();
+
+    // --- the record files of the shared module ---
+    // Each reports its own failure in a message box and returns; the caller learns nothing.
+    void LoadFoodDatabase(const std::string& path);
+    void SaveFoodDatabase(const std::string& path);
+    void LoadPersonalList(const std::string& path);
+    void SavePersonalList(const std::string& path);
+    // Adds fooddata(index) to the food list when it belongs to the group chosen there.
+    void ListFoodIfInGroup(int index);
+    void LoadMealFile(const std::string& path);
+    void SaveMealFile(const std::string& path);
+
+    // --- the day log ---
+    // Whether any live record belongs to the day, or to a day of the period (1 .. days).
+    bool DayHasFoods(long day) const;
+    bool PeriodHasFoods(long days) const;
+    // Appends a record and returns its index; shows a message and returns -1 when the table is
+    // full (a 16-bit index reaches 32767).
+    int AppendMealItem(const MealItem& item);
+    // Empties the log to the one blank record (day 0) of a cleared log.
+    void ClearMealLog();
+
+private:
+    void ReportFileError(std::string_view text, const vb::Error& e);
+    void ReportNotWritten(const std::string& path);
+
+    forms::FormHolder<calmain> mainform_;
+    forms::FormHolder<calSplash> splash_;
+};
+
+}  // namespace calories

@@ -1,0 +1,194 @@
+// The record files of the shared module: the food database, the personal food group and the day
+// log, read whole at start-up and written whole at shutdown and by the save commands.
+#include "calories/Module1.h"
+
+#include <system_error>
+
+#include "calories/Calories.h"
+#include "calories/calSplash.h"
+#include "calories/calmain.h"
+#include "calories/foodgroups.h"
+#include "calories/recordtable.h"
+#include "platform/core/convert.h"
+#include "platform/core/text.h"
+#include "platform/forms/forms.h"
+#include "platform/services/dialogs.h"
+
+namespace calories {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kOpenError = "an error occurrred opening the file.";
+constexpr std::string_view kSaveError = "An error occurred saving the file.";
+
+fs::path Normal(const fs::path& p) {
+    std::error_code ec;
+    fs::path a = fs::absolute(p, ec);
+    return (ec ? p : a).lexically_normal();
+}
+
+// The hourglass while a file is read or written.
+struct Hourglass {
+    Hourglass() { forms::Screen().MousePointer(forms::vbHourglass); }
+    ~Hourglass() { forms::Screen().MousePointer(forms::vbDefault); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+FoodItem DecodeFood(std::string_view b) { return decode(b); }
+MealItem DecodeMeal(std::string_view b) { return decodeMealItem(b); }
+std::string EncodeFood(const FoodItem& f) { return encode(f); }
+std::string EncodeMeal(const MealItem& m) { return encode(m); }
+
+template <class Record>
+bool HasLiveRecord(const std::vector<Record>& table) {
+    for (const auto& r : table)
+        if (r.deleted != 1 && !(r == Record{})) return true;
+    return false;
+}
+
+}  // namespace
+
+bool TableOrigin::MayWrite(const fs::path& target) const {
+    return intact || path.empty() || Normal(path) != Normal(target);
+}
+
+void Calories::ReportFileError(std::string_view text, const vb::Error& e) {
+    services::MsgBox(text, services::vbOKOnly, ErrorTitle(e));
+}
+
+void Calories::ReportNotWritten(const std::string& path) {
+    services::MsgBox(path + " could not be read in full, so it was not written over. The file is kept as it was.",
+                     services::vbOKOnly | services::vbExclamation, kProgramTitle);
+}
+
+// --- food database and personal group ---
+
+void Calories::LoadFoodDatabase(const std::string& path) {
+    calmain& main = mainform();
+    // The chosen group cannot change while loading, so it is looked up once.
+    const std::string chosen = main.Combo1.Text();
+    const bool listing = IsFoodGroup(chosen);
+    const std::string group = vb::FixedField(chosen, kFoodGroupWidth);
+    calSplash* splashForm = LoadedSplash();
+
+    LoadResult result;
+    {
+        Hourglass wait;
+        result = LoadTable(path, kFoodItemSize, DecodeFood, fooddata, [&](std::int64_t i) {
+            const std::string count = std::to_string(i);
+            main.sbStatusBar.Panels(2).Text(count + " food items");
+            if (splashForm) splashForm->Label3.Caption("   " + count + " Items done!");
+            const FoodItem& f = fooddata.back();
+            if (listing && f.deleted != 1 && f.group.view() == group) main.combo1data(static_cast<int>(i - 1));
+        });
+        if (result.ok() && splashForm) splashForm->Label3.ForeColor(0x800000);
+    }
+    foodOrigin = {path, result.ok()};
+    databaseLoaded = true;
+    if (!result.ok()) ReportFileError(kOpenError, *result.error);
+}
+
+void Calories::ListFoodIfInGroup(int index) {
+    calmain& main = mainform();
+    const std::string chosen = main.Combo1.Text();
+    if (!IsFoodGroup(chosen) || index < 0 || index >= static_cast<int>(fooddata.size())) return;
+    const FoodItem& f = fooddata[static_cast<std::size_t>(index)];
+    if (f.deleted != 1 && f.group.view() == vb::FixedField(chosen, kFoodGroupWidth)) main.combo1data(index);
+}
+
+void Calories::SaveFoodDatabase(const std::string& path) {
+    if (!foodOrigin.MayWrite(path)) {
+        if (HasLiveRecord(fooddata)) ReportNotWritten(path);
+        return;
+    }
+    std::optional<vb::Error> err;
+    {
+        Hourglass wait;
+        err = SaveRecordFile(path, LiveRecordBytes(fooddata, EncodeFood));
+    }
+    if (err) return ReportFileError(kSaveError, *err);
+    foodOrigin = {path, true};
+}
+
+void Calories::LoadPersonalList(const std::string& path) {
+    LoadResult result;
+    {
+        Hourglass wait;
+        result = LoadTable(path, kFoodItemSize, DecodeFood, personaldata, [](std::int64_t) {});
+    }
+    personalOrigin = {path, result.ok()};
+    if (!result.ok()) ReportFileError(kOpenError, *result.error);
+}
+
+void Calories::SavePersonalList(const std::string& path) {
+    if (!personalOrigin.MayWrite(path)) {
+        if (HasLiveRecord(personaldata)) ReportNotWritten(path);
+        return;
+    }
+    std::optional<vb::Error> err;
+    {
+        Hourglass wait;
+        err = SaveRecordFile(path, LiveRecordBytes(personaldata, EncodeFood));
+    }
+    if (err) return ReportFileError(kSaveError, *err);
+    personalOrigin = {path, true};
+}
+
+// --- day log ---
+
+void Calories::LoadMealFile(const std::string& path) {
+    LoadResult result;
+    {
+        Hourglass wait;
+        result = LoadTable(path, kMealItemSize, DecodeMeal, mealdata, [](std::int64_t) {});
+    }
+    mealOrigin = {path, result.ok()};
+    if (!result.ok()) ReportFileError(kOpenError, *result.error);
+}
+
+void Calories::SaveMealFile(const std::string& path) {
+    if (!mealOrigin.MayWrite(path)) {
+        if (HasLiveRecord(mealdata)) ReportNotWritten(path);
+        return;
+    }
+    std::optional<vb::Error> err;
+    {
+        Hourglass wait;
+        err = SaveRecordFile(path, LiveRecordBytes(mealdata, EncodeMeal));
+    }
+    if (err) return ReportFileError(kSaveError, *err);
+    mealOrigin = {path, true};
+}
+
+bool Calories::DayHasFoods(long day) const {
+    for (const auto& m : mealdata)
+        if (m.deleted != 1 && m.day == day) return true;
+    return false;
+}
+
+bool Calories::PeriodHasFoods(long days) const {
+    for (const auto& m : mealdata)
+        if (m.deleted != 1 && m.day >= 1 && m.day <= days) return true;
+    return false;
+}
+
+int Calories::AppendMealItem(const MealItem& item) {
+    if (mealdata.size() >= kMaxTableElements) {
+        services::MsgBox("No more foods can be added: the diet period already holds " +
+                             std::to_string(kMaxTableElements) +
+                             " foods. Delete foods or clear the period to make room.",
+                         services::vbOKOnly | services::vbExclamation, kProgramTitle);
+        return -1;
+    }
+    mealtop = static_cast<int>(mealdata.size()) - 1;
+    mealdata.push_back(item);
+    mealindex = static_cast<int>(mealdata.size()) - 1;
+    return mealindex;
+}
+
+void Calories::ClearMealLog() { mealdata.assign(1, MealItem{}); }
+
+}  // namespace calories
