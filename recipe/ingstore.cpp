@@ -30,17 +30,21 @@ std::optional<vb::Error> IngStore::Load() {
         readFailed_ = std::filesystem::exists(file_);
         return e;
     }
+    LoadBytes(bytes);
+    return std::nullopt;
+}
+
+void IngStore::LoadBytes(std::string_view bytes) {
+    Ing_Table.clear();
     const auto count = files::RecordCount(bytes.size(), kIngRecordSize, files::CountRule::WholeRecords);
     partial_ = bytes.size() - static_cast<std::uint64_t>(count) * kIngRecordSize;
     Ing_Table.reserve(static_cast<std::size_t>(count));
-    std::string_view all = bytes;
     for (std::int64_t i = 0; i < count; ++i) {
-        IngRecord rec = decode(all.substr(static_cast<std::size_t>(i) * kIngRecordSize, kIngRecordSize));
+        IngRecord rec = decode(bytes.substr(static_cast<std::size_t>(i) * kIngRecordSize, kIngRecordSize));
         // Stored back trimmed, so a name with leading blanks is written back without them.
         rec.Name = vb::Trim(rec.Name.view());
         Ing_Table.push_back(std::move(rec));
     }
-    return std::nullopt;
 }
 
 std::optional<vb::Error> IngStore::Save_Ing_File() const {

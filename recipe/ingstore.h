@@ -21,6 +21,8 @@ public:
     // blanks. Only whole records are read; a trailing partial record is left out. A file that
     // cannot be read leaves the table empty and refuses later saves.
     [[nodiscard]] std::optional<vb::Error> Load();
+    // The same from the file's bytes.
+    void LoadBytes(std::string_view bytes);
 
     // Rewrites the file from Ing_Table through a safe save (the old file kept as "Ing.bak").
     [[nodiscard]] std::optional<vb::Error> Save_Ing_File() const;
