@@ -138,9 +138,11 @@ protected:
     Long backColor_ = vbButtonFace;
     forms::Font font_;
 
+    virtual void OnVisibleChanged() {}
+
 private:
     friend class Form;
-    virtual void OnVisibleChanged() {}
+    void DropFocusIfGone();
 
     ControlKind kind_;
     Form* form_;

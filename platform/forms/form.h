@@ -169,6 +169,7 @@ private:
     bool enabled_ = true;
     bool shownOnce_ = false;
     bool modal_ = false;
+    bool unloading_ = false;
     bool keyPreview_ = false;
     bool controlBox_ = true, minButton_ = true, maxButton_ = true, showInTaskbar_ = true;
     bool mdiForm_ = false;

@@ -78,6 +78,7 @@ protected:
     // Hooks for the kinds.
     virtual void AfterSelect(bool fromCode) {}  // ListIndex changed (before Click)
     virtual void AfterItemsChanged() {}
+    virtual void AfterClear() {}
 
     detail::ItemStore items_;
     int listIndex_ = -1;
@@ -145,7 +146,7 @@ public:
 
 private:
     void AfterSelect(bool fromCode) override;
-    void AfterItemsChanged() override;
+    void AfterClear() override;
     Integer style_ = vbComboDropdown;
     std::string text_;
 };

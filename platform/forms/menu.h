@@ -31,7 +31,8 @@ public:
 
     Menu* ParentMenu() const { return parent_; }
     const std::vector<Menu*>& Items() const { return items_; }
-    // Visible and enabled, and so are all its parents.
+    // Enabled and visible, and so are its parents (a top-level menu counts while hidden: it is
+    // then a pop-up menu).
     bool Available() const;
 
 private:

@@ -38,6 +38,7 @@ protected:
     void Emit(DrawOp op) override;
 
 private:
+    void OnVisibleChanged() override;
     std::vector<DrawOp> ops_;
     std::string picture_;
     Integer borderStyle_ = vbFixedSingle;

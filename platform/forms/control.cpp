@@ -1,0 +1,213 @@
+#include "platform/forms/control.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/core/error.h"
+#include "platform/forms/detail.h"
+#include "platform/forms/form.h"
+#include "platform/forms/picture.h"
+
+namespace forms {
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return "Label";
+    case ControlKind::CommandButton: return "CommandButton";
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::CheckBox: return "CheckBox";
+    case ControlKind::OptionButton: return "OptionButton";
+    case ControlKind::Frame: return "Frame";
+    case ControlKind::ListBox: return "ListBox";
+    case ControlKind::ComboBox: return "ComboBox";
+    case ControlKind::HScrollBar: return "HScrollBar";
+    case ControlKind::VScrollBar: return "VScrollBar";
+    case ControlKind::PictureBox: return "PictureBox";
+    case ControlKind::Image: return "Image";
+    case ControlKind::Animation: return "Animation";
+    case ControlKind::Timer: return "Timer";
+    case ControlKind::Line: return "Line";
+    case ControlKind::Shape: return "Shape";
+    case ControlKind::StatusBar: return "StatusBar";
+    case ControlKind::Toolbar: return "Toolbar";
+    case ControlKind::Menu: return "Menu";
+    }
+    return "Control";
+}
+
+namespace {
+
+bool Focusable(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::CommandButton:
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar:
+    case ControlKind::PictureBox:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+Control::Control(ControlKind kind, Form& form, std::string name, int index)
+    : kind_(kind), form_(&form), name_(std::move(name)), index_(index) {
+    tabIndex_ = static_cast<int>(form.controls_.size());
+    form.Register(this);
+}
+
+Control::Control(ControlKind kind, Control& container, std::string name, int index)
+    : kind_(kind), form_(container.form_), name_(std::move(name)), index_(index) {
+    if (!container.IsContainer()) throw std::logic_error(name_ + ": " + container.Name() + " is no container");
+    container_ = &container;
+    tabIndex_ = static_cast<int>(form_->controls_.size());
+    form_->Register(this);
+}
+
+Control::~Control() {
+    peer_.reset();
+    form_->Unregister(this);
+}
+
+bool Control::IsContainer() const {
+    return kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox;
+}
+
+bool Control::CanFocus() const {
+    if (!Focusable(kind_) || !form_->IsLoaded() || !form_->Enabled()) return false;
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->visible_ || !c->enabled_) return false;
+    return true;
+}
+
+bool Control::HasFocus() const { return form_->ActiveControl() == this; }
+
+void Control::SetFocus() {
+    if (!CanFocus()) return;
+    Form& f = *form_;
+    Control* old = f.focusAnnounced_ ? f.focus_ : nullptr;
+    if (old == this) return;
+    if (!detail::FormShowing(f)) {
+        f.focus_ = this;
+        f.focusAnnounced_ = false;
+        return;
+    }
+    f.focus_ = this;
+    f.focusAnnounced_ = true;
+    if (old) detail::Fire(old->LostFocus);
+    if (f.focus_ != this) return;  // LostFocus moved it elsewhere
+    Notify(Property::Focus);
+    detail::Fire(GotFocus);
+    if (!f.IsActive()) detail::ActivateForm(f);
+}
+
+void Control::Refresh() {
+    if (kind_ == ControlKind::PictureBox && visible_ && detail::FormShowing(*form_))
+        detail::Fire(static_cast<PictureBox*>(this)->Paint);
+}
+
+void Control::ZOrder(Integer position) {
+    z_ = position == vbSendToBack ? --form_->zCounterBack_ : ++form_->zCounterFront_;
+    Notify(Property::ZOrder);
+}
+
+void Control::SetLeft(Single v) { SetGeometry(v, top_, width_, height_); }
+void Control::SetTop(Single v) { SetGeometry(left_, v, width_, height_); }
+void Control::SetWidth(Single v) { SetGeometry(left_, top_, v, height_); }
+void Control::SetHeight(Single v) { SetGeometry(left_, top_, width_, v); }
+
+void Control::SetGeometry(Single left, Single top, Single width, Single height) {
+    if (width < 0 || height < 0) throw vb::Error(vb::errInvalidPropertyValue);
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Notify(Property::Geometry);
+}
+
+// A control that can no longer hold the focus gives it up (LostFocus runs).
+void Control::DropFocusIfGone() {
+    Form& f = *form_;
+    Control* focus = f.focus_;
+    if (!focus || focus->CanFocus()) return;
+    for (Control* p = focus; p; p = p->container_) {
+        if (p != this) continue;
+        bool announced = f.focusAnnounced_;
+        f.focus_ = nullptr;
+        f.focusAnnounced_ = false;
+        if (announced && detail::FormShowing(f)) detail::Fire(focus->LostFocus);
+        return;
+    }
+}
+
+void Control::SetVisible(bool v) {
+    if (visible_ == v) return;
+    visible_ = v;
+    Notify(Property::Visible);
+    if (!v) DropFocusIfGone();
+    OnVisibleChanged();
+}
+
+void Control::SetEnabled(bool v) {
+    if (enabled_ == v) return;
+    enabled_ = v;
+    Notify(Property::Enabled);
+    if (!v) DropFocusIfGone();
+}
+
+void Control::SetForeColor(Long v) {
+    if (foreColor_ == v) return;
+    foreColor_ = v;
+    Notify(Property::ForeColor);
+}
+
+void Control::SetBackColor(Long v) {
+    if (backColor_ == v) return;
+    backColor_ = v;
+    Notify(Property::BackColor);
+}
+
+void Control::SetFont(const forms::Font& f) {
+    if (font_ == f) return;
+    font_ = f;
+    Notify(Property::Font);
+}
+
+void Control::SetToolTipText(std::string v) {
+    if (toolTip_ == v) return;
+    toolTip_ = std::move(v);
+    Notify(Property::ToolTipText);
+}
+
+// Moves the control to that place of the tab order; the others close up behind it.
+void Control::SetTabIndex(int v) {
+    std::vector<Control*> order = form_->controls_;
+    std::stable_sort(order.begin(), order.end(),
+                     [](Control* a, Control* b) { return a->tabIndex_ < b->tabIndex_; });
+    std::erase(order, this);
+    std::size_t at = static_cast<std::size_t>(std::clamp<int>(v, 0, static_cast<int>(order.size())));
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(at), this);
+    for (std::size_t i = 0; i < order.size(); ++i) order[i]->tabIndex_ = static_cast<int>(i);
+}
+
+void Control::SetMousePointer(Integer v) {
+    if (mousePointer_ == v) return;
+    mousePointer_ = v;
+    Notify(Property::MousePointer);
+}
+
+void Control::SetContainer(Control& container) {
+    if (!container.IsContainer() || container.form_ != form_)
+        throw std::logic_error(name_ + ": " + container.Name() + " is no container of its form");
+    container_ = &container;
+    Notify(Property::Geometry);
+}
+
+}  // namespace forms

@@ -1,0 +1,220 @@
+#include "platform/forms/input.h"
+
+#include <algorithm>
+
+#include "platform/forms/bars.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/detail.h"
+#include "platform/forms/list.h"
+#include "platform/forms/menu.h"
+#include "platform/forms/picture.h"
+
+namespace forms {
+
+struct TextEditing {
+    static void Set(TextBox& box, std::string text, long caret) { box.SetTextKeepCaret(std::move(text), caret); }
+};
+
+namespace input {
+
+namespace {
+
+// Visible and enabled with its containers, on an enabled form.
+bool Usable(const Control& c) {
+    if (!c.Parent().Enabled()) return false;
+    for (const Control* p = &c; p; p = p->Container())
+        if (!p->Visible() || !p->Enabled()) return false;
+    return true;
+}
+
+void SetListIndex(ListControl& list, int index) {
+    if (list.Kind() == ControlKind::ComboBox) static_cast<ComboBox&>(list).ListIndex(index);
+    else static_cast<ListBox&>(list).ListIndex(index);
+}
+
+void SetScrollValue(ScrollBar& bar, Integer value) {
+    value = std::clamp(value, bar.Low(), bar.High());
+    if (bar.Kind() == ControlKind::HScrollBar) static_cast<HScrollBar&>(bar).Value(value);
+    else static_cast<VScrollBar&>(bar).Value(value);
+}
+
+}  // namespace
+
+void Click(Control& control) {
+    if (control.Kind() == ControlKind::Menu) {
+        ChooseMenu(static_cast<Menu&>(control));
+        return;
+    }
+    if (!Usable(control)) return;
+    switch (control.Kind()) {
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<CheckBox&>(control);
+        box.Value(box.Value() == vbChecked ? vbUnchecked : vbChecked);
+        break;
+    }
+    case ControlKind::OptionButton:
+        static_cast<OptionButton&>(control).Value(true);
+        break;
+    default:
+        detail::Fire(control.Click);
+        break;
+    }
+}
+
+void DblClick(Control& control) {
+    if (Usable(control)) detail::Fire(control.DblClick);
+}
+
+void MouseDown(Control& control, Integer button, Integer shift, Single x, Single y) {
+    if (Usable(control)) detail::Fire(control.MouseDown, button, shift, x, y);
+}
+
+void MouseUp(Control& control, Integer button, Integer shift, Single x, Single y) {
+    if (Usable(control)) detail::Fire(control.MouseUp, button, shift, x, y);
+}
+
+void MouseMove(Control& control, Integer button, Integer shift, Single x, Single y) {
+    if (Usable(control)) detail::Fire(control.MouseMove, button, shift, x, y);
+}
+
+void FormClick(Form& form) {
+    if (form.Enabled()) detail::Fire(form.Click);
+}
+
+void FormMouseDown(Form& form, Integer button, Integer shift, Single x, Single y) {
+    if (form.Enabled()) detail::Fire(form.MouseDown, button, shift, x, y);
+}
+
+void FormMouseUp(Form& form, Integer button, Integer shift, Single x, Single y) {
+    if (form.Enabled()) detail::Fire(form.MouseUp, button, shift, x, y);
+}
+
+void FormMouseMove(Form& form, Integer button, Integer shift, Single x, Single y) {
+    if (form.Enabled()) detail::Fire(form.MouseMove, button, shift, x, y);
+}
+
+Integer KeyDown(Control& control, Integer keyCode, Integer shift) {
+    Form& form = control.Parent();
+    bool onButton = control.Kind() == ControlKind::CommandButton;
+    bool multiLine = control.Kind() == ControlKind::TextBox && static_cast<TextBox&>(control).MultiLine();
+    if (keyCode == vbKeyReturn && !onButton && !multiLine) {
+        if (CommandButton* b = form.DefaultButton(); b && Usable(*b)) {
+            Click(*b);
+            return 0;
+        }
+    }
+    if (keyCode == vbKeyEscape) {
+        if (CommandButton* b = form.CancelButton(); b && Usable(*b)) {
+            Click(*b);
+            return 0;
+        }
+    }
+    Integer k = keyCode;
+    if (form.KeyPreview()) detail::Fire(form.KeyDown, k, shift);
+    if (k == 0) return 0;
+    detail::Fire(control.KeyDown, k, shift);
+    if (k == vbKeyReturn && onButton && shift == 0) {
+        Click(control);
+        return 0;
+    }
+    return k;
+}
+
+Integer KeyPress(Control& control, Integer keyAscii) {
+    Form& form = control.Parent();
+    Integer k = keyAscii;
+    if (form.KeyPreview()) detail::Fire(form.KeyPress, k);
+    if (k == 0) return 0;
+    detail::Fire(control.KeyPress, k);
+    return k;
+}
+
+Integer KeyUp(Control& control, Integer keyCode, Integer shift) {
+    Form& form = control.Parent();
+    Integer k = keyCode;
+    if (form.KeyPreview()) detail::Fire(form.KeyUp, k, shift);
+    if (k == 0) return 0;
+    detail::Fire(control.KeyUp, k, shift);
+    return k;
+}
+
+void Focus(Control& control) { control.SetFocus(); }
+
+void ChooseItem(ListControl& list, int index) {
+    if (!Usable(list)) return;
+    if (index < -1 || index >= list.ListCount()) return;
+    SetListIndex(list, index);
+}
+
+void DropDown(ComboBox& combo) {
+    if (Usable(combo) && combo.Style() != vbComboSimple) detail::Fire(combo.DropDown);
+}
+
+bool Edit(TextBox& box, std::string text, long caret) {
+    if (!Usable(box) || box.Locked()) return false;
+    if (box.MaxLength() > 0 && static_cast<long>(text.size()) > box.MaxLength())
+        text.resize(static_cast<std::size_t>(box.MaxLength()));
+    TextEditing::Set(box, std::move(text), caret);
+    return true;
+}
+
+bool Edit(ComboBox& combo, std::string text) {
+    if (!Usable(combo) || combo.Style() == vbComboDropdownList) return false;
+    combo.Text(std::move(text));
+    return true;
+}
+
+void Select(TextBox& box, long start, long length) { box.Selection(start, length); }
+
+void ScrollTo(ScrollBar& bar, Integer value) {
+    if (Usable(bar)) SetScrollValue(bar, value);
+}
+
+void ScrollLine(ScrollBar& bar, int lines) {
+    int direction = bar.Max() >= bar.Min() ? 1 : -1;
+    long v = bar.Value() + static_cast<long>(direction) * lines * bar.SmallChange();
+    ScrollTo(bar, static_cast<Integer>(std::clamp<long>(v, bar.Low(), bar.High())));
+}
+
+void ScrollPage(ScrollBar& bar, int pages) {
+    int direction = bar.Max() >= bar.Min() ? 1 : -1;
+    long v = bar.Value() + static_cast<long>(direction) * pages * bar.LargeChange();
+    ScrollTo(bar, static_cast<Integer>(std::clamp<long>(v, bar.Low(), bar.High())));
+}
+
+void ChooseMenu(Menu& menu) {
+    if (menu.Available() && !menu.IsSeparator()) detail::Fire(menu.Click);
+}
+
+void ClickTool(Toolbar& bar, std::string_view toolName) {
+    Tool* tool = bar.FindTool(toolName);
+    if (!tool || !tool->Enabled() || !tool->Visible() || !Usable(bar)) return;
+    if (bar.ToolClick) {
+        auto handler = bar.ToolClick;
+        detail::EventScope scope;
+        handler(*tool);
+    }
+}
+
+void Tick(Timer& timer) {
+    if (timer.Running()) detail::Fire(timer.Tick);
+}
+
+void Paint(Form& form) { detail::PaintAll(form); }
+
+void Paint(PictureBox& picture) { picture.Refresh(); }
+
+bool Close(Form& form) { return Unload(form, vbFormControlMenu); }
+
+void Activate(Form& form) { detail::ActivateForm(form); }
+
+void Resized(Form& form, Single clientWidth, Single clientHeight) {
+    form.Move(form.Left(), form.Top(), clientWidth + form.FrameWidth(), clientHeight + form.FrameHeight());
+}
+
+void Moved(Form& form, Single left, Single top) { form.Move(left, top); }
+
+void WindowStateChanged(Form& form, Integer state) { form.WindowState(state); }
+
+}  // namespace input
+}  // namespace forms

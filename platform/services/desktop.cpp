@@ -1,0 +1,139 @@
+#include "platform/services/desktop.h"
+
+#include <filesystem>
+
+#include "platform/core/error.h"
+#include "platform/core/text.h"
+#include "platform/forms/form.h"
+#include "platform/services/host.h"
+
+namespace services {
+
+std::vector<int> TrayMessages(TrayActivation activation) {
+    switch (activation) {
+    case TrayActivation::Click: return {WM_LBUTTONDOWN, WM_LBUTTONUP};
+    case TrayActivation::DoubleClick: return {WM_LBUTTONDBLCLK, WM_LBUTTONUP};
+    case TrayActivation::Context: return {WM_RBUTTONDOWN, WM_RBUTTONUP};
+    case TrayActivation::MiddleClick: return {WM_MBUTTONDOWN, WM_MBUTTONUP};
+    }
+    return {};
+}
+
+std::string TrayTipText(std::string_view tip) {
+    std::size_t nul = tip.find('\0');
+    std::string_view shown = tip.substr(0, nul);
+    return std::string(shown.substr(0, 63));
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsAddress(std::string_view s) {
+    for (std::string_view scheme : {"http:", "https:", "mailto:", "ftp:", "file:"})
+        if (vb::StrComp(s.substr(0, scheme.size()), scheme, vb::Compare::Text) == 0) return true;
+    return false;
+}
+
+// A Windows-style path from the old program ("C:\x\y.hlp") or a plain one.
+fs::path LocalPath(std::string_view path) {
+    std::string p(path);
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    return fs::path(p);
+}
+
+bool IsExecutableFile(const fs::path& p) {
+    std::error_code ec;
+    auto st = fs::status(p, ec);
+    if (ec || !fs::is_regular_file(st)) return false;
+    return (st.permissions() & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec)) !=
+           fs::perms::none;
+}
+
+}  // namespace
+
+std::string HelpTopic(const HelpRequest& request) {
+    if (request.command == HELP_QUIT || request.helpFile.empty()) return {};
+    fs::path file = LocalPath(request.helpFile);
+    if (!file.has_parent_path() && !forms::App().Path().empty()) file = fs::path(forms::App().Path()) / file;
+    fs::path folder = file.parent_path() / file.stem();
+    if (request.command == HELP_CONTEXT) return (folder / (std::to_string(request.data) + ".html")).string();
+    return (folder / "index.html").string();
+}
+
+bool OpenUrl(std::string_view url) { return host().DesktopService().Open(std::string(url)); }
+
+bool OpenFile(std::string_view path) { return host().DesktopService().Open(LocalPath(path).string()); }
+
+FindExecutableResult FindExecutable(std::string_view file, std::string_view directory) {
+    fs::path p = LocalPath(file);
+    if (!directory.empty() && p.is_relative()) p = LocalPath(directory) / p;
+    std::error_code ec;
+    if (!fs::exists(p, ec)) return {SE_ERR_FNF, {}};
+    if (IsExecutableFile(p)) return {SE_OK, p.string()};
+    auto program = host().DesktopService().DefaultApplication(p.string());
+    if (!program) return {SE_ERR_NOASSOC, {}};
+    return {SE_OK, *program};
+}
+
+long ShellExecute(std::string_view operation, std::string_view file, std::string_view parameters,
+                  std::string_view directory, int showCommand) {
+    Desktop& d = host().DesktopService();
+    if (IsAddress(file)) return d.Open(std::string(file)) ? SE_OK : SE_ERR_NOASSOC;
+    fs::path p = LocalPath(file);
+    if (!directory.empty() && p.is_relative()) p = LocalPath(directory) / p;
+    std::error_code ec;
+    bool exists = fs::exists(p, ec);
+    if (!parameters.empty() || IsExecutableFile(p) || (!exists && !p.has_parent_path())) {
+        std::vector<std::string> argv{exists ? p.string() : std::string(file)};
+        for (auto& a : SplitCommandLine(parameters)) argv.push_back(a);
+        return d.Start(argv) > 0 ? SE_OK : SE_ERR_FNF;
+    }
+    if (!exists) return SE_ERR_FNF;
+    return d.Open(p.string()) ? SE_OK : SE_ERR_NOASSOC;
+}
+
+std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
+    std::vector<std::string> out;
+    std::string current;
+    bool quoted = false, any = false;
+    for (char c : commandLine) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any) out.push_back(current);
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any) out.push_back(current);
+    return out;
+}
+
+long StartProgram(std::string_view commandLine, int windowStyle) {
+    std::vector<std::string> argv = SplitCommandLine(commandLine);
+    if (argv.empty()) throw vb::Error(vb::errFileNotFound);
+    argv[0] = LocalPath(argv[0]).string();
+    long id = host().DesktopService().Start(argv);
+    if (id <= 0) throw vb::Error(vb::errFileNotFound);
+    return id;
+}
+
+void ShowHelp(std::string_view helpFile, int command, long contextId) {
+    host().DesktopService().ShowHelp(HelpRequest{std::string(helpFile), command, contextId});
+}
+
+bool TrayAdd(const TrayIcon& icon) { return host().DesktopService().TrayAdd(icon); }
+bool TrayModify(const TrayIcon& icon) { return host().DesktopService().TrayModify(icon); }
+bool TrayDelete(int id) { return host().DesktopService().TrayDelete(id); }
+
+bool PlaySound(std::string_view path, bool wait) {
+    return host().DesktopService().PlaySound(LocalPath(path).string(), wait);
+}
+
+}  // namespace services
