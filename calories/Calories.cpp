@@ -2,6 +2,8 @@
 
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
+#include "calories/goals/calcalintake.h"
+#include "calories/goals/weight.h"
 #include "platform/forms/forms.h"
 
 namespace calories {
@@ -26,10 +28,18 @@ void Calories::Main() {
     forms::Load(mainform());
 }
 
-void Calories::ShowCaloricNeeds() {}
-void Calories::ShowWeight() {}
+calcalintake& Calories::calcalintake() { return calcalintake_(); }
+weight& Calories::weight() { return weight_(); }
+
+void Calories::ShowCaloricNeeds() { calcalintake().Show(); }
+void Calories::ShowWeight() { weight().Show(); }
 void Calories::ShowQuestions() {}
 void Calories::ShowMetric() {}
-void Calories::PresetCaloricNeeds() {}
+
+void Calories::PresetCaloricNeeds() {
+    calories::calcalintake& goals = calcalintake();
+    goals.HScroll7.Value(300);
+    goals.HScroll8.Value(30);
+}
 
 }  // namespace calories

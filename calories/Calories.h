@@ -11,6 +11,8 @@ namespace calories {
 
 class calmain;
 class calSplash;
+class calcalintake;
+class weight;
 
 class Calories : public Module1 {
 public:
@@ -29,6 +31,9 @@ public:
     // The window when it is loaded; never loads one.
     calmain* LoadedMainform() const;
     calSplash* LoadedSplash() const;
+
+    calories::calcalintake& calcalintake();
+    calories::weight& weight();
 
     // The goal and calculator windows, shown modeless.
     void ShowCaloricNeeds();
@@ -66,6 +71,8 @@ private:
 
     forms::FormHolder<calmain> mainform_;
     forms::FormHolder<calSplash> splash_;
+    forms::FormHolder<calories::calcalintake> calcalintake_;
+    forms::FormHolder<calories::weight> weight_;
 };
 
 }  // namespace calories
