@@ -50,10 +50,10 @@ TEST_P(IntakeTable, ShowsTheMaskedFigures) {
     EXPECT_EQ(WholeText(intake->protein), c.protein);
 }
 
-INSTANTIATE_TEST_SUITE_P(Goals, IntakeTable, testing::ValuesIn(kIntakeCases),
+INSTANTIATE_TEST_SUITE_P(Formula, IntakeTable, testing::ValuesIn(kIntakeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GoalsFactors, AgeBandsAndUnknownInputs) {
+TEST(IntakeFactors, AgeBandsAndUnknownInputs) {
     struct Row {
         int age;
         double kcalPerLb;
@@ -74,7 +74,7 @@ TEST(GoalsFactors, AgeBandsAndUnknownInputs) {
     EXPECT_EQ(FactorsFor("Female", 25)->fatPerKcal, 0.0333);
 }
 
-TEST(GoalsFactors, KilogramsRoundHalvesAway) {
+TEST(IntakeFactors, KilogramsRoundHalvesAway) {
     EXPECT_EQ(KilogramsText(70), "32");   // 31.5
     EXPECT_EQ(KilogramsText(180), "81");
     EXPECT_EQ(KilogramsText(300), "135");
@@ -116,17 +116,17 @@ TEST_P(ProjectionTable, ReadsTheShownWeeklyFigure) {
     EXPECT_EQ(ProjectedWeightText(c.weight, perWeek, c.days, c.lose), c.projected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Goals, ProjectionTable, testing::ValuesIn(kProjectionCases),
+INSTANTIATE_TEST_SUITE_P(Formula, ProjectionTable, testing::ValuesIn(kProjectionCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GoalsProjection, CompletedWeeksCoverEveryDay) {
+TEST(ProjectionFormula, CompletedWeeksCoverEveryDay) {
     const struct {
         int days, weeks;
     } rows[] = {{1, 0}, {7, 0}, {8, 1}, {14, 1}, {15, 2}, {358, 51}, {364, 51}, {365, 52}, {0, 0}};
     for (const auto& r : rows) EXPECT_EQ(CompletedWeeks(r.days), r.weeks) << r.days;
 }
 
-TEST(GoalsProjection, UnreadableCaptionGivesNothing) {
+TEST(ProjectionFormula, UnreadableCaptionGivesNothing) {
     EXPECT_FALSE(ProjectedWeightText("", "1.1", 70, true).has_value());
     EXPECT_FALSE(ProjectedWeightText("180", "abc", 70, true).has_value());
 }
@@ -166,10 +166,10 @@ TEST_P(MetricTable, AnswerInTheRowsMask) {
     EXPECT_EQ(ConvertMetric(c.amount, *row), c.answer);
 }
 
-INSTANTIATE_TEST_SUITE_P(Goals, MetricTable, testing::ValuesIn(kMetricCases),
+INSTANTIATE_TEST_SUITE_P(Formula, MetricTable, testing::ValuesIn(kMetricCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GoalsMetric, EveryPairOfOneKindHasOneRow) {
+TEST(MetricFormula, EveryPairOfOneKindHasOneRow) {
     const MetricUnit volumeFrom[] = {MetricUnit::FluidOunces, MetricUnit::Cups, MetricUnit::Tablespoons,
                                      MetricUnit::Teaspoons};
     const MetricUnit volumeTo[] = {MetricUnit::Millilitres, MetricUnit::Litres};
@@ -187,14 +187,14 @@ TEST(GoalsMetric, EveryPairOfOneKindHasOneRow) {
     for (const MetricRow& r : kMetricTable) EXPECT_TRUE(pairs.insert({r.from, r.to}).second);
 }
 
-TEST(GoalsMetric, NonNumericAmountGivesNothing) {
+TEST(MetricFormula, NonNumericAmountGivesNothing) {
     const MetricRow row = *FindMetricRow(MetricUnit::Pounds, MetricUnit::Grams);
     EXPECT_FALSE(ConvertMetric("abc", row).has_value());
     EXPECT_FALSE(ConvertMetric("1 lb", row).has_value());
     EXPECT_FALSE(ConvertMetric("", row).has_value());
 }
 
-TEST(GoalsHealthyWeight, TableEndsAndSpacing) {
+TEST(HealthyWeightTable, TableEndsAndSpacing) {
     ASSERT_EQ(HealthyWeightFor(56), nullptr);
     ASSERT_EQ(HealthyWeightFor(85), nullptr);
     const HealthyWeightRow* first = HealthyWeightFor(57);
