@@ -91,7 +91,7 @@ calcalintake::calcalintake() : forms::Form("calcalintake") {
 void calcalintake::SetUpLayout() {
     Caption("Caloric Needs and Nutrient Requirements");
     BorderStyle(forms::vbFixedSingle).MaxButton(false);
-    ClientSize(9480, 6960);
+    ClientSize(9480, 7080);
 
     constexpr vb::Long kValueColour = 0x800000;  // dark blue
     constexpr vb::Single kRow = 255;
@@ -119,16 +119,16 @@ void calcalintake::SetUpLayout() {
     forms::HScrollBar* manual[6] = {&HScroll4, &HScroll6, &HScroll7, &HScroll8, &HScroll9, &HScroll10};
     for (int k = 0; k < 6; ++k) {
         const vb::Single top = 780 + 375 * static_cast<vb::Single>(k);
-        Label1[k].Caption(kNutrientNames[k]).Move(240, top, 1560, kRow);
+        Label1[k].Caption(kNutrientNames[k]).Move(240, top, 1620, kRow);
         Label5[k].Caption(kStartingGoals[k]).ForeColor(kValueColour).FontBold(true)
-            .Alignment(forms::vbRightJustify).Move(1800, top, 660, kRow);
-        Label10[k].Caption(kNutrientUnits[k]).Move(2520, top, 480, kRow);
+            .Alignment(forms::vbRightJustify).Move(1920, top, 600, kRow);
+        Label10[k].Caption(kNutrientUnits[k]).Move(2580, top, 420, kRow);
         manual[k]->Visible(false).Move(3060, top, 1440, kBar);
     }
 
-    Label15.Caption("Before starting any diet,please obtain your doctor's approval.").Move(120, 6300, 7800, kRow);
-    Label11.Caption("To kick in the changes ,start a new day of Meals or modify current day").Move(120, 6600, 7800, kRow);
-    Command1.Caption("&Okay").Default(true).Move(8160, 6330, 1200, 435);
+    Label15.Caption("Before starting any diet,please obtain your doctor's approval.").Move(120, 6405, 5400, kRow);
+    Label11.Caption("To kick in the changes ,start a new day of Meals or modify current day").Move(120, 6705, 6120, kRow);
+    Command1.Caption("&Okay").Default(true).Move(8160, 6480, 1200, 435);
 }
 
 void calcalintake::SetManualBarsVisible(bool visible) {

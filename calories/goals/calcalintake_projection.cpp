@@ -14,41 +14,41 @@ void calcalintake::SetUpProjectionLayout() {
             .Move(left, top, width, kRow);
     };
 
-    Frame2.Caption("Projection").Move(120, 3300, 9240, 2880);
+    Frame2.Caption("Projection").Move(120, 3300, 9240, 3000);
 
-    Label16.Caption("Current Weight").Move(240, 360, 1320, kRow);
-    value(Label17, "0", 1560, 360, 480);
-    Label18.Caption("lbs").Move(2100, 360, 360, kRow);
-    value(Label19, "0", 2460, 360, 480);
-    Label20.Caption("kg").Move(3000, 360, 360, kRow);
-    HScroll5.Move(3480, 360, 2640, kBar);
-    Option1[0].Caption("I want to lose weight").Move(6480, 300, 2580, kRow);
-    Option1[1].Caption("I want to gain weight").Move(6480, 600, 2580, kRow);
+    Label16.Caption("Current Weight").Move(240, 360, 1380, kRow);
+    value(Label17, "0", 1680, 360, 480);
+    Label18.Caption("lbs").Move(2220, 360, 300, kRow);
+    value(Label19, "0", 2580, 360, 480);
+    Label20.Caption("kg").Move(3120, 360, 300, kRow);
+    HScroll5.Move(240, 645, 3180, kBar);
+    Option1[0].Caption("I want to lose weight").Move(6360, 330, 2520, kRow);
+    Option1[1].Caption("I want to gain weight").Move(6360, 630, 2520, kRow);
 
-    Label21.Caption("If my average daily caloric intake is").Move(240, 900, 2940, kRow);
-    value(Label22, "0", 3180, 900, 540);
-    Label23.Caption("calories").Move(3780, 900, 720, kRow);
-    Label24.Caption("below").Move(4500, 900, 540, kRow);
-    value(Label25, "", 5040, 900, 540);
-    HScroll11.Move(240, 1185, 5880, kBar);
+    Label21.Caption("If my average daily caloric intake is").Move(240, 1020, 3000, kRow);
+    value(Label22, "0", 3300, 1020, 480);
+    Label23.Caption("calories").Move(3840, 1020, 720, kRow);
+    Label24.Caption("below").Move(4620, 1020, 600, kRow);
+    value(Label25, "", 5280, 1020, 540);
+    HScroll11.Move(240, 1305, 5580, kBar);
 
-    Label26.Caption("with this plan on average I will").Move(240, 1530, 2460, kRow);
-    Label27.Caption("").ForeColor(kValueColour).FontBold(true).Move(2700, 1530, 540, kRow);
-    value(Label28, "0", 3240, 1530, 480);
-    Label30.Caption("lbs per week").Move(3780, 1530, 1080, kRow);
-    value(Label29, "0", 4860, 1530, 540);
-    Label31.Caption("lbs per month").Move(5460, 1530, 1140, kRow);
+    Label26.Caption("with this plan on average I will").Move(240, 1650, 2640, kRow);
+    Label27.Caption("").ForeColor(kValueColour).FontBold(true).Move(2940, 1650, 480, kRow);
+    value(Label28, "0", 3480, 1650, 420);
+    Label30.Caption("lbs per week").Move(3960, 1650, 1140, kRow);
+    value(Label29, "0", 5160, 1650, 480);
+    Label31.Caption("lbs per month").Move(5700, 1650, 1260, kRow);
 
-    Label32.Caption("In Other words you should weight").Move(240, 1890, 2580, kRow);
-    value(Label33, "0", 2820, 1890, 600);
-    Label34.Caption("lbs in ").Move(3480, 1890, 480, kRow);
-    value(Label35, "0", 3960, 1890, 420);
-    Label36.Caption("days").Move(4440, 1890, 420, kRow);
-    value(Label38, "0", 4920, 1890, 480);
-    Label40.Caption("weeks").Move(5460, 1890, 600, kRow);
-    HScroll12.Move(240, 2175, 5880, kBar);
-    Command2.Caption("Reset").Move(6480, 2100, 1095, 375);
-    Label37.Caption("Weight yourself to check your progress").Move(240, 2490, 5880, kRow);
+    Label32.Caption("In Other words you should weight").Move(240, 2010, 2880, kRow);
+    value(Label33, "0", 3180, 2010, 600);
+    Label34.Caption("lbs in ").Move(3840, 2010, 600, kRow);
+    value(Label35, "0", 4500, 2010, 420);
+    Label36.Caption("days").Move(4980, 2010, 480, kRow);
+    value(Label38, "0", 5520, 2010, 420);
+    Label40.Caption("weeks").Move(6000, 2010, 600, kRow);
+    HScroll12.Move(240, 2295, 5580, kBar);
+    Command2.Caption("Reset").Move(7080, 2220, 1095, 375);
+    Label37.Caption("Weight yourself to check your progress").Move(240, 2625, 3600, kRow);
 }
 
 void calcalintake::HScroll5_Change() {

@@ -7,24 +7,24 @@ namespace calories {
 weight::weight() : forms::Form("weight") {
     Caption("Healthy Weight");
     BorderStyle(forms::vbFixedSingle).MaxButton(false);
-    ClientSize(5160, 3480);
+    ClientSize(5400, 3480);
 
     Label1.Caption("Your Height").Move(240, 240, 1200, 255);
     Label2.FontBold(true).ForeColor(0x800000).Move(1500, 240, 2160, 255);
-    HScroll1.Move(240, 555, 4680, 255);
+    HScroll1.Move(240, 555, 4920, 255);
 
-    Frame2.Caption("Sex:").Move(240, 960, 2220, 975);
+    Frame2.Caption("Sex:").Move(240, 960, 2340, 975);
     Option1[0].Caption("Male").Move(180, 300, 1800, 255);
     Option1[1].Caption("Female").Move(180, 600, 1800, 255);
-    Frame3.Caption("Age:").Move(2700, 960, 2220, 975);
+    Frame3.Caption("Age:").Move(2820, 960, 2340, 975);
     Option2[0].Caption("19-34").Move(180, 300, 1800, 255);
     Option2[1].Caption("Over 34").Move(180, 600, 1800, 255);
 
-    Frame1.Caption("Weight For Average Healthy Adult").Move(240, 2085, 4680, 735);
-    Label7.Caption("U.S. Guidelines 1996:").Move(180, 330, 1680, 255);
-    Label8.FontBold(true).ForeColor(0x800000).Move(1860, 330, 2700, 255);
+    Frame1.Caption("Weight For Average Healthy Adult").Move(240, 2085, 4920, 735);
+    Label7.Caption("U.S. Guidelines 1996:").Move(180, 330, 1980, 255);
+    Label8.FontBold(true).ForeColor(0x800000).Move(2160, 330, 2640, 255);
 
-    Command1.Caption("&OK").Default(true).Cancel(true).Move(3720, 2940, 1200, 375);
+    Command1.Caption("&OK").Default(true).Cancel(true).Move(3960, 2940, 1200, 375);
 
     Load = [this] { Form_Load(); };
     HScroll1.Change = [this] { HScroll1_Change(); };
