@@ -85,7 +85,9 @@ long ShellExecute(std::string_view operation, std::string_view file, std::string
     if (!directory.empty() && p.is_relative()) p = LocalPath(directory) / p;
     std::error_code ec;
     bool exists = fs::exists(p, ec);
-    if (!parameters.empty() || IsExecutableFile(p) || (!exists && !p.has_parent_path())) {
+    // A bare name without extension that is no file here is a program on PATH ("notepad").
+    bool programName = !exists && !p.has_parent_path() && !p.has_extension();
+    if (!parameters.empty() || IsExecutableFile(p) || programName) {
         std::vector<std::string> argv{exists ? p.string() : std::string(file)};
         for (auto& a : SplitCommandLine(parameters)) argv.push_back(a);
         return d.Start(argv) > 0 ? SE_OK : SE_ERR_FNF;
