@@ -1,0 +1,295 @@
+#include "recipe/CalcFrm.h"
+
+#include "platform/services/dialogs.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/grammar.h"
+
+namespace recipe {
+
+namespace {
+
+constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
+
+constexpr vb::Long kPanelInk = 0x000000;
+constexpr vb::Long kLinkBlue = 0xC00000;
+constexpr vb::Long kWarningRed = 0x0000C0;
+
+}  // namespace
+
+CalcFrm::CalcFrm(Recipe& app) : forms::Form("CalcFrm"), app(app) {
+    MDIParent(app.Interface());
+    Layout();
+    LayoutPanel();
+    Wire();
+}
+
+void CalcFrm::Layout() {
+    Caption("");
+    Move(0, 0, px(792), px(560));
+    CalcFrame.Caption("").Move(0, 0, px(792), px(560));
+
+    CalcBar.AddTool("Start").Caption("Start Over");
+    CalcBar.AddTool("Save").Caption("Finish and Save");
+    CalcBar.AddTool("help").Caption("Instructions");
+    CalcBar.AddTool("Heading").Caption("Add a New Heading");
+    CalcBar.Move(0, 0, px(792), px(30));
+
+    auto heading = [](forms::Label& l, std::string caption, double x, double y, double w) {
+        l.Caption(std::move(caption)).FontBold(true).Move(px(x), px(y), px(w), px(16));
+    };
+
+    // Column one: name, ingredient, quantity, measure, add, servings, saved indicator.
+    heading(Label1, "Recipe Name:", 12, 50, 260);
+    NameTxt.Move(px(12), px(68), px(260), px(22));
+    heading(Label2, "Ingredient:", 12, 98, 260);
+    IngLst2.Style(forms::vbComboDropdown).Move(px(12), px(116), px(260), px(22));
+    PositionFrame.Caption("").Visible(false).Move(px(12), px(116), px(260), px(228));
+    IngLst.Sorted(true).Visible(false).Move(px(12), px(116), px(260), px(228));
+    SearchImg.Picture("").Move(px(12), px(144), px(16), px(16));
+    SearchLbl.Caption("Or Click to Search Ingredients")
+        .ForeColor(kLinkBlue)
+        .FontUnderline(true)
+        .MousePointer(forms::vbUpArrow)
+        .Move(px(32), px(144), px(240), px(16));
+    PassTmr.Interval(10).Enabled(false);
+
+    heading(Label3, "Quantity", 12, 170, 260);
+    QuantityFrame.Caption("").Move(px(12), px(186), px(260), px(84));
+    OnesVs.Min(1000).Max(0).Value(0).SmallChange(1).LargeChange(10).Move(px(10), px(12), px(17), px(62));
+    auto quantityLabel = [](forms::Label& l, Integer align, double x, double w) {
+        l.Alignment(align).FontName("Arial").FontSize(12).FontBold(true).Move(px(x), px(28), px(w), px(28));
+    };
+    quantityLabel(OnesTxt, forms::vbRightJustify, 32, 56);
+    OnesTxt.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite);
+    quantityLabel(DLbl, forms::vbCenter, 89, 12);
+    DLbl.Caption(".").Visible(false);
+    quantityLabel(FracTxt, forms::vbLeftJustify, 102, 48);
+    FracTxt.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite);
+    FracVs.Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(153), px(12), px(17), px(62));
+    F_DOpt[0].Caption("Fractions").Value(true).Move(px(180), px(18), px(74), px(20));
+    F_DOpt[1].Caption("Decimals").Move(px(180), px(46), px(74), px(20));
+    Label4.Caption("Measurement:").FontBold(true).Move(px(12), px(284), px(92), px(16));
+    MeasureLst.Style(forms::vbComboDropdownList).Move(px(104), px(280), px(168), px(22));
+    Addcmd.Caption("Add Ingredient").FontBold(true).Move(px(12), px(312), px(260), px(30));
+
+    Label5.Caption("Servings:").FontBold(true).Move(px(12), px(362), px(68), px(16));
+    ServingsVs.Min(1000).Max(1).Value(10).SmallChange(1).LargeChange(1).Move(px(82), px(354), px(17), px(34));
+    ServingsLbl.Caption("1")
+        .Alignment(forms::vbCenter)
+        .BorderStyle(forms::vbFixedSingle)
+        .BackColor(forms::vbWhite)
+        .FontName("Arial")
+        .FontSize(10)
+        .FontBold(true)
+        .Move(px(104), px(358), px(52), px(24));
+    OkCmd.Caption("OK").Move(px(164), px(356), px(52), px(28));
+    FlashImg.Visible(false).Move(px(224), px(360), px(20), px(20));
+    LblPress.Caption("Press OK after changing servings").ForeColor(kWarningRed).Visible(false).Move(
+        px(12), px(392), px(260), px(16));
+    FlashTmr.Interval(800).Enabled(false);
+
+    StatusImg.Move(px(12), px(420), px(24), px(24));
+    StatusLbl.Caption("Changes not Saved").FontBold(true).Move(px(42), px(424), px(230), px(18));
+    SavedImg.Visible(false).Move(px(240), px(420), px(24), px(24));
+    NotSavedImg.Visible(false).Move(px(240), px(420), px(24), px(24));
+
+    // Column two: the lines and the directions.
+    heading(Label6, "Recipe Ingredients:", 284, 50, 250);
+    R_IngLst.Style(forms::vbComboSimple).Move(px(284), px(68), px(250), px(276));
+    InvisLst.Visible(false).Move(px(284), px(68), px(250), px(120));
+    heading(Label7, "Directions:", 284, 352, 250);
+    DirectionsTxt.MultiLine(true).ScrollBars(forms::vbVertical).Move(px(284), px(370), px(250), px(146));
+}
+
+void CalcFrm::LayoutPanel() {
+    // Column three: a food label on white.
+    lblName.Alignment(forms::vbCenter).FontName("Arial").FontSize(10).FontBold(true).Move(px(546), px(48),
+                                                                                          px(234), px(18));
+    picFacts.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(px(546), px(68), px(234), px(318));
+
+    auto text = [](forms::Label& l, std::string caption, double x, double y, double w, double h) -> forms::Label& {
+        return l.Caption(std::move(caption))
+            .BackStyle(forms::vbTransparent)
+            .ForeColor(kPanelInk)
+            .FontName("Arial")
+            .FontSize(8)
+            .Move(px(x), px(y), px(w), px(h));
+    };
+    auto rule = [](forms::Line& line, double y, Integer width) {
+        line.BorderColor(kPanelInk).BorderWidth(width).Coordinates(px(4), px(y), px(226), px(y));
+    };
+
+    text(Label8, " Nutrition Facts", 2, 0, 224, 28).FontName("Arial Black").FontSize(15.75f).FontBold(true);
+    text(Label9, " Per Serving", 2, 28, 224, 15);
+    text(lbl1M, "", 2, 43, 224, 15);
+    rule(Line1, 62, 7);
+    text(Label10, " Amount Per Serving", 2, 67, 224, 14).FontSize(7).FontBold(true);
+    text(Label11, " Calories", 2, 82, 60, 16).FontBold(true);
+    text(lblCals, "", 62, 82, 44, 16);
+    text(Label12, "Calories from Fat", 106, 82, 92, 16);
+    text(lblFCals, "", 196, 82, 30, 16).Alignment(forms::vbRightJustify);
+    rule(Line2, 101, 4);
+    text(Label13, "% Daily Value *", 2, 105, 224, 14).FontSize(7).FontBold(true).Alignment(forms::vbRightJustify);
+
+    struct Row {
+        forms::Label& caption;
+        const char* text;
+        bool bold;
+        forms::Label& value;
+        forms::Label& percent;
+    };
+    const Row rows[] = {
+        {Label14, " Total Fat", true, lblFg, lblFP},
+        {Label15, "Saturated Fat", false, lblSFg, lblSFP},
+        {Label16, " Cholesterol", true, lblCg, lblCP},
+        {Label17, " Sodium", true, lblSg, lblSP},
+        {Label18, "Total Carbohydrate", true, lblTCg, lblTCP},
+        {Label19, "Dietary Fiber", false, lblTFg, lblTFP},
+        {Label20, " Protein", true, lblPg, lblPP},
+    };
+    double y = 121;
+    int index = 0;
+    for (const Row& r : rows) {
+        const double indent = r.bold ? 2 : 14;
+        text(r.caption, r.text, indent, y + 2, 118 - indent, 16).FontBold(r.bold);
+        text(r.value, "", 120, y + 2, 56, 16);
+        text(r.percent, "", 176, y + 2, 50, 16).FontBold(true).Alignment(forms::vbRightJustify);
+        if (index < RowLine.Count()) rule(RowLine[index], y + 20, 1);
+        y += 20;
+        ++index;
+    }
+    rule(Line4, y + 2, 7);
+    text(Label22, "* Percent Daily Values based on a 2,000 calorie diet.  Your daily values may differ.", 2,
+         y + 7, 224, 30)
+        .FontSize(7)
+        .WordWrap(true);
+
+    Label25.Caption("Additional Information:").FontBold(true).Move(px(546), px(396), px(234), px(16));
+    Label24.Move(px(546), px(414), px(234), px(16));
+    Label23.Move(px(546), px(432), px(234), px(16));
+    Label21.Move(px(546), px(450), px(234), px(16));
+}
+
+void CalcFrm::Wire() {
+    Load = [this] { Form_Load(); };
+    DirectionsTxt.Change = [this] { DirectionsTxt_Change(); };
+    StatusImg.Click = [this] { StatusImg_Click(); };
+    StatusLbl.Click = [this] { StatusImg_Click(); };
+    IngLst2.DropDown = [this] { IngLst2_DropDown(); };
+    IngLst.Click = [this] { IngLst_Click(); };
+    IngLst.KeyPress = [this](Integer& KeyAscii) { IngLst_KeyPress(KeyAscii); };
+    PassTmr.Tick = [this] { PassTmr_Timer(); };
+    OnesVs.Change = [this] { OnesVs_Change(); };
+    FracVs.Change = [this] { FracVs_Change(); };
+    F_DOpt.On(&forms::OptionButton::Click, [this](Integer Index) { F_DOpt_Click(Index); });
+    Addcmd.Click = [this] { Addcmd_Click(); };
+}
+
+void CalcFrm::Form_Load() {
+    if (Width() > forms::Screen().Width()) {
+        services::MsgBox(std::string("This program runs best at screen resolutions ") + "of 800x600 or greater." +
+                             "\r\n" + "If you don't know how to change to this, " +
+                             "consult Windows Help under SCREEN " + "RESOLUTION, CHANGING.",
+                         services::vbInformation, "Helpful Tip");
+    }
+    Width(CalcFrame.Width());
+    Height(CalcFrame.Height());
+    Move((forms::Screen().Width() - Width()) / 2, 20);
+    Caption("");
+    CalcFrame.Top(-90);
+    CalcFrame.Height(CalcFrame.Height() - 90);
+    Reset();
+}
+
+void CalcFrm::Reset() {
+    totals_ = {};
+    for (forms::Label* l : {&lblName, &lbl1M, &lblCals, &lblFCals, &lblFg, &lblCg, &lblSg, &lblTCg, &lblPg, &lblFP,
+                            &lblCP, &lblSP, &lblTCP, &lblPP, &lblTFg, &lblTFP, &lblSFg, &lblSFP})
+        l->Caption("");
+    CalcFrame.Caption("");
+    OnesTxt.Caption("");
+    FracTxt.Caption("");
+
+    DLbl.Visible(false);
+    F_DOpt[0].Value(true);
+
+    DirectionsTxt.Text("");
+    NameTxt.Text("");
+
+    IngLst.Enabled(true);
+    IngLst2.Text("Select From This List");
+    R_IngLst.Enabled(true);
+    MeasureLst.Enabled(true);
+    MeasureLst.Clear();
+    InvisLst.Clear();
+    QuantityFrame.Caption("").Enabled(true);
+    F_DOpt[0].Value(true);
+
+    OnesVs.Value(OnesVs.Max());
+    FracVs.Value(FracVs.Max());
+
+    ServingsVs.Value(10);
+    ServingsLbl.Caption("1");
+
+    R_IngLst.Text("");
+    R_IngLst.Clear();
+
+    OkCmd.Enabled(true);
+    NameTxt.Enabled(true);
+    Addcmd.Enabled(true);
+    Label24.Caption("");
+    Label23.Caption("");
+    Label21.Caption("");
+    Label3.Visible(true);
+
+    Calc_Servings = 1;
+    app.Editing_Recipe = false;
+    app.Servings_Applied = 1;
+    Save_In_Progress = false;
+
+    FlashTmr.Enabled(false);
+    FlashImg.Visible(false);
+    LblPress.Visible(false);
+
+    app.Changes_Saved = false;
+    app.Show_Save_Status();
+
+    IngLst.Move(PositionFrame.Left(), PositionFrame.Top(), PositionFrame.Width(), PositionFrame.Height());
+}
+
+void CalcFrm::cmdStartOver_Click() {
+    app.Editing_Recipe = false;
+    Reset();
+    NameTxt.SetFocus();
+}
+
+void CalcFrm::DirectionsTxt_Change() {
+    // The record format cannot carry its own delimiters: such a character is refused as typed.
+    const std::string& text = DirectionsTxt.Text();
+    if (const int d = grammar::FindDelimiter(text); d >= 0) {
+        const long caret = DirectionsTxt.SelStart();
+        std::string kept;
+        long removedBeforeCaret = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (grammar::kDelimiters.find(text[i]) != std::string_view::npos) {
+                if (static_cast<long>(i) < caret) ++removedBeforeCaret;
+            } else {
+                kept += text[i];
+            }
+        }
+        services::MsgBox(grammar::DelimiterMessage("directions", d), services::vbExclamation, "Directions");
+        DirectionsTxt.Text(kept);  // runs this handler again, which marks the change
+        DirectionsTxt.SelStart(caret - removedBeforeCaret);
+        return;
+    }
+    app.Changes_Saved = false;
+    app.Show_Save_Status();
+}
+
+void CalcFrm::StatusImg_Click() {
+    services::MsgBox("This box lets you know if the changes to your work have been saved or not.",
+                     services::vbInformation, "");
+}
+
+}  // namespace recipe

@@ -1,0 +1,175 @@
+#pragma once
+// The recipe builder ("Recipe / Diet Analysis Screen"): the recipe's name, its ingredient lines,
+// servings and directions, and the Nutrition Facts panel per serving.
+//   CalcFrm.cpp         layout, load, Reset, directions and the saved indicator
+//   CalcFrm_entry.cpp   choosing an ingredient, the quantity spinners and the measure list
+//   CalcFrm_lines.cpp   adding ingredient lines
+//   CalcFrm_panel.cpp   the nutrition totals and the panel's captions
+#include <string>
+#include <string_view>
+
+#include "platform/forms/forms.h"
+#include "recipe/ingrecord.h"
+#include "recipe/nutrition.h"
+
+namespace recipe {
+
+using vb::Integer;
+using vb::Single;
+
+class Recipe;
+
+class CalcFrm : public forms::Form {
+public:
+    explicit CalcFrm(Recipe& app);
+
+    forms::Frame CalcFrame{*this, "CalcFrame"};
+    forms::Toolbar CalcBar{*this, "CalcBar"};
+
+    // Name and ingredient choice.
+    forms::Label Label1{CalcFrame, "Label1"};
+    forms::TextBox NameTxt{CalcFrame, "NameTxt"};
+    forms::Label Label2{CalcFrame, "Label2"};
+    forms::ComboBox IngLst2{CalcFrame, "IngLst2"};
+    forms::Frame PositionFrame{CalcFrame, "PositionFrame"};
+    forms::Image SearchImg{CalcFrame, "SearchImg"};
+    forms::Label SearchLbl{CalcFrame, "SearchLbl"};
+    forms::Timer PassTmr{*this, "PassTmr"};
+
+    // Quantity and measure.
+    forms::Label Label3{CalcFrame, "Label3"};
+    forms::Frame QuantityFrame{CalcFrame, "QuantityFrame"};
+    forms::VScrollBar OnesVs{QuantityFrame, "OnesVs"};
+    forms::Label OnesTxt{QuantityFrame, "OnesTxt"};
+    forms::Label DLbl{QuantityFrame, "DLbl"};
+    forms::Label FracTxt{QuantityFrame, "FracTxt"};
+    forms::VScrollBar FracVs{QuantityFrame, "FracVs"};
+    forms::ControlArray<forms::OptionButton> F_DOpt{QuantityFrame, "F_DOpt", 2};
+    forms::Label Label4{CalcFrame, "Label4"};
+    forms::ComboBox MeasureLst{CalcFrame, "MeasureLst"};
+    forms::CommandButton Addcmd{CalcFrame, "Addcmd"};
+
+    // Servings.
+    forms::Label Label5{CalcFrame, "Label5"};
+    forms::VScrollBar ServingsVs{CalcFrame, "ServingsVs"};
+    forms::Label ServingsLbl{CalcFrame, "ServingsLbl"};
+    forms::CommandButton OkCmd{CalcFrame, "OkCmd"};
+    forms::Image FlashImg{CalcFrame, "FlashImg"};
+    forms::Label LblPress{CalcFrame, "LblPress"};
+    forms::Timer FlashTmr{*this, "FlashTmr"};
+
+    // Saved or not.
+    forms::Image StatusImg{CalcFrame, "StatusImg"};
+    forms::Label StatusLbl{CalcFrame, "StatusLbl"};
+    forms::Image SavedImg{CalcFrame, "SavedImg"};
+    forms::Image NotSavedImg{CalcFrame, "NotSavedImg"};
+
+    // The recipe's lines: what the user reads, and in the same order what is stored.
+    forms::Label Label6{CalcFrame, "Label6"};
+    forms::ComboBox R_IngLst{CalcFrame, "R_IngLst"};
+    forms::ListBox InvisLst{CalcFrame, "InvisLst"};
+    forms::Label Label7{CalcFrame, "Label7"};
+    forms::TextBox DirectionsTxt{CalcFrame, "DirectionsTxt"};
+
+    // The Nutrition Facts panel.
+    forms::Label lblName{CalcFrame, "lblName"};
+    forms::PictureBox picFacts{CalcFrame, "picFacts"};
+    forms::Label Label8{picFacts, "Label8"};
+    forms::Label Label9{picFacts, "Label9"};
+    forms::Label lbl1M{picFacts, "lbl1M"};
+    forms::Line Line1{picFacts, "Line1"};
+    forms::Label Label10{picFacts, "Label10"};
+    forms::Label Label11{picFacts, "Label11"};
+    forms::Label lblCals{picFacts, "lblCals"};
+    forms::Label Label12{picFacts, "Label12"};
+    forms::Label lblFCals{picFacts, "lblFCals"};
+    forms::Line Line2{picFacts, "Line2"};
+    forms::Label Label13{picFacts, "Label13"};
+    forms::Line Line3{picFacts, "Line3"};
+    forms::Label Label14{picFacts, "Label14"};
+    forms::Label lblFg{picFacts, "lblFg"};
+    forms::Label lblFP{picFacts, "lblFP"};
+    forms::Label Label15{picFacts, "Label15"};
+    forms::Label lblSFg{picFacts, "lblSFg"};
+    forms::Label lblSFP{picFacts, "lblSFP"};
+    forms::Label Label16{picFacts, "Label16"};
+    forms::Label lblCg{picFacts, "lblCg"};
+    forms::Label lblCP{picFacts, "lblCP"};
+    forms::Label Label17{picFacts, "Label17"};
+    forms::Label lblSg{picFacts, "lblSg"};
+    forms::Label lblSP{picFacts, "lblSP"};
+    forms::Label Label18{picFacts, "Label18"};
+    forms::Label lblTCg{picFacts, "lblTCg"};
+    forms::Label lblTCP{picFacts, "lblTCP"};
+    forms::Label Label19{picFacts, "Label19"};
+    forms::Label lblTFg{picFacts, "lblTFg"};
+    forms::Label lblTFP{picFacts, "lblTFP"};
+    forms::Label Label20{picFacts, "Label20"};
+    forms::Label lblPg{picFacts, "lblPg"};
+    forms::Label lblPP{picFacts, "lblPP"};
+    forms::ControlArray<forms::Line> RowLine{picFacts, "RowLine", 6};
+    forms::Line Line4{picFacts, "Line4"};
+    forms::Label Label22{picFacts, "Label22"};
+    forms::Label Label25{CalcFrame, "Label25"};
+    forms::Label Label24{CalcFrame, "Label24"};
+    forms::Label Label23{CalcFrame, "Label23"};
+    forms::Label Label21{CalcFrame, "Label21"};
+
+    // The ingredient list, over PositionFrame while it is dropped down; declared last so it lies
+    // in front of the quantity controls.
+    forms::ListBox IngLst{CalcFrame, "IngLst"};
+
+    // --- the screen's routines, used by the other windows ---
+    // Clears the screen: an empty, unsaved recipe for one serving.
+    void Reset();
+    void cmdStartOver_Click();
+    // Adds qty of the ingredient, given in measure, to the totals and rewrites the panel. A total
+    // beyond its range raises the runtime's overflow and changes nothing.
+    void Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Single Qty);
+    void IfLessThanZero();
+    void Show_Calorie_Percentages();
+    // Copies the last stored ingredient of that name (letter case ignored) into Current_Ing.
+    void Find_Ing(std::string_view Name);
+    void Load_MeasureLst();
+    static std::string Put_Together_Quantity_String(std::string_view Q1, std::string_view F1, bool Opt);
+
+    const NutritionTotals& Totals() const { return totals_; }
+    Single Calc_Servings = 1;
+    bool Save_In_Progress = false;
+
+    // Quantity entry state.
+    IngRecord Current_Ing;
+    Single Quantity = 0;
+    Single Fraction = 0;
+
+    // The fraction table of the spinner (value 0..9): its caption and its value.
+    static std::string_view FractionCaption(int v);
+    static Single FractionValue(int v);
+
+private:
+    void Layout();
+    void LayoutPanel();
+    void Wire();
+    void Form_Load();
+    void WritePanel();
+    void DirectionsTxt_Change();
+    void StatusImg_Click();
+
+    // Choosing and entering (CalcFrm_entry.cpp).
+    void IngLst2_DropDown();
+    void IngLst_Click();
+    void IngLst_KeyPress(Integer& KeyAscii);
+    void PassTmr_Timer();
+    void OnesVs_Change();
+    void FracVs_Change();
+    void F_DOpt_Click(Integer Index);
+    bool FractionsMode() const { return F_DOpt[0].Value(); }
+
+    // Adding (CalcFrm_lines.cpp).
+    void Addcmd_Click();
+
+    Recipe& app;
+    NutritionTotals totals_;
+};
+
+}  // namespace recipe

@@ -1,0 +1,155 @@
+#include "recipe/Recipe.h"
+
+#include <cmath>
+
+#include "platform/core/convert.h"
+#include "platform/files/fileio.h"
+#include "platform/files/locations.h"
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/services/dialogs.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/SplashFrm.h"
+#include "recipe/screens.h"
+
+namespace recipe {
+
+Recipe::Recipe()
+    : splash_([this] { return std::make_unique<SplashFrm>(*this); }),
+      interface_([this] { return std::make_unique<InterfaceFrm>(*this); }),
+      calc_([this] { return std::make_unique<recipe::CalcFrm>(*this); }),
+      view_([this] { return std::make_unique<recipe::ViewFrm>(*this); }),
+      deleteIng_([this] { return std::make_unique<recipe::DeleteIngFrm>(*this); }),
+      ingrediant_([this] { return std::make_unique<recipe::frmIngrediant>(*this); }) {}
+
+Recipe::~Recipe() = default;
+
+void Recipe::Main() {
+    forms::App().Title(std::string(kProductName));
+    if (forms::App().EXEName().empty()) forms::App().EXEName("recipe");
+    if (forms::App().Path().empty()) forms::App().Path(files::ProgramDirectory().string());
+    Splash().Show();
+}
+
+void Recipe::StartMainWindow() {
+    if (mainStarting_ || mainStarted_) return;
+    mainStarting_ = true;
+    struct Done {
+        Recipe& r;
+        ~Done() {
+            r.mainStarting_ = false;
+            r.mainStarted_ = true;
+        }
+    } done{*this};
+    Interface().Show();
+    CalcFrm().Show();
+}
+
+SplashFrm& Recipe::Splash() { return splash_(); }
+InterfaceFrm& Recipe::Interface() { return interface_(); }
+SplashFrm* Recipe::LoadedSplash() const { return splash_.Existing(); }
+InterfaceFrm* Recipe::LoadedInterface() const { return interface_.Existing(); }
+CalcFrm* Recipe::LoadedCalcFrm() const { return calc_.Existing(); }
+
+void Recipe::EnsureMainWindow() {
+    if (!interface_.Existing()) interface_();
+}
+
+CalcFrm& Recipe::CalcFrm() {
+    EnsureMainWindow();
+    return calc_();
+}
+ViewFrm& Recipe::ViewFrm() {
+    EnsureMainWindow();
+    return view_();
+}
+DeleteIngFrm& Recipe::DeleteIngFrm() {
+    EnsureMainWindow();
+    return deleteIng_();
+}
+frmIngrediant& Recipe::frmIngrediant() {
+    EnsureMainWindow();
+    return ingrediant_();
+}
+
+void Recipe::Load_Ingredients() {
+    if (auto error = Ing.Load()) ReportStoreError("read", *error);
+    recipe::CalcFrm& calc = CalcFrm();
+    if (!Ing.readFailed() && files::FileLength(Ing.file()) >= 1) {
+        calc.IngLst.Clear();
+        for (const auto& rec : Ing.Ing_Table) {
+            std::string name = ListName(rec);
+            calc.IngLst.AddItem(name);
+            DeleteIngFrm().IngLst.AddItem(std::move(name));
+        }
+    }
+    calc.IngLst.Text("Select Ingredients From This List");
+}
+
+void Recipe::Get_Big_Recipe() {
+    if (auto error = Recipes.Get_Big_Recipe()) ReportStoreError("read", *error);
+}
+
+void Recipe::Load_Recipes() {
+    Recipes.Recipe_Table.clear();
+    const std::vector<std::string> names = Recipes.Load_Recipes();
+    forms::ListBox& list = ViewFrm().RecipeLst;
+    for (const auto& name : names) list.AddItem(name);
+    if (Recipes.damaged()) {
+        services::MsgBox("Part of \"" + Recipes.file().filename().string() + "\" could not be read: " +
+                             vb::CStr(static_cast<vb::Long>(names.size())) +
+                             " recipes were read before the damaged part.\r\n\r\n"
+                             "The unread part is kept in the file as it is, and recipes you save are "
+                             "stored ahead of it.",
+                         services::vbExclamation, "Stored Recipes");
+    }
+}
+
+void Recipe::Show_Save_Status() {
+    recipe::CalcFrm& calc = CalcFrm();
+    if (Changes_Saved) {
+        calc.StatusImg.Picture(calc.SavedImg.Picture());
+        calc.StatusLbl.Caption("Changes Saved");
+    } else {
+        calc.StatusImg.Picture(calc.NotSavedImg.Picture());
+        calc.StatusLbl.Caption("Changes not Saved");
+    }
+}
+
+void Recipe::Center_Form(forms::Form& form) {
+    const double left = (static_cast<double>(forms::Screen().Width()) - form.Width()) / 2;
+    const double top = (static_cast<double>(forms::Screen().Height()) - form.Height()) / 2;
+    form.Move(static_cast<vb::Single>(left), static_cast<vb::Single>(top));
+}
+
+std::string Recipe::SettingsName() const {
+    const std::string& exe = forms::App().EXEName();
+    return exe.empty() ? std::string("recipe") : exe;
+}
+
+long Recipe::OptionValue(std::string_view key, long defaultValue) const {
+    const std::string text = files::GetSetting(SettingsName(), kOptions, key, vb::CStr(static_cast<vb::Long>(defaultValue)));
+    if (!vb::IsNumeric(text)) return defaultValue;
+    const double v = vb::RoundHalfEven(vb::CDbl(text));
+    if (!(std::fabs(v) < 2147483647.0)) return defaultValue;
+    return static_cast<long>(v);
+}
+
+void Recipe::SaveOption(std::string_view key, std::string_view value) {
+    try {
+        files::SaveSetting(SettingsName(), kOptions, key, value);
+    } catch (const vb::Error& e) {
+        services::MsgBox("The setting \"" + std::string(key) + "\" could not be stored:\r\n" + e.description,
+                         services::vbExclamation, "Options");
+    }
+}
+
+void Recipe::ReportStoreError(std::string_view action, const vb::Error& e) {
+    std::string file = e.source.empty() ? std::string() : std::filesystem::path(e.source).filename().string();
+    std::string prompt = file.empty() ? "A store file could not be " + std::string(action) + "."
+                                      : "\"" + file + "\" could not be " + std::string(action) + ".";
+    services::MsgBox(prompt + "\r\n\r\n" + e.description, services::vbExclamation, "File Problem");
+}
+
+}  // namespace recipe

@@ -1,0 +1,100 @@
+#pragma once
+// The recipe program: the shared modules' state (the two stores, the flags, the help file) and
+// the one instance of each window, created and loaded on first access. The four screens are
+// children of the main window, so reaching one loads the main window first.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/core/error.h"
+#include "platform/forms/form.h"
+#include "recipe/ContextIDs.h"
+#include "recipe/Improved.h"
+#include "recipe/ingstore.h"
+#include "recipe/recipestore.h"
+
+namespace recipe {
+
+class SplashFrm;
+class InterfaceFrm;
+class CalcFrm;
+class ViewFrm;
+class DeleteIngFrm;
+class frmIngrediant;
+
+inline constexpr std::string_view kProductName = "Sorvella";
+
+// The settings of section "Options".
+inline constexpr std::string_view kOptions = "Options";
+inline constexpr std::string_view kPlayMusic = "Play music at Startup";
+inline constexpr std::string_view kShowTips = "Show Tips at Startup";
+
+class Recipe : public Flags, public ContextIDs {
+public:
+    Recipe();
+    ~Recipe();
+    Recipe(const Recipe&) = delete;
+    Recipe& operator=(const Recipe&) = delete;
+
+    // The start routine: the splash is the program's first window; its timer shows the main
+    // window and the builder.
+    void Main();
+    // Shows the main window and the recipe builder, once: a second call while the first is
+    // still loading the stores, or after it, does nothing.
+    void StartMainWindow();
+    bool MainWindowStarted() const { return mainStarted_; }
+
+    // The windows. Each access loads the window when it is not loaded.
+    SplashFrm& Splash();
+    InterfaceFrm& Interface();
+    recipe::CalcFrm& CalcFrm();
+    recipe::ViewFrm& ViewFrm();
+    recipe::DeleteIngFrm& DeleteIngFrm();
+    recipe::frmIngrediant& frmIngrediant();
+    // The window when it exists; never loads one.
+    SplashFrm* LoadedSplash() const;
+    InterfaceFrm* LoadedInterface() const;
+    recipe::CalcFrm* LoadedCalcFrm() const;
+
+    // --- the ingredient store ---
+    // Reads "Ing.dat" into the table and both ingredient lists; a file that cannot be read is
+    // reported and left alone.
+    void Load_Ingredients();
+    // --- the recipe store ---
+    // Reads "Recipe.Dat" whole; failures are reported.
+    void Get_Big_Recipe();
+    // Parses the recipe text into the table and the viewer's list; reports a damaged store.
+    void Load_Recipes();
+
+    // Shows Changes_Saved on the builder's indicator.
+    void Show_Save_Status();
+    // Centres a window on the screen.
+    static void Center_Form(forms::Form& form);
+
+    // A setting of section "Options" read as a whole number; text that is no number gives the
+    // default.
+    long OptionValue(std::string_view key, long defaultValue) const;
+    void SaveOption(std::string_view key, std::string_view value);
+    // The settings store's application name: the program's file name.
+    std::string SettingsName() const;
+
+    // Reports a failed save or read of a store in a message box.
+    void ReportStoreError(std::string_view action, const vb::Error& e);
+
+    IngStore Ing;
+    RecipeStore Recipes;
+
+private:
+    void EnsureMainWindow();
+
+    forms::FormHolder<SplashFrm> splash_;
+    forms::FormHolder<InterfaceFrm> interface_;
+    forms::FormHolder<recipe::CalcFrm> calc_;
+    forms::FormHolder<recipe::ViewFrm> view_;
+    forms::FormHolder<recipe::DeleteIngFrm> deleteIng_;
+    forms::FormHolder<recipe::frmIngrediant> ingrediant_;
+    bool mainStarting_ = false;
+    bool mainStarted_ = false;
+};
+
+}  // namespace recipe

@@ -1,0 +1,141 @@
+#pragma once
+// A whole recipe program per test, driven through its windows with the test backend: its own
+// folders, its stores written first, started like a user starts it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/test_host.h"
+#include "platform/testing/user.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/SplashFrm.h"
+#include "recipe/grammar.h"
+#include "recipe/ingrecord.h"
+#include "recipe/screens.h"
+
+namespace recipetest {
+
+namespace fs = std::filesystem;
+
+inline recipe::IngRecord Ing(const std::string& name, const std::string& unit1 = "cup", float qty1 = 1,
+                             const std::string& unit2 = "g", float qty2 = 240,
+                             recipe::MeasureKindValue kind = recipe::kVolumeAndWeight) {
+    recipe::IngRecord r;
+    r.Name = name;
+    r.Unit1 = unit1;
+    r.Qty1 = qty1;
+    r.Unit2 = unit2;
+    r.Qty2 = qty2;
+    r.MeasureKind = kind;
+    return r;
+}
+
+// The worked example: a cup weighs 240 g.
+inline recipe::IngRecord Example(const std::string& name = "Example") {
+    recipe::IngRecord r = Ing(name);
+    r.Fat = 12;
+    r.SatFat = 4.8f;
+    r.Chol = 30;
+    r.Sodium = 480;
+    r.TotalCarbs = 24;
+    r.Fiber = 6;
+    r.Protein = 6;
+    r.Cal = 200;
+    return r;
+}
+
+class Program : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
+        app.reset();
+    }
+
+    // The program's first window, the splash; nothing else yet.
+    void Start() {
+        app = std::make_unique<recipe::Recipe>();
+        app->Main();
+    }
+    // Started, the main window up after the splash's second and the splash gone 100 ms later.
+    void Open() {
+        Start();
+        host.Advance(1000);
+        host.Advance(100);
+    }
+
+    recipe::InterfaceFrm& main() { return app->Interface(); }
+    recipe::CalcFrm& calc() { return app->CalcFrm(); }
+
+    // --- files ---
+    fs::path Data(const std::string& name) const { return env.CurrentDir() / name; }
+    void WriteIngredients(const std::vector<recipe::IngRecord>& recs) {
+        std::string bytes;
+        for (const auto& r : recs) bytes += recipe::encode(r);
+        testing::TempEnvironment::WriteFile(Data("Ing.dat"), bytes);
+    }
+    void WriteRecipes(const std::string& bytes) { testing::TempEnvironment::WriteFile(Data("Recipe.Dat"), bytes); }
+    static std::string Bytes(const fs::path& p) { return fs::exists(p) ? files::ReadAllBytes(p) : std::string(); }
+    static std::string Option(const std::string& key) { return files::GetSetting("recipe", "Options", key, "(none)"); }
+    static void SetOption(const std::string& key, const std::string& value) {
+        files::SaveSetting("recipe", "Options", key, value);
+    }
+
+    // --- the builder, as a user works it ---
+    void Pick(const std::string& ingredient) {
+        testing::DropDown(calc().IngLst2);
+        testing::ChooseItem(calc().IngLst, ingredient);
+    }
+    // Whole part and fraction spinner values, in fractions (true) or decimals.
+    void Quantity(int whole, int fraction, bool fractions = true) {
+        testing::Click(calc().F_DOpt[fractions ? 0 : 1]);
+        testing::ScrollTo(calc().OnesVs, static_cast<vb::Integer>(whole));
+        testing::ScrollTo(calc().FracVs, static_cast<vb::Integer>(fraction));
+    }
+    void Measure(const std::string& measure) { testing::ChooseItem(calc().MeasureLst, measure); }
+    void Add() { testing::Click(calc().Addcmd); }
+    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure,
+                 bool fractions = true) {
+        Pick(ingredient);
+        Quantity(whole, fraction, fractions);
+        Measure(measure);
+        Add();
+    }
+
+    // --- reading the windows ---
+    static std::vector<std::string> Items(const forms::ListControl& list) {
+        std::vector<std::string> out;
+        for (int i = 0; i < list.ListCount(); ++i) out.push_back(list.List(i));
+        return out;
+    }
+    // lblCals, lblFCals, lblFg, lblFP, lblCg, lblCP, lblSg, lblSP, lblTCg, lblTCP, lblPg, lblTFg,
+    // lblTFP, lblSFg, lblSFP, Label24, Label23, Label21.
+    std::vector<std::string> Panel() {
+        auto& c = calc();
+        return {c.lblCals.Caption(), c.lblFCals.Caption(), c.lblFg.Caption(), c.lblFP.Caption(),
+                c.lblCg.Caption(),   c.lblCP.Caption(),    c.lblSg.Caption(), c.lblSP.Caption(),
+                c.lblTCg.Caption(),  c.lblTCP.Caption(),   c.lblPg.Caption(), c.lblTFg.Caption(),
+                c.lblTFP.Caption(),  c.lblSFg.Caption(),   c.lblSFP.Caption(), c.Label24.Caption(),
+                c.Label23.Caption(), c.Label21.Caption()};
+    }
+    std::vector<std::string> MsgBoxPrompts() const {
+        std::vector<std::string> out;
+        for (const auto& m : host.MsgBoxes()) out.push_back(m.prompt);
+        return out;
+    }
+
+    testing::TempEnvironment env;
+    testing::TestHost host;
+    std::unique_ptr<recipe::Recipe> app;
+};
+
+}  // namespace recipetest

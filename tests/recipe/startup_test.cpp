@@ -1,0 +1,234 @@
+// Starting the recipe program: the splash and its timers, the stores loaded, the main window and
+// its screens, the two start-up settings, and shutting down.
+#include "recipe_program.h"
+
+namespace {
+
+using recipetest::Example;
+using recipetest::Ing;
+using recipetest::Program;
+namespace g = recipe::grammar;
+namespace fs = std::filesystem;
+
+std::string Record(const std::string& name) {
+    return g::RecipeRecord(name, "2", {g::IngredientLine("Oats", true, "1", "cup")}, "Boil.");
+}
+
+class Startup : public Program {};
+
+TEST_F(Startup, SplashThenMainWindowWithTheEmptyBuilder) {
+    WriteIngredients({Ing("Walnuts"), Ing("apple"), Ing("Milk")});
+    const std::string recipes = Record("Porridge") + Record("Apple pie") + "\r\n";
+    WriteRecipes(recipes);
+    const std::string ingBytes = Bytes(Data("Ing.dat"));
+
+    Start();
+    recipe::SplashFrm& splash = app->Splash();
+    EXPECT_TRUE(splash.Visible());
+    EXPECT_EQ(splash.Left(), (forms::Screen().Width() - splash.Width()) / 2);
+    EXPECT_EQ(splash.Top(), (forms::Screen().Height() - splash.Height()) / 2);
+    EXPECT_EQ(splash.MousePointer(), forms::vbHourglass);
+    EXPECT_FALSE(splash.Gif89a2.Visible());
+    EXPECT_EQ(app->LoadedInterface(), nullptr);
+
+    host.Advance(1000);  // the second animation, and the main window after the first paint
+    EXPECT_TRUE(splash.Gif89a2.Visible());
+    EXPECT_FALSE(splash.TwoTmr.Enabled());
+    ASSERT_NE(app->LoadedInterface(), nullptr);
+    EXPECT_TRUE(main().Visible());
+    EXPECT_EQ(main().Caption(), "Sorvella");
+    EXPECT_EQ(main().Left(), 0);
+    EXPECT_EQ(main().Top(), 0);
+    EXPECT_EQ(main().Width(), forms::Screen().Width());
+    EXPECT_EQ(main().Height(), forms::Screen().Height());
+    EXPECT_TRUE(calc().Visible());
+    EXPECT_EQ(calc().MDIParent(), &main());
+    EXPECT_EQ(main().TopLbl.Caption(), "Recipe / Diet Analysis Screen");
+    EXPECT_EQ(forms::Screen().MousePointer(), forms::vbDefault);
+
+    // Both stores loaded: the lists sorted, the table in file order, the names of the recipes.
+    EXPECT_EQ(Items(calc().IngLst), (std::vector<std::string>{"apple", "Milk", "Walnuts"}));
+    EXPECT_EQ(Items(app->DeleteIngFrm().IngLst), (std::vector<std::string>{"apple", "Milk", "Walnuts"}));
+    EXPECT_EQ(recipe::ListName(app->Ing.Ing_Table[0]), "Walnuts");
+    EXPECT_EQ(app->Recipes.Recipe_Text, Record("Porridge") + Record("Apple pie"));
+    EXPECT_EQ(Items(app->ViewFrm().RecipeLst), (std::vector<std::string>{"Apple pie", "Porridge"}));
+    EXPECT_FALSE(app->ViewFrm().Visible());
+    EXPECT_FALSE(app->frmIngrediant().Visible());
+
+    // The empty builder: one serving, nothing saved.
+    EXPECT_EQ(calc().IngLst2.Text(), "Select From This List");
+    EXPECT_FALSE(calc().IngLst.Visible());
+    EXPECT_EQ(calc().ServingsLbl.Caption(), "1");
+    EXPECT_EQ(calc().StatusLbl.Caption(), "Changes not Saved");
+    EXPECT_EQ(calc().R_IngLst.ListCount(), 0);
+    EXPECT_EQ(calc().Top(), 20);
+    EXPECT_EQ(calc().Caption(), "");
+
+    host.Advance(100);  // the splash goes, with the start-up sound
+    EXPECT_EQ(app->LoadedSplash(), nullptr);
+    ASSERT_EQ(host.DesktopCalls().size() >= 1, true);
+    const auto& sound = host.DesktopCalls().back();
+    EXPECT_EQ(sound.kind, "sound");
+    EXPECT_EQ(sound.target, "LV6.wav");
+    EXPECT_EQ(sound.number, 1) << "the program waits for the music";
+    EXPECT_TRUE(main().TopBar.Tools("mnuTips").Checked());
+    EXPECT_TRUE(main().TopBar.Tools("mnuMusic").Checked());
+    EXPECT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
+
+    // Nothing was written.
+    EXPECT_EQ(Bytes(Data("Ing.dat")), ingBytes);
+    EXPECT_EQ(Bytes(Data("Recipe.Dat")), recipes);
+    EXPECT_FALSE(fs::exists(Data("Ing.bak")));
+    EXPECT_FALSE(fs::exists(Data("Recipe.bak")));
+}
+
+TEST_F(Startup, MissingStoresAreCreatedEmpty) {
+    Open();
+    EXPECT_EQ(calc().IngLst.ListCount(), 0);
+    EXPECT_EQ(app->ViewFrm().RecipeLst.ListCount(), 0);
+    EXPECT_TRUE(fs::exists(Data("Ing.dat")));
+    EXPECT_TRUE(fs::exists(Data("Recipe.Dat")));
+    EXPECT_EQ(Bytes(Data("Ing.dat")), "");
+    EXPECT_EQ(Bytes(Data("Recipe.Dat")), "");
+    EXPECT_TRUE(host.MsgBoxes().empty());
+}
+
+TEST_F(Startup, TheSettingsDecideSoundAndCheckMarks) {
+    const struct {
+        const char* name;
+        const char* music;  // nullptr: not stored
+        const char* tips;
+        bool sound, musicChecked, tipsChecked;
+    } rows[] = {
+        {"nothing stored", nullptr, nullptr, true, true, true},
+        {"music off", "0", "1", false, false, true},
+        {"tips off", "1", "0", true, true, false},
+        {"any other number is on", "2", "2", true, true, false},
+        {"text that is no number keeps the default", "loud", "1", true, true, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        files::DeleteSetting("recipe", "Options");
+        if (r.music) SetOption("Play music at Startup", r.music);
+        if (r.tips) SetOption("Show Tips at Startup", r.tips);
+        const std::size_t callsBefore = host.DesktopCalls().size();
+        Open();
+        bool played = false;
+        for (std::size_t i = callsBefore; i < host.DesktopCalls().size(); ++i)
+            played = played || host.DesktopCalls()[i].kind == "sound";
+        EXPECT_EQ(played, r.sound);
+        EXPECT_EQ(main().TopBar.Tools("mnuMusic").Checked(), r.musicChecked);
+        EXPECT_EQ(main().TopBar.Tools("mnuTips").Checked(), r.tipsChecked);
+        TearDown();
+    }
+}
+
+TEST_F(Startup, OptionToolsFlipTheirCheckMarkAndStoreIt) {
+    Open();
+    const struct {
+        const char* tool;
+        const char* setting;
+    } rows[] = {{"mnuMusic", "Play music at Startup"}, {"mnuTips", "Show Tips at Startup"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.tool);
+        testing::ClickTool(main().TopBar, r.tool);
+        EXPECT_FALSE(main().TopBar.Tools(r.tool).Checked());
+        EXPECT_EQ(Option(r.setting), "0");
+        testing::ClickTool(main().TopBar, r.tool);
+        EXPECT_TRUE(main().TopBar.Tools(r.tool).Checked());
+        EXPECT_EQ(Option(r.setting), "1");
+    }
+}
+
+TEST_F(Startup, EachToolShowsOneScreenAndNamesIt) {
+    WriteRecipes(Record("Porridge") + "\r\n");
+    Open();
+    const struct {
+        const char* tool;
+        const char* title;
+        const char* screen;
+    } rows[] = {
+        {"Recipes", "Stored Recipes Screen", "ViewFrm"},
+        {"AddIngredient", "Add / Edit Ingredient Screen", "frmIngrediant"},
+        {"StoredIngredients", "Stored Ingredient Screen", "DeleteIngFrm"},
+        {"PrintTool", "Stored Recipes Screen", "ViewFrm"},
+        {"Email", "Stored Recipes Screen", "ViewFrm"},
+        {"NewRecipe", "Recipe / Diet Analysis Screen", "CalcFrm"},
+        {"AboutTool", "Recipe / Diet Analysis Screen", "CalcFrm"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.tool);
+        testing::ClickTool(main().TopBar, r.tool);
+        EXPECT_EQ(main().TopLbl.Caption(), r.title);
+        std::vector<std::string> visible;
+        for (forms::Form* f : main().MDIChildren())
+            if (f->Visible()) visible.push_back(f->Name());
+        EXPECT_EQ(visible, std::vector<std::string>{r.screen});
+    }
+    EXPECT_TRUE(main().Recipes_Shown);
+    EXPECT_EQ(app->ViewFrm().RecipeLst.ListIndex(), 0) << "the first visit selects the first recipe";
+}
+
+TEST_F(Startup, TheSplashTimerShowsTheMainWindowOnce) {
+    Start();
+    recipe::SplashFrm& splash = app->Splash();
+    host.Advance(1000);
+    EXPECT_FALSE(splash.SplashTmr.Enabled());
+    testing::ClickTool(app->Interface().TopBar, "StoredIngredients");
+    splash.Refresh();  // a later paint starts nothing again
+    EXPECT_FALSE(splash.SplashTmr.Enabled());
+    app->StartMainWindow();  // nor does a second start
+    EXPECT_EQ(main().TopLbl.Caption(), "Stored Ingredient Screen");
+    EXPECT_FALSE(calc().Visible());
+}
+
+TEST_F(Startup, ADamagedRecipeStoreIsReadUpToTheDamageAndKept) {
+    const std::string bytes = Record("Porridge") + Record("Stew").substr(0, 12) + "\r\n";
+    WriteRecipes(bytes);
+    Open();
+    EXPECT_EQ(Items(app->ViewFrm().RecipeLst), (std::vector<std::string>{"Porridge"}));
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].title, "Stored Recipes");
+    EXPECT_NE(host.MsgBoxes()[0].prompt.find("1 recipes were read"), std::string::npos);
+    EXPECT_EQ(Bytes(Data("Recipe.Dat")), bytes);
+}
+
+TEST_F(Startup, AnUnreadableIngredientStoreIsReported) {
+    fs::create_directory(Data("Ing.dat"));
+    Open();
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].title, "File Problem");
+    EXPECT_EQ(calc().IngLst.ListCount(), 0);
+    EXPECT_TRUE(fs::is_directory(Data("Ing.dat")));
+}
+
+TEST_F(Startup, ANarrowScreenGetsTheHelpfulTipOnce) {
+    host.SetScreen(640 * 15, 480 * 15);
+    Open();
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].title, "Helpful Tip");
+    EXPECT_EQ(host.MsgBoxes()[0].prompt,
+              "This program runs best at screen resolutions of 800x600 or greater.\r\nIf you don't know how "
+              "to change to this, consult Windows Help under SCREEN RESOLUTION, CHANGING.");
+    EXPECT_EQ(host.MsgBoxes()[0].style, 64);
+}
+
+TEST_F(Startup, ExitEndsTheProgramAndClosesHelp) {
+    Open();
+    testing::ClickTool(main().TopBar, "Contents");
+    ASSERT_EQ(host.DesktopCalls().back().kind, "help");
+    EXPECT_EQ(host.DesktopCalls().back().data, 340);
+    testing::ClickTool(main().TopBar, "Exit");
+    EXPECT_EQ(app->LoadedInterface(), nullptr);
+    EXPECT_EQ(host.DesktopCalls().back().kind, "help");
+    EXPECT_EQ(host.DesktopCalls().back().number, 2);
+    EXPECT_TRUE(host.ProgramEnded());
+}
+
+TEST(HelpFile, BesideTheProgramWithOneSeparator) {
+    EXPECT_EQ(recipe::HelpFilePath("/opt/sorvella"), "/opt/sorvella/Sorvella Help.HLP");
+    EXPECT_EQ(recipe::HelpFilePath("/"), "/Sorvella Help.HLP");
+    EXPECT_EQ(recipe::HelpFilePath("C:\\"), "C:\\Sorvella Help.HLP");
+}
+
+}  // namespace
