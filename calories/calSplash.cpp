@@ -51,6 +51,7 @@ void calSplash::Command1_Click() {
     forms::Unload(*this);
     program.mainform().Show();
     if (program.firstRun) program.ShowCaloricNeeds();
+    program.firstRun = false;
 }
 
 }  // namespace calories

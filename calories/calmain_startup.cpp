@@ -115,6 +115,7 @@ void calmain::Form_Load() {
             Label47.Caption("1");
             Label48.Caption(std::to_string(n));
             HScroll1.Min(1).Max(static_cast<vb::Integer>(n)).LargeChange(1).SmallChange(1).Value(1);
+            HScroll1_Change();  // the caption of the one-day period
         });
         Step([&] { app.PresetCaloricNeeds(); });
     }

@@ -83,9 +83,9 @@ TEST(PeriodBar, PalerColoursAndFivepercentSteps) {
     EXPECT_FALSE(calories::PeriodBar("").visible);
 }
 
-class Goals : public caltest::Sandbox {};
+class GoalIni : public caltest::Sandbox {};
 
-TEST_F(Goals, ReadAfreshFromTheIni) {
+TEST_F(GoalIni, ReadAfreshFromTheIni) {
     EXPECT_EQ(calories::ReadGoals(), (std::array<std::string, 6>{}));
     IniSet("YourString.Something", "Message5", "2000");
     IniSet("YourString.Something", "Message10", "50");

@@ -1,0 +1,163 @@
+#pragma once
+// A whole food diary per test, driven through its windows with the test backend: its own folders,
+// "today" fixed, the program started and stopped like a user would.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calories/Calories.h"
+#include "calories/calSplash.h"
+#include "calories/calmain.h"
+#include "calories/fooditem.h"
+#include "calories/mealitem.h"
+#include "calories/meals.h"
+#include "platform/core/date.h"
+#include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/profile.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/input.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/test_host.h"
+#include "platform/testing/user.h"
+
+namespace caltest {
+
+namespace fs = std::filesystem;
+
+inline calories::FoodItem Food(std::string name, vb::Long kcal, std::string group = "Beef", vb::Long fat = 0,
+                               vb::Long chol = 0, vb::Long fiber = 0, vb::Long carbs = 0, vb::Long protein = 0) {
+    calories::FoodItem f;
+    f.name = name;
+    f.calories = kcal;
+    f.fat = fat;
+    f.cholesterol = chol;
+    f.fiber = fiber;
+    f.carbohydrate = carbs;
+    f.protein = protein;
+    f.group = group;
+    return f;
+}
+
+inline calories::MealItem Meal(std::string name, vb::Long kcal, std::string meal, vb::Long day,
+                               std::string servings = "1", vb::Long fat = 0) {
+    calories::MealItem m;
+    m.name = name;
+    m.calories = kcal;
+    m.fat = fat;
+    m.group = "Beef";
+    m.servings = servings;
+    m.meal = meal;
+    m.day = day;
+    return m;
+}
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override { host.SetToday(vb::DateSerial(2026, 3, 9)); }  // a Monday
+    void TearDown() override {
+        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
+        app.reset();
+    }
+
+    // Starts the program: splash showing, main window loaded and hidden.
+    void Start() {
+        app = std::make_unique<calories::Calories>();
+        app->Main();
+    }
+    // Starts and presses the splash's "&Ok".
+    void Open() {
+        Start();
+        testing::Click(app->splash().Command1);
+    }
+    // Closes the main window (the program's shutdown) and forgets the program.
+    void Close() {
+        testing::CloseForm(app->mainform());
+        app.reset();
+    }
+    calories::calmain& main() { return app->mainform(); }
+
+    // --- files ---
+    fs::path Data(const std::string& name) const { return env.CurrentDir() / name; }
+    void WriteFoods(const std::vector<calories::FoodItem>& foods, const std::string& name = "fooddata.bok") {
+        std::string bytes;
+        for (const auto& f : foods) bytes += calories::encode(f);
+        testing::TempEnvironment::WriteFile(Data(name), bytes);
+    }
+    // A log of the blank day-0 record followed by these.
+    void WriteLog(const std::vector<calories::MealItem>& meals, bool blankFirst = true) {
+        std::string bytes = blankFirst ? calories::encode(calories::MealItem{}) : std::string();
+        for (const auto& m : meals) bytes += calories::encode(m);
+        testing::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
+    }
+    std::vector<calories::MealItem> ReadLog() const {
+        const std::string bytes = Bytes(Data("period1.dat"));
+        std::vector<calories::MealItem> out;
+        for (std::size_t at = 0; at + calories::kMealItemSize <= bytes.size(); at += calories::kMealItemSize)
+            out.push_back(calories::decodeMealItem(std::string_view(bytes).substr(at, calories::kMealItemSize)));
+        return out;
+    }
+    static std::string Bytes(const fs::path& p) { return fs::exists(p) ? files::ReadAllBytes(p) : std::string(); }
+
+    // --- calories.INI ---
+    static std::string Ini(const std::string& section, const std::string& key) {
+        return files::GetPrivateProfileString(section, key, "", 32768, "calories.INI");
+    }
+    static void SetIni(const std::string& section, const std::string& key, const std::string& value) {
+        files::WritePrivateProfileString(section, key, value, "calories.INI");
+    }
+    // A saved diet period, so a start is no first run.
+    static void SetPeriod(const std::string& start, const std::string& end, int days, int day) {
+        SetIni("date", "message2", start);
+        SetIni("date", "message3", end);
+        SetIni("date", "message4", std::to_string(day));
+        SetIni("date", "message5", std::to_string(days));
+    }
+    static void SetGoals(const std::vector<std::string>& goals) {
+        for (std::size_t k = 0; k < goals.size(); ++k)
+            SetIni("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+    }
+
+    // --- reading the windows ---
+    static std::vector<std::string> Items(const forms::ListControl& list) {
+        std::vector<std::string> out;
+        for (int i = 0; i < list.ListCount(); ++i) out.push_back(vb::RTrim(list.List(i)));
+        return out;
+    }
+    static int IndexOf(const forms::ListControl& list, const std::string& trimmed) {
+        for (int i = 0; i < list.ListCount(); ++i)
+            if (vb::RTrim(list.List(i)) == trimmed) return i;
+        ADD_FAILURE() << "no item " << trimmed;
+        return -1;
+    }
+    std::vector<std::string> Column(forms::ControlArray<forms::Label>& labels) {
+        std::vector<std::string> out;
+        for (auto& l : labels) out.push_back(l.Caption());
+        return out;
+    }
+    std::vector<std::string> DayPercents() {
+        std::vector<std::string> out;
+        for (int k = 0; k < 6; ++k) out.push_back(main().DayPercent(k).Caption());
+        return out;
+    }
+    void ChooseGroup(const std::string& group) { testing::ChooseItem(main().Combo1, group); }
+    void ChooseMeal(const std::string& meal) { testing::ChooseItem(main().Combo2, meal); }
+    void SelectFood(const std::string& name) { testing::ChooseItem(main().List1, IndexOf(main().List1, name)); }
+    // Double click: one serving.
+    void SendFood(const std::string& name) { testing::DblClickItem(main().List1, IndexOf(main().List1, name)); }
+    // Right click and a portion of the pop-up menu.
+    void SendPortion(const std::string& name, const std::string& menuItem) {
+        SelectFood(name);
+        host.AnswerPopupMenu(menuItem);
+        testing::RightClick(main().List1);
+    }
+
+    testing::TempEnvironment env;
+    testing::TestHost host;
+    std::unique_ptr<calories::Calories> app;
+};
+
+}  // namespace caltest

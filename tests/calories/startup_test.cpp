@@ -1,0 +1,277 @@
+// Starting and closing the food diary: what the splash, the main window and the next run see.
+#include "calories/goals/calcalintake.h"
+#include "platform/files/settings.h"
+#include "program.h"
+
+namespace {
+
+using caltest::Food;
+using caltest::Meal;
+using caltest::Program;
+namespace fs = std::filesystem;
+
+class Startup : public Program {};
+
+TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
+    WriteFoods({Food("Sirloin", 200), Food("Apple", 52, "Fruits , Citrus, Juices"), Food("brisket", 250),
+                Food("Veal", 170, "beef"), Food("Chuck", 230), Food("Gone", 1, "Beef")});
+    auto foods = calories::ReadFoodFile(Data("fooddata.bok"));
+    foods[5].deleted = 1;
+    calories::WriteFoodFile(Data("fooddata.bok"), foods);
+    const std::string before = Bytes(Data("fooddata.bok"));
+
+    Start();
+    auto& splash = app->splash();
+    EXPECT_TRUE(splash.Visible());
+    EXPECT_FALSE(main().Visible());
+    EXPECT_EQ(splash.Label3.Caption(), "   6 Items done!");
+    EXPECT_EQ(splash.Label3.ForeColor(), 0x800000);
+    EXPECT_EQ(main().sbStatusBar.Panels(2).Text(), "6 food items");
+    EXPECT_EQ(main().sbStatusBar.Panels(3).Text(), "Todays Date: Mar 9/26");
+    EXPECT_EQ(main().Combo1.Text(), "Beef");
+    EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"brisket", "Chuck", "Sirloin"}));
+    EXPECT_EQ(main().List1.List(0).size(), 40u) << "names keep their 40 characters";
+    EXPECT_EQ(main().Combo1.List(0), "All Items in Personal list");
+    EXPECT_EQ(main().Combo1.ListCount(), 31);
+    EXPECT_EQ(main().Label42.Caption(), "Mar 09/26");
+    EXPECT_EQ(main().Label44.Caption(), "Mar 09/26");
+    EXPECT_EQ(main().Label47.Caption(), "1");
+    EXPECT_EQ(main().Label48.Caption(), "1");
+    EXPECT_EQ(main().HScroll1.Value(), 1);
+    EXPECT_EQ(main().HScroll1.Max(), 1);
+    EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck");
+    EXPECT_TRUE(main().mnuperiod.Checked());
+    EXPECT_EQ(Ini("date", "message2"), "Mar 09/26");
+    EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
+    EXPECT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
+
+    // The caloric-needs window was loaded hidden with its two preset bars.
+    auto& goals = app->calcalintake();
+    EXPECT_FALSE(goals.Visible());
+    EXPECT_EQ(goals.HScroll7.Value(), 300);
+    EXPECT_EQ(goals.HScroll8.Value(), 30);
+    EXPECT_EQ(goals.Label5[2].Caption(), "300");
+    EXPECT_EQ(goals.Label5[3].Caption(), "30");
+
+    testing::Click(splash.Command1);
+    EXPECT_TRUE(main().Visible());
+    EXPECT_TRUE(goals.Visible()) << "a first run shows the caloric-needs window beside the main window";
+    EXPECT_EQ(app->LoadedSplash(), nullptr);
+
+    Close();
+    EXPECT_EQ(Bytes(Data("period1.dat")), std::string(155, '\0')) << "an empty log is the blank record";
+    EXPECT_EQ(Bytes(Data("fooddata.bak")), before);
+    EXPECT_EQ(Bytes(Data("fooddata.bok")), before.substr(0, 5 * 126)) << "the deleted food is dropped";
+    EXPECT_EQ(Ini("date", "message5"), "1");
+    EXPECT_EQ(Ini("date", "message6"), "False");
+    EXPECT_EQ(Ini("openfile info", "Message1"), "");
+    EXPECT_FALSE(files::GetSetting("Vantorel 5.0", "Settings", "MainLeft").empty());
+    EXPECT_FALSE(files::GetSetting("Vantorel 5.0", "Settings", "MainHeight").empty());
+    EXPECT_TRUE(host.MsgBoxes().empty());
+}
+
+TEST_F(Startup, ASavedMultiDayPeriodOpensAtItsDay) {
+    WriteFoods({Food("Sirloin", 200)});
+    SetPeriod("Mar 09/26", "Mar 15/26", 7, 3);
+    SetGoals({"2000", "65", "300", "30", "300", "50"});
+    WriteLog({Meal("Toast", 300, "BREAKFAST", 1), Meal("Egg", 500, "BREAKFAST", 3), Meal("Soup", 200, "LUNCH", 3),
+              Meal("Cake", 1000, "DINNER", 5)});
+    Start();
+    EXPECT_EQ(main().Label47.Caption(), "3");
+    EXPECT_EQ(main().Label47.Left(), 8800);
+    EXPECT_EQ(main().HScroll1.Value(), 3);
+    EXPECT_EQ(main().HScroll1.Max(), 7);
+    EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Wednesday  March 11 ,2026");
+    EXPECT_EQ(main().Label23[0].Caption(), "700");
+    EXPECT_EQ(main().DayPercent(0).Caption(), "35%");
+    EXPECT_EQ(Items(main().List2), (std::vector<std::string>{"Egg" + std::string(38, ' ') + "1"}));
+    EXPECT_EQ(main().periodtotals[0], 2000);
+    EXPECT_EQ(main().Label51[0].Caption(), "14%");  // 2000 of 7 x 2000
+    EXPECT_EQ(main().previousday, 3);
+}
+
+TEST_F(Startup, StoredDayOutsideThePeriodIsBroughtIntoIt) {
+    struct Row {
+        const char* name;
+        std::string day;
+        std::string label47;
+    };
+    const Row rows[] = {{"after the end", "12", "7"}, {"before the start", "0", "1"}, {"not a number", "x", "1"}};
+    for (const auto& r : rows) {
+        SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
+        SetIni("date", "message4", r.day);
+        Start();
+        EXPECT_EQ(main().Label47.Caption(), r.label47) << r.name;
+        EXPECT_EQ(std::to_string(main().HScroll1.Value()), r.label47) << r.name;
+        Close();
+    }
+}
+
+TEST_F(Startup, SingleDayIgnoresTheStoredDay) {
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 5);
+    Open();
+    for (const forms::Form* f : forms::Forms()) EXPECT_NE(f->Name(), "calcalintake") << "not a first run";
+    EXPECT_EQ(main().Label47.Caption(), "1");
+    EXPECT_EQ(main().HScroll1.Value(), 1);
+    EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck");
+}
+
+TEST_F(Startup, PeriodViewFollowsMessage6) {
+    struct Row {
+        const char* value;
+        bool average;
+    };
+    const Row rows[] = {{"True", true}, {"true", true}, {"False", false}, {"", false}, {"maybe", false}};
+    for (const auto& r : rows) {
+        SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
+        SetIni("date", "message6", r.value);
+        Start();
+        EXPECT_EQ(main().mnudate.Checked(), r.average) << r.value;
+        EXPECT_EQ(main().mnuperiod.Checked(), !r.average) << r.value;
+        EXPECT_EQ(main().Label41.Caption(), r.average ? "% Average     to Date" : "% of Goal for Period") << r.value;
+        Close();
+        EXPECT_EQ(Ini("date", "message6"), r.average ? "True" : "False") << r.value;
+    }
+}
+
+TEST_F(Startup, ALogOfOneRecordIsReplayed) {
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    WriteLog({Meal("Egg", 80, "BREAKFAST", 1)}, false);
+    Start();
+    EXPECT_EQ(main().Label23[0].Caption(), "80");
+    EXPECT_EQ(main().List2.ListCount(), 1);
+    Close();
+    EXPECT_EQ(ReadLog().size(), 1u);
+}
+
+TEST_F(Startup, EverythingComesBackAtTheNextStart) {
+    WriteFoods({Food("Sirloin", 200, "Beef", 10, 70, 0, 0, 26)});
+    SetPeriod("Mar 09/26", "Mar 15/26", 7, 2);
+    Open();
+    testing::ScrollTo(main().HScroll1, 4);
+    SendFood("Sirloin");
+    ChooseMeal("LUNCH");
+    SendPortion("Sirloin", "mnutwo");
+    const int x = static_cast<int>(main().Left());
+    Close();
+
+    EXPECT_EQ(Ini("date", "message4"), "4");
+    EXPECT_EQ(Ini("date", "message5"), "7");
+    EXPECT_EQ(files::GetSetting("Vantorel 5.0", "Settings", "MainLeft"), std::to_string(x));
+    auto log = ReadLog();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0], calories::MealItem{});
+    EXPECT_EQ(log[2].calories, 400);
+    EXPECT_EQ(log[2].servings.str(), "(2)  ");
+
+    Open();
+    EXPECT_EQ(main().Label47.Caption(), "4");
+    EXPECT_EQ(main().Label23[0].Caption(), "600");
+    EXPECT_EQ(main().Label23[5].Caption(), "78");
+    EXPECT_EQ(main().periodtotals[0], 600);
+    Close();
+    EXPECT_EQ(ReadLog().size(), 3u);
+}
+
+TEST_F(Startup, MinimisedWindowLeavesThePlacementAlone) {
+    Open();
+    forms::input::WindowStateChanged(main(), forms::vbMinimized);
+    Close();
+    EXPECT_EQ(files::GetSetting("Vantorel 5.0", "Settings", "MainLeft", "none"), "none");
+}
+
+// --- the files' faults ---
+
+TEST_F(Startup, DatabaseOverTheLimitIsReportedAndNotWrittenBack) {
+    std::string bytes;
+    const std::string rec = calories::encode(Food("Sirloin", 200));
+    for (int i = 0; i < 32768; ++i) bytes += rec;
+    testing::TempEnvironment::WriteFile(Data("fooddata.bok"), bytes);
+    Start();
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].prompt, "an error occurrred opening the file.");
+    EXPECT_EQ(host.MsgBoxes()[0].title, " 6:Overflow");
+    EXPECT_EQ(app->splash().Label3.ForeColor(), 0xFF) << "the label stays red";
+    EXPECT_EQ(main().List1.ListCount(), 0);
+    Close();
+    EXPECT_EQ(Bytes(Data("fooddata.bok")), bytes);
+    EXPECT_FALSE(fs::exists(Data("fooddata.bak")));
+    EXPECT_EQ(host.MsgBoxes().size(), 1u) << "nothing to report at shutdown";
+}
+
+TEST_F(Startup, DatabaseOfExactly32767FoodsLoads) {
+    std::vector<calories::FoodItem> foods(32767, Food("Sirloin", 200));
+    WriteFoods(foods);
+    Start();
+    EXPECT_TRUE(host.MsgBoxes().empty());
+    EXPECT_EQ(app->splash().Label3.Caption(), "   32767 Items done!");
+    EXPECT_EQ(app->splash().Label3.ForeColor(), 0x800000);
+    EXPECT_EQ(main().List1.ListCount(), 32767);
+    Close();
+    EXPECT_EQ(fs::file_size(Data("fooddata.bok")), 32767u * 126);
+}
+
+TEST_F(Startup, UnreadableLogIsReportedAndKept) {
+    // A log with a record count past the limit fails to load; its file must survive shutdown.
+    std::string bytes;
+    for (int i = 0; i < 32768; ++i) bytes += calories::encode(Meal("Egg", 80, "BREAKFAST", 1));
+    testing::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    Start();
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].title, " 6:Overflow");
+    Close();
+    EXPECT_EQ(Bytes(Data("period1.dat")), bytes);
+}
+
+TEST_F(Startup, FailedSaveIsReportedAndThePreviousFileSurvives) {
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    Open();
+    fs::remove(Data("period1.dat"));
+    fs::create_directory(Data("period1.dat"));
+    Close();
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].prompt, "An error occurred saving the file.");
+    EXPECT_EQ(host.MsgBoxes()[0].title, " 75:Path/File access error");
+    EXPECT_TRUE(fs::is_directory(Data("period1.dat")));
+}
+
+TEST_F(Startup, NoPersonalGroupNamedMeansNoErrorAndNoFile) {
+    Open();
+    testing::Click(main().Command1);  // show the (empty) personal group
+    EXPECT_EQ(main().List1.ListCount(), 0);
+    Close();
+    EXPECT_TRUE(host.MsgBoxes().empty());
+    EXPECT_EQ(Ini("openfile info", "Message1"), "");
+}
+
+TEST_F(Startup, LongPersonalGroupPathIsReadWhole) {
+    const fs::path folder = env.Root() / std::string(60, 'd') / "groups";
+    fs::create_directories(folder);
+    const fs::path file = folder / "mine.per";
+    ASSERT_GT(file.string().size(), 74u);
+    WriteFoods({Food("Oat bar", 120, "All Items Personal list"), Food("Beef stew", 300, "Beef")},
+               file.string());
+    SetIni("openfile info", "Message1", file.string());
+    Open();
+    EXPECT_TRUE(host.MsgBoxes().empty());
+    testing::Click(main().Command1);
+    EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Oat bar"}));
+    const std::string before = Bytes(file);
+    Close();
+    EXPECT_EQ(Bytes(file), before);
+    EXPECT_EQ(Ini("openfile info", "Message1"), file.string());
+}
+
+TEST_F(Startup, MissingFilesAreCreatedEmpty) {
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    Start();
+    EXPECT_TRUE(fs::exists(Data("fooddata.bok")));
+    EXPECT_TRUE(fs::exists(Data("period1.dat")));
+    EXPECT_EQ(app->splash().Label3.ForeColor(), 0x800000);
+    EXPECT_EQ(main().sbStatusBar.Panels(2).Text(), "");
+    Close();
+    EXPECT_EQ(Bytes(Data("fooddata.bok")), std::string(126, '\0'));
+}
+
+}  // namespace
