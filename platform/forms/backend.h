@@ -8,8 +8,9 @@
 //    peer with SetPeer(std::make_unique<...>()). Peers are OWNED BY THE MODEL: a control's peer
 //    dies with the control or when the form unloads (control peers first, the form's last, in no
 //    promised order between a container and its children, so hold child widgets by QPointer).
-//    A peer must never touch its control from its destructor. Controls that appear after
-//    Attach (rare) come through Backend::AttachControl.
+//    A peer must never touch its control from its destructor. Controls made after the load
+//    (rare) come through Backend::AttachControl at their first property change or the next Show,
+//    once they are fully constructed.
 //  * Model -> view. After every state change the model calls peer->Changed(Property, index).
 //    The peer reads the new state from the control (cast by control.Kind()) and updates the
 //    widget. Lists call ItemsInserted / ItemsRemoved / ItemsReset AFTER the change; a Qt list

@@ -75,6 +75,11 @@ Control::~Control() {
     form_->Unregister(this);
 }
 
+Peer* Control::LivePeer() const {
+    if (!form_->pendingAttach_.empty()) form_->AttachPending();
+    return peer_.get();
+}
+
 bool Control::IsContainer() const {
     return kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox;
 }

@@ -109,8 +109,10 @@ protected:
     Control(ControlKind kind, Form& form, std::string name, int index);
     Control(ControlKind kind, Control& container, std::string name, int index);
 
+    // The peer, after attaching controls that were created after their form loaded.
+    Peer* LivePeer() const;
     void Notify(Property what, int index = -1) const {
-        if (peer_) peer_->Changed(what, index);
+        if (Peer* p = LivePeer()) p->Changed(what, index);
     }
 
     void SetLeft(Single v);

@@ -100,6 +100,7 @@ struct FormAccess {
         }
         for (auto it = f.controls_.rbegin(); it != f.controls_.rend(); ++it) (*it)->ClearPeer();
         f.peer_.reset();
+        f.pendingAttach_.clear();
         f.loaded_ = false;
         f.unloaded_ = true;
         f.visible_ = false;
@@ -184,13 +185,23 @@ Form::~Form() {
     if (loaded_) FormAccess::Drop(*this);
 }
 
+// A control made after the load is still being constructed here; the backend gets it at its
+// first use, when it is complete.
 void Form::Register(Control* c) {
     controls_.push_back(c);
-    if (loaded_) backend().AttachControl(*c);
+    if (loaded_) pendingAttach_.push_back(c);
+}
+
+void Form::AttachPending() {
+    std::vector<Control*> pending = std::move(pendingAttach_);
+    pendingAttach_.clear();
+    if (!loaded_) return;
+    for (Control* c : pending) backend().AttachControl(*c);
 }
 
 void Form::Unregister(Control* c) {
     std::erase(controls_, c);
+    std::erase(pendingAttach_, c);
     if (focus_ == c) {
         focus_ = nullptr;
         focusAnnounced_ = false;
@@ -343,6 +354,7 @@ std::vector<Form*> Form::MDIChildren() const {
 void Form::Show() {
     forms::Load(*this);
     if (!loaded_) return;  // unloaded by its own Load
+    AttachPending();
     if (mdiParent_ && !mdiParent_->visible_) mdiParent_->Show();
     bool becameVisible = !visible_;
     if (becameVisible) {

@@ -158,6 +158,7 @@ private:
     friend struct FormAccess;
     void Register(Control* c);
     void Unregister(Control* c);
+    void AttachPending();
 
     std::string name_;
     std::string caption_;
@@ -186,6 +187,7 @@ private:
     long zCounterFront_ = 0;
     long zCounterBack_ = 0;
     std::vector<Control*> controls_;
+    std::vector<Control*> pendingAttach_;  // created after the load, attached at their first use
     std::unique_ptr<Peer> peer_;
 };
 

@@ -109,7 +109,7 @@ void ListControl::AddItem(std::string text, int index) {
     items_.insert(index, {std::move(text), 0});
     newIndex_ = index;
     if (listIndex_ >= index) ++listIndex_;
-    if (Peer* p = peer()) p->ItemsInserted(index, 1);
+    if (Peer* p = LivePeer()) p->ItemsInserted(index, 1);
     AfterItemsChanged();
 }
 
@@ -120,7 +120,7 @@ void ListControl::RemoveItem(int index) {
     bool selectionGone = listIndex_ == index;
     if (selectionGone) listIndex_ = -1;
     else if (listIndex_ > index) --listIndex_;
-    if (Peer* p = peer()) p->ItemsRemoved(index, 1);
+    if (Peer* p = LivePeer()) p->ItemsRemoved(index, 1);
     if (selectionGone) Notify(Property::ListIndex);
     AfterItemsChanged();
 }
@@ -129,7 +129,7 @@ void ListControl::Clear() {
     items_.clear();
     newIndex_ = -1;
     listIndex_ = -1;
-    if (Peer* p = peer()) p->ItemsReset();
+    if (Peer* p = LivePeer()) p->ItemsReset();
     Notify(Property::ListIndex);
     AfterClear();
     AfterItemsChanged();
@@ -192,7 +192,7 @@ void ListControl::SetSorted(bool sorted) {
     for (auto& item : all) items_.insert(items_.size(), std::move(item));
     listIndex_ = -1;
     newIndex_ = -1;
-    if (Peer* p = peer()) p->ItemsReset();
+    if (Peer* p = LivePeer()) p->ItemsReset();
 }
 
 // ---- ListBox ----

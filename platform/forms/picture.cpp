@@ -35,14 +35,14 @@ PictureBox& PictureBox::Picture(std::string path) {
 void PictureBox::Cls() {
     ops_.clear();
     SetPen(-static_cast<double>(ScaleLeft()), -static_cast<double>(ScaleTop()));
-    if (Peer* p = peer()) p->Repaint();
+    if (Peer* p = LivePeer()) p->Repaint();
 }
 
 const FontMetrics& PictureBox::SurfaceMetrics() const { return backend().Metrics(); }
 
 void PictureBox::Emit(DrawOp op) {
     ops_.push_back(std::move(op));
-    if (Peer* p = peer()) p->Repaint();
+    if (Peer* p = LivePeer()) p->Repaint();
 }
 
 void PictureBox::OnVisibleChanged() {

@@ -16,7 +16,7 @@ struct TestHostParts;
 
 struct TestHost::State {
     std::unique_ptr<TestHostParts> parts;
-    vb::Date now = vb::DateSerial(2026, 12, 8);
+    vb::Date now{vb::DateSerial(2026, 12, 8).serial + 9.0 / 24.0};
     forms::ScreenMetrics screen;
     forms::FixedMetrics metrics;
 

@@ -88,7 +88,8 @@ TEST_F(Peers, APeerDiesWithItsControl) {
     forms::Load(form);
     int before = log.alive;
     {
-        forms::Label late{form, "late"};
+        forms::Label late{form, "late"};  // made after the load: attached at its first use
+        late.Caption("x");
         EXPECT_NE(late.peer(), nullptr);
         EXPECT_EQ(log.alive, before + 1);
     }
