@@ -3,6 +3,8 @@
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
 #include "calories/goals/calcalintake.h"
+#include "calories/goals/Metric.h"
+#include "calories/goals/qform.h"
 #include "calories/goals/weight.h"
 #include "platform/forms/forms.h"
 
@@ -30,11 +32,13 @@ void Calories::Main() {
 
 calcalintake& Calories::calcalintake() { return calcalintake_(); }
 weight& Calories::weight() { return weight_(); }
+Metric& Calories::Metric() { return metric_(); }
+qform& Calories::qform() { return qform_(); }
 
 void Calories::ShowCaloricNeeds() { calcalintake().Show(); }
 void Calories::ShowWeight() { weight().Show(); }
-void Calories::ShowQuestions() {}
-void Calories::ShowMetric() {}
+void Calories::ShowQuestions() { qform().Show(); }
+void Calories::ShowMetric() { Metric().Show(); }
 
 void Calories::PresetCaloricNeeds() {
     calories::calcalintake& goals = calcalintake();

@@ -13,6 +13,8 @@ class calmain;
 class calSplash;
 class calcalintake;
 class weight;
+class Metric;
+class qform;
 
 class Calories : public Module1 {
 public:
@@ -34,6 +36,8 @@ public:
 
     calories::calcalintake& calcalintake();
     calories::weight& weight();
+    calories::Metric& Metric();
+    calories::qform& qform();
 
     // The goal and calculator windows, shown modeless.
     void ShowCaloricNeeds();
@@ -73,6 +77,8 @@ private:
     forms::FormHolder<calSplash> splash_;
     forms::FormHolder<calories::calcalintake> calcalintake_;
     forms::FormHolder<calories::weight> weight_;
+    forms::FormHolder<calories::Metric> metric_;
+    forms::FormHolder<calories::qform> qform_;
 };
 
 }  // namespace calories

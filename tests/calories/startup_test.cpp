@@ -1,4 +1,6 @@
 // Starting and closing the food diary: what the splash, the main window and the next run see.
+#include <functional>
+
 #include "calories/goals/calcalintake.h"
 #include "platform/files/settings.h"
 #include "program.h"
@@ -272,6 +274,44 @@ TEST_F(Startup, MissingFilesAreCreatedEmpty) {
     EXPECT_EQ(main().sbStatusBar.Panels(2).Text(), "");
     Close();
     EXPECT_EQ(Bytes(Data("fooddata.bok")), std::string(126, '\0'));
+}
+
+}  // namespace
+
+namespace {
+
+bool IsLoaded(const std::string& name) {
+    for (const forms::Form* f : forms::Forms())
+        if (f->Name() == name) return true;
+    return false;
+}
+
+TEST_F(Startup, GoalWindowsOpenFromToolbarAndMenusAndCloseWithTheProgram) {
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    Open();
+    struct Row {
+        std::function<void()> open;
+        const char* form;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {[&] { testing::Click(main().Command10); }, "calcalintake", "Caloric Needs and Nutrient Requirements"},
+        {[&] { testing::ChooseMenu(main().mnucaloric); }, "calcalintake", "Caloric Needs and Nutrient Requirements"},
+        {[&] { testing::ChooseMenu(main().mnuweight); }, "weight", "Healthy Weight"},
+        {[&] { testing::Click(main().Command14); }, "qform", "FAQ"},
+        {[&] { testing::Click(main().Command15); }, "Metric", "Metric Conversion"},
+    };
+    for (const auto& r : rows) {
+        r.open();
+        const forms::Form* shown = nullptr;
+        for (const forms::Form* f : forms::Forms())
+            if (f->Name() == r.form) shown = f;
+        ASSERT_NE(shown, nullptr) << r.form;
+        EXPECT_TRUE(shown->Visible()) << r.form;
+        EXPECT_EQ(shown->Caption(), r.caption);
+    }
+    Close();
+    for (const auto& r : rows) EXPECT_FALSE(IsLoaded(r.form)) << r.form;
 }
 
 }  // namespace
