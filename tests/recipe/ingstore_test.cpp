@@ -8,13 +8,13 @@
 
 #include "recipe/ingrecord.h"
 #include "recipe/ingstore.h"
-#include "recipe_sandbox.h"
+#include "platform/testing/temp_env.h"
 
 namespace {
 
 using recipe::IngRecord;
 using recipe::IngStore;
-using recipetest::Sandbox;
+using Sandbox = testing::TempEnvironment;
 
 IngRecord Ing(const std::string& name, float cal = 100) {
     IngRecord r;
@@ -43,7 +43,7 @@ std::vector<std::string> Names(const IngStore& s) {
 }
 
 IngStore Loaded(const std::string& bytes) {
-    Sandbox::Write("Ing.dat", bytes);
+    Sandbox::WriteFile("Ing.dat", bytes);
     IngStore s;
     EXPECT_FALSE(s.Load().has_value());
     return s;
@@ -56,7 +56,7 @@ TEST(IngStoreFile, LoadsInFileOrderAndWritesBackTheSameBytes) {
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Walnuts", "Apple", "Milk"}));
     EXPECT_EQ(s.Ing_Table[1], Ing("Apple"));
     ASSERT_FALSE(s.Save_Ing_File().has_value());
-    EXPECT_EQ(Sandbox::Read("Ing.dat"), file);
+    EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), file);
 }
 
 TEST(IngStoreFile, LeadingBlanksOfANameAreDroppedOnTheNextRewrite) {
@@ -64,7 +64,7 @@ TEST(IngStoreFile, LeadingBlanksOfANameAreDroppedOnTheNextRewrite) {
     IngStore s = Loaded(Bytes({Ing("   Oats")}));
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Oats"}));
     ASSERT_FALSE(s.Save_Ing_File().has_value());
-    EXPECT_EQ(Sandbox::Read("Ing.dat").substr(0, 60), "Oats" + std::string(56, ' '));
+    EXPECT_EQ(Sandbox::ReadFile("Ing.dat").substr(0, 60), "Oats" + std::string(56, ' '));
 }
 
 TEST(IngStoreFile, OnlyWholeRecordsAreRead) {
@@ -86,7 +86,7 @@ TEST(IngStoreFile, OnlyWholeRecordsAreRead) {
         IngStore s = Loaded(r.bytes);
         EXPECT_EQ(s.Count(), r.records);
         EXPECT_EQ(s.partialBytes(), r.bytes.size() % 164);
-        EXPECT_EQ(Sandbox::Read("Ing.dat"), r.bytes);  // loading writes nothing
+        EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), r.bytes);  // loading writes nothing
     }
 }
 
@@ -98,7 +98,7 @@ TEST(IngStoreFile, MissingFileIsCreatedEmpty) {
     EXPECT_TRUE(std::filesystem::exists("Ing.dat"));
     s.Add(Ing("Rice"));
     ASSERT_FALSE(s.Save_Ing_File().has_value());
-    EXPECT_EQ(Sandbox::Read("Ing.dat"), Bytes({Ing("Rice")}));
+    EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), Bytes({Ing("Rice")}));
 }
 
 TEST(IngStoreFile, DeleteTakesTheFirstMatchAndMovesTheLastRecordIn) {
@@ -127,7 +127,7 @@ TEST(IngStoreFile, DeleteTakesTheFirstMatchAndMovesTheLastRecordIn) {
         EXPECT_EQ(s.Delete_Stored_Ingredient(r.deleted), r.removed);
         EXPECT_EQ(Names(s), r.after);
         ASSERT_FALSE(s.Save_Ing_File().has_value());
-        EXPECT_EQ(Sandbox::Read("Ing.dat"), Bytes(s.Ing_Table));
+        EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), Bytes(s.Ing_Table));
     }
     // The one left of two equal names is the later one.
     IngStore s = Loaded(Bytes({Ing("dup", 1), Ing("other"), Ing("dup", 2)}));
@@ -171,7 +171,7 @@ TEST(IngStoreFile, ALongNameIsCutToSixtyCharacters) {
     IngStore s = Loaded("");
     s.Add(Ing(std::string(61, 'x')));
     ASSERT_FALSE(s.Save_Ing_File().has_value());
-    const std::string bytes = Sandbox::Read("Ing.dat");
+    const std::string bytes = Sandbox::ReadFile("Ing.dat");
     ASSERT_EQ(bytes.size(), 164u);
     EXPECT_EQ(bytes.substr(0, 60), std::string(60, 'x'));
 }
@@ -194,7 +194,7 @@ TEST(IngStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
     s.Add(Ing("Rice"));
     std::filesystem::create_directory("Ing.dat.tmp");
     EXPECT_TRUE(s.Save_Ing_File().has_value());
-    EXPECT_EQ(Sandbox::Read("Ing.dat"), before);
+    EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), before);
 }
 
 TEST(IngStoreFile, SaveKeepsTheOldFileAsBackup) {
@@ -203,8 +203,8 @@ TEST(IngStoreFile, SaveKeepsTheOldFileAsBackup) {
     IngStore s = Loaded(before);
     s.Delete_Stored_Ingredient("Oats");
     ASSERT_FALSE(s.Save_Ing_File().has_value());
-    EXPECT_EQ(Sandbox::Read("Ing.bak"), before);
-    EXPECT_EQ(Sandbox::Read("Ing.dat"), Bytes({Ing("Rice")}));
+    EXPECT_EQ(Sandbox::ReadFile("Ing.bak"), before);
+    EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), Bytes({Ing("Rice")}));
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 
 #include "recipe/grammar.h"
 #include "recipe/recipestore.h"
-#include "recipe_sandbox.h"
+#include "platform/testing/temp_env.h"
 
 namespace {
 
 using recipe::RecipeEntry;
 using recipe::RecipeStore;
-using recipetest::Sandbox;
+using Sandbox = testing::TempEnvironment;
 namespace g = recipe::grammar;
 
 std::string Record(const std::string& name, const std::string& directions = "Stir.") {
@@ -31,7 +31,7 @@ std::vector<std::string> Names(const RecipeStore& s) {
 }
 
 RecipeStore Loaded(const std::string& fileBytes) {
-    Sandbox::Write("Recipe.Dat", fileBytes);
+    Sandbox::WriteFile("Recipe.Dat", fileBytes);
     RecipeStore s;
     EXPECT_FALSE(s.Get_Big_Recipe().has_value());
     s.Load_Recipes();
@@ -103,7 +103,7 @@ TEST(RecipeStoreFile, ReadsAndWritesTheFileByteForByte) {
     EXPECT_EQ(s.Recipe_Text, text);
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Soup", "Bread", "Pie"}));
     ASSERT_FALSE(s.Save_Recipes().has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), text + "\r\n");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), text + "\r\n");
     EXPECT_FALSE(std::filesystem::exists("Recipe.Dat.tmp"));
 }
 
@@ -129,8 +129,8 @@ TEST(RecipeStoreFile, FirstRecordIntoAnEmptyStore) {
     Sandbox sb;
     RecipeStore s = Loaded("");
     ASSERT_FALSE(s.Append_Recipe(Record("Soup")).has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("Soup") + "\r\n");
-    RecipeStore again = Loaded(Sandbox::Read("Recipe.Dat"));
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup") + "\r\n");
+    RecipeStore again = Loaded(Sandbox::ReadFile("Recipe.Dat"));
     EXPECT_EQ(again.Recipe_Text, Record("Soup"));
     ASSERT_EQ(again.Recipe_Table.size(), 1u);
     EXPECT_EQ("\xAE" + again.Recipe_Table[0].RecipeName + again.Recipe_Table[0].RecipeBody, Record("Soup"));
@@ -157,7 +157,7 @@ TEST(RecipeStoreFile, DeleteByNameMovesTheLastRecordIntoThePlace) {
         RecipeStore s = Loaded(first + second + third);
         ASSERT_FALSE(s.Delete_Recipe(r.deleted).has_value());
         EXPECT_EQ(Names(s), r.names);
-        EXPECT_EQ(Sandbox::Read("Recipe.Dat"), r.file);
+        EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), r.file);
     }
 }
 
@@ -175,10 +175,10 @@ TEST(RecipeStoreFile, DeletingTheOnlyRecipeLeavesAnEmptyStore) {
     ASSERT_FALSE(s.Delete_Recipe("Soup").has_value());
     EXPECT_TRUE(s.Recipe_Table.empty());
     EXPECT_EQ(s.Recipe_Text, "");
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), "");
-    EXPECT_EQ(Sandbox::Read("Recipe.bak"), Record("Soup") + "\r\n");  // one step back
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), "");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.bak"), Record("Soup") + "\r\n");  // one step back
     ASSERT_FALSE(s.Append_Recipe(Record("Pie")).has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("Pie") + "\r\n");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Pie") + "\r\n");
 }
 
 TEST(RecipeStoreFile, ADamagedTailIsKeptThroughSavesAndDeletes) {
@@ -190,12 +190,12 @@ TEST(RecipeStoreFile, ADamagedTailIsKeptThroughSavesAndDeletes) {
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Soup", "Pie"}));
 
     ASSERT_FALSE(s.Append_Recipe(Record("Stew")).has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("Soup") + Record("Pie") + Record("Stew") + tail + "\r\n");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup") + Record("Pie") + Record("Stew") + tail + "\r\n");
     ASSERT_FALSE(s.Delete_Recipe("Soup").has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("Stew") + Record("Pie") + tail + "\r\n");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Stew") + Record("Pie") + tail + "\r\n");
 
     // The next start reads every record that was saved beside the damage.
-    RecipeStore again = Loaded(Sandbox::Read("Recipe.Dat"));
+    RecipeStore again = Loaded(Sandbox::ReadFile("Recipe.Dat"));
     EXPECT_EQ(Names(again), (std::vector<std::string>{"Stew", "Pie"}));
     EXPECT_EQ(again.damagedTail(), tail);
 }
@@ -206,7 +206,7 @@ TEST(RecipeStoreFile, AppendRefusesWhatIsNotOneWholeRecord) {
     EXPECT_TRUE(s.Append_Recipe(Record("Pie", "Use a wei\xDF pot.")).has_value());
     EXPECT_TRUE(s.Append_Recipe("plain text").has_value());
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Soup"}));
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("Soup"));
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup"));
 }
 
 TEST(RecipeStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
@@ -215,7 +215,7 @@ TEST(RecipeStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
     std::filesystem::create_directory("Recipe.Dat.tmp");  // the new text cannot be written
     const auto error = s.Append_Recipe(Record("Pie"));
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("Soup") + "\r\n");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup") + "\r\n");
 }
 
 TEST(RecipeStoreFile, AnUnreadableStoreIsNeverOverwritten) {
@@ -241,7 +241,7 @@ TEST(RecipeStoreFile, ByteOfEveryValueSurvivesARoundTrip) {
     ASSERT_EQ(s.Recipe_Table.size(), 2u);
     EXPECT_EQ(s.Recipe_Table[0].RecipeName, "A" + all + "Z");
     ASSERT_FALSE(s.Delete_Recipe("B").has_value());
-    EXPECT_EQ(Sandbox::Read("Recipe.Dat"), Record("A" + all + "Z", all) + "\r\n");
+    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("A" + all + "Z", all) + "\r\n");
 }
 
 }  // namespace
