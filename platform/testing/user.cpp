@@ -175,8 +175,30 @@ void TypeKeys(forms::Control& control, std::string_view chars) {
     }
 }
 
+// Tab moves the focus along the tab order, Shift+Tab back; the controls see no key.
+void TabFrom(forms::Control& control, bool back) {
+    std::vector<forms::Control*> order;
+    for (forms::Control* c : control.Parent().Controls())
+        if ((c->CanFocus() && c->TabStop()) || c == &control) order.push_back(c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](forms::Control* a, forms::Control* b) { return a->TabIndex() < b->TabIndex(); });
+    auto at = std::find(order.begin(), order.end(), &control) - order.begin();
+    auto n = static_cast<std::ptrdiff_t>(order.size());
+    for (std::ptrdiff_t step = 1; step < n; ++step) {
+        forms::Control* next = order[static_cast<std::size_t>(((at + (back ? -step : step)) % n + n) % n)];
+        if (next->CanFocus() && next->TabStop()) {
+            in::Focus(*next);
+            return;
+        }
+    }
+}
+
 Integer PressKey(forms::Control& control, Integer keyCode, Integer shift) {
     if (control.CanFocus() && !control.HasFocus()) FocusOn(control);
+    if (keyCode == forms::vbKeyTab && (shift & ~forms::vbShiftMask) == 0) {
+        TabFrom(control, (shift & forms::vbShiftMask) != 0);
+        return 0;
+    }
     Integer left = in::KeyDown(control, keyCode, shift);
     if (left != 0) {
         Integer ascii = 0;

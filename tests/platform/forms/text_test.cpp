@@ -134,6 +134,18 @@ TEST_F(TextBoxes, FocusMovesWithGotAndLostFocus) {
     EXPECT_EQ(form->ActiveControl(), nullptr);
 }
 
+TEST_F(TextBoxes, TabFollowsTheTabOrder) {
+    form->Text1.GotFocus = nullptr;
+    form->Text1.LostFocus = nullptr;
+    form->Text2.TabIndex(5);  // moved behind the list and the combos
+    testing::PressKey(form->Text1, forms::vbKeyTab);
+    EXPECT_TRUE(form->List1.HasFocus());
+    testing::PressKey(form->List1, forms::vbKeyTab, forms::vbShiftMask);
+    EXPECT_TRUE(form->Text1.HasFocus());
+    testing::PressKey(form->Text1, forms::vbKeyTab, forms::vbShiftMask);  // wraps round to the end
+    EXPECT_EQ(form->ActiveControl()->Name(), "Pic");
+}
+
 TEST(TextFocus, AFocusSetOnAHiddenFormWaitsForTheShow) {
     testing::TestHost host;
     Sample form;
