@@ -179,6 +179,23 @@ TEST_F(Period, DayNumberMovesLeftAsItGrows) {
     EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Thursday  December 31 ,2026");
 }
 
+TEST_F(Period, TwoDigitYearsAreReadAroundToday) {
+    struct Row {
+        const char* start;
+        const char* caption;  // of day 2
+    };
+    const Row rows[] = {
+        {"Dec 28/30", "Sunday  December 29 ,2030"},
+        {"Jan 01/75", "Wednesday  January 2 ,2075"},
+    };
+    for (const auto& r : rows) {
+        SetPeriod(r.start, r.start, 7, 2);
+        Open();
+        EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + r.caption) << r.start;
+        Close();
+    }
+}
+
 TEST_F(Period, AnEmptyPeriodOnlyClearsTheDayView) {
     Open();
     testing::ScrollTo(main().HScroll1, 4);
