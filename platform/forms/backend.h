@@ -18,25 +18,27 @@
 //    the text through ListBox::List(i). Picture boxes call Repaint() when their display list
 //    (PictureBox::DisplayList) changed: paint the list in order, it persists like AutoRedraw.
 //  * View -> model. User input goes through the model's own setters or forms/input.h, never
-//    around them: typing -> TextBox::Text(new) (Change fires), a list click ->
-//    input::ChooseItem, a scroll -> ScrollBar::Value, a button -> input::Click, a key ->
+//    around them: typing -> input::Edit(box, text, caret) (Change fires), a list click ->
+//    input::ChooseItem, a scroll -> input::ScrollTo, a click -> input::Click (mouse buttons ->
+//    input::MouseDown/MouseUp/MouseMove, on a form's bare surface input::FormMouse*), a key ->
 //    input::KeyDown / KeyPress (a zero result means the handler ate the key), a close box ->
 //    input::Close, activation -> input::Activate, resize -> input::Resized, a timer -> input::Tick.
 //    Setting a value the control already has does nothing, so echoes from widget signals are
 //    harmless. Exceptions from handlers come out of these calls; catch them at the toolkit
 //    boundary.
+//    Colours are &HBBGGRR longs; forms::ResolveColor turns system colours into real ones.
 //  * Every control kind both ways:
-//      Label        Caption, Alignment, colours, font, BorderStyle, BackStyle   -> Click, DblClick, Mouse*
+//      Label        Caption, Alignment, colours, font, BorderStyle, BackStyle   -> input::Click, DblClick, Mouse*
 //      CommandButton Caption, Default, Cancel, Picture                          -> input::Click
-//      TextBox      Text, SelStart/SelLength, MaxLength, Locked, MultiLine     -> Text(new), Selection(s, l)
+//      TextBox      Text, SelStart/SelLength, MaxLength, Locked, MultiLine     -> input::Edit, input::Select
 //                   (multi-line text holds CR LF; convert to and from "\n")
 //      CheckBox     Value 0/1/2                                                -> input::Click (toggles)
 //      OptionButton Value                                                      -> input::Click
 //      Frame        Caption (a container)
 //      ListBox      items (ItemsInserted...), ListIndex, TopIndex               -> input::ChooseItem, TopIndex(n)
-//      ComboBox     items, ListIndex, Text, Style                              -> input::ChooseItem, Text(new), input::DropDown
+//      ComboBox     items, ListIndex, Text, Style                              -> input::ChooseItem, input::Edit, input::DropDown
 //      H/VScrollBar Min, Max (Min may exceed Max: a vertical bar with Min > Max has its Min at the
-//                   top, so the up arrow raises the value), Value, Small/LargeChange -> Value(v),
+//                   top, so the up arrow raises the value), Value, Small/LargeChange -> input::ScrollTo,
 //                   input::ScrollLine / ScrollPage. Widget position p in [0, |Max-Min|]:
 //                   p = (Value - Min) * (Max >= Min ? 1 : -1).
 //      PictureBox   DisplayList, BackColor, Picture (container)                -> Mouse*, Key*, input::Paint
@@ -44,9 +46,10 @@
 //      Animation    FileName, Playing
 //      Timer        Enabled, Interval (no widget; run a toolkit timer)          -> input::Tick
 //      Line, Shape  coordinates, BorderColor/Width, FillColor/Style
-//      StatusBar    Panels (index = panel number)
-//      Toolbar      Tools (index = position), ToolClick                        -> input::ClickTool
-//      Menu         Caption with &, Shortcut ("Ctrl+N"), Checked, Enabled, Visible, separators ("-")
+//      StatusBar    Panels(i) (index = panel number), SimpleText
+//      Toolbar      AllTools() (index = position; Band "" = tool bar, else a menu) -> input::ClickTool
+//      Menu         Form::MenuBar(), Menu::Items(); Caption with &, Shortcut ("Ctrl+N"), Checked,
+//                   Enabled, Visible, separators ("-"); hidden top-level menus are pop-ups
 //                                                                              -> input::ChooseMenu
 //      Form         Caption, geometry (outer twips; client = ScaleWidth/ScaleHeight), Visible,
 //                   WindowState, MousePointer, MDI parent/child, Icon          -> input::Close, Activate, Resized, Moved

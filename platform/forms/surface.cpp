@@ -21,6 +21,9 @@ PrintItem::PrintItem(short x) : text(NumberText(vb::Str(static_cast<vb::Integer>
 PrintItem::PrintItem(int x) : text(NumberText(vb::Str(static_cast<vb::Long>(x)))) {}
 PrintItem::PrintItem(long x) : text(NumberText(vb::Str(static_cast<double>(x)))) {}
 PrintItem::PrintItem(long long x) : text(NumberText(vb::Str(static_cast<double>(x)))) {}
+PrintItem::PrintItem(unsigned int x) : text(NumberText(vb::Str(static_cast<double>(x)))) {}
+PrintItem::PrintItem(unsigned long x) : text(NumberText(vb::Str(static_cast<double>(x)))) {}
+PrintItem::PrintItem(unsigned long long x) : text(NumberText(vb::Str(static_cast<double>(x)))) {}
 PrintItem::PrintItem(float x) : text(NumberText(vb::Str(x))) {}
 PrintItem::PrintItem(double x) : text(NumberText(vb::Str(x))) {}
 

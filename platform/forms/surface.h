@@ -40,6 +40,10 @@ struct PrintItem {
     PrintItem(int x);
     PrintItem(long x);
     PrintItem(long long x);
+    PrintItem(unsigned int x);
+    PrintItem(unsigned long x);
+    PrintItem(unsigned long long x);
+    PrintItem(bool x) : text(x ? "True" : "False") {}
     PrintItem(float x);
     PrintItem(double x);
     PrintItem(Kind k, int count) : kind(k), n(count) {}

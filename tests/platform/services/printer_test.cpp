@@ -83,6 +83,8 @@ TEST_F(Printing, NumbersHaveASignBlankAndATrailingBlank) {
         {"negative", -5, "-5 "},
         {"single", 2.5f, " 2.5 "},
         {"double", 0.25, " .25 "},
+        {"an unsigned count", std::size_t{3}, " 3 "},
+        {"a truth value", true, "True"},
         {"a text prints as it is", "120", "120"},
     };
     for (const auto& c : cases) {
