@@ -1,7 +1,11 @@
 // The main window's design: controls, menus and the wiring of their events.
 #include "calories/calmain.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "calories/Calories.h"
+#include "platform/files/locations.h"
 
 namespace calories {
 
@@ -18,6 +22,15 @@ constexpr vb::Single kRowPitch = 300;
 constexpr vb::Single kRowHeight = 255;
 constexpr vb::Single kPanelTop = 4500;
 constexpr vb::Single kPanelHeight = kFirstRow + 6 * kRowPitch + 60;
+
+// A toolbar picture: icons/<name>.png in the program's folder; nullopt when it is not there.
+std::optional<std::string> ToolbarPicture(std::string_view name) {
+    const std::string folder = forms::App().Path().empty() ? files::ProgramDirectory().string() : forms::App().Path();
+    const std::filesystem::path p = std::filesystem::path(folder) / "icons" / (std::string(name) + ".png");
+    std::error_code ec;
+    if (!std::filesystem::exists(p, ec)) return std::nullopt;
+    return p.string();
+}
 
 constexpr std::array<std::string_view, 6> kNutrientNames = {"Calories", "Total Fat", "Cholesterol",
                                                               "Fiber",    "Carbohydrate", "Protein"};
@@ -63,19 +76,39 @@ void calmain::Layout() {
     Label48.Caption("").FontBold(true).Move(9180, 45, 375, 225);
 
     // Toolbar: sixteen square buttons in one row.
+    // Each shows its picture; a short caption stands in when the picture is missing.
     struct Tool {
         forms::CommandButton* button;
+        const char* icon;
         const char* caption;
+        const char* tip;
     };
     const Tool tools[] = {
-        {&Command2, "New"},     {&Command3, "Open"},  {&Command4, "Save"},   {&Command5, "Print"},
-        {&Command9, "Delete"},  {&Command7, "Find"},  {&Command16, "Search"}, {&Command8, "Add"},
-        {&Command20, "Group"},  {&Command1, "Show"},  {&Command19, "Clear"},  {&Command6, "Tray"},
-        {&Command10, "Goals"},  {&Command14, "FAQ"},  {&Command15, "Metric"}, {&Command13, "Exit"},
+        {&Command2, "newday", "New", "New day"},
+        {&Command3, "openday", "Open", "Open day"},
+        {&Command4, "saveday", "Save", "Save day"},
+        {&Command5, "printday", "Print", "Print day"},
+        {&Command9, "deletefood", "Delete", "Delete food from meal"},
+        {&Command7, "findfood", "Find", "Find food"},
+        {&Command16, "moresearch", "Search", "More search options"},
+        {&Command8, "addpersonal", "Add", "Add food to personal group"},
+        {&Command20, "opengroup", "Group", "Open personal food group"},
+        {&Command1, "showpersonal", "Show", "Show personal food group"},
+        {&Command19, "clearall", "Clear", "Clear all days"},
+        {&Command6, "tray", "Tray", "Hide in system tray"},
+        {&Command10, "goals", "Goals", "Caloric needs and nutrient requirements"},
+        {&Command14, "", "FAQ", "Questions and answers"},
+        {&Command15, "metric", "Metric", "Metric conversion"},
+        {&Command13, "exit", "Exit", "Exit"},
     };
     vb::Single left = 0;
     for (const auto& t : tools) {
-        t.button->Caption(t.caption).FontSize(7.5f).Move(left, 300, 575, 575);
+        t.button->ToolTipText(t.tip).Move(left, 300, 575, 575);
+        const auto picture = *t.icon ? ToolbarPicture(t.icon) : std::nullopt;
+        if (picture)
+            t.button->Caption("").Picture(*picture);
+        else
+            t.button->Caption(t.caption).FontSize(7.5f);
         left += 580;
     }
 
