@@ -74,7 +74,7 @@ frmIngrediant& Recipe::frmIngrediant() {
 }
 
 void Recipe::Load_Ingredients() {
-    if (auto error = Ing.Load()) ReportStoreError("read", *error);
+    if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);
     recipe::CalcFrm& calc = CalcFrm();
     if (!Ing.readFailed() && files::FileLength(Ing.file()) >= 1) {
         calc.IngLst.Clear();
@@ -87,8 +87,48 @@ void Recipe::Load_Ingredients() {
     calc.IngLst.Text("Select Ingredients From This List");
 }
 
+bool Recipe::Add_Ing(const IngRecord& rec) {
+    Ing.Add(rec);
+    const std::string name = ListName(rec);
+    CalcFrm().IngLst.AddItem(name);
+    DeleteIngFrm().IngLst.AddItem(name);
+    return Save_Ing_File();
+}
+
+bool Recipe::Save_Ing_File() {
+    if (auto error = Ing.Save_Ing_File()) {
+        ReportStoreError(Ing.file(), "written", *error);
+        return false;
+    }
+    return true;
+}
+
+bool Recipe::Append_Recipe(std::string_view record) {
+    if (auto error = Recipes.Append_Recipe(record)) {
+        ReportStoreError(Recipes.file(), "written", *error);
+        return false;
+    }
+    return true;
+}
+
+bool Recipe::Delete_Recipe(std::string_view name) {
+    if (auto error = Recipes.Delete_Recipe(name)) {
+        ReportStoreError(Recipes.file(), "written", *error);
+        return false;
+    }
+    return true;
+}
+
+bool Recipe::Save_Recipes() {
+    if (auto error = Recipes.Save_Recipes()) {
+        ReportStoreError(Recipes.file(), "written", *error);
+        return false;
+    }
+    return true;
+}
+
 void Recipe::Get_Big_Recipe() {
-    if (auto error = Recipes.Get_Big_Recipe()) ReportStoreError("read", *error);
+    if (auto error = Recipes.Get_Big_Recipe()) ReportStoreError(Recipes.file(), "read", *error);
 }
 
 void Recipe::Load_Recipes() {
@@ -145,11 +185,10 @@ void Recipe::SaveOption(std::string_view key, std::string_view value) {
     }
 }
 
-void Recipe::ReportStoreError(std::string_view action, const vb::Error& e) {
-    std::string file = e.source.empty() ? std::string() : std::filesystem::path(e.source).filename().string();
-    std::string prompt = file.empty() ? "A store file could not be " + std::string(action) + "."
-                                      : "\"" + file + "\" could not be " + std::string(action) + ".";
-    services::MsgBox(prompt + "\r\n\r\n" + e.description, services::vbExclamation, "File Problem");
+void Recipe::ReportStoreError(const std::filesystem::path& file, std::string_view action, const vb::Error& e) {
+    services::MsgBox("\"" + file.filename().string() + "\" could not be " + std::string(action) + ".\r\n\r\n" +
+                         e.description,
+                     services::vbExclamation, "File Problem");
 }
 
 }  // namespace recipe

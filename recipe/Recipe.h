@@ -60,11 +60,25 @@ public:
     // Reads "Ing.dat" into the table and both ingredient lists; a file that cannot be read is
     // reported and left alone.
     void Load_Ingredients();
+    // Appends a record (its measure kind already set) to the table, adds its trimmed name to both
+    // ingredient lists and rewrites the file. False, after a message, when the file was not
+    // written (the table and lists keep the record).
+    bool Add_Ing(const IngRecord& rec);
+    // Rewrites "Ing.dat" from the table; false after a message when it could not.
+    bool Save_Ing_File();
+
     // --- the recipe store ---
     // Reads "Recipe.Dat" whole; failures are reported.
     void Get_Big_Recipe();
     // Parses the recipe text into the table and the viewer's list; reports a damaged store.
     void Load_Recipes();
+
+    // Appends a whole record to the store and rewrites the file; false after a message when the
+    // record is not sound or the file was not written.
+    bool Append_Recipe(std::string_view record);
+    // Removes the recipes of that name and rewrites the file; false after a message on failure.
+    bool Delete_Recipe(std::string_view name);
+    bool Save_Recipes();
 
     // Shows Changes_Saved on the builder's indicator.
     void Show_Save_Status();
@@ -79,7 +93,7 @@ public:
     std::string SettingsName() const;
 
     // Reports a failed save or read of a store in a message box.
-    void ReportStoreError(std::string_view action, const vb::Error& e);
+    void ReportStoreError(const std::filesystem::path& file, std::string_view action, const vb::Error& e);
 
     IngStore Ing;
     RecipeStore Recipes;

@@ -20,6 +20,39 @@ std::string DelimiterMessage(std::string_view what, int delimiter) {
            "Please leave it out or write it another way.";
 }
 
+namespace {
+
+// Reads a run of ordinary characters up to `end`, which must follow it.
+bool Field(std::string_view s, std::size_t& pos, char end) {
+    const std::size_t stop = s.find_first_of(kDelimiters, pos);
+    if (stop == std::string_view::npos || s[stop] != end) return false;
+    pos = stop + 1;
+    return true;
+}
+
+bool At(std::string_view s, std::size_t& pos, char c) {
+    if (pos >= s.size() || s[pos] != c) return false;
+    ++pos;
+    return true;
+}
+
+}  // namespace
+
+bool IsWellFormedRecord(std::string_view r) {
+    std::size_t pos = 0;
+    if (!At(r, pos, kRecordStart) || !Field(r, pos, kNameEnd) || !Field(r, pos, kServingsEnd)) return false;
+    while (At(r, pos, kLineStart)) {
+        if (At(r, pos, kHeading)) {
+            if (!Field(r, pos, kLineEnd)) return false;
+        } else {
+            if (!Field(r, pos, kIngNameEnd)) return false;
+            if (!At(r, pos, kFractionQty) && !At(r, pos, kDecimalQty)) return false;
+            if (!Field(r, pos, kQtyEnd) || !Field(r, pos, kLineEnd)) return false;
+        }
+    }
+    return At(r, pos, kLinesEnd) && At(r, pos, kDirections) && Field(r, pos, kRecordEnd) && pos == r.size();
+}
+
 std::string IngredientLine(std::string_view name, bool fractions, std::string_view quantity,
                            std::string_view measure) {
     std::string s;

@@ -36,6 +36,10 @@ std::string DelimiterMessage(std::string_view what, int delimiter);
 // The character as the user sees it ("\xDF" for 0xDF; the control 0x90 by its code).
 std::string DelimiterShown(int delimiter);
 
+// True when the text is one whole record with every delimiter in its place: no name, servings
+// text, heading, quantity, measure or directions holds a delimiter.
+bool IsWellFormedRecord(std::string_view record);
+
 std::string IngredientLine(std::string_view name, bool fractions, std::string_view quantity,
                            std::string_view measure);
 std::string HeadingLine(std::string_view text);

@@ -127,9 +127,13 @@ std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
 
 std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) {
     if (readFailed_) return NotOverwritten(file_);
+    // What is stored must read back as this one record and nothing else.
+    if (!grammar::IsWellFormedRecord(record))
+        return vb::Error(vb::errInvalidProcedureCall,
+                         "The recipe was not stored: its name, servings, a line or the directions hold a "
+                         "character that the recipe file uses to mark where things end.",
+                         file_.string());
     ParsedRecipes parsed = ParseRecipeText(record);
-    if (parsed.entries.size() != 1 || parsed.damaged())
-        return vb::Error(vb::errInvalidProcedureCall, "The recipe could not be stored: it is not one whole record.");
     std::string_view text = Recipe_Text;
     const bool tailKept = text.size() >= tail_.size() && text.substr(text.size() - tail_.size()) == tail_;
     if (!tailKept) tail_.clear();  // the text was replaced wholesale; it is all readable then

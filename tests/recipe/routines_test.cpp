@@ -125,6 +125,32 @@ TEST(Grammar, LinesAndRecordsAreBuiltByteForByte) {
               "\xAESoup\xA7" "4\xC8\xCE\xA5" "Base\x90\xCE" "Salt\xCF\xBC" "1/2\xCAtsp\x90\xC6\xBFStir.\xDF");
 }
 
+TEST(Grammar, WellFormedRecordsHaveEveryDelimiterInItsPlace) {
+    using namespace recipe::grammar;
+    const std::string line = IngredientLine("Flour", true, "1 1/2", "cup");
+    const struct {
+        const char* name;
+        std::string record;
+        bool sound;
+    } rows[] = {
+        {"lines and headings", RecipeRecord("Soup", "4", {HeadingLine(""), line}, "Stir.\r\nServe."), true},
+        {"no lines, no directions", RecipeRecord("Soup", "1/2", {}, ""), true},
+        {"record end in the directions", RecipeRecord("Soup", "4", {line}, "wei\xDF"), false},
+        {"name end in the name", RecipeRecord("A\xA7" "B", "4", {line}, ""), false},
+        {"line end in a heading", RecipeRecord("Soup", "4", {HeadingLine("a\x90")}, ""), false},
+        {"line without its marker", RecipeRecord("Soup", "4", {"\xCE" "Flour\xCF" "1\xCA" "cup\x90"}, ""), false},
+        {"measure holding a line start", RecipeRecord("Soup", "4", {IngredientLine("F", true, "1", "\xCE")}, ""),
+         false},
+        {"something after the end", RecipeRecord("Soup", "4", {line}, "") + "x", false},
+        {"cut short", RecipeRecord("Soup", "4", {line}, "").substr(0, 12), false},
+        {"empty", "", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(IsWellFormedRecord(r.record), r.sound);
+    }
+}
+
 TEST(Grammar, FindsEveryDelimiterByte) {
     for (char d : recipe::grammar::kDelimiters) {
         SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(d)));
