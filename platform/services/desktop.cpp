@@ -57,9 +57,16 @@ std::string HelpTopic(const HelpRequest& request) {
     if (request.command == HELP_QUIT || request.helpFile.empty()) return {};
     fs::path file = LocalPath(request.helpFile);
     if (!file.has_parent_path() && !forms::App().Path().empty()) file = fs::path(forms::App().Path()) / file;
-    fs::path folder = file.parent_path() / file.stem();
-    if (request.command == HELP_CONTEXT) return (folder / (std::to_string(request.data) + ".html")).string();
-    return (folder / "index.html").string();
+    std::string page = request.command == HELP_CONTEXT ? std::to_string(request.data) + ".html" : "index.html";
+    const fs::path candidates[] = {
+        file.parent_path() / file.stem() / page,
+        file.parent_path() / "help" / page,
+        fs::current_path() / "help" / page,
+    };
+    std::error_code ec;
+    for (const auto& c : candidates)
+        if (fs::is_regular_file(c, ec)) return c.string();
+    return candidates[0].string();
 }
 
 bool OpenUrl(std::string_view url) { return host().DesktopService().Open(std::string(url)); }

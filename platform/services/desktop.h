@@ -60,10 +60,11 @@ struct HelpRequest {
     long data = 0;         // the context id for HELP_CONTEXT
 };
 
-// Where the help topic of a request lives: the program's help files are folders of HTML pages
-// beside the named file: "<folder>/<file name without extension>/<context>.html" for
-// HELP_CONTEXT, ".../index.html" for the contents, index, finder and keyword search. A bare file
-// name is looked up in App.Path. "" for HELP_QUIT.
+// Where the help topic of a request lives. The program's help is a folder of HTML pages, one per
+// context id ("<context>.html"; "index.html" for the contents, index, finder and keyword search),
+// found beside the named help file as "<folder>/<file name without extension>/", else
+// "<folder>/help/", else "help/" in the current directory; the first that holds the page wins
+// (the first when none does). A bare help file name lies in App.Path. "" for HELP_QUIT.
 std::string HelpTopic(const HelpRequest& request);
 
 class Desktop {

@@ -91,6 +91,9 @@ TEST_F(Desktop, HelpTopicsArePagesBesideTheHelpFile) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(HelpTopic(c.request), c.topic);
     }
+    std::filesystem::create_directories("help");
+    env.WriteFile("help/590.html", "<p>mail</p>");  // the shipped pages, in the data folder
+    EXPECT_EQ(HelpTopic({"Sorvella Help.HLP", HELP_CONTEXT, 590}), (env.CurrentDir() / "help/590.html").string());
     ShowHelp("Sorvella Help.HLP", HELP_CONTEXT, 340);
     EXPECT_EQ(host.DesktopCalls().back().kind, "help");
     EXPECT_EQ(host.DesktopCalls().back().number, HELP_CONTEXT);
