@@ -23,11 +23,16 @@ calSplash& Calories::splash() { return splash_(); }
 calmain* Calories::LoadedMainform() const { return mainform_.Existing(); }
 calSplash* Calories::LoadedSplash() const { return splash_.Existing(); }
 
+// "&Ok" stays disabled while the main window loads, so the program cannot be shown half loaded
+// while the splash paints its progress.
 void Calories::Main() {
     calSplash& s = splash();
+    s.Command1.Enabled(false);
     s.Show();
     s.Refresh();
+    forms::DoEvents();
     forms::Load(mainform());
+    if (calSplash* shown = LoadedSplash()) shown->Command1.Enabled(true);
 }
 
 calcalintake& Calories::calcalintake() { return calcalintake_(); }

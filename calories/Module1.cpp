@@ -83,6 +83,8 @@ void Calories::LoadFoodDatabase(const std::string& path) {
             if (splashForm) splashForm->Label3.Caption("   " + count + " Items done!");
             const FoodItem& f = fooddata.back();
             if (listing && f.deleted != 1 && f.group.view() == group) main.combo1data(static_cast<int>(i - 1));
+            // Lets the splash paint its count now and then while the food list fills.
+            if (splashForm && i % 512 == 0) forms::DoEvents();
         });
         if (result.ok() && splashForm) splashForm->Label3.ForeColor(0x800000);
     }

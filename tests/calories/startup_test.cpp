@@ -204,7 +204,21 @@ TEST_F(Startup, DatabaseOverTheLimitIsReportedAndNotWrittenBack) {
 TEST_F(Startup, DatabaseOfExactly32767FoodsLoads) {
     std::vector<calories::FoodItem> foods(32767, Food("Sirloin", 200));
     WriteFoods(foods);
+    // The splash paints its count while loading, and cannot be dismissed before the end.
+    std::vector<std::string> painted;
+    bool okEnabled = false;
+    host.OnDoEvents([&] {
+        if (!app) return;
+        if (auto* s = app->LoadedSplash()) {
+            painted.push_back(s->Label3.Caption());
+            okEnabled = okEnabled || s->Command1.Enabled();
+        }
+    });
     Start();
+    ASSERT_GE(painted.size(), 2u);
+    EXPECT_EQ(painted[1], "   512 Items done!");
+    EXPECT_FALSE(okEnabled);
+    EXPECT_TRUE(app->splash().Command1.Enabled());
     EXPECT_TRUE(host.MsgBoxes().empty());
     EXPECT_EQ(app->splash().Label3.Caption(), "   32767 Items done!");
     EXPECT_EQ(app->splash().Label3.ForeColor(), 0x800000);
