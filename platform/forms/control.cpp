@@ -183,6 +183,7 @@ void Control::SetFont(const forms::Font& f) {
     if (font_ == f) return;
     font_ = f;
     Notify(Property::Font);
+    OnFontChanged();
 }
 
 void Control::SetToolTipText(std::string v) {

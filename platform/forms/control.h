@@ -141,6 +141,7 @@ protected:
     forms::Font font_;
 
     virtual void OnVisibleChanged() {}
+    virtual void OnFontChanged() {}
 
 private:
     friend class Form;

@@ -5,6 +5,7 @@
 #include "platform/core/error.h"
 #include "platform/forms/detail.h"
 #include "platform/forms/form.h"
+#include "platform/forms/font.h"
 
 namespace forms {
 
@@ -23,7 +24,45 @@ Label& Label::Caption(std::string v) {
     if (caption_ == v) return *this;
     caption_ = std::move(v);
     Notify(Property::Caption);
+    Fit();
     return *this;
+}
+
+// Lines of the caption as they show: broken at line ends, and with WordWrap at the blank before a
+// word that would pass the width.
+void Label::Fit() {
+    if (!autoSize_) return;
+    const FontMetrics& m = backend().Metrics();
+    double border = borderStyle_ == vbFixedSingle ? 2 * kTwipsPerPixel : 0;
+    double widest = 0;
+    int lines = 0;
+    ForEachLine(caption_, [&](std::string_view line) {
+        if (!wordWrap_) {
+            widest = std::max(widest, m.TextWidth(font_, line));
+            ++lines;
+            return;
+        }
+        double room = width_ - border;
+        std::string current;
+        std::size_t i = 0;
+        ++lines;
+        while (i < line.size()) {
+            std::size_t end = line.find(' ', i);
+            std::string_view word = line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i);
+            std::string tryLine = current.empty() ? std::string(word) : current + " " + std::string(word);
+            if (!current.empty() && m.TextWidth(font_, tryLine) > room) {
+                ++lines;
+                current = std::string(word);
+            } else {
+                current = tryLine;
+            }
+            if (end == std::string_view::npos) break;
+            i = end + 1;
+        }
+    });
+    Single height = static_cast<Single>(lines * m.LineHeight(font_) + border);
+    Single width = wordWrap_ ? width_ : static_cast<Single>(widest + border);
+    SetGeometry(left_, top_, width, height);
 }
 
 Label& Label::Alignment(Integer v) {
@@ -35,8 +74,8 @@ Label& Label::Alignment(Integer v) {
 
 Label& Label::BorderStyle(Integer v) { borderStyle_ = v; Notify(Property::Appearance); return *this; }
 Label& Label::BackStyle(Integer v) { backStyle_ = v; Notify(Property::Appearance); return *this; }
-Label& Label::AutoSize(bool v) { autoSize_ = v; Notify(Property::Style); return *this; }
-Label& Label::WordWrap(bool v) { wordWrap_ = v; Notify(Property::Style); return *this; }
+Label& Label::AutoSize(bool v) { autoSize_ = v; Notify(Property::Style); Fit(); return *this; }
+Label& Label::WordWrap(bool v) { wordWrap_ = v; Notify(Property::Style); Fit(); return *this; }
 
 // ---- CommandButton ----
 

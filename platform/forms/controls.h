@@ -21,12 +21,15 @@ public:
     Label& BorderStyle(Integer v);
     Integer BackStyle() const { return backStyle_; }  // 0 transparent, 1 opaque
     Label& BackStyle(Integer v);
+    // AutoSize fits the label to its caption: width and height, or with WordWrap the height only.
     bool AutoSize() const { return autoSize_; }
     Label& AutoSize(bool v);
     bool WordWrap() const { return wordWrap_; }
     Label& WordWrap(bool v);
 
 private:
+    void Fit();
+    void OnFontChanged() override { Fit(); }
     std::string caption_;
     Integer alignment_ = vbLeftJustify;
     Integer borderStyle_ = 0;

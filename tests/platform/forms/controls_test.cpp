@@ -95,6 +95,20 @@ TEST_F(Controls, OptionButtonsAreExclusiveWithinTheirContainer) {
     }
 }
 
+TEST_F(Controls, AutoSizeLabelsFitTheirCaption) {
+    const auto& m = host.Metrics();
+    auto& label = form.Label1;
+    label.Move(100, 100, 120, 225).AutoSize(true).Caption("12");
+    EXPECT_FLOAT_EQ(label.Width(), static_cast<float>(m.TextWidth(label.Font(), "12")));
+    EXPECT_FLOAT_EQ(label.Height(), static_cast<float>(m.LineHeight(label.Font())));
+    label.FontBold(true).Caption("1\r\n100");
+    EXPECT_FLOAT_EQ(label.Width(), static_cast<float>(m.TextWidth(label.Font(), "100")));
+    EXPECT_FLOAT_EQ(label.Height(), static_cast<float>(2 * m.LineHeight(label.Font())));
+    label.WordWrap(true).Width(m.TextWidth(label.Font(), "aaa bbb") + 1).Caption("aaa bbb ccc");
+    EXPECT_FLOAT_EQ(label.Height(), static_cast<float>(2 * m.LineHeight(label.Font())));  // width kept
+    EXPECT_EQ(label.Left(), 100);
+}
+
 TEST_F(Controls, CommandButtonsDefaultCancelAndValue) {
     form.cmdCancel.Default(true);  // one default per form
     EXPECT_FALSE(form.cmdOK.Default());
