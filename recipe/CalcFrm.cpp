@@ -46,7 +46,7 @@ void CalcFrm::Layout() {
     IngLst2.Style(forms::vbComboDropdown).Move(px(12), px(116), px(260), px(22));
     PositionFrame.Caption("").Visible(false).Move(px(12), px(116), px(260), px(228));
     IngLst.Sorted(true).Visible(false).Move(px(12), px(116), px(260), px(228));
-    SearchImg.Picture("").Move(px(12), px(144), px(16), px(16));
+    SearchImg.Picture("images/search.xpm").Move(px(12), px(144), px(16), px(16));
     SearchLbl.Caption("Or Click to Search Ingredients")
         .ForeColor(kLinkBlue)
         .FontUnderline(true)
@@ -84,15 +84,15 @@ void CalcFrm::Layout() {
         .FontBold(true)
         .Move(px(104), px(358), px(52), px(24));
     OkCmd.Caption("OK").Move(px(164), px(356), px(52), px(28));
-    FlashImg.Visible(false).Move(px(224), px(360), px(20), px(20));
+    FlashImg.Picture("images/flash.xpm").Visible(false).Move(px(224), px(360), px(20), px(20));
     LblPress.Caption("Press OK after changing servings").ForeColor(kWarningRed).Visible(false).Move(
         px(12), px(392), px(260), px(16));
     FlashTmr.Interval(800).Enabled(false);
 
     StatusImg.Move(px(12), px(420), px(24), px(24));
     StatusLbl.Caption("Changes not Saved").FontBold(true).Move(px(42), px(424), px(230), px(18));
-    SavedImg.Visible(false).Move(px(240), px(420), px(24), px(24));
-    NotSavedImg.Visible(false).Move(px(240), px(420), px(24), px(24));
+    SavedImg.Picture("images/saved.xpm").Visible(false).Move(px(240), px(420), px(24), px(24));
+    NotSavedImg.Picture("images/notsaved.xpm").Visible(false).Move(px(240), px(420), px(24), px(24));
 
     // Column two: the lines and the directions.
     heading(Label6, "Recipe Ingredients:", 284, 50, 250);
