@@ -66,6 +66,9 @@ public:
     // Appends a record and returns its index; shows a message and returns -1 when the table is
     // full (a 16-bit index reaches 32767).
     int AppendMealItem(const MealItem& item);
+    // Appends a food to fooddata or personaldata and returns its index; shows a message and
+    // returns -1 when the table is full.
+    int AppendFoodItem(std::vector<FoodItem>& table, const FoodItem& item);
     // Empties the log to the one blank record (day 0) of a cleared log.
     void ClearMealLog();
 

@@ -191,6 +191,17 @@ int Calories::AppendMealItem(const MealItem& item) {
     return mealindex;
 }
 
+int Calories::AppendFoodItem(std::vector<FoodItem>& table, const FoodItem& item) {
+    if (table.size() >= kMaxTableElements) {
+        services::MsgBox("No more foods can be added: the list already holds " + std::to_string(kMaxTableElements) +
+                             " foods.",
+                         services::vbOKOnly | services::vbExclamation, kProgramTitle);
+        return -1;
+    }
+    table.push_back(item);
+    return static_cast<int>(table.size()) - 1;
+}
+
 void Calories::ClearMealLog() { mealdata.assign(1, MealItem{}); }
 
 }  // namespace calories

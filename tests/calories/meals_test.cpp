@@ -179,6 +179,16 @@ TEST_F(Meals, StaleItemDataIsIgnored) {
     EXPECT_EQ(app->mealdata.size(), 2u);
 }
 
+TEST_F(Meals, AFullFoodTableRefusesWithAMessage) {
+    std::vector<calories::FoodItem> table(32767);
+    EXPECT_EQ(app->AppendFoodItem(table, caltest::Food("Last", 1)), 32767);
+    EXPECT_TRUE(host.MsgBoxes().empty());
+    EXPECT_EQ(app->AppendFoodItem(table, caltest::Food("One too many", 1)), -1);
+    EXPECT_EQ(table.size(), 32768u);
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].title, "Vantorel 5.0");
+}
+
 TEST_F(Meals, AFullLogRefusesWithAMessage) {
     app->mealdata.resize(32768);
     SendFood("Sirloin");
