@@ -5,7 +5,7 @@ namespace calories {
 Metric::Metric() : forms::Form("Metric") {
     Caption("Metric Conversion");
     BorderStyle(forms::vbFixedSingle).MaxButton(false);
-    ClientSize(5640, 4560);
+    ClientSize(5640, 4200);
 
     Label1.Caption("Start With").FontBold(true).Move(240, 120, 2520, 255);
     Frame1.Caption("Volume").Move(240, 420, 2520, 1395);
@@ -29,9 +29,9 @@ Metric::Metric() : forms::Form("Metric") {
     Label4.Caption("Answer").Move(2880, 3030, 840, 255);
     Text2.Move(3720, 2985, 1680, 315);
 
-    Command1.Caption("&Calculate").Default(true).Move(240, 3780, 1200, 435);
-    Command3.Caption("C&lear").Move(2220, 3780, 1200, 435);
-    Command2.Caption("&Ok").Cancel(true).Move(4200, 3780, 1200, 435);
+    Command1.Caption("&Calculate").Default(true).Move(240, 3540, 1200, 435);
+    Command3.Caption("C&lear").Move(2220, 3540, 1200, 435);
+    Command2.Caption("&Ok").Cancel(true).Move(4200, 3540, 1200, 435);
 
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
