@@ -32,9 +32,6 @@ struct PlanCase {
 
 const PlanCase kPlans[] = {
     {"LoseTenWeeks", 180, 500, 0, 70, "1.1", "4.8", "10.0", "170.1", "Below", "Lose"},
-    {"LoseAYear", 180, 500, 0, 365, "1.1", "4.8", "52.1", "122.8", "Below", "Lose"},
-    {"FirstWeekStays", 180, 500, 0, 7, "1.1", "4.8", "1.0", "180.0", "Below", "Lose"},
-    {"EighthDayMoves", 180, 500, 0, 8, "1.1", "4.8", "1.1", "178.9", "Below", "Lose"},
     {"Gain", 150, 900, 1, 15, "2.0", "8.7", "2.1", "154.0", "Above", "Gain"},
     {"NoDirectionAdds", 180, 500, -1, 70, "1.1", "4.8", "10.0", "189.9", "below", ""},
     {"NoDifference", 200, 0, 0, 365, "0", "0", "52.1", "200.0", "Below", "Lose"},

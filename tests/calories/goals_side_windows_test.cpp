@@ -97,14 +97,9 @@ const ConversionCase kConversions[] = {
     {"PoundToKilograms", Unit(&Metric::Option3), Unit(&Metric::Option4, 0), "1", ".45"},
     {"PoundToGrams", Unit(&Metric::Option3), Unit(&Metric::Option4, 1), "1", "454."},
     {"OuncesToGrams", Unit(&Metric::Option5), Unit(&Metric::Option4, 1), "2", "56.8"},
-    {"OuncesToKilograms", Unit(&Metric::Option5), Unit(&Metric::Option4, 0), "16", ".45"},
     {"FluidOunceToMillilitres", Unit(&Metric::Option1, 0), Unit(&Metric::Option2, 1), "1", "28.4"},
-    {"FluidOuncesToLitres", Unit(&Metric::Option1, 0), Unit(&Metric::Option2, 2), "10", ".284"},
     {"CupsToMillilitres", Unit(&Metric::Option1, 1), Unit(&Metric::Option2, 1), "2", "500"},
-    {"CupsToLitres", Unit(&Metric::Option1, 1), Unit(&Metric::Option2, 2), "3", ".75"},
     {"TablespoonsToMillilitres", Unit(&Metric::Option1, 2), Unit(&Metric::Option2, 1), "2", "30.0"},
-    {"TablespoonToLitres", Unit(&Metric::Option1, 2), Unit(&Metric::Option2, 2), "1", ".015"},
-    {"TeaspoonsToMillilitres", Unit(&Metric::Option1, 3), Unit(&Metric::Option2, 1), "3", "15.0"},
     {"TeaspoonToLitres", Unit(&Metric::Option1, 3), Unit(&Metric::Option2, 2), "1", ".005"},
 };
 
