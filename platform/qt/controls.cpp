@@ -1,0 +1,307 @@
+// Peers of the simple controls: labels, buttons, check boxes, option buttons, frames, scroll bars,
+// timers; and the factory of all control peers.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/input.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/kinds.h"
+
+namespace qtui {
+
+using forms::Property;
+
+namespace {
+
+Qt::Alignment HorizontalAlignment(Integer alignment) {
+    switch (alignment) {
+    case forms::vbRightJustify: return Qt::AlignRight;
+    case forms::vbCenter: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+class LabelPeer : public ControlPeer {
+public:
+    explicit LabelPeer(forms::Label& label) : ControlPeer(label, new QLabel), label_(label), w_(static_cast<QLabel*>(widget_.data())) {
+        w_->setTextFormat(Qt::PlainText);
+        w_->setWordWrap(true);  // the old labels always broke long captions at blanks
+        w_->setMouseTracking(true);
+    }
+    void Init() override {
+        ControlPeer::Init();
+        Update(Property::Caption, -1);
+        Update(Property::Alignment, -1);
+        Update(Property::Appearance, -1);
+    }
+
+protected:
+    void Update(Property what, int) override {
+        switch (what) {
+        case Property::Caption: w_->setText(StripMnemonic(label_.Caption())); break;
+        case Property::Alignment: w_->setAlignment(HorizontalAlignment(label_.Alignment()) | Qt::AlignTop); break;
+        case Property::Appearance:
+        case Property::BackColor:
+            w_->setFrameStyle(label_.BorderStyle() == forms::vbFixedSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+            w_->setAutoFillBackground(label_.BackStyle() == forms::vbOpaque && !IsSystemColor(label_.BackColor()));
+            break;
+        default: break;
+        }
+    }
+
+private:
+    forms::Label& label_;
+    QLabel* w_;
+};
+
+class ButtonPeer : public ControlPeer {
+public:
+    explicit ButtonPeer(forms::CommandButton& button)
+        : ControlPeer(button, new QPushButton), button_(button), w_(static_cast<QPushButton*>(widget_.data())) {
+        w_->setAutoDefault(false);
+        QObject::connect(w_, &QPushButton::clicked, Context(), [this] { Call([this] { forms::input::Click(button_); }); });
+    }
+    void Init() override {
+        ControlPeer::Init();
+        Update(Property::Caption, -1);
+        Update(Property::Default, -1);
+        Update(Property::Picture, -1);
+    }
+
+protected:
+    void Update(Property what, int) override {
+        switch (what) {
+        case Property::Caption: w_->setText(ToQ(button_.Caption())); break;
+        case Property::Default: w_->setDefault(button_.Default()); break;
+        case Property::Picture: {
+            QPixmap pix(ToQ(button_.Picture()));
+            w_->setIcon(pix.isNull() ? QIcon() : QIcon(pix));
+            if (!pix.isNull()) w_->setIconSize(pix.size().boundedTo(w_->size() - QSize(6, 6)));
+            break;
+        }
+        default: break;
+        }
+    }
+
+private:
+    forms::CommandButton& button_;
+    QPushButton* w_;
+};
+
+class CheckBoxPeer : public ControlPeer {
+public:
+    explicit CheckBoxPeer(forms::CheckBox& box)
+        : ControlPeer(box, new QCheckBox), box_(box), w_(static_cast<QCheckBox*>(widget_.data())) {
+        QObject::connect(w_, &QCheckBox::clicked, Context(), [this] {
+            if (Call([this] { forms::input::Click(box_); })) ShowValue();
+        });
+    }
+    void Init() override {
+        ControlPeer::Init();
+        Update(Property::Caption, -1);
+        Update(Property::Alignment, -1);
+        ShowValue();
+    }
+
+protected:
+    void Update(Property what, int) override {
+        switch (what) {
+        case Property::Caption: w_->setText(ToQ(box_.Caption())); break;
+        case Property::Value: ShowValue(); break;
+        case Property::Alignment:
+            w_->setLayoutDirection(box_.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
+            break;
+        default: break;
+        }
+    }
+
+private:
+    void ShowValue() {
+        Syncing s(*this);
+        Qt::CheckState state = box_.Value() == forms::vbChecked  ? Qt::Checked
+                               : box_.Value() == forms::vbGrayed ? Qt::PartiallyChecked
+                                                                 : Qt::Unchecked;
+        w_->setTristate(state == Qt::PartiallyChecked);
+        if (w_->checkState() != state) w_->setCheckState(state);
+    }
+    forms::CheckBox& box_;
+    QCheckBox* w_;
+};
+
+class OptionPeer : public ControlPeer {
+public:
+    explicit OptionPeer(forms::OptionButton& option)
+        : ControlPeer(option, new QRadioButton), option_(option), w_(static_cast<QRadioButton*>(widget_.data())) {
+        w_->setAutoExclusive(false);  // the model clears the siblings
+        QObject::connect(w_, &QRadioButton::clicked, Context(), [this] {
+            if (Call([this] { forms::input::Click(option_); })) ShowValue();
+        });
+    }
+    void Init() override {
+        ControlPeer::Init();
+        Update(Property::Caption, -1);
+        Update(Property::Alignment, -1);
+        ShowValue();
+    }
+
+protected:
+    void Update(Property what, int) override {
+        switch (what) {
+        case Property::Caption: w_->setText(ToQ(option_.Caption())); break;
+        case Property::Value: ShowValue(); break;
+        case Property::Alignment:
+            w_->setLayoutDirection(option_.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
+            break;
+        default: break;
+        }
+    }
+
+private:
+    void ShowValue() {
+        if (w_->isChecked() != option_.Value()) w_->setChecked(option_.Value());
+    }
+    forms::OptionButton& option_;
+    QRadioButton* w_;
+};
+
+class FramePeer : public ControlPeer {
+public:
+    explicit FramePeer(forms::Frame& frame)
+        : ControlPeer(frame, new QGroupBox), frame_(frame), w_(static_cast<QGroupBox*>(widget_.data())) {}
+    void Init() override {
+        ControlPeer::Init();
+        Update(Property::Caption, -1);
+    }
+
+protected:
+    void Update(Property what, int) override {
+        if (what != Property::Caption && what != Property::Appearance) return;
+        bool border = frame_.BorderStyle() != forms::vbBSNone;
+        w_->setTitle(border ? ToQ(frame_.Caption()) : QString());
+        w_->setFlat(!border);
+        w_->setStyleSheet(border ? QString() : QStringLiteral("QGroupBox { border: none; margin: 0; }"));
+    }
+
+private:
+    forms::Frame& frame_;
+    QGroupBox* w_;
+};
+
+// Widget position p in [0, |Max - Min|]; Min is at the top or left whichever is larger.
+class ScrollBarPeer : public ControlPeer {
+public:
+    explicit ScrollBarPeer(forms::ScrollBar& bar)
+        : ControlPeer(bar, new QScrollBar(bar.Kind() == forms::ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical)),
+          bar_(bar), w_(static_cast<QScrollBar*>(widget_.data())) {
+        QObject::connect(w_, &QScrollBar::valueChanged, Context(), [this](int p) {
+            if (syncing_) return;
+            long v = bar_.Min() + static_cast<long>(Sign()) * p;
+            if (v == bar_.Value()) return;
+            if (Call([&] { forms::input::ScrollTo(bar_, static_cast<Integer>(v)); })) Show();
+        });
+    }
+    void Init() override {
+        ControlPeer::Init();
+        Show();
+    }
+
+protected:
+    void Update(Property what, int) override {
+        if (what == Property::Value || what == Property::Range) Show();
+    }
+
+private:
+    int Sign() const { return bar_.Max() >= bar_.Min() ? 1 : -1; }
+    void Show() {
+        Syncing s(*this);
+        w_->setRange(0, bar_.High() - bar_.Low());
+        w_->setSingleStep(std::max<int>(1, bar_.SmallChange()));
+        w_->setPageStep(std::max<int>(1, bar_.LargeChange()));
+        int p = (bar_.Value() - bar_.Min()) * Sign();
+        if (w_->value() != p) w_->setValue(p);
+    }
+    forms::ScrollBar& bar_;
+    QScrollBar* w_;
+};
+
+class TimerPeer : public ControlPeer {
+public:
+    explicit TimerPeer(forms::Timer& timer) : ControlPeer(timer, nullptr), timer_(timer) {
+        QObject::connect(&qtimer_, &QTimer::timeout, Context(), [this] {
+            Call([this] { forms::input::Tick(timer_); });
+        });
+    }
+    void Init() override { Apply(); }
+
+protected:
+    void Update(Property what, int) override {
+        if (what == Property::Timer || what == Property::Enabled) Apply();
+    }
+
+private:
+    // Setting Enabled or Interval starts the count afresh, as the old timer did.
+    void Apply() {
+        if (timer_.Running()) qtimer_.start(static_cast<int>(timer_.Interval()));
+        else qtimer_.stop();
+    }
+    forms::Timer& timer_;
+    QTimer qtimer_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> MakeLabelPeer(forms::Control& c) {
+    return std::make_unique<LabelPeer>(static_cast<forms::Label&>(c));
+}
+std::unique_ptr<ControlPeer> MakeButtonPeer(forms::Control& c) {
+    return std::make_unique<ButtonPeer>(static_cast<forms::CommandButton&>(c));
+}
+std::unique_ptr<ControlPeer> MakeCheckBoxPeer(forms::Control& c) {
+    return std::make_unique<CheckBoxPeer>(static_cast<forms::CheckBox&>(c));
+}
+std::unique_ptr<ControlPeer> MakeOptionPeer(forms::Control& c) {
+    return std::make_unique<OptionPeer>(static_cast<forms::OptionButton&>(c));
+}
+std::unique_ptr<ControlPeer> MakeFramePeer(forms::Control& c) {
+    return std::make_unique<FramePeer>(static_cast<forms::Frame&>(c));
+}
+std::unique_ptr<ControlPeer> MakeScrollBarPeer(forms::Control& c) {
+    return std::make_unique<ScrollBarPeer>(static_cast<forms::ScrollBar&>(c));
+}
+std::unique_ptr<ControlPeer> MakeTimerPeer(forms::Control& c) {
+    return std::make_unique<TimerPeer>(static_cast<forms::Timer&>(c));
+}
+
+std::unique_ptr<ControlPeer> MakeControlPeer(forms::Control& c) {
+    using K = forms::ControlKind;
+    switch (c.Kind()) {
+    case K::Label: return MakeLabelPeer(c);
+    case K::CommandButton: return MakeButtonPeer(c);
+    case K::TextBox: return MakeTextBoxPeer(c);
+    case K::CheckBox: return MakeCheckBoxPeer(c);
+    case K::OptionButton: return MakeOptionPeer(c);
+    case K::Frame: return MakeFramePeer(c);
+    case K::ListBox: return MakeListBoxPeer(c);
+    case K::ComboBox: return MakeComboBoxPeer(c);
+    case K::HScrollBar:
+    case K::VScrollBar: return MakeScrollBarPeer(c);
+    case K::PictureBox: return MakePicturePeer(c);
+    case K::Image: return MakeImagePeer(c);
+    case K::Animation: return MakeAnimationPeer(c);
+    case K::Timer: return MakeTimerPeer(c);
+    case K::Line: return MakeLinePeer(c);
+    case K::Shape: return MakeShapePeer(c);
+    case K::StatusBar: return MakeStatusBarPeer(c);
+    case K::Toolbar: return MakeToolbarPeer(c);
+    case K::Menu: return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace qtui

@@ -1,0 +1,263 @@
+#include "platform/qt/desktop.h"
+
+#include <canberra.h>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QUrl>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+
+#include "platform/core/text.h"
+#include "platform/forms/form.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/help.h"
+#include "platform/qt/peer.h"
+
+namespace qtui {
+
+namespace {
+
+QtDesktop* g_desktop = nullptr;
+
+bool HasScheme(const std::string& s) {
+    for (const char* scheme : {"http:", "https:", "mailto:", "ftp:", "file:"}) {
+        std::size_t n = std::char_traits<char>::length(scheme);
+        if (s.size() >= n && vb::LCase(s.substr(0, n)) == scheme) return true;
+    }
+    return false;
+}
+
+void DefaultNoTrayNotice() {
+    auto* box = new QMessageBox(QMessageBox::Information, ToQ(forms::App().Title().empty() ? "Notification area" : forms::App().Title()),
+                                QStringLiteral("This desktop has no notification area (system tray). The window "
+                                               "stays in the task bar, minimized: restore it from there."),
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+QIcon IconFor(const services::TrayIcon& icon) {
+    if (!icon.icon.empty()) {
+        QIcon i(ToQ(icon.icon));
+        if (!i.isNull()) return i;
+    }
+    if (!QApplication::windowIcon().isNull()) return QApplication::windowIcon();
+    return QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+}
+
+}  // namespace
+
+bool TrayStandInActive() { return g_desktop && g_desktop->StandInActive(); }
+
+void RestoreFromTrayStandIn() {
+    if (g_desktop) g_desktop->RestoreFromStandIn();
+}
+
+QtDesktop::QtDesktop() : noTrayNotice_(DefaultNoTrayNotice) { g_desktop = this; }
+
+QtDesktop::~QtDesktop() {
+    if (g_desktop == this) g_desktop = nullptr;
+    if (help_) delete help_.data();
+    if (sound_) ca_context_destroy(sound_);
+}
+
+bool QtDesktop::Open(const std::string& target) {
+    QUrl url = HasScheme(target) ? QUrl(ToQ(target)) : QUrl::fromLocalFile(QFileInfo(ToQ(target)).absoluteFilePath());
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+std::optional<std::string> QtDesktop::DefaultApplication(const std::string& file) {
+    QString mime = QMimeDatabase().mimeTypeForFile(ToQ(file)).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mime});
+    if (!query.waitForFinished(3000) || query.exitCode() != 0) return std::nullopt;
+    QString desktopId = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+    if (desktopId.isEmpty()) return std::nullopt;
+    QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopId);
+    QFile f(entry);
+    if (entry.isEmpty() || !f.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+    while (!f.atEnd()) {
+        QString line = QString::fromUtf8(f.readLine()).trimmed();
+        if (!line.startsWith(QStringLiteral("Exec="))) continue;
+        QStringList parts = QProcess::splitCommand(line.mid(5));
+        if (parts.isEmpty()) return std::nullopt;
+        QString program = QStandardPaths::findExecutable(parts.first());
+        if (program.isEmpty() && QFileInfo(parts.first()).isExecutable()) program = parts.first();
+        if (program.isEmpty()) return std::nullopt;
+        return FromQ(program);
+    }
+    return std::nullopt;
+}
+
+long QtDesktop::Start(const std::vector<std::string>& argv) {
+    if (argv.empty()) return 0;
+    QStringList args;
+    for (std::size_t i = 1; i < argv.size(); ++i) args << ToQ(argv[i]);
+    qint64 pid = 0;
+    if (!QProcess::startDetached(ToQ(argv[0]), args, QString(), &pid)) return 0;
+    return pid > 0 ? static_cast<long>(pid) : 1;
+}
+
+std::string FindHelpPage(const services::HelpRequest& request) {
+    namespace fs = std::filesystem;
+    if (request.command == services::HELP_QUIT) return {};
+    std::string page = request.command == services::HELP_CONTEXT ? std::to_string(request.data) + ".html" : "index.html";
+    std::vector<fs::path> candidates;
+    if (std::string beside = services::HelpTopic(request); !beside.empty()) candidates.emplace_back(beside);
+    std::string name = request.helpFile;
+    for (char& c : name)
+        if (c == '\\') c = '/';
+    std::string stem = fs::path(name).stem().string();
+    std::vector<fs::path> roots{fs::current_path() / "help"};
+    if (!forms::App().Path().empty()) roots.push_back(fs::path(forms::App().Path()) / "help");
+    for (const fs::path& root : roots) {
+        if (!stem.empty()) candidates.push_back(root / stem / page);
+        candidates.push_back(root / page);
+    }
+    std::error_code ec;
+    for (const fs::path& c : candidates)
+        if (fs::is_regular_file(c, ec)) return c.string();
+    return {};
+}
+
+void QtDesktop::ShowHelp(const services::HelpRequest& request) {
+    if (request.command == services::HELP_QUIT) {
+        if (help_) help_->close();
+        return;
+    }
+    if (!help_) help_ = new HelpWindow;
+    std::string page = FindHelpPage(request);
+    if (page.empty()) help_->ShowMissing(request.command == services::HELP_CONTEXT ? request.data : -1);
+    else help_->ShowPage(page);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+bool QtDesktop::TrayAdd(const services::TrayIcon& icon) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        standIns_[icon.id] = icon;
+        if (!noTrayTold_ && noTrayNotice_) noTrayNotice_();
+        noTrayTold_ = true;
+        return false;
+    }
+    auto tray = std::make_unique<QSystemTrayIcon>(IconFor(icon));
+    tray->setToolTip(ToQ(services::TrayTipText(icon.tip)));
+    int id = icon.id;
+    QObject::connect(tray.get(), &QSystemTrayIcon::activated, tray.get(), [this, id](QSystemTrayIcon::ActivationReason reason) {
+        services::TrayActivation a;
+        switch (reason) {
+        case QSystemTrayIcon::Trigger: a = services::TrayActivation::Click; break;
+        case QSystemTrayIcon::DoubleClick: a = services::TrayActivation::DoubleClick; break;
+        case QSystemTrayIcon::Context: a = services::TrayActivation::Context; break;
+        case QSystemTrayIcon::MiddleClick: a = services::TrayActivation::MiddleClick; break;
+        default: return;
+        }
+        auto it = callbacks_.find(id);
+        if (it == callbacks_.end()) return;
+        auto cb = it->second;  // a copy: the callback may delete the icon
+        for (int message : services::TrayMessages(a))
+            if (cb) Guarded([&] { cb(message); });
+    });
+    tray->show();
+    callbacks_[id] = icon.callback;
+    icons_[id] = std::move(tray);
+    return true;
+}
+
+bool QtDesktop::TrayModify(const services::TrayIcon& icon) {
+    if (auto s = standIns_.find(icon.id); s != standIns_.end()) {
+        s->second = icon;
+        return false;
+    }
+    auto it = icons_.find(icon.id);
+    if (it == icons_.end()) return false;
+    it->second->setIcon(IconFor(icon));
+    it->second->setToolTip(ToQ(services::TrayTipText(icon.tip)));
+    callbacks_[icon.id] = icon.callback;
+    return true;
+}
+
+bool QtDesktop::TrayDelete(int id) {
+    if (standIns_.erase(id) > 0) return false;
+    auto it = icons_.find(id);
+    if (it == icons_.end()) return false;
+    it->second->hide();
+    it->second.release()->deleteLater();  // it may be delivering the click that removes it
+    icons_.erase(it);
+    callbacks_.erase(id);
+    return true;
+}
+
+void QtDesktop::RestoreFromStandIn() {
+    if (standIns_.empty()) return;
+    auto callback = standIns_.begin()->second.callback;
+    if (!callback) return;
+    for (int message : services::TrayMessages(services::TrayActivation::DoubleClick))
+        Guarded([&] { callback(message); });
+}
+
+namespace {
+
+struct Playback {
+    std::mutex m;
+    std::condition_variable done;
+    bool finished = false;
+};
+
+void Finished(ca_context*, uint32_t, int, void* userdata) {
+    auto* holder = static_cast<std::shared_ptr<Playback>*>(userdata);
+    {
+        std::lock_guard<std::mutex> lock((*holder)->m);
+        (*holder)->finished = true;
+    }
+    (*holder)->done.notify_all();
+    delete holder;
+}
+
+}  // namespace
+
+bool QtDesktop::PlaySound(const std::string& path, bool wait) {
+    if (!QFileInfo(ToQ(path)).isFile()) return false;
+    if (!sound_) {
+        if (ca_context_create(&sound_) != CA_SUCCESS) {
+            sound_ = nullptr;
+            return false;
+        }
+        std::string app = forms::App().Title().empty() ? "program" : vb::ToUtf8(forms::App().Title());
+        ca_context_change_props(sound_, CA_PROP_APPLICATION_NAME, app.c_str(), nullptr);
+    }
+    QByteArray file = QFileInfo(ToQ(path)).absoluteFilePath().toUtf8();
+    ca_proplist* props = nullptr;
+    if (ca_proplist_create(&props) != CA_SUCCESS) return false;
+    ca_proplist_sets(props, CA_PROP_MEDIA_FILENAME, file.constData());
+    ca_proplist_sets(props, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
+    auto playback = std::make_shared<Playback>();
+    auto* holder = new std::shared_ptr<Playback>(playback);
+    int rc = ca_context_play_full(sound_, 1, props, Finished, holder);
+    ca_proplist_destroy(props);
+    if (rc != CA_SUCCESS) {
+        delete holder;  // no callback comes for a sound that did not start
+        return false;
+    }
+    if (wait) {
+        std::unique_lock<std::mutex> lock(playback->m);
+        playback->done.wait_for(lock, std::chrono::seconds(60), [&] { return playback->finished; });
+    }
+    return true;
+}
+
+}  // namespace qtui

@@ -1,0 +1,61 @@
+#pragma once
+// The desktop on Qt: links and files (QDesktopServices), programs (QProcess), help pages in a
+// help window, the tray icon (QSystemTrayIcon) and sounds (libcanberra).
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/qt/help.h"
+#include "platform/services/desktop.h"
+
+class QSystemTrayIcon;
+struct ca_context;
+
+namespace qtui {
+
+class QtDesktop : public services::Desktop {
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    bool Open(const std::string& target) override;
+    std::optional<std::string> DefaultApplication(const std::string& file) override;
+    long Start(const std::vector<std::string>& argv) override;
+    void ShowHelp(const services::HelpRequest& request) override;
+    bool TrayAdd(const services::TrayIcon& icon) override;
+    bool TrayModify(const services::TrayIcon& icon) override;
+    bool TrayDelete(int id) override;
+    bool PlaySound(const std::string& path, bool wait) override;
+
+    // The help window (nullptr until help was asked for).
+    HelpWindow* Help() const { return help_; }
+    // Tells the user once that there is no tray (default: a message box that does not wait).
+    void SetNoTrayNotice(std::function<void()> notice) { noTrayNotice_ = std::move(notice); }
+
+    // Without a tray, icons stand in: the last window is minimized instead of hidden, and
+    // restoring it acts as a double click on the icon.
+    bool StandInActive() const { return !standIns_.empty(); }
+    void RestoreFromStandIn();
+
+private:
+    std::map<int, std::unique_ptr<QSystemTrayIcon>> icons_;
+    std::map<int, std::function<void(int)>> callbacks_;
+    std::map<int, services::TrayIcon> standIns_;
+    QPointer<HelpWindow> help_;
+    ca_context* sound_ = nullptr;
+    bool noTrayTold_ = false;
+    std::function<void()> noTrayNotice_;
+};
+
+// The installed desktop's stand-in state (false, nothing, when none is installed).
+bool TrayStandInActive();
+void RestoreFromTrayStandIn();
+
+// The help page for a request: the topic (or contents) page among the program's help folders,
+// "" when none exists. Looks beside the named help file, then in help/ of the current directory
+// and of the program's folder (each also under the help file's name).
+std::string FindHelpPage(const services::HelpRequest& request);
+
+}  // namespace qtui

@@ -1,0 +1,453 @@
+#include "platform/qt/formpeer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "platform/forms/input.h"
+#include "platform/forms/menu.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/desktop.h"
+#include "platform/qt/menus.h"
+
+namespace qtui {
+
+using forms::Property;
+
+// ---- window classes: they only forward to the peer ----
+
+ClientArea::ClientArea(FormPeer& peer) : peer_(&peer) {
+    setAttribute(Qt::WA_StyledBackground, false);
+    setMouseTracking(true);
+}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+    if (peer_) peer_->PaintClient(*this);
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* e) {
+    if (peer_) peer_->OnClientMouse(QEvent::MouseButtonPress, e);
+}
+void ClientArea::mouseReleaseEvent(QMouseEvent* e) {
+    if (peer_) peer_->OnClientMouse(QEvent::MouseButtonRelease, e);
+}
+void ClientArea::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (peer_) peer_->OnClientMouse(QEvent::MouseButtonDblClick, e);
+}
+void ClientArea::mouseMoveEvent(QMouseEvent* e) {
+    if (peer_) peer_->OnClientMouse(QEvent::MouseMove, e);
+}
+
+void ClientArea::resizeEvent(QResizeEvent*) {
+    if (peer_) peer_->LayoutMdiArea();
+}
+
+TopWindow::TopWindow(FormPeer& peer) : peer_(&peer) {}
+
+void TopWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();  // the model decides (QueryUnload may cancel); an unload hides the window
+    if (peer_) peer_->OnClose();
+}
+
+void TopWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (peer_) peer_->OnResized();
+}
+
+void TopWindow::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    if (peer_) peer_->OnMoved();
+}
+
+void TopWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (!peer_) return;
+    if (e->type() == QEvent::WindowStateChange) peer_->OnStateChanged(windowState());
+    else if (e->type() == QEvent::ActivationChange && isActiveWindow()) peer_->OnActivated();
+}
+
+ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) { setAttribute(Qt::WA_DeleteOnClose, false); }
+
+void ChildWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (peer_) peer_->OnClose();
+}
+
+void ChildWindow::resizeEvent(QResizeEvent* e) {
+    QMdiSubWindow::resizeEvent(e);
+    if (peer_) peer_->OnResized();
+}
+
+void ChildWindow::changeEvent(QEvent* e) {
+    QMdiSubWindow::changeEvent(e);
+    if (peer_ && e->type() == QEvent::WindowStateChange) peer_->OnStateChanged(windowState());
+}
+
+// ---- the peer ----
+
+FormPeer::FormPeer(forms::Form& form) : form_(form) {
+    FormPeer* parent = ParentPeer();
+    client_ = new qtui::ClientArea(*this);
+    client_->setObjectName(ToQ(form.Name()));
+    if (parent && parent->MdiArea()) {
+        child_ = new ChildWindow(*this);
+        child_->setWidget(client_);
+        child_->setAttribute(Qt::WA_DeleteOnClose, false);
+        parent->MdiArea()->addSubWindow(child_);
+        child_->hide();
+    } else {
+        top_ = new TopWindow(*this);
+        top_->setAttribute(Qt::WA_DeleteOnClose, false);
+        top_->setCentralWidget(client_);
+        top_->menuBar()->hide();
+        if (form.IsMDIForm()) {
+            mdi_ = new QMdiArea(client_);
+            mdi_->setBackground(QApplication::palette().brush(QPalette::Dark));
+            QObject::connect(mdi_, &QMdiArea::subWindowActivated, client_, [this](QMdiSubWindow* sub) {
+                if (!sub) return;
+                auto* w = dynamic_cast<ChildWindow*>(sub);
+                if (!w) return;
+                for (forms::Form* f : form_.MDIChildren()) {
+                    auto* p = dynamic_cast<FormPeer*>(f->peer());
+                    if (p && p->Widget() == w) {
+                        p->OnActivated();
+                        return;
+                    }
+                }
+            });
+        }
+    }
+}
+
+FormPeer::~FormPeer() {
+    if (client_) client_->Detach();
+    if (top_) {
+        top_->Detach();
+        top_->hide();
+        top_->deleteLater();
+    }
+    if (child_) {
+        child_->Detach();
+        child_->hide();
+        child_->deleteLater();
+    }
+    // An MDI parent's menu bar shows its own menus again once a child with menus is gone.
+    if (FormPeer* parent = ParentPeer()) {
+        if (child_) parent->MenusChanged();
+    }
+}
+
+FormPeer* FormPeer::ParentPeer() const {
+    forms::Form* parent = form_.MDIParent();
+    return parent ? dynamic_cast<FormPeer*>(parent->peer()) : nullptr;
+}
+
+QWidget* FormPeer::Widget() const {
+    if (top_) return top_;
+    return child_;
+}
+
+bool FormPeer::Call(const std::function<void()>& call) {
+    std::weak_ptr<int> alive = alive_;
+    Guarded(call);
+    return !alive.expired();
+}
+
+void FormPeer::Init() {
+    BuildMenus();
+    bool old = syncing_;
+    syncing_ = true;
+    QWidget* w = Widget();
+    w->setWindowTitle(ToQ(form_.Caption()));
+    if (!form_.Icon().empty()) w->setWindowIcon(QIcon(ToQ(form_.Icon())));
+    client_->setFont(ToQFont(form_.Font()));
+    ApplyColors();
+    ApplyFlags();
+    ApplyGeometry();
+    ApplyWindowState();
+    syncing_ = old;
+}
+
+void FormPeer::BuildMenus() {
+    for (QMenu* m : topMenus_) m->deleteLater();
+    topMenus_ = qtui::BuildMenus(form_, client_);
+    MenusChanged();
+}
+
+void FormPeer::ShowMenusIn(QMenuBar* bar, const std::vector<QMenu*>& menus) {
+    bar->clear();
+    bool any = false;
+    for (QMenu* m : menus) {
+        bar->addMenu(m);
+        any = any || m->menuAction()->isVisible();
+    }
+    bar->setVisible(any);
+}
+
+void FormPeer::MenusChanged() {
+    if (FormPeer* parent = ParentPeer()) {
+        parent->MenusChanged();
+        return;
+    }
+    if (!top_) return;
+    const std::vector<QMenu*>* shown = &topMenus_;
+    if (mdi_) {
+        if (forms::Form* active = form_.ActiveMDIChild()) {
+            auto* p = dynamic_cast<FormPeer*>(active->peer());
+            bool childHasMenus = false;
+            if (p)
+                for (QMenu* m : p->TopMenus()) childHasMenus = childHasMenus || m->menuAction()->isVisible();
+            if (childHasMenus) shown = &p->TopMenus();
+        }
+    }
+    int before = MenuBarHeight();
+    ShowMenusIn(top_->menuBar(), *shown);
+    if (MenuBarHeight() != before) ApplyGeometry();
+}
+
+int FormPeer::MenuBarHeight() const {
+    if (!top_ || !top_->menuBar()->isVisibleTo(top_)) return 0;
+    return top_->menuBar()->sizeHint().height();
+}
+
+QSize FormPeer::ClientSize() const { return {Px(form_.ScaleWidth()), Px(form_.ScaleHeight())}; }
+
+void FormPeer::ApplyGeometry() {
+    bool old = syncing_;
+    syncing_ = true;
+    QSize client = ClientSize();
+    bool fixed = form_.BorderStyle() != forms::vbSizable && form_.BorderStyle() != forms::vbSizableToolWindow;
+    if (top_) {
+        QSize outer(client.width(), client.height() + MenuBarHeight());
+        if (fixed) top_->setFixedSize(outer);
+        else {
+            top_->setMinimumSize(0, 0);
+            top_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        if (top_->size() != outer) top_->resize(outer);
+        QPoint at(Px(form_.Left()), Px(form_.Top()));
+        if (top_->pos() != at) top_->move(at);
+    } else if (child_) {
+        QMargins m = child_->contentsMargins();
+        QSize outer(client.width() + m.left() + m.right(), client.height() + m.top() + m.bottom());
+        if (child_->size() != outer) child_->resize(outer);
+        QPoint at(Px(form_.Left()), Px(form_.Top()));
+        if (child_->pos() != at) child_->move(at);
+    }
+    if (client_->size() != client && child_) client_->resize(client);
+    syncing_ = old;
+}
+
+void FormPeer::ApplyFlags() {
+    if (!top_) return;
+    Qt::WindowFlags f = Qt::Window;
+    switch (form_.BorderStyle()) {
+    case forms::vbBSNone: f |= Qt::FramelessWindowHint; break;
+    case forms::vbFixedDialog: f = Qt::Dialog; break;
+    case forms::vbFixedToolWindow:
+    case forms::vbSizableToolWindow: f = Qt::Tool; break;
+    default: break;
+    }
+    f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (form_.ControlBox()) {
+        f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        bool dialog = form_.BorderStyle() == forms::vbFixedDialog || form_.BorderStyle() >= forms::vbFixedToolWindow;
+        if (form_.MinButton() && !dialog) f |= Qt::WindowMinimizeButtonHint;
+        if (form_.MaxButton() && !dialog) f |= Qt::WindowMaximizeButtonHint;
+    }
+    if (flagsApplied_ && top_->windowFlags() == f) return;
+    bool visible = top_->isVisible();
+    top_->setWindowFlags(f);
+    flagsApplied_ = true;
+    if (visible) top_->show();
+}
+
+void FormPeer::ApplyColors() {
+    QPalette p = QApplication::palette(client_);
+    p.setColor(QPalette::Window, ToQColor(form_.BackColor()));
+    p.setColor(QPalette::WindowText, ToQColor(form_.ForeColor()));
+    client_->setPalette(p);
+    client_->update();
+}
+
+void FormPeer::ApplyWindowState() {
+    Qt::WindowStates s = Qt::WindowNoState;
+    if (form_.WindowState() == forms::vbMinimized) s = Qt::WindowMinimized;
+    if (form_.WindowState() == forms::vbMaximized) s = Qt::WindowMaximized;
+    QWidget* w = Widget();
+    if ((w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != s) w->setWindowState(s);
+}
+
+namespace {
+
+// Another top-level form is on screen.
+bool OtherTopLevelShown(const forms::Form& self) {
+    for (forms::Form* f : forms::Forms())
+        if (f != &self && !f->MDIParent() && f->Visible()) return true;
+    return false;
+}
+
+}  // namespace
+
+void FormPeer::ApplyVisible() {
+    QWidget* w = Widget();
+    if (form_.Visible()) {
+        minimizedForTray_ = false;
+        if (top_ && !top_->isVisible())
+            top_->setWindowModality(form_.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+        if (top_ && top_->isMinimized() && form_.WindowState() != forms::vbMinimized) top_->showNormal();
+        w->show();
+        if (top_) {
+            top_->raise();
+            top_->activateWindow();
+        }
+        return;
+    }
+    // With no tray to come back from, the last window is minimized instead of hidden, so the user
+    // can still reach it.
+    if (top_ && TrayStandInActive() && !OtherTopLevelShown(form_)) {
+        minimizedForTray_ = true;
+        top_->showMinimized();
+        return;
+    }
+    w->hide();
+}
+
+void FormPeer::Changed(Property what, int index) {
+    bool old = syncing_;
+    syncing_ = true;
+    QWidget* w = Widget();
+    switch (what) {
+    case Property::Caption: w->setWindowTitle(ToQ(form_.Caption())); break;
+    case Property::Geometry: ApplyGeometry(); break;
+    case Property::Visible: ApplyVisible(); break;
+    case Property::Enabled: w->setEnabled(form_.Enabled()); break;
+    case Property::ForeColor:
+    case Property::BackColor:
+    case Property::Picture: ApplyColors(); break;
+    case Property::Font: client_->setFont(ToQFont(form_.Font())); break;
+    case Property::MousePointer:
+        if (form_.MousePointer() == forms::vbDefault) client_->unsetCursor();
+        else client_->setCursor(CursorFor(form_.MousePointer()));
+        break;
+    case Property::WindowState: ApplyWindowState(); break;
+    case Property::Icon: w->setWindowIcon(QIcon(ToQ(form_.Icon()))); break;
+    case Property::Appearance:
+        ApplyFlags();
+        ApplyGeometry();
+        break;
+    case Property::ZOrder:
+        if (index == forms::vbSendToBack) w->lower();
+        else w->raise();
+        break;
+    case Property::Active:
+        if (child_) {
+            if (FormPeer* parent = ParentPeer(); parent && parent->MdiArea()) parent->MdiArea()->setActiveSubWindow(child_);
+            MenusChanged();
+        } else if (top_ && top_->isVisible() && !top_->isActiveWindow()) {
+            top_->raise();
+            top_->activateWindow();
+        }
+        break;
+    default: break;
+    }
+    syncing_ = old;
+}
+
+void FormPeer::OnClose() {
+    Call([this] { forms::input::Close(form_); });
+}
+
+void FormPeer::OnResized() {
+    if (syncing_) return;
+    QSize c;
+    if (top_) c = QSize(top_->width(), top_->height() - MenuBarHeight());
+    else if (child_) {
+        QMargins m = child_->contentsMargins();
+        c = QSize(child_->width() - m.left() - m.right(), child_->height() - m.top() - m.bottom());
+    }
+    if (c == ClientSize() || c.width() <= 0 || c.height() < 0) return;
+    Call([&] { forms::input::Resized(form_, static_cast<Single>(Twips(c.width())), static_cast<Single>(Twips(c.height()))); });
+}
+
+void FormPeer::OnMoved() {
+    if (syncing_ || !top_ || !top_->isVisible()) return;
+    QPoint p = top_->pos();
+    if (p == QPoint(Px(form_.Left()), Px(form_.Top()))) return;
+    Call([&] { forms::input::Moved(form_, static_cast<Single>(Twips(p.x())), static_cast<Single>(Twips(p.y()))); });
+}
+
+void FormPeer::OnStateChanged(Qt::WindowStates state) {
+    if (syncing_) return;
+    if (minimizedForTray_) {
+        if (!(state & Qt::WindowMinimized)) {
+            minimizedForTray_ = false;
+            RestoreFromTrayStandIn();
+        }
+        return;
+    }
+    Integer s = forms::vbNormal;
+    if (state & Qt::WindowMinimized) s = forms::vbMinimized;
+    else if (state & Qt::WindowMaximized) s = forms::vbMaximized;
+    if (s == form_.WindowState() || !form_.Visible()) return;
+    Call([&] { forms::input::WindowStateChanged(form_, s); });
+}
+
+void FormPeer::OnActivated() {
+    if (syncing_ || !form_.Visible() || form_.IsActive()) return;
+    if (!Call([this] { forms::input::Activate(form_); })) return;
+    if (child_) MenusChanged();
+}
+
+void FormPeer::OnClientMouse(QEvent::Type type, QMouseEvent* e) {
+    Single x = static_cast<Single>(Twips(e->position().x()));
+    Single y = static_cast<Single>(Twips(e->position().y()));
+    Integer shift = ShiftMask(e->modifiers());
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        Call([&] { forms::input::FormMouseDown(form_, MouseButton(e->button()), shift, x, y); });
+        break;
+    case QEvent::MouseButtonRelease:
+        if (!Call([&] { forms::input::FormMouseUp(form_, MouseButton(e->button()), shift, x, y); })) return;
+        if (e->button() == Qt::LeftButton && client_ && client_->rect().contains(e->position().toPoint()))
+            Call([&] { forms::input::FormClick(form_); });
+        break;
+    case QEvent::MouseMove:
+        Call([&] { forms::input::FormMouseMove(form_, MouseButtons(e->buttons()), shift, x, y); });
+        break;
+    default: break;
+    }
+}
+
+void FormPeer::PaintClient(QWidget& area) {
+    QPainter p(&area);
+    p.fillRect(area.rect(), ToQColor(form_.BackColor()));
+    if (!form_.Picture().empty()) {
+        QPixmap pix(ToQ(form_.Picture()));
+        if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+    }
+}
+
+void FormPeer::LayoutMdiArea() {
+    if (!mdi_ || !client_) return;
+    int h = client_->height(), w = client_->width();
+    int top = 0, bottom = h;
+    for (forms::Control* c : form_.Controls()) {
+        if (c->Container() || !c->Visible() || c->Kind() == forms::ControlKind::Menu ||
+            c->Kind() == forms::ControlKind::Timer)
+            continue;
+        QRect r = PxRect(c->Left(), c->Top(), c->Width(), c->Height());
+        if (r.top() <= 0) top = std::max(top, r.bottom() + 1);
+        else if (r.bottom() + 1 >= h) bottom = std::min(bottom, r.top());
+    }
+    mdi_->setGeometry(0, top, w, std::max(0, bottom - top));
+    mdi_->lower();
+}
+
+}  // namespace qtui

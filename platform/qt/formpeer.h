@@ -1,0 +1,131 @@
+#pragma once
+// A form's window: a top-level main window (an MDI area inside for MDI parents) or an MDI
+// sub-window, with the client area where the controls live at absolute positions.
+#include <QEvent>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/forms/form.h"
+#include "platform/qt/peer.h"
+
+class QMenu;
+class QMenuBar;
+
+namespace qtui {
+
+class FormPeer;
+
+// The form's client area: its colour and picture, its mouse events.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(FormPeer& peer);
+    void Detach() { peer_ = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    FormPeer* peer_;
+};
+
+class TopWindow : public QMainWindow {
+public:
+    explicit TopWindow(FormPeer& peer);
+    void Detach() { peer_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    FormPeer* peer_;
+};
+
+class ChildWindow : public QMdiSubWindow {
+public:
+    explicit ChildWindow(FormPeer& peer);
+    void Detach() { peer_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    FormPeer* peer_;
+};
+
+class FormPeer : public QtPeer {
+public:
+    explicit FormPeer(forms::Form& form);
+    ~FormPeer() override;
+    FormPeer(const FormPeer&) = delete;
+    FormPeer& operator=(const FormPeer&) = delete;
+
+    // After the control peers exist: menus, then every property.
+    void Init();
+    void Changed(forms::Property what, int index) override;
+
+    // The outer window (a TopWindow or a ChildWindow).
+    QWidget* Widget() const override;
+    QWidget* ClientArea() const { return client_; }
+    QMdiArea* MdiArea() const { return mdi_; }
+    forms::Form& form() const { return form_; }
+    bool IsChild() const { return child_ != nullptr; }
+
+    // Menus: rebuilt when a menu control appears late; the menu bar follows visibility.
+    void BuildMenus();
+    void MenusChanged();
+    const std::vector<QMenu*>& TopMenus() const { return topMenus_; }
+    // Controls of an MDI parent changed place: the MDI area takes the rest.
+    void LayoutMdiArea();
+
+    // From the window.
+    void OnClose();
+    void OnResized();
+    void OnMoved();
+    void OnStateChanged(Qt::WindowStates state);
+    void OnActivated();
+    void OnClientMouse(QEvent::Type type, QMouseEvent* event);
+    void PaintClient(QWidget& area);
+
+    // Calls into the model; false when this peer went away meanwhile.
+    bool Call(const std::function<void()>& call);
+
+private:
+    void ApplyGeometry();
+    void ApplyFlags();
+    void ApplyColors();
+    void ApplyVisible();
+    void ApplyWindowState();
+    QSize ClientSize() const;
+    int MenuBarHeight() const;
+    void ShowMenusIn(QMenuBar* bar, const std::vector<QMenu*>& menus);
+    FormPeer* ParentPeer() const;
+
+    forms::Form& form_;
+    QPointer<TopWindow> top_;
+    QPointer<ChildWindow> child_;
+    QPointer<qtui::ClientArea> client_;
+    QPointer<QMdiArea> mdi_;
+    std::vector<QMenu*> topMenus_;
+    bool syncing_ = false;
+    bool flagsApplied_ = false;
+    bool minimizedForTray_ = false;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};
+
+}  // namespace qtui

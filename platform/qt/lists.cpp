@@ -1,0 +1,255 @@
+#include "platform/qt/lists.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QScrollBar>
+
+#include "platform/forms/input.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/kinds.h"
+
+namespace qtui {
+
+using forms::Property;
+
+ListModel::ListModel(forms::ListControl& list, QObject* parent)
+    : QAbstractListModel(parent), list_(&list), rows_(list.ListCount()) {}
+
+int ListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (!list_ || !index.isValid() || index.row() >= rows_) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return ToQ(list_->List(index.row()));
+    return {};
+}
+
+void ListModel::Inserted(int first, int count) {
+    if (count <= 0) return;
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+    rows_ += count;
+    endInsertRows();
+}
+
+void ListModel::Removed(int first, int count) {
+    if (count <= 0) return;
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+    rows_ -= count;
+    endRemoveRows();
+}
+
+void ListModel::Reset() {
+    beginResetModel();
+    rows_ = list_ ? list_->ListCount() : 0;
+    endResetModel();
+}
+
+void ListModel::ItemChanged(int row) {
+    if (row < 0 || row >= rows_) return;
+    QModelIndex i = index(row);
+    emit dataChanged(i, i);
+}
+
+void ListModel::Detach() {
+    beginResetModel();
+    list_ = nullptr;
+    rows_ = 0;
+    endResetModel();
+}
+
+namespace {
+
+class ListBoxPeer : public ControlPeer {
+public:
+    explicit ListBoxPeer(forms::ListBox& list)
+        : ControlPeer(list, new QListView), list_(list), w_(static_cast<QListView*>(widget_.data())) {
+        model_ = new ListModel(list, w_);
+        w_->setModel(model_);
+        w_->setUniformItemSizes(true);
+        w_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        w_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        w_->setSelectionMode(QAbstractItemView::SingleSelection);
+        w_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Watch(w_->viewport());
+        QObject::connect(w_->selectionModel(), &QItemSelectionModel::currentRowChanged, Context(),
+                         [this](const QModelIndex& current) {
+                             if (syncing_ || !current.isValid() || current.row() == list_.ListIndex()) return;
+                             int row = current.row();
+                             if (Call([&] { forms::input::ChooseItem(list_, row); })) ShowSelection();
+                         });
+        QObject::connect(w_->verticalScrollBar(), &QScrollBar::valueChanged, Context(), [this](int top) {
+            if (syncing_ || top == list_.TopIndex()) return;
+            Call([&] { list_.TopIndex(top); });
+        });
+    }
+    ~ListBoxPeer() override {
+        if (model_) model_->Detach();
+    }
+
+    void Init() override {
+        ControlPeer::Init();
+        Update(Property::Appearance, -1);
+        ShowSelection();
+        ShowTop();
+    }
+    void ItemsInserted(int first, int count) override {
+        Syncing s(*this);
+        model_->Inserted(first, count);
+        if (w_->currentIndex().row() != list_.ListIndex()) ShowSelection();
+    }
+    void ItemsRemoved(int first, int count) override {
+        Syncing s(*this);
+        model_->Removed(first, count);
+        if (w_->currentIndex().row() != list_.ListIndex() || list_.ListIndex() < 0) ShowSelection();
+    }
+    void ItemsReset() override {
+        Syncing s(*this);
+        model_->Reset();
+        ShowSelection();
+    }
+
+protected:
+    void Update(Property what, int index) override {
+        Syncing s(*this);
+        switch (what) {
+        case Property::ListIndex: ShowSelection(); break;
+        case Property::TopIndex: ShowTop(); break;
+        case Property::ListItem: model_->ItemChanged(index); break;
+        case Property::Appearance:
+            w_->setFrameStyle(list_.BorderStyle() == forms::vbBSNone ? QFrame::NoFrame : QFrame::StyledPanel | QFrame::Sunken);
+            break;
+        default: break;
+        }
+    }
+
+private:
+    void ShowSelection() {
+        Syncing s(*this);
+        int row = list_.ListIndex();
+        auto* sel = w_->selectionModel();
+        if (row < 0) {
+            if (sel->hasSelection() || sel->currentIndex().isValid()) sel->clear();
+            return;
+        }
+        QModelIndex i = model_->index(row);
+        if (sel->currentIndex() != i || !sel->isSelected(i)) sel->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+    }
+    void ShowTop() {
+        Syncing s(*this);
+        int top = list_.TopIndex();
+        if (top >= 0 && top < model_->rowCount()) w_->scrollTo(model_->index(top), QAbstractItemView::PositionAtTop);
+    }
+    forms::ListBox& list_;
+    QListView* w_;
+    QPointer<ListModel> model_;
+};
+
+class Combo : public QComboBox {
+public:
+    std::function<bool()> beforePopup;
+    void showPopup() override {
+        if (beforePopup && !beforePopup()) return;
+        QComboBox::showPopup();
+    }
+};
+
+class ComboBoxPeer : public ControlPeer {
+public:
+    explicit ComboBoxPeer(forms::ComboBox& combo)
+        : ControlPeer(combo, new Combo), combo_(combo), w_(static_cast<Combo*>(widget_.data())) {
+        model_ = new ListModel(combo, w_);
+        w_->setModel(model_);
+        w_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        w_->setMinimumContentsLength(1);
+        w_->setInsertPolicy(QComboBox::NoInsert);
+        w_->setMaxVisibleItems(16);
+        if (auto* view = qobject_cast<QListView*>(w_->view())) view->setUniformItemSizes(true);
+        w_->beforePopup = [this] { return Call([this] { forms::input::DropDown(combo_); }); };
+        QObject::connect(w_, &QComboBox::activated, Context(), [this](int row) {
+            if (syncing_) return;
+            if (Call([&] { forms::input::ChooseItem(combo_, row); })) ShowState();
+        });
+    }
+    ~ComboBoxPeer() override {
+        if (widget_) w_->beforePopup = nullptr;
+        if (model_) model_->Detach();
+    }
+
+    void Init() override {
+        ControlPeer::Init();
+        ApplyStyle();
+        ShowState();
+    }
+    void ItemsInserted(int first, int count) override {
+        Syncing s(*this);
+        QSignalBlocker block(w_);
+        model_->Inserted(first, count);
+        if (w_->currentIndex() != combo_.ListIndex()) ShowState();
+    }
+    void ItemsRemoved(int first, int count) override {
+        Syncing s(*this);
+        QSignalBlocker block(w_);
+        model_->Removed(first, count);
+        ShowState();
+    }
+    void ItemsReset() override {
+        Syncing s(*this);
+        QSignalBlocker block(w_);
+        model_->Reset();
+        ShowState();
+    }
+
+protected:
+    void Update(Property what, int index) override {
+        Syncing s(*this);
+        switch (what) {
+        case Property::ListIndex:
+        case Property::Text: ShowState(); break;
+        case Property::ListItem: model_->ItemChanged(index); break;
+        case Property::Style: ApplyStyle(); ShowState(); break;
+        default: break;
+        }
+    }
+    void InsertText(const QString& text) override {
+        if (w_->lineEdit()) w_->lineEdit()->insert(text);
+    }
+
+private:
+    void ApplyStyle() {
+        bool editable = combo_.Style() != forms::vbComboDropdownList;
+        if (w_->isEditable() == editable) return;
+        QSignalBlocker block(w_);
+        w_->setEditable(editable);
+        if (QLineEdit* edit = w_->lineEdit()) {
+            QObject::connect(edit, &QLineEdit::textEdited, Context(), [this](const QString& text) {
+                if (syncing_) return;
+                std::string t = FromQ(text);
+                if (Call([&] { forms::input::Edit(combo_, t); })) ShowState();
+            });
+        }
+    }
+    void ShowState() {
+        Syncing s(*this);
+        QSignalBlocker block(w_);
+        if (w_->currentIndex() != combo_.ListIndex()) w_->setCurrentIndex(combo_.ListIndex());
+        if (QLineEdit* edit = w_->lineEdit()) {
+            QString t = ToQ(combo_.Text());
+            if (edit->text() != t) edit->setText(t);
+        }
+    }
+    forms::ComboBox& combo_;
+    Combo* w_;
+    QPointer<ListModel> model_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> MakeListBoxPeer(forms::Control& c) {
+    return std::make_unique<ListBoxPeer>(static_cast<forms::ListBox&>(c));
+}
+std::unique_ptr<ControlPeer> MakeComboBoxPeer(forms::Control& c) {
+    return std::make_unique<ComboBoxPeer>(static_cast<forms::ComboBox&>(c));
+}
+
+}  // namespace qtui

@@ -1,0 +1,176 @@
+// Text boxes: a QLineEdit, or a QPlainTextEdit for multi-line boxes (CR LF in the model).
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/input.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/kinds.h"
+
+namespace qtui {
+
+using forms::Property;
+
+namespace {
+
+class LineEditPeer : public ControlPeer {
+public:
+    explicit LineEditPeer(forms::TextBox& box)
+        : ControlPeer(box, new QLineEdit), box_(box), w_(static_cast<QLineEdit*>(widget_.data())) {
+        QObject::connect(w_, &QLineEdit::textEdited, Context(), [this](const QString& text) {
+            if (syncing_) return;
+            std::string t = FromQ(text);
+            long caret = w_->cursorPosition();
+            if (Call([&] { forms::input::Edit(box_, t, caret); })) ShowText();
+        });
+        auto selection = [this] {
+            if (syncing_) return;
+            long start = w_->hasSelectedText() ? w_->selectionStart() : w_->cursorPosition();
+            long length = w_->hasSelectedText() ? w_->selectionLength() : 0;
+            if (start == box_.SelStart() && length == box_.SelLength()) return;
+            Call([&] { forms::input::Select(box_, start, length); });
+        };
+        QObject::connect(w_, &QLineEdit::selectionChanged, Context(), selection);
+        QObject::connect(w_, &QLineEdit::cursorPositionChanged, Context(), selection);
+    }
+    void Init() override {
+        ControlPeer::Init();
+        for (Property p : {Property::Text, Property::MaxLength, Property::Locked, Property::Style,
+                           Property::Alignment, Property::Appearance, Property::Selection})
+            Update(p, -1);
+    }
+
+protected:
+    void Update(Property what, int) override {
+        Syncing s(*this);
+        switch (what) {
+        case Property::Text: ShowText(); break;
+        case Property::Selection: ShowSelection(); break;
+        case Property::MaxLength: break;  // the model cuts typed text; code may set longer text
+        case Property::Locked: w_->setReadOnly(box_.Locked()); break;
+        case Property::Style: w_->setEchoMode(box_.PasswordChar().empty() ? QLineEdit::Normal : QLineEdit::Password); break;
+        case Property::Alignment: w_->setAlignment(box_.Alignment() == forms::vbRightJustify ? Qt::AlignRight
+                                                   : box_.Alignment() == forms::vbCenter     ? Qt::AlignHCenter
+                                                                                             : Qt::AlignLeft);
+            break;
+        case Property::Appearance: w_->setFrame(box_.BorderStyle() != forms::vbBSNone); break;
+        default: break;
+        }
+    }
+    void InsertText(const QString& text) override { w_->insert(text); }
+
+private:
+    void ShowText() {
+        Syncing s(*this);
+        QString t = ToQ(box_.Text());
+        if (w_->text() != t) w_->setText(t);
+        ShowSelection();
+    }
+    void ShowSelection() {
+        Syncing s(*this);
+        int start = static_cast<int>(box_.SelStart()), length = static_cast<int>(box_.SelLength());
+        if (length > 0) w_->setSelection(start, length);
+        else if (w_->hasSelectedText() || w_->cursorPosition() != start) w_->setCursorPosition(start);
+    }
+    forms::TextBox& box_;
+    QLineEdit* w_;
+};
+
+// Multi-line: positions differ by one for every line break before them (CR LF vs "\n").
+class MemoPeer : public ControlPeer {
+public:
+    explicit MemoPeer(forms::TextBox& box)
+        : ControlPeer(box, new QPlainTextEdit), box_(box), w_(static_cast<QPlainTextEdit*>(widget_.data())) {
+        Watch(w_->viewport());
+        QObject::connect(w_, &QPlainTextEdit::textChanged, Context(), [this] {
+            if (syncing_) return;
+            std::string t = FromQLines(w_->toPlainText());
+            if (t == box_.Text()) return;
+            long caret = ToModelPos(w_->textCursor().position());
+            if (Call([&] { forms::input::Edit(box_, t, caret); })) ShowText();
+        });
+        auto selection = [this] {
+            if (syncing_) return;
+            QTextCursor c = w_->textCursor();
+            long start = ToModelPos(c.selectionStart());
+            long length = ToModelPos(c.selectionEnd()) - start;
+            if (start == box_.SelStart() && length == box_.SelLength()) return;
+            Call([&] { forms::input::Select(box_, start, length); });
+        };
+        QObject::connect(w_, &QPlainTextEdit::selectionChanged, Context(), selection);
+        QObject::connect(w_, &QPlainTextEdit::cursorPositionChanged, Context(), selection);
+    }
+    void Init() override {
+        ControlPeer::Init();
+        for (Property p : {Property::Text, Property::Locked, Property::Style, Property::Appearance}) Update(p, -1);
+    }
+
+protected:
+    void Update(Property what, int) override {
+        Syncing s(*this);
+        switch (what) {
+        case Property::Text: ShowText(); break;
+        case Property::Selection: ShowSelection(); break;
+        case Property::Locked: w_->setReadOnly(box_.Locked()); break;
+        case Property::Style: {
+            Integer bars = box_.ScrollBars();
+            bool h = bars == forms::vbHorizontal || bars == forms::vbBoth;
+            bool v = bars == forms::vbVertical || bars == forms::vbBoth;
+            w_->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            w_->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            w_->setLineWrapMode(h ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+            break;
+        }
+        case Property::Appearance:
+            w_->setFrameStyle(box_.BorderStyle() == forms::vbBSNone ? QFrame::NoFrame : QFrame::StyledPanel | QFrame::Sunken);
+            break;
+        default: break;
+        }
+    }
+    void InsertText(const QString& text) override { w_->insertPlainText(text); }
+
+private:
+    long ToModelPos(int qtPos) const {
+        QString t = w_->toPlainText().left(qtPos);
+        return qtPos + t.count(QChar('\n'));
+    }
+    int ToQtPos(long modelPos) const {
+        const std::string& t = box_.Text();
+        long n = std::min<long>(modelPos, static_cast<long>(t.size()));
+        int pos = 0;
+        for (long i = 0; i < n; ++i) {
+            if (t[static_cast<std::size_t>(i)] == '\r' && i + 1 < static_cast<long>(t.size()) && t[static_cast<std::size_t>(i) + 1] == '\n') continue;
+            ++pos;
+        }
+        return pos;
+    }
+    void ShowText() {
+        Syncing s(*this);
+        if (FromQLines(w_->toPlainText()) != box_.Text()) w_->setPlainText(ToQLines(box_.Text()));
+        ShowSelection();
+    }
+    void ShowSelection() {
+        Syncing s(*this);
+        QTextCursor c = w_->textCursor();
+        int start = ToQtPos(box_.SelStart());
+        int end = ToQtPos(box_.SelStart() + box_.SelLength());
+        if (c.selectionStart() == start && c.selectionEnd() == end && c.position() == end) return;
+        c.setPosition(start);
+        if (end != start) c.setPosition(end, QTextCursor::KeepAnchor);
+        w_->setTextCursor(c);
+    }
+    forms::TextBox& box_;
+    QPlainTextEdit* w_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> MakeTextBoxPeer(forms::Control& c) {
+    auto& box = static_cast<forms::TextBox&>(c);
+    if (box.MultiLine()) return std::make_unique<MemoPeer>(box);
+    return std::make_unique<LineEditPeer>(box);
+}
+
+}  // namespace qtui

@@ -1,0 +1,103 @@
+// The QApplication of the GUI test program, and the helpers of platform_gui.h.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <cstdlib>
+#include <memory>
+
+#include "gui/platform_gui.h"
+#include "platform/forms/form.h"
+
+namespace gui {
+
+namespace {
+
+int g_argc = 1;
+char g_name[] = "test_gui";
+char* g_argv[] = {g_name, nullptr};
+
+// The offscreen platform tells about every window operation it cannot do; that is no news here.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) return;
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    if (standard) standard(type, context, message);
+}
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        qInstallMessageHandler(QuietMessages);
+        app_ = std::make_unique<QApplication>(g_argc, g_argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void TearDown() override {
+        forms::ResetApplication();
+        Pump();
+        app_.reset();
+    }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Polls until `find` yields a widget, then acts on it (at most a few seconds).
+void WhenFound(std::function<QWidget*()> find, std::function<void(QWidget*)> act) {
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [find, act, timer, poll] {
+        if (QWidget* w = find()) {
+            act(w);
+            *poll = nullptr;
+            return;
+        }
+        if (timer->elapsed() > 5000) {
+            ADD_FAILURE() << "no window opened";
+            *poll = nullptr;
+            return;
+        }
+        QTimer::singleShot(10, [poll] {
+            if (*poll) (*poll)();
+        });
+    };
+    QTimer::singleShot(0, [poll] {
+        if (*poll) (*poll)();
+    });
+}
+
+}  // namespace
+
+void Pump(int milliseconds) {
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (t.elapsed() < milliseconds);
+}
+
+std::string ScreenshotPath(const std::string& name) {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return std::string(build ? build : ".") + "/screenshots/" + name + ".png";
+}
+
+void WhenModal(std::function<void(QWidget*)> act) {
+    WhenFound([] { return QApplication::activeModalWidget(); }, std::move(act));
+}
+
+void WhenPopup(std::function<void(QWidget*)> act) {
+    WhenFound(
+        [] {
+            QWidget* w = QApplication::activePopupWidget();
+            return w && w->isVisible() ? w : nullptr;
+        },
+        std::move(act));
+}
+
+}  // namespace gui

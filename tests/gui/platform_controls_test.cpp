@@ -1,0 +1,409 @@
+// One form with a control of every kind on the Qt backend: the user's input through the widgets
+// runs the same events as code setting the values, and the widgets show what code sets.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "gui/platform_gui.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/qt/peer.h"
+#include "platform/testing/temp_env.h"
+
+namespace {
+
+using namespace forms;
+
+class AllKinds : public Form {
+public:
+    AllKinds() : Form("frmAllKinds") {
+        Caption("Every control");
+        ClientSize(8400, 6300);
+        mnuFile.Caption("&File");
+        mnuFileOpen.Caption("&Open...").Shortcut("Ctrl+O");
+        mnuFileSep.Caption("-");
+        mnuFileExit.Caption("E&xit");
+        mnuView.Caption("&View");
+        mnuViewStatus.Caption("&Status Bar").Checked(true);
+        mnuPop.Caption("Pop").Visible(false);
+        mnuPopA.Caption("&Alpha");
+        mnuPopB.Caption("&Beta");
+
+        Toolbar1.Move(0, 0, 8400, 450);
+        Toolbar1.AddTool("Open").Caption("Open").ToolTipText("Open a file");
+        Toolbar1.AddTool("Print").Caption("Print").BeginGroup(true);
+        Label1.Caption("&Name:").Move(180, 660, 900, 270);
+        Text1.Move(1200, 600, 2700, 330);
+        Text2.MultiLine(true).ScrollBars(vbVertical).Text("First line\r\nSecond line").Move(180, 1080, 3720, 900);
+        Check1.Caption("&Check me").Move(180, 2070, 1800, 300);
+        Frame1.Caption("Choice").Move(180, 2430, 3720, 1050);
+        Option1.Caption("&One").Move(180, 330, 1500, 300);
+        Option2.Caption("&Two").Move(180, 660, 1500, 300);
+        Option1.Value(true);
+        List1.Sorted(true).Move(4200, 600, 1950, 1800);
+        for (const char* s : {"Cherry", "apple", "Banana", "date", "Elderberry", "fig", "Grape"}) List1.AddItem(s);
+        Combo1.Move(6300, 600, 1920, 330);
+        Combo2.Style(vbComboDropdownList).Move(6300, 1050, 1920, 330);
+        for (const char* s : {"Breakfast", "Lunch", "Dinner"}) {
+            Combo1.AddItem(s);
+            Combo2.AddItem(s);
+        }
+        Command1.Caption("OK").Default(true).Move(6300, 1560, 1920, 390);
+        Command2.Caption("Cancel").Cancel(true).Move(6300, 2040, 1920, 390);
+        HScroll1.Max(10).LargeChange(5).Move(4200, 2550, 3600, 255);
+        VScroll1.Min(100).Max(0).SmallChange(1).Move(7920, 2550, 255, 990);
+        VScroll1.Value(50);
+        Picture1.BackColor(vbWhite).Move(4200, 2940, 3600, 1350);
+        Image1.Move(180, 3690, 720, 720);
+        Animation1.Move(1050, 3690, 900, 720);
+        Line1.Coordinates(2100, 3750, 3900, 4350).BorderColor(vbBlue).BorderWidth(2);
+        Shape1.ShapeStyle(vbShapeOval).FillStyle(vbFSSolid).FillColor(vbYellow).Move(2100, 4500, 1800, 600);
+        StatusBar1.AddPanel("Ready").AutoSize(1);
+        StatusBar1.AddPanel("Panel 2").Width(1500);
+        StatusBar1.Move(0, 5940, 8400, 360);
+
+        auto logged = [this](const char* name) { return [this, name] { log.emplace_back(name); }; };
+        Command1.Click = logged("Command1_Click");
+        Command2.Click = logged("Command2_Click");
+        Check1.Click = logged("Check1_Click");
+        Option1.Click = logged("Option1_Click");
+        Option2.Click = logged("Option2_Click");
+        List1.Click = logged("List1_Click");
+        List1.DblClick = logged("List1_DblClick");
+        Combo1.Click = logged("Combo1_Click");
+        Combo1.Change = logged("Combo1_Change");
+        Combo2.Click = logged("Combo2_Click");
+        Text1.Change = logged("Text1_Change");
+        Text2.Change = logged("Text2_Change");
+        HScroll1.Change = logged("HScroll1_Change");
+        VScroll1.Change = logged("VScroll1_Change");
+        Label1.Click = logged("Label1_Click");
+        Image1.Click = logged("Image1_Click");
+        Picture1.MouseDown = [this](Integer b, Integer, Single, Single) { log.push_back("Picture1_MouseDown " + std::to_string(b)); };
+        Picture1.MouseUp = [this](Integer b, Integer, Single, Single) { log.push_back("Picture1_MouseUp " + std::to_string(b)); };
+        Picture1.Click = logged("Picture1_Click");
+        Timer1.Tick = logged("Timer1_Tick");
+        mnuFileOpen.Click = logged("mnuFileOpen_Click");
+        mnuPopA.Click = logged("mnuPopA_Click");
+        mnuPopB.Click = logged("mnuPopB_Click");
+        Toolbar1.ToolClick = [this](const Tool& t) { log.push_back("Toolbar1 " + t.Name()); };
+        Picture1.Paint = [this] {
+            Picture1.Cls();
+            Picture1.FontBold(true);
+            Picture1.Print({"Totals", Tab(20), 1234});
+            Picture1.FontBold(false);
+            Picture1.Print({"Fat", Tab(20), 12.5});
+            Picture1.Box(60, 700, 1500, 1100, vbRed);
+            Picture1.Line(1700, 700, 3400, 1100, vbBlue);
+        };
+    }
+
+    std::string Snapshot() const {
+        return Text1.Text() + "|" + std::to_string(Check1.Value()) + "|" + std::to_string(Option1.Value()) +
+               std::to_string(Option2.Value()) + "|" + std::to_string(List1.ListIndex()) + "|" + Combo1.Text() + "|" +
+               std::to_string(Combo2.ListIndex()) + "|" + std::to_string(HScroll1.Value()) + "|" +
+               std::to_string(VScroll1.Value());
+    }
+
+    Menu mnuFile{*this, "mnuFile"};
+    Menu mnuFileOpen{mnuFile, "mnuFileOpen"};
+    Menu mnuFileSep{mnuFile, "mnuFileSep"};
+    Menu mnuFileExit{mnuFile, "mnuFileExit"};
+    Menu mnuView{*this, "mnuView"};
+    Menu mnuViewStatus{mnuView, "mnuViewStatus"};
+    Menu mnuPop{*this, "mnuPop"};
+    Menu mnuPopA{mnuPop, "mnuPopA"};
+    Menu mnuPopB{mnuPop, "mnuPopB"};
+    Toolbar Toolbar1{*this, "Toolbar1"};
+    Label Label1{*this, "Label1"};
+    TextBox Text1{*this, "Text1"};
+    TextBox Text2{*this, "Text2"};
+    CheckBox Check1{*this, "Check1"};
+    Frame Frame1{*this, "Frame1"};
+    OptionButton Option1{Frame1, "Option1"};
+    OptionButton Option2{Frame1, "Option2"};
+    ListBox List1{*this, "List1"};
+    ComboBox Combo1{*this, "Combo1"};
+    ComboBox Combo2{*this, "Combo2"};
+    CommandButton Command1{*this, "Command1"};
+    CommandButton Command2{*this, "Command2"};
+    HScrollBar HScroll1{*this, "HScroll1"};
+    VScrollBar VScroll1{*this, "VScroll1"};
+    PictureBox Picture1{*this, "Picture1"};
+    Image Image1{*this, "Image1"};
+    Animation Animation1{*this, "Animation1"};
+    Timer Timer1{*this, "Timer1"};
+    Line Line1{*this, "Line1"};
+    Shape Shape1{*this, "Shape1"};
+    StatusBar StatusBar1{*this, "StatusBar1"};
+    std::vector<std::string> log;
+};
+
+template <class W>
+W* Qt(const Control& c) {
+    W* w = dynamic_cast<W*>(qtui::WidgetOf(c));
+    EXPECT_NE(w, nullptr) << c.Name();
+    return w;
+}
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App().Title("GUI test");
+        qtui::SetErrorReporter([this](const std::string&, const std::string& text) { errors.push_back(text); });
+    }
+    void TearDown() override {
+        qtui::SetErrorReporter(nullptr);
+        ResetApplication();
+        gui::Pump();
+    }
+    std::unique_ptr<AllKinds> Open() {
+        auto f = std::make_unique<AllKinds>();
+        std::string image = (env.Root() / "image.png").string();
+        QImage img(48, 48, QImage::Format_RGB32);
+        img.fill(QColor(40, 140, 90));
+        img.save(QString::fromStdString(image));
+        f->Image1.Picture(image);
+        f->Animation1.FileName(std::string(VT_SOURCE_DIR) + "/data/recipe/gif1.gif");
+        f->Show();
+        gui::Pump();
+        f->log.clear();
+        return f;
+    }
+
+    ::testing::TempEnvironment env;
+    qtui::QtHost host;
+    std::vector<std::string> errors;
+};
+
+QPoint RowCenter(QListView* view, int row) { return view->visualRect(view->model()->index(row, 0)).center(); }
+
+QToolButton* ToolButton(AllKinds& f, const char* text) {
+    auto* bar = qtui::WidgetOf(f.Toolbar1)->findChild<QToolBar*>();
+    for (QAction* a : bar->actions())
+        if (a->text() == text) return qobject_cast<QToolButton*>(bar->widgetForAction(a));
+    return nullptr;
+}
+
+// The arrow at the right or bottom end.
+void ClickArrow(QScrollBar* bar) {
+    QPoint end = bar->orientation() == Qt::Horizontal ? QPoint(bar->width() - 4, bar->height() / 2)
+                                                      : QPoint(bar->width() / 2, bar->height() - 4);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, end);
+}
+
+struct Route {
+    const char* name;
+    std::function<void(AllKinds&)> user;  // through the widgets
+    std::function<void(AllKinds&)> code;  // through the model's setters (nullptr: code has no way)
+    std::vector<std::string> events;
+};
+
+TEST_F(ControlsTest, UserInputRunsTheEventsCodeRuns) {
+    const Route routes[] = {
+        {"command button", [](AllKinds& f) { QTest::mouseClick(Qt<QPushButton>(f.Command1), Qt::LeftButton); },
+         [](AllKinds& f) { f.Command1.Value(true); }, {"Command1_Click"}},
+        {"check box", [](AllKinds& f) { QTest::mouseClick(Qt<QCheckBox>(f.Check1), Qt::LeftButton); },
+         [](AllKinds& f) { f.Check1.Value(vbChecked); }, {"Check1_Click"}},
+        {"option button", [](AllKinds& f) { QTest::mouseClick(Qt<QRadioButton>(f.Option2), Qt::LeftButton, {}, QPoint(8, 10)); },
+         [](AllKinds& f) { f.Option2.Value(true); }, {"Option2_Click"}},
+        {"list box", [](AllKinds& f) {
+             auto* v = Qt<QListView>(f.List1);
+             QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, RowCenter(v, 2));
+         },
+         [](AllKinds& f) { f.List1.ListIndex(2); }, {"List1_Click"}},
+        {"drop-down list", [](AllKinds& f) { QTest::keyClick(Qt<QComboBox>(f.Combo2), Qt::Key_Down); },
+         [](AllKinds& f) { f.Combo2.ListIndex(0); }, {"Combo2_Click"}},
+        {"combo box edit", [](AllKinds& f) { QTest::keyClick(Qt<QComboBox>(f.Combo1), Qt::Key_L); },
+         [](AllKinds& f) { f.Combo1.Text("l"); }, {"Combo1_Change"}},
+        {"text box", [](AllKinds& f) { QTest::keyClicks(Qt<QLineEdit>(f.Text1), "x"); },
+         [](AllKinds& f) { f.Text1.Text("x"); }, {"Text1_Change"}},
+        {"horizontal scroll bar", [](AllKinds& f) { ClickArrow(Qt<QScrollBar>(f.HScroll1)); },
+         [](AllKinds& f) { f.HScroll1.Value(1); }, {"HScroll1_Change"}},
+        {"vertical scroll bar, Min above Max", [](AllKinds& f) { ClickArrow(Qt<QScrollBar>(f.VScroll1)); },
+         [](AllKinds& f) { f.VScroll1.Value(49); }, {"VScroll1_Change"}},
+        {"label", [](AllKinds& f) { QTest::mouseClick(Qt<QLabel>(f.Label1), Qt::LeftButton); }, nullptr, {"Label1_Click"}},
+        {"image", [](AllKinds& f) { QTest::mouseClick(Qt<QLabel>(f.Image1), Qt::LeftButton); }, nullptr, {"Image1_Click"}},
+        {"picture box", [](AllKinds& f) { QTest::mouseClick(qtui::WidgetOf(f.Picture1), Qt::LeftButton); }, nullptr,
+         {"Picture1_MouseDown 1", "Picture1_MouseUp 1", "Picture1_Click"}},
+        {"tool", [](AllKinds& f) { QTest::mouseClick(ToolButton(f, "Open"), Qt::LeftButton); }, nullptr, {"Toolbar1 Open"}},
+        {"menu shortcut", [](AllKinds& f) {
+             QWidget* w = qtui::WindowOf(f);
+             w->activateWindow();
+             QApplication::setActiveWindow(w);
+             QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
+         },
+         nullptr, {"mnuFileOpen_Click"}},
+    };
+    for (const Route& r : routes) {
+        SCOPED_TRACE(r.name);
+        auto byUser = Open();
+        r.user(*byUser);
+        gui::Pump();
+        EXPECT_EQ(byUser->log, r.events);
+        if (!r.code) continue;
+        auto byCode = Open();
+        r.code(*byCode);
+        gui::Pump();
+        EXPECT_EQ(byCode->log, r.events);
+        EXPECT_EQ(byUser->Snapshot(), byCode->Snapshot());
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ControlsTest, WidgetsShowWhatCodeSets) {
+    auto f = Open();
+    const struct {
+        const char* name;
+        std::function<void()> set;
+        std::function<bool()> shown;
+    } rows[] = {
+        {"caption without access key", [&] { f->Label1.Caption("&Food && drink"); },
+         [&] { return Qt<QLabel>(f->Label1)->text() == "Food & drink"; }},
+        {"Windows-1252 text", [&] { f->Text1.Text("Cr\xE8me \x80"); },
+         [&] { return Qt<QLineEdit>(f->Text1)->text() == QString::fromUtf8("Cr\xC3\xA8me \xE2\x82\xAC"); }},
+        {"multi-line text", [&] { f->Text2.Text("a\r\nb"); }, [&] { return Qt<QPlainTextEdit>(f->Text2)->toPlainText() == "a\nb"; }},
+        {"grayed check box", [&] { f->Check1.Value(vbGrayed); },
+         [&] { return Qt<QCheckBox>(f->Check1)->checkState() == Qt::PartiallyChecked; }},
+        {"option clears its sibling", [&] { f->Option2.Value(true); },
+         [&] { return !Qt<QRadioButton>(f->Option1)->isChecked() && Qt<QRadioButton>(f->Option2)->isChecked(); }},
+        {"sorted item", [&] { f->List1.AddItem("Avocado"); },
+         [&] { return Qt<QListView>(f->List1)->model()->index(1, 0).data().toString() == "Avocado"; }},
+        {"list selection", [&] { f->List1.ListIndex(3); },
+         [&] { return Qt<QListView>(f->List1)->currentIndex().row() == 3; }},
+        {"removing the selected item", [&] { f->List1.RemoveItem(3); },
+         [&] { return f->List1.ListIndex() == -1 && !Qt<QListView>(f->List1)->selectionModel()->hasSelection(); }},
+        {"combo choice", [&] { f->Combo2.Text("Dinner"); }, [&] { return Qt<QComboBox>(f->Combo2)->currentText() == "Dinner"; }},
+        {"combo edit text", [&] { f->Combo1.Text("lunch"); }, [&] { return Qt<QComboBox>(f->Combo1)->currentText() == "lunch"; }},
+        {"scroll bar with Min above Max", [&] { f->VScroll1.Value(30); }, [&] { return Qt<QScrollBar>(f->VScroll1)->value() == 70; }},
+        {"status panel", [&] { f->StatusBar1.Panels(2).Text("42 foods"); },
+         [&] { return gui::FindChild<QLabel>(qtui::WidgetOf(f->StatusBar1), "42 foods") != nullptr; }},
+        {"tool disabled", [&] { f->Toolbar1.Tools("Print").Enabled(false); }, [&] { return !ToolButton(*f, "Print")->isEnabled(); }},
+        {"menu checked", [&] { f->mnuViewStatus.Checked(false); }, [&] { return !qtui::ActionOf(f->mnuViewStatus)->isChecked(); }},
+        {"menu caption", [&] { f->mnuFileExit.Caption("&Quit"); }, [&] { return qtui::ActionOf(f->mnuFileExit)->text() == "&Quit"; }},
+        {"form caption", [&] { f->Caption("Renamed"); }, [&] { return qtui::WindowOf(*f)->windowTitle() == "Renamed"; }},
+        {"hidden control", [&] { f->Check1.Visible(false); }, [&] { return !qtui::WidgetOf(f->Check1)->isVisible(); }},
+        {"disabled control", [&] { f->Command2.Enabled(false); }, [&] { return !qtui::WidgetOf(f->Command2)->isEnabled(); }},
+        {"twips to pixels", [&] { f->Command2.Move(6300, 2040, 1500, 450); },
+         [&] { return qtui::WidgetOf(f->Command2)->geometry() == QRect(420, 136, 100, 30); }},
+        {"colour &HBBGGRR", [&] { f->Label1.ForeColor(0x0000FF); },
+         [&] { return qtui::WidgetOf(f->Label1)->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }},
+        {"fractional font size", [&] { f->Label1.FontSize(9.75f).FontBold(true); },
+         [&] { QFont font = qtui::WidgetOf(f->Label1)->font(); return font.pointSizeF() == 9.75 && font.bold(); }},
+        {"client size", [&] { f->ClientSize(9000, 6300); }, [&] { return qtui::ClientAreaOf(*f)->size() == QSize(600, 420); }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.set();
+        gui::Pump();
+        EXPECT_TRUE(r.shown());
+    }
+}
+
+TEST_F(ControlsTest, KeysGoThroughKeyEventsAndDefaultButtons) {
+    auto f = Open();
+    // KeyPress may change the character or eat it.
+    f->Text1.KeyPress = [&](Integer& k) {
+        if (k >= '0' && k <= '9') k = 0;
+        else if (k >= 'a' && k <= 'z') k = static_cast<Integer>(k - 32);
+    };
+    QTest::keyClicks(Qt<QLineEdit>(f->Text1), "a1b");
+    EXPECT_EQ(f->Text1.Text(), "AB");
+    EXPECT_EQ(Qt<QLineEdit>(f->Text1)->text(), "AB");
+    f->log.clear();
+    QTest::keyClick(Qt<QLineEdit>(f->Text1), Qt::Key_Return);
+    QTest::keyClick(Qt<QLineEdit>(f->Text1), Qt::Key_Escape);
+    EXPECT_EQ(f->log, (std::vector<std::string>{"Command1_Click", "Command2_Click"}));
+    // Typing into a multi-line box keeps CR LF in the model.
+    auto* memo = Qt<QPlainTextEdit>(f->Text2);
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "z");
+    EXPECT_EQ(f->Text2.Text(), "First line\r\nSecond line\r\nz");
+    EXPECT_EQ(f->Text2.SelStart(), static_cast<long>(f->Text2.Text().size()));
+}
+
+TEST_F(ControlsTest, TimersTickWhileEnabled) {
+    auto f = Open();
+    f->Timer1.Interval(20).Enabled(true);
+    gui::Pump(150);
+    f->Timer1.Enabled(false);
+    auto ticks = std::count(f->log.begin(), f->log.end(), "Timer1_Tick");
+    EXPECT_GE(ticks, 2);
+    gui::Pump(100);
+    EXPECT_EQ(std::count(f->log.begin(), f->log.end(), "Timer1_Tick"), ticks);
+}
+
+TEST_F(ControlsTest, PopupMenuRunsTheChosenItemOnce) {
+    auto f = Open();
+    gui::WhenPopup([](QWidget* menu) {
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    f->PopupMenu(f->mnuPop, 0, 600, 600);
+    EXPECT_EQ(f->log, (std::vector<std::string>{"mnuPopB_Click"}));
+}
+
+TEST_F(ControlsTest, CloseBoxAsksQueryUnload) {
+    auto f = Open();
+    Integer mode = -1;
+    f->QueryUnload = [&](Integer& cancel, Integer unloadMode) {
+        mode = unloadMode;
+        cancel = 1;
+    };
+    qtui::WindowOf(*f)->close();
+    gui::Pump();
+    EXPECT_EQ(mode, vbFormControlMenu);
+    EXPECT_TRUE(f->IsLoaded());
+    EXPECT_TRUE(qtui::WindowOf(*f)->isVisible());
+    f->QueryUnload = nullptr;
+    qtui::WindowOf(*f)->close();
+    gui::Pump();
+    EXPECT_FALSE(f->IsLoaded());
+}
+
+TEST_F(ControlsTest, ErrorsInHandlersAreShownAndTheFormLivesOn) {
+    auto f = Open();
+    f->Command1.Click = [] { throw vb::Error(vb::errOverflow); };
+    QTest::mouseClick(Qt<QPushButton>(f->Command1), Qt::LeftButton);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Run-time error '6':\r\n\r\nOverflow");
+    // A handler that unloads its own form from the widget's signal.
+    f->Command1.Click = [&] { Unload(*f); };
+    QTest::mouseClick(Qt<QPushButton>(f->Command1), Qt::LeftButton);
+    gui::Pump();
+    EXPECT_FALSE(f->IsLoaded());
+}
+
+TEST_F(ControlsTest, Screenshot) {
+    auto f = Open();
+    f->Text1.Text("Rolled oats");
+    f->List1.ListIndex(1);
+    f->Combo2.ListIndex(1);
+    f->Check1.Value(vbChecked);
+    f->HScroll1.Value(4);
+    f->Picture1.Refresh();
+    gui::Pump(50);
+    std::string path = gui::ScreenshotPath("platform_all_controls");
+    ASSERT_TRUE(qtui::Screenshot(*f, path));
+    QImage shot(QString::fromStdString(path));
+    EXPECT_EQ(shot.width(), 560);
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+// Helpers for GUI tests on the Qt backend (offscreen): the QApplication exists for the whole
+// test program (platform_app.cpp); each test installs a qtui::QtHost.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace gui {
+
+// Lets queued events run (and deferred deletes of closed windows).
+void Pump(int milliseconds = 0);
+// ${VT_BUILD_DIR}/screenshots/<name>.png
+std::string ScreenshotPath(const std::string& name);
+
+// Runs `act` on the next modal widget that opens (a message box, dialog or modal form), once the
+// event loop reaches it. Call before the code that opens it.
+void WhenModal(std::function<void(QWidget*)> act);
+// The same for an open pop-up menu.
+void WhenPopup(std::function<void(QWidget*)> act);
+
+// The first child of the widget of type W whose text/title shows `text` (nullptr when none).
+template <class W>
+W* FindChild(QWidget* root, const QString& text = {}) {
+    for (W* w : root->findChildren<W*>()) {
+        if (text.isEmpty()) return w;
+        if (w->property("text").toString().remove(QChar('&')) == text) return w;
+    }
+    return nullptr;
+}
+
+}  // namespace gui
