@@ -26,36 +26,37 @@ CalcFrm::CalcFrm(Recipe& app) : forms::Form("CalcFrm"), app(app) {
 
 void CalcFrm::Layout() {
     Caption("");
-    Move(0, 0, px(792), px(560));
-    CalcFrame.Caption("").Move(0, 0, px(792), px(560));
+    Icon(std::string(kProgramIcon));
+    Move(0, 0, px(780), px(560));
+    CalcFrame.Caption("").Move(0, 0, px(780), px(560));
 
     CalcBar.AddTool("Start").Caption("Start Over");
     CalcBar.AddTool("Save").Caption("Finish and Save");
     CalcBar.AddTool("help").Caption("Instructions");
     CalcBar.AddTool("Heading").Caption("Add a New Heading");
-    CalcBar.Move(0, 0, px(792), px(30));
+    CalcBar.Move(0, 0, px(780), px(32));
 
     auto heading = [](forms::Label& l, std::string caption, double x, double y, double w) {
         l.Caption(std::move(caption)).FontBold(true).Move(px(x), px(y), px(w), px(16));
     };
 
     // Column one: name, ingredient, quantity, measure, add, servings, saved indicator.
-    heading(Label1, "Recipe Name:", 12, 50, 260);
-    NameTxt.Move(px(12), px(68), px(260), px(22));
-    heading(Label2, "Ingredient:", 12, 98, 260);
-    IngLst2.Style(forms::vbComboDropdown).Move(px(12), px(116), px(260), px(22));
-    PositionFrame.Caption("").Visible(false).Move(px(12), px(116), px(260), px(228));
-    IngLst.Sorted(true).Visible(false).Move(px(12), px(116), px(260), px(228));
+    heading(Label1, "Recipe Name:", 12, 50, 250);
+    NameTxt.Move(px(12), px(68), px(250), px(22));
+    heading(Label2, "Ingredient:", 12, 98, 250);
+    IngLst2.Style(forms::vbComboDropdown).Move(px(12), px(116), px(250), px(22));
+    PositionFrame.Caption("").Visible(false).Move(px(12), px(116), px(250), px(228));
+    IngLst.Sorted(true).Visible(false).Move(px(12), px(116), px(250), px(228));
     SearchImg.Picture("images/search.xpm").Move(px(12), px(144), px(16), px(16));
     SearchLbl.Caption("Or Click to Search Ingredients")
         .ForeColor(kLinkBlue)
         .FontUnderline(true)
         .MousePointer(forms::vbUpArrow)
-        .Move(px(32), px(144), px(240), px(16));
+        .Move(px(32), px(144), px(230), px(16));
     PassTmr.Interval(10).Enabled(false);
 
-    heading(Label3, "Quantity", 12, 170, 260);
-    QuantityFrame.Caption("").Move(px(12), px(186), px(260), px(84));
+    heading(Label3, "Quantity", 12, 170, 250);
+    QuantityFrame.Caption("").Move(px(12), px(186), px(250), px(84));
     OnesVs.Min(1000).Max(0).Value(0).SmallChange(1).LargeChange(10).Move(px(10), px(12), px(17), px(62));
     auto quantityLabel = [](forms::Label& l, Integer align, double x, double w) {
         l.Alignment(align).FontName("Arial").FontSize(12).FontBold(true).Move(px(x), px(28), px(w), px(28));
@@ -67,11 +68,11 @@ void CalcFrm::Layout() {
     quantityLabel(FracTxt, forms::vbLeftJustify, 102, 48);
     FracTxt.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite);
     FracVs.Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(153), px(12), px(17), px(62));
-    F_DOpt[0].Caption("Fractions").Value(true).Move(px(180), px(18), px(74), px(20));
-    F_DOpt[1].Caption("Decimals").Move(px(180), px(46), px(74), px(20));
+    F_DOpt[0].Caption("Fractions").Value(true).Move(px(176), px(18), px(70), px(20));
+    F_DOpt[1].Caption("Decimals").Move(px(176), px(46), px(70), px(20));
     Label4.Caption("Measurement:").FontBold(true).Move(px(12), px(284), px(92), px(16));
-    MeasureLst.Style(forms::vbComboDropdownList).Move(px(104), px(280), px(168), px(22));
-    Addcmd.Caption("Add Ingredient").FontBold(true).Move(px(12), px(312), px(260), px(30));
+    MeasureLst.Style(forms::vbComboDropdownList).Move(px(104), px(280), px(158), px(22));
+    Addcmd.Caption("Add Ingredient").FontBold(true).Move(px(12), px(312), px(250), px(30));
 
     Label5.Caption("Servings:").FontBold(true).Move(px(12), px(362), px(68), px(16));
     ServingsVs.Min(1000).Max(1).Value(10).SmallChange(1).LargeChange(1).Move(px(82), px(354), px(17), px(34));
@@ -86,27 +87,27 @@ void CalcFrm::Layout() {
     OkCmd.Caption("OK").Move(px(164), px(356), px(52), px(28));
     FlashImg.Picture("images/flash.xpm").Visible(false).Move(px(224), px(360), px(20), px(20));
     LblPress.Caption("Press OK after changing servings").ForeColor(kWarningRed).Visible(false).Move(
-        px(12), px(392), px(260), px(16));
+        px(12), px(392), px(250), px(16));
     FlashTmr.Interval(800).Enabled(false);
 
     StatusImg.Move(px(12), px(420), px(24), px(24));
-    StatusLbl.Caption("Changes not Saved").FontBold(true).Move(px(42), px(424), px(230), px(18));
-    SavedImg.Picture("images/saved.xpm").Visible(false).Move(px(240), px(420), px(24), px(24));
-    NotSavedImg.Picture("images/notsaved.xpm").Visible(false).Move(px(240), px(420), px(24), px(24));
+    StatusLbl.Caption("Changes not Saved").FontBold(true).Move(px(42), px(424), px(220), px(18));
+    SavedImg.Picture("images/saved.xpm").Visible(false).Move(px(12), px(420), px(24), px(24));
+    NotSavedImg.Picture("images/notsaved.xpm").Visible(false).Move(px(12), px(420), px(24), px(24));
 
     // Column two: the lines and the directions.
-    heading(Label6, "Recipe Ingredients:", 284, 50, 250);
-    R_IngLst.Style(forms::vbComboSimple).Move(px(284), px(68), px(250), px(276));
-    InvisLst.Visible(false).Move(px(284), px(68), px(250), px(120));
-    heading(Label7, "Directions:", 284, 352, 250);
-    DirectionsTxt.MultiLine(true).ScrollBars(forms::vbVertical).Move(px(284), px(370), px(250), px(146));
+    heading(Label6, "Recipe Ingredients:", 274, 50, 242);
+    R_IngLst.Style(forms::vbComboSimple).Move(px(274), px(68), px(242), px(276));
+    InvisLst.Visible(false).Move(px(274), px(68), px(242), px(120));
+    heading(Label7, "Directions:", 274, 352, 242);
+    DirectionsTxt.MultiLine(true).ScrollBars(forms::vbVertical).Move(px(274), px(370), px(242), px(146));
 }
 
 void CalcFrm::LayoutPanel() {
     // Column three: a food label on white.
-    lblName.Alignment(forms::vbCenter).FontName("Arial").FontSize(10).FontBold(true).Move(px(546), px(48),
-                                                                                          px(234), px(18));
-    picFacts.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(px(546), px(68), px(234), px(318));
+    lblName.Alignment(forms::vbCenter).FontName("Arial").FontSize(10).FontBold(true).Move(px(528), px(48),
+                                                                                          px(228), px(18));
+    picFacts.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(px(528), px(68), px(228), px(318));
 
     auto text = [](forms::Label& l, std::string caption, double x, double y, double w, double h) -> forms::Label& {
         return l.Caption(std::move(caption))
@@ -117,20 +118,20 @@ void CalcFrm::LayoutPanel() {
             .Move(px(x), px(y), px(w), px(h));
     };
     auto rule = [](forms::Line& line, double y, Integer width) {
-        line.BorderColor(kPanelInk).BorderWidth(width).Coordinates(px(4), px(y), px(226), px(y));
+        line.BorderColor(kPanelInk).BorderWidth(width).Coordinates(px(4), px(y), px(220), px(y));
     };
 
-    text(Label8, " Nutrition Facts", 2, 0, 224, 28).FontName("Arial Black").FontSize(15.75f).FontBold(true);
-    text(Label9, " Per Serving", 2, 28, 224, 15);
-    text(lbl1M, "", 2, 43, 224, 15);
+    text(Label8, " Nutrition Facts", 2, 0, 218, 28).FontName("Arial Black").FontSize(15.75f).FontBold(true);
+    text(Label9, " Per Serving", 2, 28, 218, 15);
+    text(lbl1M, "", 2, 43, 218, 15);
     rule(Line1, 62, 7);
-    text(Label10, " Amount Per Serving", 2, 67, 224, 14).FontSize(7).FontBold(true);
+    text(Label10, " Amount Per Serving", 2, 67, 218, 14).FontSize(7).FontBold(true);
     text(Label11, " Calories", 2, 82, 60, 16).FontBold(true);
     text(lblCals, "", 62, 82, 44, 16);
-    text(Label12, "Calories from Fat", 106, 82, 92, 16);
-    text(lblFCals, "", 196, 82, 30, 16).Alignment(forms::vbRightJustify);
+    text(Label12, "Calories from Fat", 104, 82, 88, 16);
+    text(lblFCals, "", 188, 82, 32, 16).Alignment(forms::vbRightJustify);
     rule(Line2, 101, 4);
-    text(Label13, "% Daily Value *", 2, 105, 224, 14).FontSize(7).FontBold(true).Alignment(forms::vbRightJustify);
+    text(Label13, "% Daily Value *", 2, 105, 218, 14).FontSize(7).FontBold(true).Alignment(forms::vbRightJustify);
 
     struct Row {
         forms::Label& caption;
@@ -152,23 +153,23 @@ void CalcFrm::LayoutPanel() {
     int index = 0;
     for (const Row& r : rows) {
         const double indent = r.bold ? 2 : 14;
-        text(r.caption, r.text, indent, y + 2, 118 - indent, 16).FontBold(r.bold);
-        text(r.value, "", 120, y + 2, 56, 16);
-        text(r.percent, "", 176, y + 2, 50, 16).FontBold(true).Alignment(forms::vbRightJustify);
+        text(r.caption, r.text, indent, y + 2, 114 - indent, 16).FontBold(r.bold);
+        text(r.value, "", 116, y + 2, 54, 16);
+        text(r.percent, "", 170, y + 2, 50, 16).FontBold(true).Alignment(forms::vbRightJustify);
         if (index < RowLine.Count()) rule(RowLine[index], y + 20, 1);
         y += 20;
         ++index;
     }
     rule(Line4, y + 2, 7);
     text(Label22, "* Percent Daily Values based on a 2,000 calorie diet.  Your daily values may differ.", 2,
-         y + 7, 224, 30)
+         y + 7, 218, 30)
         .FontSize(7)
         .WordWrap(true);
 
-    Label25.Caption("Additional Information:").FontBold(true).Move(px(546), px(396), px(234), px(16));
-    Label24.Move(px(546), px(414), px(234), px(16));
-    Label23.Move(px(546), px(432), px(234), px(16));
-    Label21.Move(px(546), px(450), px(234), px(16));
+    Label25.Caption("Additional Information:").FontBold(true).Move(px(528), px(396), px(228), px(16));
+    Label24.Move(px(528), px(414), px(228), px(16));
+    Label23.Move(px(528), px(432), px(228), px(16));
+    Label21.Move(px(528), px(450), px(228), px(16));
 }
 
 void CalcFrm::Wire() {

@@ -12,6 +12,7 @@ namespace recipe {
 namespace {
 
 constexpr vb::Long kTitleBand = 0x705020;  // dark blue-grey behind the screen's title
+constexpr vb::Single kBarHeight = 720;    // menus and tools
 constexpr vb::Single kTitleHeight = 540;
 
 struct ToolSpec {
@@ -41,6 +42,7 @@ constexpr ToolSpec kTools[] = {
 
 InterfaceFrm::InterfaceFrm(Recipe& app) : forms::Form("InterfaceFrm"), app(app) {
     Caption(std::string(kProductName));
+    Icon(std::string(kProgramIcon));
     MDIForm(true);
     BackColor(0x8C8C8C);
 
@@ -48,9 +50,13 @@ InterfaceFrm::InterfaceFrm(Recipe& app) : forms::Form("InterfaceFrm"), app(app) 
     TopBar.Tools("Exit").BeginGroup(true);
     TopBar.Tools("FileExit").BeginGroup(true);
     TopBar.Tools("Contents").BeginGroup(true);
-    TopBar.Move(0, 0, 15360, 540);
-
-    Picture1.BorderStyle(0).BackColor(kTitleBand).Move(0, 540, 15360, kTitleHeight);
+    // Both start at the top, so the screens sit below the whole band.
+    Picture1.BorderStyle(0).Move(0, 0, 15360, kBarHeight + kTitleHeight);
+    shpTitle.BorderStyle(0)
+        .BackStyle(forms::vbOpaque)
+        .FillStyle(forms::vbFSSolid)
+        .FillColor(kTitleBand)
+        .Move(0, kBarHeight, 15360, kTitleHeight);
     TopLbl.Caption("Recipe / Diet Analysis Screen")
         .Alignment(forms::vbCenter)
         .BackStyle(forms::vbTransparent)
@@ -58,7 +64,9 @@ InterfaceFrm::InterfaceFrm(Recipe& app) : forms::Form("InterfaceFrm"), app(app) 
         .FontSize(14.25f)
         .FontBold(true)
         .ForeColor(forms::vbWhite)
-        .Move(0, 90, 15360, 390);
+        .Move(0, kBarHeight + 75, 15360, kTitleHeight - 120);
+    TopBar.Move(0, 0, 15360, kBarHeight);
+    TopBar.ZOrder(forms::vbBringToFront);
 
     tmrStopSplash.Interval(100).Enabled(true);
 
@@ -87,6 +95,7 @@ void InterfaceFrm::Form_Resize() {
     const Single w = ScaleWidth();
     TopBar.Width(w);
     Picture1.Width(w);
+    shpTitle.Width(w);
     TopLbl.Width(w);
 }
 

@@ -14,9 +14,11 @@ class InterfaceFrm : public forms::Form {
 public:
     explicit InterfaceFrm(Recipe& app);
 
-    forms::Toolbar TopBar{*this, "TopBar"};
-    forms::PictureBox Picture1{*this, "Picture1"};  // the band that holds the screen's title
+    // The band across the top: the tool bar with its menus, and below it the screen's title.
+    forms::PictureBox Picture1{*this, "Picture1"};
+    forms::Shape shpTitle{Picture1, "shpTitle"};
     forms::Label TopLbl{Picture1, "TopLbl"};
+    forms::Toolbar TopBar{*this, "TopBar"};
     forms::Timer tmrStopSplash{*this, "tmrStopSplash"};
 
     // The stored-recipes screen was shown once.

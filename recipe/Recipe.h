@@ -23,6 +23,8 @@ class DeleteIngFrm;
 class frmIngrediant;
 
 inline constexpr std::string_view kProductName = "Sorvella";
+// The windows' icon, found in the data folder as the sound and animations are.
+inline constexpr std::string_view kProgramIcon = "images/recipe.xpm";
 
 // The settings of section "Options".
 inline constexpr std::string_view kOptions = "Options";

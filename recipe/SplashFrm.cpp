@@ -13,6 +13,7 @@ constexpr vb::Long kCream = 0xE8F8FF;
 
 SplashFrm::SplashFrm(Recipe& app) : forms::Form("SplashFrm"), app(app) {
     Caption(std::string(kProductName));
+    Icon(std::string(kProgramIcon));
     BorderStyle(forms::vbBSNone);
     ControlBox(false);
     MinButton(false);

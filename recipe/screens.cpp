@@ -9,7 +9,8 @@ namespace recipe {
 PlaceholderScreen::PlaceholderScreen(Recipe& app, std::string name, std::string title)
     : forms::Form(std::move(name)), app(app) {
     MDIParent(app.Interface());
-    Caption(title);
+    Icon(std::string(kProgramIcon));
+    Caption("");
     lblTitle.Caption(std::move(title))
         .Alignment(forms::vbCenter)
         .BackStyle(forms::vbTransparent)

@@ -1,0 +1,13 @@
+// The recipe program on the desktop.
+#include <memory>
+
+#include "platform/qt/qtui.h"
+#include "recipe/Recipe.h"
+
+int main(int argc, char** argv) {
+    std::unique_ptr<recipe::Recipe> program;
+    return qtui::RunProgram(argc, argv, "Sorvella", [&] {
+        program = std::make_unique<recipe::Recipe>();
+        program->Main();
+    });
+}

@@ -1,0 +1,155 @@
+// The recipe program on the Qt desktop, offscreen, with the sample data: the splash, then the main
+// window with a three-line recipe on the builder. Every control gets a widget, and screenshots
+// land under the build folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/SplashFrm.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void EnsureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "test_gui";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+fs::path BuildDir() {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return build ? fs::path(build) : fs::current_path();
+}
+
+std::string ShotPath(const std::string& name) { return (BuildDir() / "screenshots" / ("recipe_" + name + ".png")).string(); }
+
+// Runs the event loop until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+void Pump(int milliseconds) { PumpUntil([] { return false; }, milliseconds); }
+
+class RecipeGui : public ::testing::Test {
+protected:
+    RecipeGui() {
+        EnsureApplication();
+        // The program's data folder: the sample data as the run command seeds it.
+        const fs::path data = BuildDir() / "data" / "recipe";
+        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
+        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
+        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
+        host = std::make_unique<qtui::QtHost>();
+    }
+    ~RecipeGui() override {
+        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
+        app.reset();
+        Pump(50);
+        host.reset();
+    }
+
+    void CheckWidgets(const forms::Form& form) {
+        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
+        for (const forms::Control* c : form.Controls()) {
+            if (c->Kind() != forms::ControlKind::Timer) {
+                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
+            }
+        }
+    }
+    void Shoot(const forms::Form& form, const std::string& name) {
+        const std::string path = ShotPath(name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        EXPECT_TRUE(fs::exists(path)) << path;
+    }
+
+    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
+        recipe::CalcFrm& c = app->CalcFrm();
+        testing::DropDown(c.IngLst2);
+        testing::ChooseItem(c.IngLst, ingredient);
+        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
+        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
+        testing::ChooseItem(c.MeasureLst, measure);
+        testing::Click(c.Addcmd);
+        Pump(30);
+    }
+
+    testing::TempEnvironment env;
+    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<recipe::Recipe> app;
+};
+
+TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
+    ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
+    const std::string ingBefore = testing::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat");
+
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    recipe::SplashFrm* splash = app->LoadedSplash();
+    ASSERT_NE(splash, nullptr);
+    // Both animations play once the second timer has run; the shot is taken then.
+    ASSERT_TRUE(PumpUntil([&] { return splash->Gif89a2.Visible(); }, 3000));
+    CheckWidgets(*splash);
+    Shoot(*splash, "splash");
+
+    // The splash's timer brings up the main window; 100 ms later the splash goes.
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::InterfaceFrm& main = app->Interface();
+    recipe::CalcFrm& calc = app->CalcFrm();
+    EXPECT_TRUE(main.Visible());
+    EXPECT_TRUE(calc.Visible());
+    EXPECT_GT(calc.IngLst.ListCount(), 100);
+
+    AddLine("Lentil dal", 1, 0, "cup");
+    AddLine("Rice, raw, milled", 0, 5, "cup");
+    AddLine("Ghee", 2, 0, "tbs");
+    ASSERT_EQ(calc.R_IngLst.ListCount(), 3);
+    EXPECT_EQ(calc.R_IngLst.List(1), "1/2  cup     Rice, raw, milled");
+    EXPECT_FALSE(calc.lblCals.Caption().empty());
+    EXPECT_FALSE(calc.Label24.Caption().empty());
+    testing::TypeText(calc.NameTxt, "Dal with rice");
+    testing::TypeText(calc.DirectionsTxt, "Rinse the dal and the rice.\r\nSimmer together for 30 minutes.");
+    Pump(100);
+
+    CheckWidgets(main);
+    CheckWidgets(calc);
+    Shoot(main, "main");
+    Shoot(calc, "builder");
+
+    // Switching screens shows the others empty with their titles.
+    testing::ClickTool(main.TopBar, "StoredIngredients");
+    Pump(50);
+    Shoot(main, "stored_ingredients");
+    testing::ClickTool(main.TopBar, "NewRecipe");
+
+    EXPECT_EQ(testing::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat"), ingBefore);
+}
+
+}  // namespace
