@@ -333,6 +333,7 @@ TEST_F(Builder, DirectionsRefuseTheRecordDelimiters) {
     app->Changes_Saved = true;
     app->Show_Save_Status();
     EXPECT_EQ(calc().StatusLbl.Caption(), "Changes Saved");
+    EXPECT_EQ(calc().StatusImg.Picture(), calc().SavedImg.Picture());
     testing::TypeText(calc().DirectionsTxt, "Stir in a wei\xDF pot.");
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].title, "Directions");
@@ -359,6 +360,8 @@ TEST_F(Builder, ResetAndTheIndicator) {
     EXPECT_EQ(app->Servings_Applied, 1);
     EXPECT_FALSE(app->Editing_Recipe);
     EXPECT_EQ(calc().StatusLbl.Caption(), "Changes not Saved");
+    EXPECT_EQ(calc().StatusImg.Picture(), calc().NotSavedImg.Picture());
+    EXPECT_NE(calc().SavedImg.Picture(), calc().NotSavedImg.Picture());
     EXPECT_EQ(calc().IngLst.Left(), calc().PositionFrame.Left());
     EXPECT_EQ(calc().IngLst.Height(), calc().PositionFrame.Height());
 
