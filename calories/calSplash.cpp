@@ -12,9 +12,9 @@ calSplash::calSplash(Calories& app) : forms::Form("calSplash"), app(app) {
     MinButton(false);
     MaxButton(false);
     ShowInTaskbar(false);
-    ClientSize(7380, 4620);
+    ClientSize(7380, 4200);
 
-    fraMainFrame.Caption("").Move(120, 60, 7140, 4440);
+    fraMainFrame.Caption("").Move(120, 60, 7140, 4020);
 
     lblCompanyProduct.Caption("Vantorel").FontName("Arial").FontSize(24).FontBold(true).ForeColor(0x800000);
     lblCompanyProduct.Move(240, 240, 3600, 600);
@@ -37,10 +37,10 @@ calSplash::calSplash(Calories& app) : forms::Form("calSplash"), app(app) {
               "discuss your condition with your doctor and obtain his/her approval. Lumbreck disclaims all "
               "liability in connection with the use of this program")
         .WordWrap(true)
-        .Move(240, 1620, 6660, 1800);
+        .Move(240, 1620, 6660, 1500);
 
-    Label3.Caption("Reading database...").ForeColor(0xFF).FontBold(true).Move(240, 3780, 4200, 285);
-    Command1.Caption("&Ok").Default(true).Move(5580, 3660, 1320, 495);
+    Label3.Caption("Reading database...").ForeColor(0xFF).FontBold(true).Move(240, 3390, 4200, 285);
+    Command1.Caption("&Ok").Default(true).Move(5580, 3285, 1320, 495);
 
     Command1.Click = [this] { Command1_Click(); };
 }

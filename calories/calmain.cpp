@@ -113,18 +113,18 @@ void calmain::Layout() {
     }
 
     // Foods: the group list (the find box covers it while shown) and the food list.
-    Combo1.Style(forms::vbComboDropdownList).Sorted(true).Move(120, 960, 4335, 315);
-    Text1.Visible(false).Move(120, 960, 3615, 315);
-    Command12.Caption("O&K").Visible(false).Move(3735, 960, 720, 315);
+    Combo1.Style(forms::vbComboDropdownList).Sorted(true).Move(120, 960, 3855, 315);
+    Text1.Visible(false).Move(120, 960, 3135, 315);
+    Command12.Caption("O&K").Visible(false).Move(3255, 960, 720, 315);
     List1.Sorted(true).ForeColor(kBlue).BackColor(kWhite);
-    List1.Move(120, 1350, 4335, 3030);
+    List1.Move(120, 1350, 3855, 3030);
 
     // The send button between the two lists.
-    Command11.Caption(">>").FontBold(true).Move(4545, 2520, 450, 630);
+    Command11.Caption(">>").FontBold(true).Move(4050, 2520, 420, 630);
 
-    // Meals: the meal list of the current day.
-    Combo2.Style(forms::vbComboDropdownList).Move(5085, 960, 4365, 315);
-    List2.Sorted(true).BackColor(kWhite).FontName("Courier New").FontSize(8.25f).Move(5085, 1350, 4365, 3030);
+    // Meals: the meal list of the current day, in a fixed-pitch font so the servings line up.
+    Combo2.Style(forms::vbComboDropdownList).Move(4545, 960, 4905, 315);
+    List2.Sorted(true).BackColor(kWhite).FontName("Courier New").FontSize(8.25f).Move(4545, 1350, 4905, 3030);
 
     // Hidden detail of the last food picked from the database, beyond the client area.
     vb::Single top = 960;

@@ -1,0 +1,137 @@
+// The food diary on the Qt desktop, offscreen, with the sample food database: the splash, then the
+// main window with a few foods in the meals of a multi-day period. Every control gets a widget, and
+// screenshots land under the build folder.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "calories/Calories.h"
+#include "calories/calSplash.h"
+#include "calories/calmain.h"
+#include "calories/mealitem.h"
+#include "calories/meals.h"
+#include "gui/platform_gui.h"
+#include "platform/files/profile.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path BuildDir() {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return build ? fs::path(build) : fs::current_path();
+}
+
+void Ini(const std::string& section, const std::string& key, const std::string& value) {
+    files::WritePrivateProfileString(section, key, value, "calories.INI");
+}
+
+calories::MealItem Logged(const std::string& name, int kcal, int fat, int protein, std::string_view meal, int day) {
+    calories::MealItem m;
+    m.name = name;
+    m.calories = kcal;
+    m.fat = fat;
+    m.cholesterol = 20;
+    m.fiber = 2;
+    m.carbohydrate = kcal / 8;
+    m.protein = protein;
+    m.group = "Beef";
+    m.servings = "1";
+    m.meal = std::string(meal);
+    m.day = day;
+    return m;
+}
+
+class CaloriesMainGui : public ::testing::Test {
+protected:
+    CaloriesMainGui() {
+        const fs::path data = BuildDir() / "data" / "calories";
+        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
+        forms::App().Path((BuildDir() / "calories").string());  // the toolbar pictures
+        host = std::make_unique<qtui::QtHost>();
+    }
+    ~CaloriesMainGui() override {
+        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
+        app.reset();
+        gui::Pump(50);
+        host.reset();
+        forms::App().Path("");
+    }
+
+    void CheckWidgets(const forms::Form& form) {
+        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
+        for (const forms::Control* c : form.Controls()) {
+            if (c->Kind() == forms::ControlKind::Menu)
+                EXPECT_NE(qtui::ActionOf(static_cast<const forms::Menu&>(*c)), nullptr) << c->Name();
+            else
+                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
+        }
+    }
+    void Shoot(const forms::Form& form, const std::string& name) {
+        const std::string path = gui::ScreenshotPath("calories_" + name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        EXPECT_TRUE(fs::exists(path)) << path;
+    }
+
+    testing::TempEnvironment env;
+    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<calories::Calories> app;
+};
+
+TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
+    ASSERT_TRUE(fs::exists(env.CurrentDir() / "fooddata.bok")) << "build the sample_data target first";
+    Ini("date", "message2", "Mar 09/26");
+    Ini("date", "message3", "Mar 15/26");
+    Ini("date", "message4", "3");
+    Ini("date", "message5", "7");
+    const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
+    for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+    std::string log = calories::encode(calories::MealItem{});
+    for (int day = 1; day <= 3; ++day) {
+        log += calories::encode(Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day));
+        log += calories::encode(Logged("Milk, whole, Cow, 100 g", 73, 4, 3, "BREAKFAST", day));
+        log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
+        log += calories::encode(Logged("Beef, round (leg), 100 g", 314, 14, 46, "DINNER", day));
+    }
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+
+    app = std::make_unique<calories::Calories>();
+    app->Main();
+    calories::calSplash* splash = app->LoadedSplash();
+    ASSERT_NE(splash, nullptr);
+    gui::Pump(50);
+    CheckWidgets(*splash);
+    EXPECT_NE(splash->Label3.Caption().find("Items done!"), std::string::npos);
+    Shoot(*splash, "splash");
+
+    testing::Click(splash->Command1);
+    gui::Pump(50);
+    calories::calmain& main = app->mainform();
+    ASSERT_TRUE(main.Visible());
+    EXPECT_GT(main.List1.ListCount(), 5) << "the Beef foods of the sample database";
+
+    // A food of the list goes into the day's dinner; the lunch shows in the meal list.
+    testing::ChooseItem(main.Combo2, "DINNER");
+    testing::DblClickItem(main.List1, 0);
+    testing::ChooseItem(main.List1, 2);
+    testing::ChooseItem(main.Combo2, "BREAKFAST");
+    gui::Pump(50);
+    EXPECT_EQ(main.List2.ListCount(), 2);
+    EXPECT_FALSE(main.Label16.Caption().empty());
+    EXPECT_FALSE(main.Label51[0].Caption().empty());
+
+    CheckWidgets(main);
+    Shoot(main, "main");
+}
+
+}  // namespace
