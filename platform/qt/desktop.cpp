@@ -15,6 +15,7 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <chrono>
+#include <cstdlib>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -230,8 +231,24 @@ void Finished(ca_context*, uint32_t, int, void* userdata) {
 
 }  // namespace
 
+namespace {
+
+// A sound server or a sound card is there; without one the sound libraries only complain.
+bool SoundOutputExists() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (std::getenv("PULSE_SERVER")) return true;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
+        if (fs::exists(fs::path(runtime) / "pulse" / "native", ec) || fs::exists(fs::path(runtime) / "pipewire-0", ec))
+            return true;
+    }
+    return fs::exists("/dev/snd/controlC0", ec);
+}
+
+}  // namespace
+
 bool QtDesktop::PlaySound(const std::string& path, bool wait) {
-    if (!QFileInfo(ToQ(path)).isFile()) return false;
+    if (!QFileInfo(ToQ(path)).isFile() || !SoundOutputExists()) return false;
     if (!sound_) {
         if (ca_context_create(&sound_) != CA_SUCCESS) {
             sound_ = nullptr;

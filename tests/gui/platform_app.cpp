@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -18,19 +19,22 @@ int g_argc = 1;
 char g_name[] = "test_gui";
 char* g_argv[] = {g_name, nullptr};
 
+QtMessageHandler g_standardHandler = nullptr;
+
 // The offscreen platform tells about every window operation it cannot do; that is no news here.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
-    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) return;
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-    if (standard) standard(type, context, message);
+    if (type != QtFatalMsg && (message.startsWith(QStringLiteral("This plugin does not support")) ||
+                               message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))))
+        return;
+    if (g_standardHandler) g_standardHandler(type, context, message);
+    else fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        qInstallMessageHandler(QuietMessages);
+        g_standardHandler = qInstallMessageHandler(QuietMessages);
         app_ = std::make_unique<QApplication>(g_argc, g_argv);
         QApplication::setQuitOnLastWindowClosed(false);
     }
