@@ -19,7 +19,7 @@ bool g_inPopup = false;
 MenuPeer::MenuPeer(forms::Menu& menu, QMenu* submenu, QAction* action)
     : menu_(menu), submenu_(submenu), action_(action), context_(std::make_unique<QObject>()) {
     std::weak_ptr<int> alive = alive_;
-    auto call = [this, alive](const std::function<void()>& f) {
+    auto call = [alive](const std::function<void()>& f) {
         Guarded(f);
         return !alive.expired();
     };
