@@ -37,6 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (std::size_t i = pos; i < text.size(); ++i)
             if (!IsGap(text[i])) std::abort();
 
+    // A record the store would accept reads back as exactly that record.
+    for (const auto& e : parsed.entries) {
+        const std::string record = "\xAE" + e.RecipeName + e.RecipeBody;
+        if (!recipe::grammar::IsWellFormedRecord(record)) continue;
+        const recipe::ParsedRecipes again = recipe::ParseRecipeText(record);
+        if (again.entries.size() != 1 || again.damaged() || !(again.entries[0] == e)) std::abort();
+    }
+    if (recipe::grammar::IsWellFormedRecord(text)) {
+        if (parsed.entries.size() != 1 || parsed.damaged()) std::abort();
+    }
+
     // What the builder and the viewer do with each line must not fail either.
     for (const auto& e : parsed.entries) {
         std::string_view body = e.RecipeBody;
