@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 #include "platform/forms/input.h"
 #include "platform/qt/convert.h"
@@ -243,13 +244,95 @@ private:
     QPointer<ListModel> model_;
 };
 
+// The simple style: an edit box with its list always shown beneath it.
+class SimpleComboPeer : public ControlPeer {
+public:
+    explicit SimpleComboPeer(forms::ComboBox& combo) : ControlPeer(combo, new QWidget), combo_(combo) {
+        auto* layout = new QVBoxLayout(widget_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(2);
+        edit_ = new QLineEdit(widget_);
+        list_ = new QListView(widget_);
+        layout->addWidget(edit_);
+        layout->addWidget(list_, 1);
+        model_ = new ListModel(combo, list_);
+        list_->setModel(model_);
+        list_->setUniformItemSizes(true);
+        list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list_->setSelectionMode(QAbstractItemView::SingleSelection);
+        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Watch(edit_);
+        Watch(list_->viewport());
+        QObject::connect(edit_, &QLineEdit::textEdited, Context(), [this](const QString& text) {
+            if (syncing_) return;
+            std::string t = FromQ(text);
+            if (Call([&] { forms::input::Edit(combo_, t); })) ShowState();
+        });
+        QObject::connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, Context(),
+                         [this](const QModelIndex& current) {
+                             if (syncing_ || !current.isValid() || current.row() == combo_.ListIndex()) return;
+                             int row = current.row();
+                             if (Call([&] { forms::input::ChooseItem(combo_, row); })) ShowState();
+                         });
+    }
+    ~SimpleComboPeer() override {
+        if (model_) model_->Detach();
+    }
+    void Init() override {
+        ControlPeer::Init();
+        ShowState();
+    }
+    void ItemsInserted(int first, int count) override {
+        Syncing s(*this);
+        model_->Inserted(first, count);
+        ShowState();
+    }
+    void ItemsRemoved(int first, int count) override {
+        Syncing s(*this);
+        model_->Removed(first, count);
+        ShowState();
+    }
+    void ItemsReset() override {
+        Syncing s(*this);
+        model_->Reset();
+        ShowState();
+    }
+
+protected:
+    void Update(Property what, int index) override {
+        if (what == Property::ListIndex || what == Property::Text) ShowState();
+        else if (what == Property::ListItem) model_->ItemChanged(index);
+    }
+    void InsertText(const QString& text) override { edit_->insert(text); }
+
+private:
+    void ShowState() {
+        Syncing s(*this);
+        QString t = ToQ(combo_.Text());
+        if (edit_->text() != t) edit_->setText(t);
+        int row = combo_.ListIndex();
+        auto* sel = list_->selectionModel();
+        if (row < 0) {
+            if (sel->hasSelection() || sel->currentIndex().isValid()) sel->clear();
+        } else if (sel->currentIndex().row() != row) {
+            sel->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
+        }
+    }
+    forms::ComboBox& combo_;
+    QLineEdit* edit_;
+    QListView* list_;
+    QPointer<ListModel> model_;
+};
+
 }  // namespace
 
 std::unique_ptr<ControlPeer> MakeListBoxPeer(forms::Control& c) {
     return std::make_unique<ListBoxPeer>(static_cast<forms::ListBox&>(c));
 }
 std::unique_ptr<ControlPeer> MakeComboBoxPeer(forms::Control& c) {
-    return std::make_unique<ComboBoxPeer>(static_cast<forms::ComboBox&>(c));
+    auto& combo = static_cast<forms::ComboBox&>(c);
+    if (combo.Style() == forms::vbComboSimple) return std::make_unique<SimpleComboPeer>(combo);
+    return std::make_unique<ComboBoxPeer>(combo);
 }
 
 }  // namespace qtui

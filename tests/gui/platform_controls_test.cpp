@@ -391,6 +391,33 @@ TEST_F(ControlsTest, ErrorsInHandlersAreShownAndTheFormLivesOn) {
     EXPECT_FALSE(f->IsLoaded());
 }
 
+TEST_F(ControlsTest, SimpleComboShowsItsListAndEditBox) {
+    class Simple : public Form {
+    public:
+        Simple() : Form("frmSimple") {
+            Combo.Style(vbComboSimple).Move(120, 120, 3000, 2400);
+            for (const char* s : {"Cup", "Ounce", "Tablespoon"}) Combo.AddItem(s);
+            Combo.Click = [this] { log.emplace_back("Click"); };
+            Combo.Change = [this] { log.emplace_back("Change"); };
+        }
+        ComboBox Combo{*this, "Combo"};
+        std::vector<std::string> log;
+    } f;
+    f.Show();
+    auto* list = qtui::WidgetOf(f.Combo)->findChild<QListView*>();
+    auto* edit = qtui::WidgetOf(f.Combo)->findChild<QLineEdit*>();
+    ASSERT_TRUE(list && edit);
+    EXPECT_TRUE(list->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCenter(list, 1));
+    EXPECT_EQ(f.Combo.Text(), "Ounce");
+    EXPECT_EQ(edit->text(), "Ounce");
+    QTest::keyClick(edit, Qt::Key_S);
+    EXPECT_EQ(f.Combo.Text(), "Ounces");
+    EXPECT_EQ(f.Combo.ListIndex(), -1);
+    EXPECT_FALSE(list->selectionModel()->hasSelection());
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Click", "Change"}));
+}
+
 TEST_F(ControlsTest, Screenshot) {
     auto f = Open();
     f->Text1.Text("Rolled oats");
