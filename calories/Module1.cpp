@@ -74,18 +74,25 @@ void Calories::LoadFoodDatabase(const std::string& path) {
     const std::string group = vb::FixedField(chosen, kFoodGroupWidth);
     calSplash* splashForm = LoadedSplash();
 
+    // The running count shows in the status bar and on the splash. Only what is painted can be
+    // seen, so the texts follow every 256 foods (when the splash paints) and the last one read.
+    auto showCount = [&](std::int64_t i) {
+        const std::string count = std::to_string(i);
+        main.sbStatusBar.Panels(2).Text(count + " food items");
+        if (splashForm) splashForm->Label3.Caption("   " + count + " Items done!");
+    };
     LoadResult result;
     {
         Hourglass wait;
         result = LoadTable(path, kFoodItemSize, DecodeFood, fooddata, [&](std::int64_t i) {
-            const std::string count = std::to_string(i);
-            main.sbStatusBar.Panels(2).Text(count + " food items");
-            if (splashForm) splashForm->Label3.Caption("   " + count + " Items done!");
             const FoodItem& f = fooddata.back();
             if (listing && f.deleted != 1 && f.group.view() == group) main.combo1data(static_cast<int>(i - 1));
-            // Lets the splash paint its count now and then while the food list fills.
-            if (splashForm && i % 512 == 0) forms::DoEvents();
+            if (i % 256 == 0) {
+                showCount(i);
+                if (splashForm) forms::DoEvents();
+            }
         });
+        if (result.records > 0) showCount(result.records);
         if (result.ok() && splashForm) splashForm->Label3.ForeColor(0x800000);
     }
     foodOrigin = {path, result.ok()};

@@ -216,7 +216,7 @@ TEST_F(Startup, DatabaseOfExactly32767FoodsLoads) {
     });
     Start();
     ASSERT_GE(painted.size(), 2u);
-    EXPECT_EQ(painted[1], "   512 Items done!");
+    EXPECT_EQ(painted[1], "   256 Items done!");
     EXPECT_FALSE(okEnabled);
     EXPECT_TRUE(app->splash().Command1.Enabled());
     EXPECT_TRUE(host.MsgBoxes().empty());
