@@ -132,6 +132,14 @@ TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
 
     CheckWidgets(main);
     Shoot(main, "main");
+
+    // The find box covers the group list while it is shown.
+    testing::Click(main.Command7);
+    testing::FocusOn(main.Text1);
+    testing::TypeKeys(main.Text1, "mi");
+    gui::Pump(50);
+    EXPECT_NE(main.List1.ListIndex(), -1);
+    Shoot(main, "main_find");
 }
 
 }  // namespace
