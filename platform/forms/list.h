@@ -43,7 +43,7 @@ public:
     int upper_bound(std::string_view text) const;
 
 private:
-    static constexpr std::size_t kBlock = 512;
+    static constexpr std::size_t kBlock = 128;  // smaller blocks: an insert moves fewer items
     std::pair<std::size_t, std::size_t> locate(int i) const;
     std::vector<std::vector<Item>> blocks_;
     int size_ = 0;
