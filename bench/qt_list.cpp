@@ -62,6 +62,28 @@ void BM_FillShownList(benchmark::State& state) {
 }
 BENCHMARK(BM_FillShownList)->Unit(benchmark::kMillisecond);
 
+// The usual case: the list is filled while its form loads (the window exists, hidden), then the
+// window shows it.
+void BM_FillWhileLoading(benchmark::State& state) {
+    auto names = Names();
+    qtui::QtHost host;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ListForm form;
+        forms::Load(form);
+        state.ResumeTiming();
+        for (const std::string& s : names) form.List1.AddItem(s);
+        form.Show();
+        Settle();
+        qtui::WidgetOf(form.List1)->repaint();
+        state.PauseTiming();
+        forms::Unload(form);
+        Settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FillWhileLoading)->Unit(benchmark::kMillisecond);
+
 // The list is filled before the window exists; loading makes the view over it and shows it.
 void BM_BindFilledList(benchmark::State& state) {
     auto names = Names();

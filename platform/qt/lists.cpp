@@ -26,28 +26,36 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+bool ListModel::Sync() {
+    if (!stale_) return false;
+    stale_ = false;
+    Reset();
+    return true;
+}
+
 void ListModel::Inserted(int first, int count) {
-    if (count <= 0) return;
+    if (stale_ || count <= 0) return;
     beginInsertRows(QModelIndex(), first, first + count - 1);
     rows_ += count;
     endInsertRows();
 }
 
 void ListModel::Removed(int first, int count) {
-    if (count <= 0) return;
+    if (stale_ || count <= 0) return;
     beginRemoveRows(QModelIndex(), first, first + count - 1);
     rows_ -= count;
     endRemoveRows();
 }
 
 void ListModel::Reset() {
+    stale_ = false;
     beginResetModel();
     rows_ = list_ ? list_->ListCount() : 0;
     endResetModel();
 }
 
 void ListModel::ItemChanged(int row) {
-    if (row < 0 || row >= rows_) return;
+    if (stale_ || row < 0 || row >= rows_) return;
     QModelIndex i = index(row);
     emit dataChanged(i, i);
 }
@@ -61,12 +69,56 @@ void ListModel::Detach() {
 
 namespace {
 
+// Whether the view hears of a list change now or in one go later: a list nobody sees, or one
+// changed many times in one turn of the event loop (a fill), is reset once afterwards instead of
+// being told of every item.
+class ChangeBatch {
+public:
+    ChangeBatch(ListModel* model, QWidget* widget, QObject* context, std::function<void()> resync)
+        : model_(model), widget_(widget), context_(context), resync_(std::move(resync)) {}
+
+    // True when the change was put off.
+    bool Defer() {
+        if (model_->IsStale()) return true;
+        if (!widget_->isVisible()) {
+            model_->MarkStale();
+            return true;
+        }
+        Schedule();
+        if (++burst_ <= kBurst) return false;
+        model_->MarkStale();
+        return true;
+    }
+
+private:
+    static constexpr int kBurst = 64;
+    void Schedule() {
+        if (scheduled_) return;
+        scheduled_ = true;
+        QMetaObject::invokeMethod(
+            context_,
+            [this] {
+                scheduled_ = false;
+                burst_ = 0;
+                if (widget_->isVisible() && model_->IsStale()) resync_();
+            },
+            Qt::QueuedConnection);
+    }
+    ListModel* model_;
+    QWidget* widget_;
+    QObject* context_;
+    std::function<void()> resync_;
+    int burst_ = 0;
+    bool scheduled_ = false;
+};
+
 class ListBoxPeer : public ControlPeer {
 public:
     explicit ListBoxPeer(forms::ListBox& list)
         : ControlPeer(list, new QListView), list_(list), w_(static_cast<QListView*>(widget_.data())) {
         model_ = new ListModel(list, w_);
         w_->setModel(model_);
+        batch_ = std::make_unique<ChangeBatch>(model_, w_, Context(), [this] { Shown(); });
         w_->setUniformItemSizes(true);
         w_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
         w_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -96,11 +148,13 @@ public:
     }
     void ItemsInserted(int first, int count) override {
         Syncing s(*this);
+        if (batch_->Defer()) return;
         model_->Inserted(first, count);
         if (w_->currentIndex().row() != list_.ListIndex()) ShowSelection();
     }
     void ItemsRemoved(int first, int count) override {
         Syncing s(*this);
+        if (batch_->Defer()) return;
         model_->Removed(first, count);
         if (w_->currentIndex().row() != list_.ListIndex() || list_.ListIndex() < 0) ShowSelection();
     }
@@ -124,9 +178,17 @@ protected:
         }
     }
 
+    void Shown() override {
+        Syncing s(*this);
+        if (!model_->Sync()) return;
+        ShowSelection();
+        ShowTop();
+    }
+
 private:
     void ShowSelection() {
         Syncing s(*this);
+        model_->Sync();
         int row = list_.ListIndex();
         auto* sel = w_->selectionModel();
         if (row < 0) {
@@ -138,12 +200,14 @@ private:
     }
     void ShowTop() {
         Syncing s(*this);
+        model_->Sync();
         int top = list_.TopIndex();
         if (top >= 0 && top < model_->rowCount()) w_->scrollTo(model_->index(top), QAbstractItemView::PositionAtTop);
     }
     forms::ListBox& list_;
     QListView* w_;
     QPointer<ListModel> model_;
+    std::unique_ptr<ChangeBatch> batch_;
 };
 
 class Combo : public QComboBox {
@@ -161,6 +225,7 @@ public:
         : ControlPeer(combo, new Combo), combo_(combo), w_(static_cast<Combo*>(widget_.data())) {
         model_ = new ListModel(combo, w_);
         w_->setModel(model_);
+        batch_ = std::make_unique<ChangeBatch>(model_, w_, Context(), [this] { Shown(); });
         w_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         w_->setMinimumContentsLength(1);
         w_->setInsertPolicy(QComboBox::NoInsert);
@@ -184,15 +249,20 @@ public:
     }
     void ItemsInserted(int first, int count) override {
         Syncing s(*this);
+        if (batch_->Defer()) return;
         QSignalBlocker block(w_);
         model_->Inserted(first, count);
         if (w_->currentIndex() != combo_.ListIndex()) ShowState();
     }
     void ItemsRemoved(int first, int count) override {
         Syncing s(*this);
+        if (batch_->Defer()) return;
         QSignalBlocker block(w_);
         model_->Removed(first, count);
         ShowState();
+    }
+    void Shown() override {
+        if (model_->Sync()) ShowState();
     }
     void ItemsReset() override {
         Syncing s(*this);
@@ -233,6 +303,7 @@ private:
     void ShowState() {
         Syncing s(*this);
         QSignalBlocker block(w_);
+        model_->Sync();
         if (w_->currentIndex() != combo_.ListIndex()) w_->setCurrentIndex(combo_.ListIndex());
         if (QLineEdit* edit = w_->lineEdit()) {
             QString t = ToQ(combo_.Text());
@@ -242,6 +313,7 @@ private:
     forms::ComboBox& combo_;
     Combo* w_;
     QPointer<ListModel> model_;
+    std::unique_ptr<ChangeBatch> batch_;
 };
 
 // The simple style: an edit box with its list always shown beneath it.

@@ -21,10 +21,16 @@ public:
     void ItemChanged(int row);
     // The list control goes away before the widget: show nothing from now on.
     void Detach();
+    // While nobody sees the list, changes are taken in one go later (Sync): filling a hidden
+    // list costs no per-item notifications.
+    void MarkStale() { stale_ = true; }
+    bool IsStale() const { return stale_; }
+    bool Sync();  // true when it reset the rows
 
 private:
     forms::ListControl* list_;
     int rows_;
+    bool stale_ = false;
 };
 
 }  // namespace qtui

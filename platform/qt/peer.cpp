@@ -258,6 +258,9 @@ bool ControlPeer::OnEvent(QObject* watched, QEvent* event) {
                                     static_cast<Single>(p.x()), static_cast<Single>(p.y()));
         });
     }
+    case QEvent::Show:
+        if (watched == widget_) Shown();
+        return false;
     case QEvent::FocusIn:
         if (syncing_ || c.HasFocus()) return false;
         Call([&] { forms::input::Focus(c); });

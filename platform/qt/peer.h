@@ -73,6 +73,8 @@ protected:
     virtual QPointF ToModel(QPointF pixels) const;
     virtual bool RoutesClick() const;
     virtual bool RoutesDblClick() const;
+    // The widget is about to show.
+    virtual void Shown() {}
 
     QWidget* ParentWidget() const;
     void Raise();

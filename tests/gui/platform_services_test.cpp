@@ -384,7 +384,12 @@ TEST_F(ServicesTest, BigListsScrollAndChoose) {
     for (int i = 0; i < 30000; ++i) f.List1.AddItem("Item " + std::to_string(i));
     auto* view = qobject_cast<QListView*>(qtui::WidgetOf(f.List1));
     ASSERT_NE(view, nullptr);
+    gui::Pump();  // a fill reaches the view in one go
     EXPECT_EQ(view->model()->rowCount(), 30000);
+    f.List1.AddItem("One more", 0);  // a single change reaches it at once
+    EXPECT_EQ(view->model()->rowCount(), 30001);
+    EXPECT_EQ(view->model()->index(0, 0).data().toString(), "One more");
+    f.List1.RemoveItem(0);
     f.List1.ListIndex(29990);  // scrolls it into view
     gui::Pump();
     EXPECT_GT(f.List1.TopIndex(), 29900);
