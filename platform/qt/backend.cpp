@@ -1,6 +1,7 @@
 #include "platform/qt/backend.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -61,6 +62,20 @@ bool Graphical(forms::ControlKind k) {
     return k == K::Label || k == K::Line || k == K::Shape || k == K::Image;
 }
 
+// Tab follows TabIndex; a control without TabStop takes the focus only by a click.
+void SetTabOrder(const std::vector<ControlPeer*>& peers) {
+    std::vector<ControlPeer*> order;
+    for (ControlPeer* p : peers) {
+        QWidget* w = p->Widget();
+        if (!w || w->focusPolicy() == Qt::NoFocus) continue;
+        if (!p->control().TabStop()) w->setFocusPolicy(Qt::ClickFocus);
+        else order.push_back(p);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](ControlPeer* a, ControlPeer* b) { return a->control().TabIndex() < b->control().TabIndex(); });
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+}
+
 }  // namespace
 
 void QtBackend::Attach(forms::Form& form) {
@@ -85,6 +100,7 @@ void QtBackend::Attach(forms::Form& form) {
         }
     fp->Init();
     fp->LayoutMdiArea();
+    SetTabOrder(peers);
 }
 
 void QtBackend::AttachControl(forms::Control& control) {

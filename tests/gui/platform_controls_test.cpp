@@ -418,6 +418,36 @@ TEST_F(ControlsTest, SimpleComboShowsItsListAndEditBox) {
     EXPECT_EQ(f.log, (std::vector<std::string>{"Click", "Change"}));
 }
 
+TEST_F(ControlsTest, TabFollowsTabIndexAndMovesTheModelsFocus) {
+    class Three : public Form {
+    public:
+        Three() : Form("frmThree") {
+            A.Move(120, 120, 1500, 330);
+            B.Move(120, 600, 1500, 330);
+            C.Move(120, 1080, 1500, 330);
+            D.Move(120, 1560, 1500, 330).TabStop(false);
+            C.TabIndex(1);  // A, C, B
+            B.GotFocus = [this] { log.emplace_back("B_GotFocus"); };
+            C.GotFocus = [this] { log.emplace_back("C_GotFocus"); };
+            A.LostFocus = [this] { log.emplace_back("A_LostFocus"); };
+        }
+        TextBox A{*this, "A"}, B{*this, "B"}, C{*this, "C"}, D{*this, "D"};
+        std::vector<std::string> log;
+    } f;
+    f.Show();
+    QWidget* w = qtui::WindowOf(f);
+    QApplication::setActiveWindow(w);
+    gui::Pump();
+    EXPECT_EQ(f.ActiveControl(), &f.A);
+    f.log.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(f.ActiveControl(), &f.C);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(f.ActiveControl(), &f.B);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"A_LostFocus", "C_GotFocus", "B_GotFocus"}));
+    EXPECT_EQ(qtui::WidgetOf(f.D)->focusPolicy(), Qt::ClickFocus);
+}
+
 TEST_F(ControlsTest, Screenshot) {
     auto f = Open();
     f->Text1.Text("Rolled oats");
