@@ -107,7 +107,7 @@ void CalcFrm::LayoutPanel() {
     // Column three: a food label on white.
     lblName.Alignment(forms::vbCenter).FontName("Arial").FontSize(10).FontBold(true).Move(px(528), px(48),
                                                                                           px(228), px(18));
-    picFacts.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(px(528), px(68), px(228), px(318));
+    picFacts.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(px(528), px(68), px(228), px(304));
 
     auto text = [](forms::Label& l, std::string caption, double x, double y, double w, double h) -> forms::Label& {
         return l.Caption(std::move(caption))
@@ -166,10 +166,10 @@ void CalcFrm::LayoutPanel() {
         .FontSize(7)
         .WordWrap(true);
 
-    Label25.Caption("Additional Information:").FontBold(true).Move(px(528), px(396), px(228), px(16));
-    Label24.Move(px(528), px(414), px(228), px(16));
-    Label23.Move(px(528), px(432), px(228), px(16));
-    Label21.Move(px(528), px(450), px(228), px(16));
+    Label25.Caption("Additional Information:").FontBold(true).Move(px(528), px(384), px(228), px(16));
+    Label24.Move(px(528), px(402), px(228), px(16));
+    Label23.Move(px(528), px(420), px(228), px(16));
+    Label21.Move(px(528), px(438), px(228), px(16));
 }
 
 void CalcFrm::Wire() {
