@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -16,6 +17,7 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setCentralWidget(browser_);
     browser_->setOpenExternalLinks(true);  // web addresses go to the browser
+    browser_->document()->setDocumentMargin(12);
     QToolBar* bar = addToolBar(QStringLiteral("Help"));
     bar->setMovable(false);
     QAction* contents = bar->addAction(QStringLiteral("&Contents"));

@@ -238,6 +238,12 @@ TEST_F(ServicesTest, HelpPagesAreFoundBesideTheDataOrTheProgram) {
     EXPECT_EQ(host.Desktop().Help()->CurrentPage(), (env.CurrentDir() / "help/320.html").string());
     services::ShowHelp("Sorvella Help.HLP", services::HELP_QUIT);
     EXPECT_FALSE(host.Desktop().Help()->isVisible());
+    // A shipped page, for the look.
+    App().Path(std::string(VT_SOURCE_DIR) + "/data/help");
+    services::ShowHelp("recipe.hlp", services::HELP_CONTEXT, 320);
+    gui::Pump();
+    EXPECT_EQ(host.Desktop().Help()->windowTitle(), "Building and analysing a recipe");
+    EXPECT_TRUE(host.Desktop().Help()->grab().save(QString::fromStdString(gui::ScreenshotPath("platform_help"))));
 }
 
 class MainWindow : public Form {
