@@ -45,7 +45,9 @@ void ClientArea::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
-    if (peer_) peer_->LayoutMdiArea();
+    if (!peer_) return;
+    peer_->LayoutMdiArea();
+    peer_->OnResized();
 }
 
 TopWindow::TopWindow(FormPeer& peer) : peer_(&peer) {}
@@ -53,11 +55,6 @@ TopWindow::TopWindow(FormPeer& peer) : peer_(&peer) {}
 void TopWindow::closeEvent(QCloseEvent* e) {
     e->ignore();  // the model decides (QueryUnload may cancel); an unload hides the window
     if (peer_) peer_->OnClose();
-}
-
-void TopWindow::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-    if (peer_) peer_->OnResized();
 }
 
 void TopWindow::moveEvent(QMoveEvent* e) {
@@ -77,11 +74,6 @@ ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) { setAttribute(Qt::WA_De
 void ChildWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     if (peer_) peer_->OnClose();
-}
-
-void ChildWindow::resizeEvent(QResizeEvent* e) {
-    QMdiSubWindow::resizeEvent(e);
-    if (peer_) peer_->OnResized();
 }
 
 void ChildWindow::changeEvent(QEvent* e) {
@@ -366,12 +358,7 @@ void FormPeer::OnClose() {
 
 void FormPeer::OnResized() {
     if (syncing_) return;
-    QSize c;
-    if (top_) c = QSize(top_->width(), top_->height() - MenuBarHeight());
-    else if (child_) {
-        QMargins m = child_->contentsMargins();
-        c = QSize(child_->width() - m.left() - m.right(), child_->height() - m.top() - m.bottom());
-    }
+    QSize c = client_->size();
     if (c == ClientSize() || c.width() <= 0 || c.height() < 0) return;
     Call([&] { forms::input::Resized(form_, static_cast<Single>(Twips(c.width())), static_cast<Single>(Twips(c.height()))); });
 }

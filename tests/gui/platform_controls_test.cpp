@@ -448,6 +448,20 @@ TEST_F(ControlsTest, TabFollowsTabIndexAndMovesTheModelsFocus) {
     EXPECT_EQ(qtui::WidgetOf(f.D)->focusPolicy(), Qt::ClickFocus);
 }
 
+TEST_F(ControlsTest, ResizingTheWindowResizesTheForm) {
+    auto f = Open();
+    int resizes = 0;
+    f->Resize = [&] { ++resizes; };
+    qtui::WindowOf(*f)->resize(700, 500 + qtui::WindowOf(*f)->height() - qtui::ClientAreaOf(*f)->height());
+    gui::Pump();
+    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(f->ScaleWidth(), 700 * 15);
+    EXPECT_EQ(f->ScaleHeight(), 500 * 15);
+    f->WindowState(vbMaximized);
+    gui::Pump();
+    EXPECT_TRUE(qtui::WindowOf(*f)->isMaximized());
+}
+
 TEST_F(ControlsTest, Screenshot) {
     auto f = Open();
     f->Text1.Text("Rolled oats");
