@@ -145,6 +145,7 @@ std::optional<services::FileDialogResult> QtDialogs::FileDialog(const services::
 }
 
 bool QtDialogs::PrintDialog(const services::PrintDialogRequest& r) {
+    printer_.Prepare();
     QPrinter& printer = printer_.Device();
     printer.setCopyCount(std::max(1, r.copies));
     QPrintDialog dlg(&printer, DialogParent());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -62,6 +63,12 @@ services::PageSetup QtPrinter::Page() const {
     return s;
 }
 
+void QtPrinter::Prepare() {
+    QPrinter& p = Device();
+    p.setDocName(ToQ(forms::App().Title()));
+    if (!chosen_ || p.outputFileName().isEmpty()) p.setOutputFileName(QString::fromStdString(NextPdfPath()));
+}
+
 std::string QtPrinter::NextPdfPath() const {
     QString folder = QString::fromStdString(pdfFolder_);
     if (folder.isEmpty()) {
@@ -82,10 +89,14 @@ std::string QtPrinter::NextPdfPath() const {
 void QtPrinter::Print(const services::PrintedDocument& document) {
     QPrinter& p = Device();
     bool toPdf = p.outputFormat() == QPrinter::PdfFormat;
+    bool userFile = false;
     std::string pdf;
     if (toPdf) {
         // A file the user picked in the print dialog, else a fresh one in the PDF folder.
-        pdf = chosen_ && !p.outputFileName().isEmpty() ? p.outputFileName().toStdString() : NextPdfPath();
+        QFileInfo picked(p.outputFileName());
+        bool usable = chosen_ && !p.outputFileName().isEmpty() && !picked.isDir() && !p.outputFileName().endsWith(QChar('/'));
+        userFile = usable;
+        pdf = usable ? p.outputFileName().toStdString() : NextPdfPath();
         p.setOutputFileName(QString::fromStdString(pdf));
     }
     p.setCopyCount(std::max(1, document.copies));
@@ -104,7 +115,8 @@ void QtPrinter::Print(const services::PrintedDocument& document) {
     if (!painter.end()) throw vb::Error(482, "Printer error");
     if (toPdf) {
         lastPdf_ = pdf;
-        if (notice_) notice_(pdf);
+        chosen_ = false;  // the next document gets a file of its own
+        if (!userFile && notice_) notice_(pdf);
     }
 }
 

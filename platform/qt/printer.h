@@ -20,6 +20,8 @@ public:
     void Print(const services::PrintedDocument& document) override;
 
     QPrinter& Device();
+    // Before the print dialog: it proposes a fresh PDF file name when printing to a file.
+    void Prepare();
     // The print dialog was confirmed: print where it says.
     void Chosen() { chosen_ = true; }
     // Where PDF files go when there is no printer (default: the Documents folder, else home).

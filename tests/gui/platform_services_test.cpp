@@ -197,6 +197,32 @@ TEST_F(ServicesTest, PrintingWithoutPrinterWritesPdfAndSaysWhere) {
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);  // 81 lines of 10-point text
 }
 
+TEST_F(ServicesTest, PrintDialogChoosesWhereTheNextDocumentGoes) {
+    class Host : public Form {
+    public:
+        Host() : Form("frmHost") {}
+    } form;
+    services::CommonDialog dlg(form, "CommonDialog1");
+    dlg.CancelError(true);
+    gui::WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    EXPECT_THROW(dlg.ShowPrinter(), vb::Error);
+    std::string chosen = (env.Root() / "chosen.pdf").string();
+    host.Printer().SetPdfFolder((env.Root() / "pdf").string());
+    gui::WhenModal([&](QWidget* w) {
+        auto* file = w->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_NE(file, nullptr);
+        EXPECT_TRUE(file->text().startsWith(QString::fromStdString((env.Root() / "pdf" / "Vantorel ").string())));
+        file->setText(QString::fromStdString(chosen));  // the user names the file
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    EXPECT_TRUE(dlg.ShowPrinter());
+    host.Printer().SetPdfNotice(nullptr);
+    services::printer().Print({"One line"});
+    services::printer().EndDoc();
+    EXPECT_EQ(host.Printer().LastPdf(), chosen);
+    EXPECT_TRUE(fs::exists(chosen));
+}
+
 TEST_F(ServicesTest, RealArialMetricsAgreeWithTheHelveticaTable) {
     qtui::QtFontMetrics screen, paper(1200);
     FixedMetrics table;
