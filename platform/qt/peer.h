@@ -8,16 +8,9 @@
 #include <memory>
 
 #include "platform/forms/control.h"
+#include "platform/qt/qtui.h"
 
 namespace qtui {
-
-// Runs a call into the model at the toolkit boundary: whatever it throws is shown to the user
-// (the program keeps running).
-void Guarded(const std::function<void()>& call);
-// How such errors are shown; by default a message box. Tests replace it to see them.
-using ErrorReporter = std::function<void(const std::string& title, const std::string& text)>;
-void SetErrorReporter(ErrorReporter reporter);
-void ReportError(const std::string& title, const std::string& text);
 
 // Every peer of this backend; gives tests and the backend the widget behind a model object.
 class QtPeer : public forms::Peer {

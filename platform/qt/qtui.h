@@ -64,6 +64,15 @@ private:
 // reach this boundary are shown in a message box. Returns the exit code.
 int RunProgram(int argc, char** argv, const std::string& title, const std::function<void()>& start);
 
+// Runs a call into the model at the toolkit boundary: whatever it throws is shown to the user as
+// the old runtime did ("Run-time error '53':" ...), and the program keeps running.
+void Guarded(const std::function<void()>& call);
+// How such errors are shown; by default a message box. Tests replace it to see them (nullptr
+// restores the message box).
+using ErrorReporter = std::function<void(const std::string& title, const std::string& text)>;
+void SetErrorReporter(ErrorReporter reporter);
+void ReportError(const std::string& title, const std::string& text);
+
 // Saves a picture of the form's window (client area and menu bar) as PNG, making the folders.
 bool Screenshot(const forms::Form& form, const std::string& path);
 

@@ -22,7 +22,6 @@
 #include "gui/platform_gui.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
-#include "platform/qt/peer.h"
 #include "platform/testing/temp_env.h"
 
 namespace {
