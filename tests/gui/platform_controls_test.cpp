@@ -160,7 +160,7 @@ W* Qt(const Control& c) {
     return w;
 }
 
-class ControlsTest : public ::testing::Test {
+class QtControls : public ::testing::Test {
 protected:
     void SetUp() override {
         App().Title("GUI test");
@@ -213,7 +213,7 @@ struct Route {
     std::vector<std::string> events;
 };
 
-TEST_F(ControlsTest, UserInputRunsTheEventsCodeRuns) {
+TEST_F(QtControls, UserInputRunsTheEventsCodeRuns) {
     const Route routes[] = {
         {"command button", [](AllKinds& f) { QTest::mouseClick(Qt<QPushButton>(f.Command1), Qt::LeftButton); },
          [](AllKinds& f) { f.Command1.Value(true); }, {"Command1_Click"}},
@@ -265,7 +265,7 @@ TEST_F(ControlsTest, UserInputRunsTheEventsCodeRuns) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(ControlsTest, WidgetsShowWhatCodeSets) {
+TEST_F(QtControls, WidgetsShowWhatCodeSets) {
     auto f = Open();
     const struct {
         const char* name;
@@ -314,7 +314,7 @@ TEST_F(ControlsTest, WidgetsShowWhatCodeSets) {
     }
 }
 
-TEST_F(ControlsTest, KeysGoThroughKeyEventsAndDefaultButtons) {
+TEST_F(QtControls, KeysGoThroughKeyEventsAndDefaultButtons) {
     auto f = Open();
     // KeyPress may change the character or eat it.
     f->Text1.KeyPress = [&](Integer& k) {
@@ -337,7 +337,7 @@ TEST_F(ControlsTest, KeysGoThroughKeyEventsAndDefaultButtons) {
     EXPECT_EQ(f->Text2.SelStart(), static_cast<long>(f->Text2.Text().size()));
 }
 
-TEST_F(ControlsTest, TimersTickWhileEnabled) {
+TEST_F(QtControls, TimersTickWhileEnabled) {
     auto f = Open();
     f->Timer1.Interval(20).Enabled(true);
     gui::Pump(150);
@@ -348,7 +348,7 @@ TEST_F(ControlsTest, TimersTickWhileEnabled) {
     EXPECT_EQ(std::count(f->log.begin(), f->log.end(), "Timer1_Tick"), ticks);
 }
 
-TEST_F(ControlsTest, PopupMenuRunsTheChosenItemOnce) {
+TEST_F(QtControls, PopupMenuRunsTheChosenItemOnce) {
     auto f = Open();
     gui::WhenPopup([](QWidget* menu) {
         QTest::keyClick(menu, Qt::Key_Down);
@@ -359,7 +359,7 @@ TEST_F(ControlsTest, PopupMenuRunsTheChosenItemOnce) {
     EXPECT_EQ(f->log, (std::vector<std::string>{"mnuPopB_Click"}));
 }
 
-TEST_F(ControlsTest, CloseBoxAsksQueryUnload) {
+TEST_F(QtControls, CloseBoxAsksQueryUnload) {
     auto f = Open();
     Integer mode = -1;
     f->QueryUnload = [&](Integer& cancel, Integer unloadMode) {
@@ -377,7 +377,7 @@ TEST_F(ControlsTest, CloseBoxAsksQueryUnload) {
     EXPECT_FALSE(f->IsLoaded());
 }
 
-TEST_F(ControlsTest, ErrorsInHandlersAreShownAndTheFormLivesOn) {
+TEST_F(QtControls, ErrorsInHandlersAreShownAndTheFormLivesOn) {
     auto f = Open();
     f->Command1.Click = [] { throw vb::Error(vb::errOverflow); };
     QTest::mouseClick(Qt<QPushButton>(f->Command1), Qt::LeftButton);
@@ -390,7 +390,7 @@ TEST_F(ControlsTest, ErrorsInHandlersAreShownAndTheFormLivesOn) {
     EXPECT_FALSE(f->IsLoaded());
 }
 
-TEST_F(ControlsTest, SimpleComboShowsItsListAndEditBox) {
+TEST_F(QtControls, SimpleComboShowsItsListAndEditBox) {
     class Simple : public Form {
     public:
         Simple() : Form("frmSimple") {
@@ -417,7 +417,7 @@ TEST_F(ControlsTest, SimpleComboShowsItsListAndEditBox) {
     EXPECT_EQ(f.log, (std::vector<std::string>{"Click", "Change"}));
 }
 
-TEST_F(ControlsTest, TabFollowsTabIndexAndMovesTheModelsFocus) {
+TEST_F(QtControls, TabFollowsTabIndexAndMovesTheModelsFocus) {
     class Three : public Form {
     public:
         Three() : Form("frmThree") {
@@ -447,7 +447,7 @@ TEST_F(ControlsTest, TabFollowsTabIndexAndMovesTheModelsFocus) {
     EXPECT_EQ(qtui::WidgetOf(f.D)->focusPolicy(), Qt::ClickFocus);
 }
 
-TEST_F(ControlsTest, ResizingTheWindowResizesTheForm) {
+TEST_F(QtControls, ResizingTheWindowResizesTheForm) {
     auto f = Open();
     int resizes = 0;
     f->Resize = [&] { ++resizes; };
@@ -461,7 +461,7 @@ TEST_F(ControlsTest, ResizingTheWindowResizesTheForm) {
     EXPECT_TRUE(qtui::WindowOf(*f)->isMaximized());
 }
 
-TEST_F(ControlsTest, Screenshot) {
+TEST_F(QtControls, Screenshot) {
     auto f = Open();
     f->Text1.Text("Rolled oats");
     f->List1.ListIndex(1);

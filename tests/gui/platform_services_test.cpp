@@ -38,7 +38,7 @@ namespace fs = std::filesystem;
 using namespace forms;
 using services::MsgBox;
 
-class ServicesTest : public ::testing::Test {
+class QtServices : public ::testing::Test {
 protected:
     void SetUp() override { App().Title("Vantorel"); }
     void TearDown() override {
@@ -51,7 +51,7 @@ protected:
 
 QAbstractButton* ButtonOf(QMessageBox* box, QMessageBox::StandardButton b) { return box->button(b); }
 
-TEST_F(ServicesTest, MessageBoxesShowStyleAndAnswer) {
+TEST_F(QtServices, MessageBoxesShowStyleAndAnswer) {
     const struct {
         const char* name;
         int style;
@@ -93,7 +93,7 @@ TEST_F(ServicesTest, MessageBoxesShowStyleAndAnswer) {
     }
 }
 
-TEST_F(ServicesTest, MessageBoxHelpShowsTheTopicAndKeepsTheQuestion) {
+TEST_F(QtServices, MessageBoxHelpShowsTheTopicAndKeepsTheQuestion) {
     fs::create_directories("help");
     ::testing::TempEnvironment::WriteFile("help/330.html", "<html><head><title>Units</title></head><body>Units</body></html>");
     int shown = 0;
@@ -114,7 +114,7 @@ TEST_F(ServicesTest, MessageBoxHelpShowsTheTopicAndKeepsTheQuestion) {
     EXPECT_EQ(fs::path(host.Desktop().Help()->CurrentPage()).filename(), "330.html");
 }
 
-TEST_F(ServicesTest, InputBoxReturnsTheTextOrNothing) {
+TEST_F(QtServices, InputBoxReturnsTheTextOrNothing) {
     gui::WhenModal([](QWidget* w) {
         auto* dlg = qobject_cast<QInputDialog*>(w);
         ASSERT_NE(dlg, nullptr);
@@ -131,7 +131,7 @@ TEST_F(ServicesTest, InputBoxReturnsTheTextOrNothing) {
     EXPECT_EQ(services::InputBox("Name of the food:", "", "Oats"), "");
 }
 
-TEST_F(ServicesTest, FilterTextsBecomeQtNameFilters) {
+TEST_F(QtServices, FilterTextsBecomeQtNameFilters) {
     const struct {
         const char* filter;
         QStringList expected;
@@ -144,7 +144,7 @@ TEST_F(ServicesTest, FilterTextsBecomeQtNameFilters) {
     for (const auto& r : rows) EXPECT_EQ(qtui::NameFilters(r.filter), r.expected) << r.filter;
 }
 
-TEST_F(ServicesTest, FileDialogReturnsThePathAndFilter) {
+TEST_F(QtServices, FileDialogReturnsThePathAndFilter) {
     class Host : public Form {
     public:
         Host() : Form("frmHost") {}
@@ -171,7 +171,7 @@ TEST_F(ServicesTest, FileDialogReturnsThePathAndFilter) {
     }
 }
 
-TEST_F(ServicesTest, PrintingWithoutPrinterWritesPdfAndSaysWhere) {
+TEST_F(QtServices, PrintingWithoutPrinterWritesPdfAndSaysWhere) {
     std::vector<std::string> notices;
     host.Printer().SetPdfFolder((env.Root() / "pdf").string());
     host.Printer().SetPdfNotice([&](const std::string& path) { notices.push_back(path); });
@@ -197,7 +197,7 @@ TEST_F(ServicesTest, PrintingWithoutPrinterWritesPdfAndSaysWhere) {
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);  // 81 lines of 10-point text
 }
 
-TEST_F(ServicesTest, PrintDialogChoosesWhereTheNextDocumentGoes) {
+TEST_F(QtServices, PrintDialogChoosesWhereTheNextDocumentGoes) {
     class Host : public Form {
     public:
         Host() : Form("frmHost") {}
@@ -223,7 +223,7 @@ TEST_F(ServicesTest, PrintDialogChoosesWhereTheNextDocumentGoes) {
     EXPECT_TRUE(fs::exists(chosen));
 }
 
-TEST_F(ServicesTest, RealArialMetricsAgreeWithTheHelveticaTable) {
+TEST_F(QtServices, RealArialMetricsAgreeWithTheHelveticaTable) {
     qtui::QtFontMetrics screen, paper(1200);
     FixedMetrics table;
     Font arial{"Arial", 10};
@@ -235,7 +235,7 @@ TEST_F(ServicesTest, RealArialMetricsAgreeWithTheHelveticaTable) {
     EXPECT_LT(paper.LineHeight(arial), 260);
 }
 
-TEST_F(ServicesTest, HelpPagesAreFoundBesideTheDataOrTheProgram) {
+TEST_F(QtServices, HelpPagesAreFoundBesideTheDataOrTheProgram) {
     fs::create_directories("help/Sorvella Help");
     fs::create_directories("prog/help");
     ::testing::TempEnvironment::WriteFile("help/Sorvella Help/1000.html", "x");
@@ -282,7 +282,7 @@ public:
     CommandButton Command1{*this, "Command1"};
 };
 
-TEST_F(ServicesTest, WithoutTrayTheWindowStaysReachable) {
+TEST_F(QtServices, WithoutTrayTheWindowStaysReachable) {
     int notices = 0;
     host.Desktop().SetNoTrayNotice([&] { ++notices; });
     MainWindow main;
@@ -331,7 +331,7 @@ public:
     int answer = 0;
 };
 
-TEST_F(ServicesTest, ShowModalRunsUntilTheFormHides) {
+TEST_F(QtServices, ShowModalRunsUntilTheFormHides) {
     MainWindow main;
     main.Show();
     Dialog dialog;
@@ -379,7 +379,7 @@ public:
     Label Label1{*this, "Label1"};
 };
 
-TEST_F(ServicesTest, MdiChildrenLiveInTheirParent) {
+TEST_F(QtServices, MdiChildrenLiveInTheirParent) {
     MdiParent parent;
     MdiChild child(parent);
     child.Show();  // shows the parent first
@@ -410,7 +410,7 @@ public:
     ListBox List1{*this, "List1"};
 };
 
-TEST_F(ServicesTest, BigListsScrollAndChoose) {
+TEST_F(QtServices, BigListsScrollAndChoose) {
     BigList f;
     f.Show();
     for (int i = 0; i < 30000; ++i) f.List1.AddItem("Item " + std::to_string(i));
@@ -436,7 +436,7 @@ TEST_F(ServicesTest, BigListsScrollAndChoose) {
     EXPECT_EQ(f.List1.TopIndex(), 100);
 }
 
-TEST_F(ServicesTest, SoundFailsQuietly) {
+TEST_F(QtServices, SoundFailsQuietly) {
     EXPECT_FALSE(services::PlaySound("no such.wav", true));
     services::PlaySound(std::string(VT_SOURCE_DIR) + "/data/recipe/LV6.wav", false);  // with or without a device
 }
