@@ -43,7 +43,7 @@ fs::path SettingsFile(std::string_view app) {
     std::string name(app);
     for (char& c : name)
         if (c == '/') c = '_';
-    return ConfigDirectory() / "VB and VBA Program Settings" / (name + ".ini");
+    return ConfigDirectory() / name / "settings.ini";
 }
 
 std::string GetSetting(std::string_view app, std::string_view section, std::string_view key,

@@ -1,7 +1,7 @@
 #pragma once
 // The runtime's per-user settings store (GetSetting / SaveSetting / DeleteSetting): one INI file per
-// application name, "$XDG_CONFIG_HOME/VB and VBA Program Settings/<app>.ini" (default ~/.config),
-// named after the registry key where the old runtime kept them.
+// application name, "$XDG_CONFIG_HOME/<app>/settings.ini" (default ~/.config), where a Linux
+// user looks for a program's settings.
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -25,7 +25,7 @@ TEST(Settings, ValuesComeBackExactlyAsSaved) {
 TEST(Settings, OneFilePerApplicationUnderTheConfigDirectory) {
     Sandbox box;
     files::SaveSetting("Vantorel 5.0", "Settings", "MainLeft", "120");
-    fs::path file = box.config / "VB and VBA Program Settings" / "Vantorel 5.0.ini";
+    fs::path file = box.config / "Vantorel 5.0" / "settings.ini";
     EXPECT_EQ(files::SettingsFile("Vantorel 5.0"), file);
     EXPECT_EQ(Sandbox::Read(file), "[Settings]\r\nMainLeft=120\r\n");
     EXPECT_EQ(files::GetSetting("recipe", "Settings", "MainLeft", "-"), "-");
