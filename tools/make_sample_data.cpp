@@ -7,7 +7,7 @@
 #include <map>
 
 #include "platform/core/error.h"
-#include "tools/foodgroups.h"
+#include "calories/foodgroups.h"
 #include "tools/sampledata.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         calories::WriteFoodFile(argv[2], foods);
         recipe::WriteIngFile(argv[3], ingredients);
         if (argc == 5) {
-            for (auto group : sampledata::kFoodGroups)
+            for (auto group : calories::kFoodGroups)
                 std::cout << perGroup[std::string(group)] << '\t' << group << '\n';
             std::cout << rows.size() << "\tfoods\n";
         }

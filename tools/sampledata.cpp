@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "platform/core/text.h"
-#include "tools/foodgroups.h"
+#include "calories/foodgroups.h"
 
 namespace sampledata {
 namespace {
@@ -223,7 +223,7 @@ std::vector<FoodRow> ReadFoodTable(const std::filesystem::path& csv) {
                 Fail(lineNo, std::string(fields[i].name) + " is not a number of 0 or more");
         }
         if (row.name.empty()) Fail(lineNo, "no name");
-        if (std::find(kFoodGroups.begin(), kFoodGroups.end(), row.group) == kFoodGroups.end())
+        if (std::find(calories::kFoodGroups.begin(), calories::kFoodGroups.end(), row.group) == calories::kFoodGroups.end())
             Fail(lineNo, "unknown food group \"" + row.group + "\"");
         double kj = RoundDecimalText(row.energy_kj, 6), kcal = RoundDecimalText(row.kcal, 6);
         if (std::fabs(kcal - kj / 4.184) > 0.005 + 1e-9) Fail(lineNo, "kcal does not match energy_kj / 4.184");
