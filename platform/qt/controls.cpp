@@ -232,10 +232,14 @@ private:
 
 class TimerPeer : public ControlPeer {
 public:
-    explicit TimerPeer(forms::Timer& timer) : ControlPeer(timer, nullptr), timer_(timer) {
-        QObject::connect(&qtimer_, &QTimer::timeout, Context(), [this] {
+    explicit TimerPeer(forms::Timer& timer) : ControlPeer(timer, nullptr), timer_(timer), qtimer_(new QTimer) {
+        QObject::connect(qtimer_, &QTimer::timeout, Context(), [this] {
             Call([this] { forms::input::Tick(timer_); });
         });
+    }
+    ~TimerPeer() override {
+        qtimer_->stop();
+        qtimer_->deleteLater();  // its Tick may be what unloads the form
     }
     void Init() override { Apply(); }
 
@@ -247,11 +251,11 @@ protected:
 private:
     // Setting Enabled or Interval starts the count afresh, as the old timer did.
     void Apply() {
-        if (timer_.Running()) qtimer_.start(static_cast<int>(timer_.Interval()));
-        else qtimer_.stop();
+        if (timer_.Running()) qtimer_->start(static_cast<int>(timer_.Interval()));
+        else qtimer_->stop();
     }
     forms::Timer& timer_;
-    QTimer qtimer_;
+    QTimer* qtimer_;
 };
 
 }  // namespace

@@ -383,11 +383,42 @@ TEST_F(QtControls, ErrorsInHandlersAreShownAndTheFormLivesOn) {
     QTest::mouseClick(Qt<QPushButton>(f->Command1), Qt::LeftButton);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "Run-time error '6':\r\n\r\nOverflow");
-    // A handler that unloads its own form from the widget's signal.
-    f->Command1.Click = [&] { Unload(*f); };
-    QTest::mouseClick(Qt<QPushButton>(f->Command1), Qt::LeftButton);
-    gui::Pump();
-    EXPECT_FALSE(f->IsLoaded());
+}
+
+TEST_F(QtControls, HandlersMayUnloadTheirOwnForm) {
+    const struct {
+        const char* name;
+        std::function<void(AllKinds&)> wire;
+        std::function<void(AllKinds&)> act;
+    } rows[] = {
+        {"button", [](AllKinds& f) { f.Command1.Click = [&f] { Unload(f); }; },
+         [](AllKinds& f) { QTest::mouseClick(Qt<QPushButton>(f.Command1), Qt::LeftButton); }},
+        {"list", [](AllKinds& f) { f.List1.Click = [&f] { Unload(f); }; },
+         [](AllKinds& f) {
+             auto* v = Qt<QListView>(f.List1);
+             QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, RowCenter(v, 1));
+         }},
+        {"key", [](AllKinds& f) { f.Text1.KeyDown = [&f](Integer&, Integer) { Unload(f); }; },
+         [](AllKinds& f) { QTest::keyClick(Qt<QLineEdit>(f.Text1), Qt::Key_A); }},
+        {"timer", [](AllKinds& f) { f.Timer1.Interval(10).Enabled(true).Tick = [&f] { Unload(f); }; },
+         [](AllKinds&) { gui::Pump(60); }},
+        {"tool", [](AllKinds& f) { f.Toolbar1.ToolClick = [&f](const Tool&) { Unload(f); }; },
+         [](AllKinds& f) { QTest::mouseClick(ToolButton(f, "Open"), Qt::LeftButton); }},
+        {"menu", [](AllKinds& f) { f.mnuFileExit.Click = [&f] { Unload(f); }; },
+         [](AllKinds& f) { qtui::ActionOf(f.mnuFileExit)->trigger(); }},
+        {"scroll bar", [](AllKinds& f) { f.HScroll1.Change = [&f] { Unload(f); }; },
+         [](AllKinds& f) { ClickArrow(Qt<QScrollBar>(f.HScroll1)); }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        auto f = Open();
+        r.wire(*f);
+        r.act(*f);
+        gui::Pump();
+        EXPECT_FALSE(f->IsLoaded());
+        EXPECT_EQ(qtui::WindowOf(*f), nullptr);
+    }
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(QtControls, SimpleComboShowsItsListAndEditBox) {
