@@ -436,6 +436,16 @@ TEST_F(QtServices, BigListsScrollAndChoose) {
     EXPECT_EQ(f.List1.TopIndex(), 100);
 }
 
+TEST_F(QtServices, ProgramsStartDetached) {
+    EXPECT_GT(services::StartProgram("true --ignored \"two words\""), 0);
+    try {
+        services::StartProgram("no-such-program-here");
+        ADD_FAILURE() << "a missing program must raise";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, vb::errFileNotFound);
+    }
+}
+
 TEST_F(QtServices, SoundFailsQuietly) {
     EXPECT_FALSE(services::PlaySound("no such.wav", true));
     services::PlaySound(std::string(VT_SOURCE_DIR) + "/data/recipe/LV6.wav", false);  // with or without a device
