@@ -83,7 +83,11 @@ void ChildWindow::changeEvent(QEvent* e) {
 
 // ---- the peer ----
 
-FormPeer::FormPeer(forms::Form& form) : form_(form) {
+FormPeer::FormPeer(forms::Form& form) : form_(form), context_(std::make_unique<QObject>()) {
+    if (forms::Form* p = form.MDIParent()) {
+        parent_ = dynamic_cast<FormPeer*>(p->peer());
+        if (parent_) parentAlive_ = parent_->alive_;
+    }
     FormPeer* parent = ParentPeer();
     client_ = new qtui::ClientArea(*this);
     client_->setObjectName(ToQ(form.Name()));
@@ -101,7 +105,7 @@ FormPeer::FormPeer(forms::Form& form) : form_(form) {
         if (form.IsMDIForm()) {
             mdi_ = new QMdiArea(client_);
             mdi_->setBackground(QApplication::palette().brush(QPalette::Dark));
-            QObject::connect(mdi_, &QMdiArea::subWindowActivated, client_, [this](QMdiSubWindow* sub) {
+            QObject::connect(mdi_, &QMdiArea::subWindowActivated, context_.get(), [this](QMdiSubWindow* sub) {
                 if (!sub) return;
                 auto* w = dynamic_cast<ChildWindow*>(sub);
                 if (!w) return;
@@ -118,6 +122,7 @@ FormPeer::FormPeer(forms::Form& form) : form_(form) {
 }
 
 FormPeer::~FormPeer() {
+    context_.reset();
     if (client_) client_->Detach();
     if (top_) {
         top_->Detach();
@@ -135,10 +140,7 @@ FormPeer::~FormPeer() {
     }
 }
 
-FormPeer* FormPeer::ParentPeer() const {
-    forms::Form* parent = form_.MDIParent();
-    return parent ? dynamic_cast<FormPeer*>(parent->peer()) : nullptr;
-}
+FormPeer* FormPeer::ParentPeer() const { return parentAlive_.expired() ? nullptr : parent_; }
 
 QWidget* FormPeer::Widget() const {
     if (top_) return top_;

@@ -120,6 +120,9 @@ private:
     QPointer<qtui::ClientArea> client_;
     QPointer<QMdiArea> mdi_;
     std::vector<QMenu*> topMenus_;
+    std::unique_ptr<QObject> context_;  // connections that end with the peer
+    FormPeer* parent_ = nullptr;         // an MDI child's parent, while it lives
+    std::weak_ptr<int> parentAlive_;
     bool syncing_ = false;
     bool flagsApplied_ = false;
     bool minimizedForTray_ = false;
