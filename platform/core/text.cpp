@@ -30,7 +30,7 @@ unsigned char Upper(unsigned char c) {
     }
 }
 
-unsigned char Lower(unsigned char c) {
+constexpr unsigned char LowerOf(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
     switch (c) {
@@ -41,6 +41,15 @@ unsigned char Lower(unsigned char c) {
     default: return c;
     }
 }
+
+// Sorted lists compare constantly, so text compare folds through a table.
+constexpr auto kLower = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = LowerOf(static_cast<unsigned char>(c));
+    return t;
+}();
+
+inline unsigned char Lower(unsigned char c) { return kLower[c]; }
 
 // Text compare folds case and then orders by byte value, so "apple" < "Banana" < "cherry".
 unsigned char Fold(unsigned char c, Compare mode) {
