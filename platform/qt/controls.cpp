@@ -94,12 +94,14 @@ private:
     QPushButton* w_;
 };
 
-class CheckBoxPeer : public ControlPeer {
+// Check boxes and option buttons: a caption, an alignment and a value the model owns; a click
+// goes to the model, which decides the new value (and clears an option's siblings).
+template <class ModelT, class WidgetT>
+class TogglePeer : public ControlPeer {
 public:
-    explicit CheckBoxPeer(forms::CheckBox& box)
-        : ControlPeer(box, new QCheckBox), box_(box), w_(static_cast<QCheckBox*>(widget_.data())) {
-        QObject::connect(w_, &QCheckBox::clicked, Context(), [this] {
-            if (Call([this] { forms::input::Click(box_); })) ShowValue();
+    explicit TogglePeer(ModelT& model) : ControlPeer(model, new WidgetT), model_(model), w_(static_cast<WidgetT*>(widget_.data())) {
+        QObject::connect(w_, &WidgetT::clicked, Context(), [this] {
+            if (Call([this] { forms::input::Click(model_); })) ShowValue();
         });
     }
     void Init() override {
@@ -112,62 +114,45 @@ public:
 protected:
     void Update(Property what, int) override {
         switch (what) {
-        case Property::Caption: w_->setText(ToQ(box_.Caption())); break;
+        case Property::Caption: w_->setText(ToQ(model_.Caption())); break;
         case Property::Value: ShowValue(); break;
         case Property::Alignment:
-            w_->setLayoutDirection(box_.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
+            w_->setLayoutDirection(model_.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
             break;
         default: break;
         }
     }
+    virtual void ShowValue() = 0;
+
+    ModelT& model_;
+    WidgetT* w_;
+};
+
+class CheckBoxPeer : public TogglePeer<forms::CheckBox, QCheckBox> {
+public:
+    using TogglePeer::TogglePeer;
 
 private:
-    void ShowValue() {
+    void ShowValue() override {
         Syncing s(*this);
-        Qt::CheckState state = box_.Value() == forms::vbChecked  ? Qt::Checked
-                               : box_.Value() == forms::vbGrayed ? Qt::PartiallyChecked
-                                                                 : Qt::Unchecked;
+        Qt::CheckState state = model_.Value() == forms::vbChecked  ? Qt::Checked
+                               : model_.Value() == forms::vbGrayed ? Qt::PartiallyChecked
+                                                                   : Qt::Unchecked;
         w_->setTristate(state == Qt::PartiallyChecked);
         if (w_->checkState() != state) w_->setCheckState(state);
     }
-    forms::CheckBox& box_;
-    QCheckBox* w_;
 };
 
-class OptionPeer : public ControlPeer {
+class OptionPeer : public TogglePeer<forms::OptionButton, QRadioButton> {
 public:
-    explicit OptionPeer(forms::OptionButton& option)
-        : ControlPeer(option, new QRadioButton), option_(option), w_(static_cast<QRadioButton*>(widget_.data())) {
+    explicit OptionPeer(forms::OptionButton& option) : TogglePeer(option) {
         w_->setAutoExclusive(false);  // the model clears the siblings
-        QObject::connect(w_, &QRadioButton::clicked, Context(), [this] {
-            if (Call([this] { forms::input::Click(option_); })) ShowValue();
-        });
-    }
-    void Init() override {
-        ControlPeer::Init();
-        Update(Property::Caption, -1);
-        Update(Property::Alignment, -1);
-        ShowValue();
-    }
-
-protected:
-    void Update(Property what, int) override {
-        switch (what) {
-        case Property::Caption: w_->setText(ToQ(option_.Caption())); break;
-        case Property::Value: ShowValue(); break;
-        case Property::Alignment:
-            w_->setLayoutDirection(option_.Alignment() == forms::vbRightJustify ? Qt::RightToLeft : Qt::LeftToRight);
-            break;
-        default: break;
-        }
     }
 
 private:
-    void ShowValue() {
-        if (w_->isChecked() != option_.Value()) w_->setChecked(option_.Value());
+    void ShowValue() override {
+        if (w_->isChecked() != model_.Value()) w_->setChecked(model_.Value());
     }
-    forms::OptionButton& option_;
-    QRadioButton* w_;
 };
 
 class FramePeer : public ControlPeer {
