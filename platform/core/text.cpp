@@ -56,6 +56,29 @@ unsigned char Fold(unsigned char c, Compare mode) {
     return mode == Compare::Text ? Lower(c) : c;
 }
 
+// Decodes one UTF-8 sequence at s[i]; a malformed byte decodes as U+FFFD and advances by one.
+char32_t NextUtf8(std::string_view s, std::size_t& i) {
+    char32_t cp;
+    if (DecodeUtf8(s, i, cp)) return cp;
+    ++i;
+    return 0xFFFD;
+}
+
+std::size_t Find(std::string_view s, std::string_view find, std::size_t from, Compare mode) {
+    if (mode == Compare::Binary) return s.find(find, from);
+    if (find.size() > s.size()) return std::string_view::npos;
+    for (std::size_t i = from; i + find.size() <= s.size(); ++i) {
+        std::size_t k = 0;
+        while (k < find.size() && Lower(static_cast<unsigned char>(s[i + k])) ==
+                                      Lower(static_cast<unsigned char>(find[k])))
+            ++k;
+        if (k == find.size()) return i;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -74,15 +97,15 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at s[i]; a malformed byte decodes as U+FFFD and advances by one.
-char32_t NextUtf8(std::string_view s, std::size_t& i) {
-    auto b = static_cast<unsigned char>(s[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
+bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
+    if (pos >= s.size()) return false;
+    auto b = static_cast<unsigned char>(s[pos]);
+    std::size_t extra;
+    char32_t min;
     if (b < 0x80) {
-        ++i;
-        return b;
+        cp = b;
+        ++pos;
+        return true;
     } else if ((b & 0xE0) == 0xC0) {
         extra = 1, cp = b & 0x1F, min = 0x80;
     } else if ((b & 0xF0) == 0xE0) {
@@ -90,43 +113,18 @@ char32_t NextUtf8(std::string_view s, std::size_t& i) {
     } else if ((b & 0xF8) == 0xF0) {
         extra = 3, cp = b & 0x07, min = 0x10000;
     } else {
-        ++i;
-        return 0xFFFD;
+        return false;
     }
-    if (i + static_cast<std::size_t>(extra) >= s.size()) {  // cut short
-        ++i;
-        return 0xFFFD;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((c & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
+    if (pos + extra >= s.size()) return false;  // cut short
+    for (std::size_t k = 1; k <= extra; ++k) {
+        auto c = static_cast<unsigned char>(s[pos + k]);
+        if ((c & 0xC0) != 0x80) return false;
         cp = (cp << 6) | (c & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return 0xFFFD;
-    }
-    i += static_cast<std::size_t>(extra) + 1;
-    return cp;
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    pos += extra + 1;
+    return true;
 }
-
-std::size_t Find(std::string_view s, std::string_view find, std::size_t from, Compare mode) {
-    if (mode == Compare::Binary) return s.find(find, from);
-    if (find.size() > s.size()) return std::string_view::npos;
-    for (std::size_t i = from; i + find.size() <= s.size(); ++i) {
-        std::size_t k = 0;
-        while (k < find.size() && Lower(static_cast<unsigned char>(s[i + k])) ==
-                                      Lower(static_cast<unsigned char>(find[k])))
-            ++k;
-        if (k == find.size()) return i;
-    }
-    return std::string_view::npos;
-}
-
-}  // namespace
 
 char32_t ToUnicode(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHigh[byte - 0x80];

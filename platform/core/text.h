@@ -12,6 +12,9 @@ namespace vb {
 std::string ToUtf8(std::string_view cp1252);
 std::string FromUtf8(std::string_view utf8);
 char32_t ToUnicode(unsigned char byte);
+// UTF-8 code points: append one; read one at pos (false, pos unchanged, when malformed or cut short).
+void AppendUtf8(std::string& out, char32_t cp);
+bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp);
 int FromUnicode(char32_t cp);  // -1 when there is no byte for it
 
 enum class Compare { Binary, Text };

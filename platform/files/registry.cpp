@@ -12,56 +12,8 @@ namespace {
 
 // ---- UTF-8 / UTF-16 -------------------------------------------------------------------------
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// One code point at pos; false (pos unchanged) for a malformed sequence.
-bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
-    auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    unsigned char c = b(pos);
-    std::size_t len;
-    if (c < 0x80) {
-        cp = c;
-        ++pos;
-        return true;
-    }
-    if (c >= 0xC2 && c <= 0xDF) {
-        len = 2;
-        cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        len = 3;
-        cp = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        len = 4;
-        cp = c & 0x07;
-    } else {
-        return false;
-    }
-    if (pos + len > s.size()) return false;
-    for (std::size_t i = 1; i < len; ++i) {
-        if ((b(pos + i) & 0xC0) != 0x80) return false;
-        cp = (cp << 6) | (b(pos + i) & 0x3F);
-    }
-    if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
-        return false;
-    pos += len;
-    return true;
-}
+using vb::AppendUtf8;
+using vb::DecodeUtf8;
 
 bool ValidUtf8(std::string_view s) {
     char32_t cp;
