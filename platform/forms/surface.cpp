@@ -103,24 +103,20 @@ void Surface::Print(std::span<const PrintItem> items) {
 }
 
 void Surface::Line(vb::Single x1, vb::Single y1, vb::Single x2, vb::Single y2, vb::Long color) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.x1 = x1 - scaleLeft_;
-    op.y1 = y1 - scaleTop_;
-    op.x2 = x2 - scaleLeft_;
-    op.y2 = y2 - scaleTop_;
-    op.color = color == -1 ? SurfaceColor() : color;
-    op.width = drawWidth_;
-    x_ = op.x2;
-    y_ = op.y2;
-    Emit(std::move(op));
+    Draw(DrawOp::Kind::Line, x1, y1, x2, y2, color);
 }
 
 void Surface::LineTo(vb::Single x2, vb::Single y2, vb::Long color) { Line(CurrentX(), CurrentY(), x2, y2, color); }
 
 void Surface::Box(vb::Single x1, vb::Single y1, vb::Single x2, vb::Single y2, vb::Long color, bool filled) {
+    Draw(filled ? DrawOp::Kind::FilledBox : DrawOp::Kind::Box, x1, y1, x2, y2, color);
+}
+
+// Lines and boxes: scaled into the surface, drawn in the current width, and the pen ends at the
+// second corner.
+void Surface::Draw(DrawOp::Kind kind, vb::Single x1, vb::Single y1, vb::Single x2, vb::Single y2, vb::Long color) {
     DrawOp op;
-    op.kind = filled ? DrawOp::Kind::FilledBox : DrawOp::Kind::Box;
+    op.kind = kind;
     op.x1 = x1 - scaleLeft_;
     op.y1 = y1 - scaleTop_;
     op.x2 = x2 - scaleLeft_;

@@ -114,6 +114,7 @@ protected:
 private:
     void NewLine();
     void PrintText(std::string_view text);
+    void Draw(DrawOp::Kind kind, vb::Single x1, vb::Single y1, vb::Single x2, vb::Single y2, vb::Long color);
     double x_ = 0, y_ = 0;
     vb::Single scaleLeft_ = 0, scaleTop_ = 0;
     vb::Integer drawWidth_ = 1;
