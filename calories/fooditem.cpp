@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/files/fileio.h"
-#include "platform/files/safesave.h"
+#include "platform/files/recordfile.h"
 
 namespace calories {
 
@@ -36,22 +35,12 @@ FoodItem decode(std::string_view bytes) {
     return item;
 }
 
-// The record count of the old loaders: length / 126 rounded, halves to even, so a trailing
-// partial record of 63 bytes or more counts and reads with its missing bytes as NUL.
 std::vector<FoodItem> ReadFoodFile(const std::filesystem::path& path) {
-    const std::string bytes = files::ReadAllBytes(path);
-    const auto count = files::RecordCount(bytes.size(), kFoodItemSize);
-    std::vector<FoodItem> items;
-    items.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t k = 1; k <= count; ++k) items.push_back(decode(files::RecordAt(bytes, k, kFoodItemSize)));
-    return items;
+    return files::ReadRecordFile(path, kFoodItemSize, [](std::string_view bytes) { return decode(bytes); });
 }
 
 void WriteFoodFile(const std::filesystem::path& path, const std::vector<FoodItem>& items) {
-    std::string bytes;
-    bytes.reserve(items.size() * kFoodItemSize);
-    for (const auto& item : items) bytes += encode(item);
-    files::SafeSaveOrThrow(path, bytes, false);
+    files::WriteRecordFile(path, items, kFoodItemSize, [](const FoodItem& r) { return encode(r); });
 }
 
 }  // namespace calories

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/files/fileio.h"
-#include "platform/files/safesave.h"
+#include "platform/files/recordfile.h"
 
 namespace recipe {
 
@@ -49,19 +48,11 @@ IngRecord decode(std::string_view bytes) {
 }
 
 std::vector<IngRecord> ReadIngFile(const std::filesystem::path& path) {
-    const std::string bytes = files::ReadAllBytes(path);
-    const auto count = files::RecordCount(bytes.size(), kIngRecordSize);
-    std::vector<IngRecord> records;
-    records.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t k = 1; k <= count; ++k) records.push_back(decode(files::RecordAt(bytes, k, kIngRecordSize)));
-    return records;
+    return files::ReadRecordFile(path, kIngRecordSize, [](std::string_view bytes) { return decode(bytes); });
 }
 
 void WriteIngFile(const std::filesystem::path& path, const std::vector<IngRecord>& records) {
-    std::string bytes;
-    bytes.reserve(records.size() * kIngRecordSize);
-    for (const auto& rec : records) bytes += encode(rec);
-    files::SafeSaveOrThrow(path, bytes, false);
+    files::WriteRecordFile(path, records, kIngRecordSize, [](const IngRecord& r) { return encode(r); });
 }
 
 }  // namespace recipe
