@@ -31,6 +31,32 @@ struct FoodItem {
     friend bool operator==(const FoodItem&, const FoodItem&) = default;
 };
 
+// The fields a food and a meal record share, in their common order at the start of both records:
+// name, the six nutrients, group.
+template <class Item>
+void WriteFoodFields(files::ByteWriter& w, const Item& item) {
+    w.Text(item.name)
+        .Int32(item.calories)
+        .Int32(item.fat)
+        .Int32(item.cholesterol)
+        .Int32(item.fiber)
+        .Int32(item.carbohydrate)
+        .Int32(item.protein)
+        .Text(item.group);
+}
+
+template <class Item>
+void ReadFoodFields(files::ByteReader& r, Item& item) {
+    item.name = r.Text<kFoodNameWidth>();
+    item.calories = r.Int32();
+    item.fat = r.Int32();
+    item.cholesterol = r.Int32();
+    item.fiber = r.Int32();
+    item.carbohydrate = r.Int32();
+    item.protein = r.Int32();
+    item.group = r.Text<kFoodGroupWidth>();
+}
+
 // Exactly kFoodItemSize bytes.
 std::string encode(const FoodItem& item);
 // Bytes missing at the end (a trailing partial record) read as NUL.

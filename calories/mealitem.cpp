@@ -6,32 +6,15 @@ namespace calories {
 
 std::string encode(const MealItem& item) {
     files::ByteWriter w;
-    w.Text(item.name)
-        .Int32(item.calories)
-        .Int32(item.fat)
-        .Int32(item.cholesterol)
-        .Int32(item.fiber)
-        .Int32(item.carbohydrate)
-        .Int32(item.protein)
-        .Text(item.group)
-        .Text(item.servings)
-        .Text(item.meal)
-        .Int32(item.day)
-        .Int16(item.deleted);
+    WriteFoodFields(w, item);
+    w.Text(item.servings).Text(item.meal).Int32(item.day).Int16(item.deleted);
     return w.take();
 }
 
 MealItem decodeMealItem(std::string_view bytes) {
     files::ByteReader r(bytes.substr(0, std::min(bytes.size(), kMealItemSize)));
     MealItem item;
-    item.name = r.Text<kFoodNameWidth>();
-    item.calories = r.Int32();
-    item.fat = r.Int32();
-    item.cholesterol = r.Int32();
-    item.fiber = r.Int32();
-    item.carbohydrate = r.Int32();
-    item.protein = r.Int32();
-    item.group = r.Text<kFoodGroupWidth>();
+    ReadFoodFields(r, item);
     item.servings = r.Text<kServingsWidth>();
     item.meal = r.Text<kMealNameWidth>();
     item.day = r.Int32();
