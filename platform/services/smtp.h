@@ -75,11 +75,13 @@ struct MailMessageParts {
     std::string date;                         // as FormatMailDate gives it
     std::string messageId;                    // "<...@...>"
 };
-// The whole message as it goes after DATA: CR LF line ends, no line over 78 characters.
+// The whole message as it goes after DATA: CR LF line ends, the subject folded within 78
+// characters a line, body lines of at most 76.
 std::string BuildMailMessage(const MailMessageParts& parts);
 
 // RFC 5322 date with English names whatever the locale: "Tue, 08 Dec 2026 09:00:00 +0100".
 std::string FormatMailDate(const std::tm& local, long utcOffsetSeconds);
+// The system's time, not the programs' replaceable clock: a mail carries when it really left.
 std::string MailDateNow();
 
 // Quoted-printable of UTF-8 text (RFC 2045): line ends of any kind become CR LF, lines are

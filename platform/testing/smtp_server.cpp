@@ -44,6 +44,20 @@ std::string AngleAddress(std::string_view arg) {
     return std::string(arg.substr(open + 1, close - open - 1));
 }
 
+// A TCP socket bound to a free port on 127.0.0.1.
+int BindLoopback(int& port) {
+    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+        throw std::runtime_error("cannot bind a port on 127.0.0.1");
+    port = ntohs(a.sin_port);
+    return fd;
+}
+
 // One client connection, plain or TLS. Reads wait in short steps so the server can stop.
 class Connection {
 public:
@@ -137,15 +151,8 @@ SmtpTestServer::SmtpTestServer() : SmtpTestServer(Options{}) {}
 SmtpTestServer::SmtpTestServer(Options options) : options_(std::move(options)) {
     std::signal(SIGPIPE, SIG_IGN);  // a client that hangs up must not end the test program
     if (options_.offerStartTls) tls_ = std::make_unique<Tls>();
-    listen_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (listen_ < 0 || bind(listen_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(listen_, 8) != 0 ||
-        getsockname(listen_, reinterpret_cast<sockaddr*>(&a), &len) != 0 || pipe(wake_) != 0)
-        throw std::runtime_error("smtp test server: cannot listen");
-    port_ = ntohs(a.sin_port);
+    listen_ = BindLoopback(port_);
+    if (listen(listen_, 8) != 0 || pipe(wake_) != 0) throw std::runtime_error("smtp test server: cannot listen");
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -406,15 +413,7 @@ std::string DecodeHeaderWords(std::string_view v) {
 }
 
 ClosedPort::ClosedPort() {
-    fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
-        throw std::runtime_error("closed port: cannot bind");
-    port_ = ntohs(a.sin_port);
+    fd_ = BindLoopback(port_);
 }
 
 ClosedPort::~ClosedPort() { close(fd_); }
