@@ -13,6 +13,7 @@
 #include "platform/qt/menus.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/qtui.h"
+#include "platform/services/smtp.h"
 
 namespace qtui {
 
@@ -21,7 +22,7 @@ struct QtHost::Parts {
     QtPrinter printer;
     QtDialogs dialogs{printer};
     QtDesktop desktop;
-    MailFactory mail;
+    MailFactory mail = services::SmtpMailFactory();
 };
 
 QtHost::QtHost() : parts_(std::make_unique<Parts>()) { services::Host::Install(this); }

@@ -50,8 +50,8 @@ public:
     QtBackend& Backend();
     QtPrinter& Printer();
     QtDesktop& Desktop();
-    // Where mail components come from (the services' SMTP sender, once it exists).
-    using MailFactory = std::function<std::unique_ptr<services::MailSender>(std::string_view classId)>;
+    // Where mail components come from; by default the SMTP sender (services::SmtpMailFactory).
+    using MailFactory = services::MailFactory;
     void SetMailFactory(MailFactory factory);
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 // The mail component: created by its class id, it sends one HTML message by SMTP. Failures are
 // vb::Error with number, description and source.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,5 +22,8 @@ public:
 // The old CreateObject: a new instance of the component with that class id; vb::Error 429
 // ("ActiveX component can't create object") when there is none.
 std::unique_ptr<MailSender> CreateObject(std::string_view classId);
+
+// How a host makes mail components: a new one for the class id, nullptr when it has none.
+using MailFactory = std::function<std::unique_ptr<MailSender>(std::string_view classId)>;
 
 }  // namespace services

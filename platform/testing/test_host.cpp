@@ -48,6 +48,7 @@ struct TestHost::State {
 
     std::vector<SentMail> mails;
     std::optional<vb::Error> mailFailure;
+    TestHost::MailFactory mailFactory;
 
     struct TimerSlot {
         long due = 0;
@@ -364,6 +365,7 @@ void TestHost::SetDefaultApplication(std::string extension, std::string program)
 void TestHost::FailDesktop(bool fail) { state_->desktopFails = fail; }
 
 const std::vector<SentMail>& TestHost::SentMails() const { return state_->mails; }
+void TestHost::SetMailFactory(MailFactory factory) { state_->mailFactory = std::move(factory); }
 void TestHost::FailMail(vb::Error error) { state_->mailFailure = std::move(error); }
 void TestHost::ClearMailFailure() { state_->mailFailure.reset(); }
 
@@ -401,6 +403,7 @@ services::PrinterDevice& TestHost::PrinterService() { return state_->parts->prin
 services::Desktop& TestHost::DesktopService() { return state_->parts->desktop; }
 
 std::unique_ptr<services::MailSender> TestHost::CreateMailSender(std::string_view classId) {
+    if (state_->mailFactory) return state_->mailFactory(classId);
     if (vb::StrComp(classId, services::kMailSenderClassId, vb::Compare::Text) != 0) return nullptr;
     return std::make_unique<MailSender>(*state_);
 }

@@ -120,7 +120,10 @@ public:
     void SetDefaultApplication(std::string extension, std::string program);  // ".htm"
     void FailDesktop(bool fail);  // Open and Start report failure
 
-    // Mail.
+    // Mail. By default mail components are recorders (SentMails, FailMail); a factory set here
+    // makes them instead, e.g. services::SmtpMailFactory() for real sending (nullptr: recorders).
+    using MailFactory = services::MailFactory;
+    void SetMailFactory(MailFactory factory);
     const std::vector<SentMail>& SentMails() const;
     void FailMail(vb::Error error);  // every send fails until cleared with ClearMailFailure
     void ClearMailFailure();

@@ -1,0 +1,368 @@
+// The SMTP mail component against a real SMTP server on the loopback: envelope, headers, body,
+// refusals, silence, nothing listening, STARTTLS, and the texts it refuses before connecting.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <regex>
+
+#include "platform/core/error.h"
+#include "platform/core/text.h"
+#include "platform/services/mail.h"
+#include "platform/services/smtp.h"
+#include "platform/testing/smtp_server.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/test_host.h"
+
+namespace {
+
+using namespace services;
+using testing::SmtpTestServer;
+
+// Short waits, so the silent-server cases end quickly.
+SmtpOptions Quick() {
+    SmtpOptions o;
+    o.connectTimeout = std::chrono::milliseconds(1000);
+    o.answerTimeout = std::chrono::seconds(1);
+    return o;
+}
+
+// Sends and returns the error it raised (number 0 when none).
+vb::Error SendExpectingError(MailSender& mail, const std::string& server, const std::string& to = "ann@example.org",
+                             const std::string& subject = "Pancakes", const std::string& from = "bob@example.org") {
+    try {
+        mail.SendHtmlMail(server, to, subject, "<p>Hi</p>", from);
+    } catch (const vb::Error& e) {
+        return e;
+    }
+    return vb::Error(0, "no error");
+}
+
+class Smtp : public ::testing::Test {
+protected:
+    testing::TempEnvironment env;
+    testing::TestHost host;
+};
+
+TEST(SmtpServerText, HostAndPort) {
+    const struct {
+        const char* text;
+        const char* host;
+        int port;
+        const char* url;
+    } cases[] = {
+        {"mail.example.org", "mail.example.org", 25, "smtp://mail.example.org:25"},
+        {"mail.example.org:2525", "mail.example.org", 2525, "smtp://mail.example.org:2525"},
+        {"  mail.example.org  ", "mail.example.org", 25, "smtp://mail.example.org:25"},
+        {"127.0.0.1:587", "127.0.0.1", 587, "smtp://127.0.0.1:587"},
+        {"smtp.example.org:465", "smtp.example.org", 465, "smtps://smtp.example.org:465"},
+        {"[::1]:2525", "::1", 2525, "smtp://[::1]:2525"},
+        {"[::1]", "::1", 25, "smtp://[::1]:25"},
+        {"fe80::1", "fe80::1", 25, "smtp://[fe80::1]:25"},
+        {"my_relay", "my_relay", 25, "smtp://my_relay:25"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        MailServerAddress a = ParseMailServer(c.text);
+        EXPECT_EQ(a.host, c.host);
+        EXPECT_EQ(a.port, c.port);
+        EXPECT_EQ(a.Url(), c.url);
+    }
+}
+
+TEST(SmtpServerText, RefusedTexts) {
+    for (const char* text : {"", "   ", "host:", "host:0", "host:65536", "host:25x", "host:-1", "ho st",
+                             "smtp://host", "user@host", "host/path", "[::1", "[::1]x", "[::1]:", "[host]",
+                             "host\r\nRCPT TO:<x@y>", "host\n", "-host", ".host"}) {
+        SCOPED_TRACE(text);
+        try {
+            ParseMailServer(text);
+            ADD_FAILURE() << "accepted";
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.number, kMailBadArgument);
+            EXPECT_EQ(e.source, "MailSender");
+            EXPECT_FALSE(e.description.empty());
+        }
+    }
+}
+
+TEST_F(Smtp, TheRealSenderReplacesTheRecorderAndDeliversTheMessage) {
+    SmtpTestServer server;
+    host.SetMailFactory(SmtpMailFactory(Quick()));
+    // Windows-1252 texts: half, euro, e acute, an undefined byte, a long line, CR LF, '=' and a
+    // dot opening a line, blanks before a line end.
+    const std::string body = "<p>1\xBD cups flour \x80 2 caf\xE9 \x81</p>\r\n" + std::string(1500, 'x') +
+                             "\r\n.hidden line\r\na=b  \r\n\r\n<b>end</b>";
+    const std::string subject = "Cr\xEApes for 1\xBD \x80";
+    auto mail = CreateObject(kMailSenderClassId);
+    mail->SendHtmlMail(server.Address(), "Ann Example <ann@example.org>", subject, body, "bob@example.org");
+
+    EXPECT_TRUE(host.SentMails().empty());
+    auto mails = server.Mails();
+    ASSERT_EQ(mails.size(), 1u);
+    const auto& m = mails[0];
+    EXPECT_EQ(m.mailFrom, "bob@example.org");
+    EXPECT_EQ(m.rcptTo, std::vector<std::string>{"ann@example.org"});
+    EXPECT_FALSE(m.helo.empty());
+    EXPECT_FALSE(m.tls);
+
+    for (const char* name : {"Date", "From", "To", "Subject", "Message-ID", "MIME-Version", "Content-Type",
+                             "Content-Transfer-Encoding"}) {
+        EXPECT_EQ(m.HeaderCount(name), 1) << name;
+    }
+    EXPECT_EQ(m.Header("From"), "bob@example.org");
+    EXPECT_EQ(m.Header("To"), "Ann Example <ann@example.org>");
+    EXPECT_EQ(testing::DecodeHeaderWords(m.Header("Subject")), vb::ToUtf8(subject));
+    EXPECT_EQ(m.Header("MIME-Version"), "1.0");
+    EXPECT_EQ(m.Header("Content-Type"), "text/html; charset=UTF-8");
+    EXPECT_EQ(m.Header("Content-Transfer-Encoding"), "quoted-printable");
+    EXPECT_TRUE(std::regex_match(m.Header("Message-ID"), std::regex(R"(<[0-9a-f]{16}\.[0-9a-f]+@example\.org>)")))
+        << m.Header("Message-ID");
+    EXPECT_TRUE(std::regex_match(m.Header("Date"),
+                                 std::regex(R"((Mon|Tue|Wed|Thu|Fri|Sat|Sun), \d\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \d{4} \d\d:\d\d:\d\d [+-]\d{4})")))
+        << m.Header("Date");
+
+    EXPECT_EQ(m.Body(), vb::ToUtf8(body));
+    EXPECT_NE(m.Body().find("1\xC2\xBD cups flour \xE2\x82\xAC"), std::string::npos);  // UTF-8 of the bytes
+    for (const auto& line : m.HeaderLines()) {
+        for (std::size_t start = 0, end; start < line.size(); start = end + 2) {
+            end = line.find("\r\n", start);
+            if (end == std::string::npos) end = line.size();
+            EXPECT_LE(end - start, 78u) << line;
+        }
+    }
+    std::string raw = m.RawBody();
+    for (std::size_t start = 0, end; (end = raw.find("\r\n", start)) != std::string::npos; start = end + 2)
+        EXPECT_LE(end - start, 76u);
+}
+
+TEST_F(Smtp, TheDateHeaderIsTodaysInEnglish) {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 8;
+    t.tm_wday = 2;
+    t.tm_hour = 9;
+    t.tm_min = 5;
+    t.tm_sec = 7;
+    EXPECT_EQ(FormatMailDate(t, 3600), "Tue, 08 Dec 2026 09:05:07 +0100");
+    EXPECT_EQ(FormatMailDate(t, 0), "Tue, 08 Dec 2026 09:05:07 +0000");
+    EXPECT_EQ(FormatMailDate(t, -(4 * 3600 + 30 * 60)), "Tue, 08 Dec 2026 09:05:07 -0430");
+
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char day[16];
+    std::strftime(day, sizeof day, "%d", &local);
+    EXPECT_NE(MailDateNow().find(std::string(", ") + day + " "), std::string::npos) << MailDateNow();
+}
+
+TEST(SmtpMessage, QuotedPrintable) {
+    const struct {
+        const char* name;
+        std::string in, out;
+    } cases[] = {
+        {"plain text stays", "<p>Hello</p>", "<p>Hello</p>"},
+        {"equals sign", "a=b", "a=3Db"},
+        {"UTF-8 bytes", "\xC2\xBD", "=C2=BD"},
+        {"blank before a line end", "a \r\nb\t", "a=20\r\nb=09"},
+        {"any line end becomes CR LF", "a\nb\rc\r\n", "a\r\nb\r\nc\r\n"},
+        {"dot opening a line", ".a\r\n.", "=2Ea\r\n=2E"},
+        {"long line wrapped at 76", std::string(80, 'a'), std::string(75, 'a') + "=\r\n" + "aaaaa"},
+        {"escape not split", std::string(74, 'a') + "=", std::string(74, 'a') + "=\r\n=3D"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(QuotedPrintable(c.in), c.out);
+    }
+}
+
+TEST(SmtpMessage, SubjectsAreEncodedOnlyWhenNeeded) {
+    const struct {
+        const char* name;
+        std::string subject;
+        bool plain;
+    } cases[] = {
+        {"short ASCII", "Pancakes", true},
+        {"empty", "", true},
+        {"non-ASCII", "Cr\xC3\xAApes", false},
+        {"looks like an encoded word", "=?UTF-8?B?eA==?=", false},
+        {"long ASCII", std::string(100, 'p'), false},
+        {"long non-ASCII", std::string(60, 'a') + std::string(40, '\0') + "\xE2\x82\xAC", false},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(c.name);
+        for (std::size_t i = 0; i < c.subject.size(); ++i) {
+            if (c.subject[i] == '\0') c.subject.replace(i, 1, "\xC3\xA9");  // 40 e-acutes
+        }
+        std::string v = EncodeHeaderValue(c.subject, 9);
+        if (c.plain) {
+            EXPECT_EQ(v, c.subject);
+            continue;
+        }
+        EXPECT_EQ(v.rfind("=?UTF-8?B?", 0), 0u) << v;
+        std::string unfolded, first = v.substr(0, v.find("\r\n"));
+        EXPECT_LE(first.size() + 9, 78u);
+        for (char ch : v) {
+            if (ch != '\r' && ch != '\n') unfolded += ch;
+        }
+        EXPECT_EQ(testing::DecodeHeaderWords(unfolded), c.subject);
+        // Each word on its own holds whole characters.
+        std::regex word(R"(=\?UTF-8\?B\?([A-Za-z0-9+/=]*)\?=)");
+        for (std::sregex_iterator it(v.begin(), v.end(), word), end; it != end; ++it) {
+            std::string part = testing::DecodeBase64((*it)[1].str());
+            EXPECT_EQ(vb::ToUtf8(vb::FromUtf8(part)).size(), part.size()) << "a character was split";
+            EXPECT_LE(it->length(), 75);
+        }
+    }
+}
+
+TEST_F(Smtp, NonAsciiNamesInAddressesAreEncoded) {
+    SmtpTestServer server;
+    SmtpMailSender mail(Quick());
+    mail.SendHtmlMail(server.Address(), "Ren\xE9 M\xFCller <rene@example.org>", "", "x", "\"Bj\xF6rn\" <bjorn@example.org>");
+    auto mails = server.Mails();
+    ASSERT_EQ(mails.size(), 1u);
+    EXPECT_EQ(mails[0].rcptTo, std::vector<std::string>{"rene@example.org"});
+    EXPECT_EQ(mails[0].mailFrom, "bjorn@example.org");
+    EXPECT_EQ(testing::DecodeHeaderWords(mails[0].Header("To")), "Ren\xC3\xA9 M\xC3\xBCller <rene@example.org>");
+    EXPECT_EQ(testing::DecodeHeaderWords(mails[0].Header("From")), "Bj\xC3\xB6rn <bjorn@example.org>");
+    EXPECT_EQ(mails[0].HeaderCount("Subject"), 1);
+    EXPECT_EQ(mails[0].Header("Subject"), "");
+}
+
+// A line break in a header field would let the text add headers (or commands) of its own.
+TEST_F(Smtp, LineBreaksAndEmptyFieldsAreRefusedBeforeConnecting) {
+    SmtpTestServer server;
+    SmtpMailSender mail(Quick());
+    const std::string s = server.Address();
+    const struct {
+        const char* name;
+        std::string server, to, subject, from;
+    } cases[] = {
+        {"CR LF in the server", s + "\r\n", "ann@example.org", "Hi", "bob@example.org"},
+        {"LF in the recipient", s, "ann@example.org\nBcc: eve@example.org", "Hi", "bob@example.org"},
+        {"CR in the sender", s, "ann@example.org", "Hi", "bob@example.org\rX: y"},
+        {"CR LF in the subject", s, "ann@example.org", "Hi\r\nBcc: eve@example.org", "bob@example.org"},
+        {"LF in the subject", s, "ann@example.org", "Hi\n", "bob@example.org"},
+        {"empty server", "", "ann@example.org", "Hi", "bob@example.org"},
+        {"blank recipient", s, "   ", "Hi", "bob@example.org"},
+        {"empty sender", s, "ann@example.org", "Hi", ""},
+        {"empty angle address", s, "Ann <>", "Hi", "bob@example.org"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        vb::Error e = SendExpectingError(mail, c.server, c.to, c.subject, c.from);
+        EXPECT_EQ(e.number, kMailBadArgument);
+        EXPECT_EQ(e.source, "MailSender");
+        EXPECT_FALSE(e.description.empty());
+    }
+    EXPECT_EQ(server.Connections(), 0);
+    // A tab in the subject is harmless.
+    EXPECT_NO_THROW(mail.SendHtmlMail(s, "ann@example.org", "a\tb", "x", "bob@example.org"));
+    EXPECT_EQ(server.Mails().size(), 1u);
+}
+
+TEST_F(Smtp, ARefusalComesBackWithTheServersCodeAndText) {
+    const struct {
+        const char* step;
+        const char* reply;
+        int number;
+        const char* description;
+    } cases[] = {
+        {"RCPT", "550 5.1.1 <ann@example.org>: Recipient address rejected", 550,
+         "5.1.1 <ann@example.org>: Recipient address rejected"},
+        {"MAIL", "553 5.7.1 Sender address rejected", 553, "5.7.1 Sender address rejected"},
+        {"DATA", "554 No valid recipients", 554, "No valid recipients"},
+        {".", "552-Message too big\r\n552 for this server", 552, "Message too big for this server"},
+        {"greeting", "554 No SMTP service here", 554, "No SMTP service here"},
+        {"RCPT", "451 4.7.1 Greylisted, try again later", 451, "4.7.1 Greylisted, try again later"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.step) + " " + c.reply);
+        SmtpTestServer server({.replies = {{c.step, c.reply}}});
+        SmtpMailSender mail(Quick());
+        vb::Error e = SendExpectingError(mail, server.Address());
+        EXPECT_EQ(e.number, c.number);
+        EXPECT_EQ(e.description, c.description);
+        EXPECT_EQ(e.source, "MailSender");
+        EXPECT_TRUE(server.Mails().empty());
+    }
+}
+
+TEST_F(Smtp, ASilentServerEndsTheSendAfterTheTimeout) {
+    for (const char* step : {"greeting", "EHLO", "RCPT", "."}) {
+        SCOPED_TRACE(step);
+        SmtpTestServer server({.replies = {{step, ""}}});
+        SmtpMailSender mail(Quick());
+        auto start = std::chrono::steady_clock::now();
+        vb::Error e = SendExpectingError(mail, server.Address());
+        auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(e.number, 28) << e.description;  // timed out
+        EXPECT_EQ(e.source, "MailSender");
+        EXPECT_EQ(e.description.rfind("The mail server did not answer in time (", 0), 0u) << e.description;
+        // The test's short timeout ended it, not the 30 s default nor a hang.
+        EXPECT_LT(took, std::chrono::seconds(10));
+    }
+}
+
+TEST_F(Smtp, NothingListeningIsAnError) {
+    testing::ClosedPort port;
+    SmtpMailSender mail(Quick());
+    vb::Error e = SendExpectingError(mail, port.Address());
+    EXPECT_EQ(e.number, 7) << e.description;  // could not connect
+    EXPECT_EQ(e.source, "MailSender");
+    EXPECT_NE(e.description.find(std::to_string(port.Port())), std::string::npos) << e.description;
+}
+
+TEST_F(Smtp, StartTlsIsUsedWhenOffered) {
+    SmtpTestServer server({.offerStartTls = true, .replies = {}});
+    SmtpOptions o = Quick();
+    o.verifyTls = false;  // the test server's certificate is self-signed
+    SmtpMailSender mail(o);
+    mail.SendHtmlMail(server.Address(), "ann@example.org", "Over TLS", "<p>secret</p>", "bob@example.org");
+    auto mails = server.Mails();
+    ASSERT_EQ(mails.size(), 1u);
+    EXPECT_TRUE(mails[0].tls);
+    EXPECT_EQ(mails[0].Body(), "<p>secret</p>");
+    auto commands = server.Commands();
+    EXPECT_NE(std::find(commands.begin(), commands.end(), "STARTTLS"), commands.end());
+}
+
+TEST_F(Smtp, AnUntrustedCertificateIsRefusedByDefault) {
+    SmtpTestServer server({.offerStartTls = true, .replies = {}});
+    SmtpMailSender mail(Quick());
+    vb::Error e = SendExpectingError(mail, server.Address());
+    EXPECT_EQ(e.number, 60) << e.description;  // peer certificate not trusted
+    EXPECT_TRUE(server.Mails().empty());
+}
+
+TEST_F(Smtp, WithoutStartTlsTheMailGoesPlain) {
+    for (bool offered : {false, true}) {
+        SCOPED_TRACE(offered ? "offered but refused" : "not offered");
+        SmtpTestServer::Options options;
+        options.offerStartTls = offered;
+        if (offered) options.replies["STARTTLS"] = "454 4.7.0 TLS not available due to local problem";
+        SmtpTestServer server(options);
+        SmtpMailSender mail(Quick());
+        mail.SendHtmlMail(server.Address(), "ann@example.org", "Plain", "<p>x</p>", "bob@example.org");
+        auto mails = server.Mails();
+        ASSERT_EQ(mails.size(), 1u);
+        EXPECT_FALSE(mails[0].tls);
+    }
+}
+
+TEST_F(Smtp, TheFactoryKnowsOnlyTheMailClass) {
+    MailFactory factory = SmtpMailFactory();
+    EXPECT_NE(dynamic_cast<SmtpMailSender*>(factory(kMailSenderClassId).get()), nullptr);
+    EXPECT_NE(factory("{8796394b-0731-11d3-b877-00a0c93c99fd}"), nullptr);
+    EXPECT_EQ(factory("{00000000-0000-0000-0000-000000000000}"), nullptr);
+
+    // The test host goes back to its recorder when the factory is taken away.
+    host.SetMailFactory(factory);
+    EXPECT_NE(dynamic_cast<SmtpMailSender*>(CreateObject(kMailSenderClassId).get()), nullptr);
+    host.SetMailFactory(nullptr);
+    CreateObject(kMailSenderClassId)->SendHtmlMail("s", "t", "u", "b", "f");
+    EXPECT_EQ(host.SentMails().size(), 1u);
+}
+
+}  // namespace
