@@ -51,9 +51,9 @@ Search::Search(Calories& app) : forms::Form("Search"), app(app) {
     Frame1.Caption("Search by ").BackColor(kGrey).Move(120, 120, 2880, 1560);
     Option3.Caption("Food Name").BackColor(kGrey).Move(150, 300, 2580, 255);
     for (int k = 1; k <= 6; ++k) {
-        const vb::Single left = k <= 3 ? 150 : 1530;
+        const vb::Single left = k <= 3 ? 150 : 1380;
         const vb::Single top = 660 + 285 * static_cast<vb::Single>((k - 1) % 3);
-        Option1[k].Caption(kNutrientOptions[static_cast<std::size_t>(k - 1)]).BackColor(kGrey).Move(left, top, 1290, 255);
+        Option1[k].Caption(kNutrientOptions[static_cast<std::size_t>(k - 1)]).BackColor(kGrey).Move(left, top, k <= 3 ? 1200 : 1440, 255);
     }
     Command1.Caption("Search").Default(true).Move(120, 1800, 1215, 375);
     Text1.BackColor(kWhite).Move(120, 2295, 2880, 315);
@@ -66,21 +66,21 @@ Search::Search(Calories& app) : forms::Form("Search"), app(app) {
     // Middle: the clicked food's values, the copy button and "O&K".
     for (int k = 0; k < 6; ++k) {
         const vb::Single top = 300 + 420 * static_cast<vb::Single>(k);
-        Label5[k].Caption(kHeadings[static_cast<std::size_t>(k)]).BackColor(kGrey).Move(3150, top + 30, 780, 255);
+        Label5[k].Caption(kHeadings[static_cast<std::size_t>(k)]).BackColor(kGrey).Move(3120, top + 30, 690, 255);
         Label4[k].Caption("").Alignment(forms::vbRightJustify).BackColor(kWhite).BorderStyle(forms::vbFixedSingle)
-            .Move(3930, top, 780, 315);
+            .Move(3810, top, 720, 315);
     }
-    Command3.Caption("").ToolTipText("Add entry to Personal Database").Move(3150, 3060, 575, 575);
+    Command3.Caption("").ToolTipText("Add entry to Personal Database").Move(3120, 3060, 575, 575);
     if (const auto picture = ProgramPicture("addpersonal")) Command3.Picture(*picture);
     else Command3.Caption("Add").FontSize(7.5f);
-    Command2.Caption("O&K").Cancel(true).Move(3855, 3120, 855, 455);
+    Command2.Caption("O&K").Cancel(true).Move(3810, 3120, 720, 455);
 
     // Right: the foods found and the group of the clicked one.
-    Label2.Caption("Foodname").FontBold(true).BackColor(kGrey).Move(4905, 120, 2850, 255);
-    List1.Move(4905, 420, 2850, 3000);
-    Label3.Caption("Category:").FontBold(true).BackColor(kGrey).Move(4905, 3510, 2850, 255);
-    Label1.Caption("").WordWrap(true).BackColor(kGrey).Move(4905, 3780, 2850, 495);
-    Label6.Caption("Label6").Move(8100, 120, 2850, 255);
+    Label2.Caption("Foodname").FontBold(true).BackColor(kGrey).Move(4650, 120, 3105, 255);
+    List1.Move(4650, 420, 3105, 3000);
+    Label3.Caption("Category:").FontBold(true).BackColor(kGrey).Move(4650, 3510, 3105, 255);
+    Label1.Caption("").WordWrap(true).BackColor(kGrey).Move(4650, 3780, 3105, 495);
+    Label6.Caption("Label6").Move(8100, 120, 3105, 255);
 
     MouseMove = [this](vb::Integer, vb::Integer, vb::Single, vb::Single) { Caption("Search Options"); };
     Command3.MouseMove = [this](vb::Integer, vb::Integer, vb::Single, vb::Single) {

@@ -26,12 +26,12 @@ addfood::addfood(Calories& app) : forms::Form("addfood"), app(app) {
     BorderStyle(forms::vbFixedSingle).MaxButton(false);
     ClientSize(6285, 4155);
 
-    Label1.Caption("Category").FontBold(true).Move(240, 285, 1320, 255);
-    Combo1.Style(forms::vbComboDropdownList).Sorted(true).Move(1680, 240, 4365, 315);
+    Label1.Caption("Category").FontBold(true).Move(240, 285, 1560, 255);
+    Combo1.Style(forms::vbComboDropdownList).Sorted(true).Move(1920, 240, 4125, 315);
     for (int i = 0; i < 7; ++i) {
         const vb::Single top = 840 + 480 * static_cast<vb::Single>(i);
-        Label2[i].Caption(kFields[static_cast<std::size_t>(i)]).Move(240, top + 45, 1320, 255);
-        Text1[i].Move(1680, top, i == 0 ? 3495 : 855, 315);
+        Label2[i].Caption(kFields[static_cast<std::size_t>(i)]).Move(240, top + 45, 1560, 255);
+        Text1[i].Move(1920, top, i == 0 ? 3495 : 855, 315);
     }
     Command1.Caption("ADD").Default(true).Move(4560, 1800, 1215, 495);
     Command2.Caption("EXIT").Cancel(true).Move(4560, 2520, 1215, 495);
