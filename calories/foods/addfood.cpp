@@ -5,6 +5,7 @@
 
 #include "calories/Calories.h"
 #include "calories/foodgroups.h"
+#include "calories/foods/foodentry.h"
 #include "platform/core/convert.h"
 #include "platform/core/error.h"
 #include "platform/core/text.h"
@@ -69,17 +70,8 @@ void addfood::Command1_Click() {
     }
 
     const bool personal = Combo1.Text() == kPersonalEntry;
-    FoodItem f;
-    f.name = Text1[0].Text();
-    f.calories = values[0];
-    f.fat = values[1];
-    f.cholesterol = values[2];
-    f.fiber = values[3];
-    f.carbohydrate = values[4];
-    f.protein = values[5];
-    f.group = personal ? std::string(kPersonalGroup) : Combo1.Text();
-    f.deleted = 0;
-    const int index = app.AppendFoodItem(personal ? app.personaldata : app.fooddata, f);
+    const std::string group = personal ? std::string(kPersonalGroup) : Combo1.Text();
+    const int index = app.AppendFoodItem(personal ? app.personaldata : app.fooddata, NewFood(Text1[0].Text(), values, group));
     if (index < 0) return;
     (personal ? app.personalindex : app.foodindex) = index;
 

@@ -33,7 +33,7 @@ vb::Long WholeOrZero(std::string_view text) {
     }
 }
 
-FoodItem PersonalFood(std::string_view name, const std::array<vb::Long, 6>& values) {
+FoodItem NewFood(std::string_view name, const std::array<vb::Long, 6>& values, std::string_view group) {
     FoodItem f;
     f.name = name;
     f.calories = values[0];
@@ -42,9 +42,13 @@ FoodItem PersonalFood(std::string_view name, const std::array<vb::Long, 6>& valu
     f.fiber = values[3];
     f.carbohydrate = values[4];
     f.protein = values[5];
-    f.group = kPersonalGroup;
+    f.group = group;
     f.deleted = 0;
     return f;
+}
+
+FoodItem PersonalFood(std::string_view name, const std::array<vb::Long, 6>& values) {
+    return NewFood(name, values, kPersonalGroup);
 }
 
 bool IsSoundFood(const FoodItem& item) {

@@ -18,8 +18,10 @@ std::string StripNameFromDirName(std::string_view path);
 // not fit 32 bits.
 vb::Long WholeOrZero(std::string_view text);
 
-// A record of the personal group: the name fitted to 40 characters, the six values in nutrient
-// order, the personal group's text, not deleted.
+// A new record: the name fitted to 40 characters, the six values in nutrient order, the group
+// text padded to 60, not deleted.
+FoodItem NewFood(std::string_view name, const std::array<vb::Long, 6>& values, std::string_view group);
+// A record of the personal group.
 FoodItem PersonalFood(std::string_view name, const std::array<vb::Long, 6>& values);
 
 // Whether the record may have come from this program: each text is printable characters
