@@ -1,9 +1,6 @@
 // The main window's design: controls, menus and the wiring of their events.
 #include "calories/calmain.h"
 
-#include <filesystem>
-#include <optional>
-
 #include "calories/Calories.h"
 #include "calories/pictures.h"
 
