@@ -83,7 +83,7 @@ void calmain::LoadPersonalGroup(const std::string& path) {
 void calmain::SavePersonalGroup() {
     const bool damaged = !damagedGroup_.empty() && damagedGroup_ == app.personalfile;
     if (!app.personalfile.empty() && !damaged) return app.SavePersonalList(app.personalfile);
-    if (damaged ? app.personaldata == damagedAsLoaded_ : !HasLiveFoods(app.personaldata)) return;
+    if (!HasLiveFoods(app.personaldata) || (damaged && app.personaldata == damagedAsLoaded_)) return;
 
     std::string chosen;
     for (;;) {

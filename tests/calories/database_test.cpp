@@ -345,6 +345,14 @@ TEST_F(DamagedGroup, IsNotWrittenOverWhenUnchanged) {
     EXPECT_TRUE(host.FileDialogs().empty());
 }
 
+TEST_F(DamagedGroup, ClearedItHasNothingToKeep) {
+    host.AnswerMsgBox(services::vbYes);
+    testing::ChooseMenu(main().mnuclear);
+    Close();
+    EXPECT_EQ(Group(), original);
+    EXPECT_TRUE(host.FileDialogs().empty());
+}
+
 TEST_F(DamagedGroup, ItsChangesGoToANewFile) {
     ChooseGroup("Poultry");
     SelectFood("Duck");
