@@ -8,6 +8,7 @@
 #include "calories/foods/foodentry.h"
 #include "calories/totals.h"
 #include "platform/core/error.h"
+#include "platform/files/fileio.h"
 #include "platform/files/profile.h"
 #include "platform/services/dialogs.h"
 
@@ -125,6 +126,13 @@ void calmain::OpenPersonalGroup(std::string_view title, long flags) {
     }
     app.personalfile = CommonDialog1.FileName();
     if (app.personalfile.empty()) return;
+    if (flags & services::cdlOFNCreatePrompt) {
+        // A new group starts as an empty file; the loader reports a file that cannot be made.
+        try {
+            files::EnsureFile(app.personalfile);
+        } catch (const vb::Error&) {
+        }
+    }
     bool recorded = false;
     try {
         LoadPersonalGroup(app.personalfile);
