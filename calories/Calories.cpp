@@ -2,6 +2,8 @@
 
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
+#include "calories/foods/Search.h"
+#include "calories/foods/addfood.h"
 #include "calories/goals/calcalintake.h"
 #include "calories/goals/Metric.h"
 #include "calories/goals/qform.h"
@@ -12,7 +14,9 @@ namespace calories {
 
 Calories::Calories()
     : mainform_([this] { return std::make_unique<calmain>(*this); }),
-      splash_([this] { return std::make_unique<calSplash>(*this); }) {
+      splash_([this] { return std::make_unique<calSplash>(*this); }),
+      addfood_([this] { return std::make_unique<calories::addfood>(*this); }),
+      search_([this] { return std::make_unique<calories::Search>(*this); }) {
     forms::App().Title(std::string(kProgramTitle));
 }
 
@@ -44,6 +48,11 @@ void Calories::ShowCaloricNeeds() { calcalintake().Show(); }
 void Calories::ShowWeight() { weight().Show(); }
 void Calories::ShowQuestions() { qform().Show(); }
 void Calories::ShowMetric() { Metric().Show(); }
+
+calories::addfood& Calories::addfood() { return addfood_(); }
+calories::Search& Calories::Search() { return search_(); }
+void Calories::ShowAddFood() { addfood().Show(); }
+void Calories::ShowSearch() { Search().Show(); }
 
 void Calories::PresetCaloricNeeds() {
     calories::calcalintake& goals = calcalintake();

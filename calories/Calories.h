@@ -15,6 +15,8 @@ class calcalintake;
 class weight;
 class Metric;
 class qform;
+class addfood;
+class Search;
 
 class Calories : public Module1 {
 public:
@@ -44,6 +46,11 @@ public:
     void ShowWeight();
     void ShowQuestions();
     void ShowMetric();
+    // The food windows of the "&Database" menu, shown modeless.
+    calories::addfood& addfood();
+    calories::Search& Search();
+    void ShowAddFood();
+    void ShowSearch();
     // A first run presets the cholesterol (300 mg) and fiber (30 g) bars of the caloric-needs
     // window, which this loads hidden.
     void PresetCaloricNeeds();
@@ -82,6 +89,8 @@ private:
     forms::FormHolder<calories::weight> weight_;
     forms::FormHolder<calories::Metric> metric_;
     forms::FormHolder<calories::qform> qform_;
+    forms::FormHolder<calories::addfood> addfood_;
+    forms::FormHolder<calories::Search> search_;
 };
 
 }  // namespace calories

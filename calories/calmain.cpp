@@ -1,11 +1,8 @@
 // The main window's design: controls, menus and the wiring of their events.
 #include "calories/calmain.h"
 
-#include <filesystem>
-#include <optional>
-
 #include "calories/Calories.h"
-#include "platform/files/locations.h"
+#include "calories/pictures.h"
 
 namespace calories {
 
@@ -23,15 +20,6 @@ constexpr vb::Single kRowHeight = 255;
 constexpr vb::Single kPanelTop = 4500;
 constexpr vb::Single kPanelHeight = kFirstRow + 6 * kRowPitch + 60;
 
-// A toolbar picture: icons/<name>.png in the program's folder; nullopt when it is not there.
-std::optional<std::string> ToolbarPicture(std::string_view name) {
-    const std::string folder = forms::App().Path().empty() ? files::ProgramDirectory().string() : forms::App().Path();
-    const std::filesystem::path p = std::filesystem::path(folder) / "icons" / (std::string(name) + ".png");
-    std::error_code ec;
-    if (!std::filesystem::exists(p, ec)) return std::nullopt;
-    return p.string();
-}
-
 constexpr std::array<std::string_view, 6> kNutrientNames = {"Calories", "Total Fat", "Cholesterol",
                                                               "Fiber",    "Carbohydrate", "Protein"};
 
@@ -43,6 +31,7 @@ calmain::calmain(Calories& app) : forms::Form("calmain"), app(app) {
     LayoutMenus();
     Wire();
     WireHints();
+    WireDatabase();
 }
 
 forms::Label& calmain::DayPercent(int k) {
@@ -104,7 +93,7 @@ void calmain::Layout() {
     vb::Single left = 0;
     for (const auto& t : tools) {
         t.button->ToolTipText(t.tip).Move(left, 300, 575, 575);
-        const auto picture = *t.icon ? ToolbarPicture(t.icon) : std::nullopt;
+        const auto picture = *t.icon ? ProgramPicture(t.icon) : std::nullopt;
         if (picture)
             t.button->Caption("").Picture(*picture);
         else

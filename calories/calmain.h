@@ -3,6 +3,8 @@
 // the nutrient panel with its percent-of-goal bars below, the diet period along the top.
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "calories/meals.h"
 #include "calories/totals.h"
@@ -202,6 +204,20 @@ public:
     long CurrentDay() const;
     bool MultiDay() const { return NumberOfDays() >= 2; }
 
+    // --- the "&Database" menu: personal food group and food database (calmain_database.cpp) ---
+    void Command8_Click();   // adds the selected database food to the personal group
+    void Command16_Click();  // shows the Search Options window
+    void mnuopenpersonal_Click();
+    void mnustartnew_Click();
+    void mnudeletepersonal_Click();
+    void mnudeletemaindatabase_Click();
+    void mnuclear_Click();
+    void mnuaddmaindatabase_Click();
+    // Reads a personal group file into personaldata, leaving out records that cannot be foods.
+    void LoadPersonalGroup(const std::string& path);
+    // Writes the personal group, asking for a file when it has none (or a damaged one).
+    void SavePersonalGroup();
+
 private:
     void Layout();
     void LayoutPanel();
@@ -236,6 +252,13 @@ private:
     void PeriodPercents(double days);
     void PlaceDayNumber(long day);
     std::string DayCaption(long day);
+
+    // database menu
+    void WireDatabase();
+    void OpenPersonalGroup(std::string_view title, long flags);
+    int DeleteSelectedFood(std::vector<FoodItem>& table);
+    std::string damagedGroup_;               // the group file that held records that are not foods ...
+    std::vector<FoodItem> damagedAsLoaded_;  // ... and what was read from it
 
     Calories& app;
 };

@@ -2,6 +2,7 @@
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
+#include "calories/foods/foodentry.h"
 #include "platform/core/text.h"
 
 namespace calories {
@@ -10,12 +11,6 @@ namespace {
 
 constexpr vb::Long kBlue = 0xFF0000;
 constexpr vb::Long kPanelGrey = 0xE0E0E0;
-
-// The file name of a path without its folders (either kind of separator).
-std::string StripNameFromDirName(std::string_view path) {
-    const auto cut = path.find_last_of("/\\");
-    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
 
 }  // namespace
 

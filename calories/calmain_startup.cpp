@@ -102,7 +102,7 @@ void calmain::Form_Load() {
     if (app.personalfile.empty())
         app.personaldata.assign(1, FoodItem{});
     else
-        Step([&] { app.LoadPersonalList(app.personalfile); });
+        Step([&] { LoadPersonalGroup(app.personalfile); });
 
     if (app.firstRun) {
         Step([&] {
@@ -155,7 +155,7 @@ void calmain::Form_Unload(vb::Integer& Cancel) {
     });
     Step([&] { app.SaveMealFile(std::string(kPeriodLog)); });
     Step([&] { app.SaveFoodDatabase(std::string(kFoodDatabase)); });
-    if (!app.personalfile.empty()) Step([&] { app.SavePersonalList(app.personalfile); });
+    Step([&] { SavePersonalGroup(); });
     Step([&] { IniWrite("openfile info", "Message1", app.personalfile); });
 
     // Every other window, from the last loaded down.

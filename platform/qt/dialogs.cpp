@@ -136,7 +136,14 @@ std::optional<services::FileDialogResult> QtDialogs::FileDialog(const services::
         if (ext.startsWith(QChar('.'))) ext.remove(0, 1);
         dlg.setDefaultSuffix(ext);
     }
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    for (;;) {
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+        // An open dialog that may create its file asks before it names one that is not there.
+        const QString chosen = dlg.selectedFiles().first();
+        if (save || !(r.flags & services::cdlOFNCreatePrompt) || QFileInfo::exists(chosen)) break;
+        const QString prompt = QDir::toNativeSeparators(chosen) + QStringLiteral("\nThis file does not exist.\nCreate the file?");
+        if (QMessageBox::question(dlg.parentWidget(), dlg.windowTitle(), prompt) == QMessageBox::Yes) break;
+    }
     services::FileDialogResult result;
     result.fileName = FromQ(QDir::toNativeSeparators(dlg.selectedFiles().first()));
     qsizetype index = filters.indexOf(dlg.selectedNameFilter());

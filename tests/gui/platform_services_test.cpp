@@ -171,6 +171,50 @@ TEST_F(QtServices, FileDialogReturnsThePathAndFilter) {
     }
 }
 
+// An open dialog that may create its file asks first when the chosen file is not there; No goes
+// back to the dialog.
+TEST_F(QtServices, OpenDialogAsksBeforeNamingAFileThatIsNotThere) {
+    class Host : public Form {
+    public:
+        Host() : Form("frmHost") {}
+    } form;
+    services::CommonDialog dlg(form, "CommonDialog1");
+    dlg.Filter("PER files (*.per)|*.per").DefaultExt("PER").CancelError(true);
+    dlg.Flags(services::cdlOFNCreatePrompt).InitDir(env.CurrentDir().string());
+    auto choose = [](const char* name, QMessageBox::StandardButton answer, std::function<void()> next) {
+        gui::WhenModal([=](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(fd, nullptr);
+            fd->selectFile(QString::fromUtf8(name));
+            static_cast<QDialog*>(fd)->accept();
+            gui::WhenModal([=](QWidget* box) {
+                auto* mb = qobject_cast<QMessageBox*>(box);
+                ASSERT_NE(mb, nullptr);
+                EXPECT_TRUE(mb->text().contains(QString::fromUtf8(name))) << mb->text().toStdString();
+                mb->button(answer)->click();
+                if (next) next();
+            });
+        });
+    };
+    choose("fresh.per", QMessageBox::No, [] { gui::WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }); });
+    EXPECT_THROW(dlg.ShowOpen(), vb::Error);
+    choose("fresh.per", QMessageBox::Yes, nullptr);
+    ASSERT_TRUE(dlg.ShowOpen());
+    EXPECT_EQ(fs::path(dlg.FileName()), env.CurrentDir() / "fresh.per");
+    EXPECT_FALSE(fs::exists(env.CurrentDir() / "fresh.per")) << "the caller creates it";
+
+    // A file that is there is taken without a question.
+    ::testing::TempEnvironment::WriteFile(env.CurrentDir() / "old.per", "");
+    gui::WhenModal([](QWidget* w) {
+        auto* fd = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(fd, nullptr);
+        fd->selectFile(QStringLiteral("old.per"));
+        static_cast<QDialog*>(fd)->accept();
+    });
+    ASSERT_TRUE(dlg.ShowOpen());
+    EXPECT_EQ(fs::path(dlg.FileName()), env.CurrentDir() / "old.per");
+}
+
 TEST_F(QtServices, PrintingWithoutPrinterWritesPdfAndSaysWhere) {
     std::vector<std::string> notices;
     host.Printer().SetPdfFolder((env.Root() / "pdf").string());
