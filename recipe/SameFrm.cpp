@@ -1,0 +1,92 @@
+#include "recipe/SameFrm.h"
+
+#include "platform/core/text.h"
+#include "platform/services/dialogs.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/Improved.h"
+#include "recipe/Recipe.h"
+
+namespace recipe {
+
+namespace {
+
+constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
+
+}  // namespace
+
+SameFrm::SameFrm(Recipe& app) : forms::Form("SameFrm"), app(app), nameGuard_(RecipeNameRule()) {
+    Icon(std::string(kProgramIcon));
+    BorderStyle(forms::vbFixedDialog);
+    MinButton(false);
+    MaxButton(false);
+    ShowInTaskbar(false);
+    ClientSize(px(460), px(268));
+
+    TopLbl.FontBold(true).FontSize(10).Move(px(12), px(12), px(436), px(20));
+    ReplaceLbl.WordWrap(true).Move(px(12), px(44), px(300), px(32));
+    ReplaceCmd.Caption("Replace and Save").Move(px(324), px(44), px(124), px(28));
+    ChangeLbl.WordWrap(true).Move(px(12), px(92), px(300), px(60));
+    NameTxt.Move(px(12), px(156), px(300), px(22));
+    ChangeCmd.Caption("Change To: and Save").Move(px(324), px(152), px(124), px(28));
+    Label1.Caption("Exit and do nothing.").Move(px(12), px(212), px(300), px(18));
+    CancelCmd.Caption(" Cancel").Cancel(true).Move(px(324), px(206), px(124), px(28));
+
+    Load = [this] { Form_Load(); };
+    NameTxt.Change = [this] { NameTxt_Change(); };
+    ReplaceCmd.Click = [this] { ReplaceCmd_Click(); };
+    ChangeCmd.Click = [this] { ChangeCmd_Click(); };
+    CancelCmd.Click = [this] { CancelCmd_Click(); };
+}
+
+void SameFrm::Form_Load() {
+    Recipe::Center_Form(*this);
+    Caption("Name Conflict");
+    const std::string name = app.CalcFrm().NameTxt.Text();
+    TopLbl.Caption(name + " is already saved.");
+    ReplaceLbl.Caption("Replace the stored version of " + name + " with this version.");
+    ChangeLbl.Caption("Change the name of " + name + " to a new name.  Type the new name " +
+                      "in the box below and press the Change To: and Save button.");
+    nameGuard_.Keep(name);
+    NameTxt.Text(name);
+}
+
+void SameFrm::NameTxt_Change() { nameGuard_.Accept(NameTxt); }
+
+void SameFrm::ReplaceCmd_Click() {
+    {
+        BusyPointer busy(*this);
+        // The stored recipe goes only when the save really stores this one.
+        app.CalcFrm().ReplaceOnSave(vb::Trim(app.CalcFrm().NameTxt.Text()));
+    }
+    forms::Unload(*this);
+}
+
+void SameFrm::ChangeCmd_Click() {
+    BusyPointer busy(*this);
+    const std::string newName = vb::Trim(NameTxt.Text());
+    if (newName.empty()) {
+        services::MsgBox("You must give your recipe a name.", services::vbExclamation, "No Name");
+        NameTxt.SetFocus();
+        return;
+    }
+    CalcFrm& builder = app.CalcFrm();
+    const std::string oldName = vb::Trim(builder.NameTxt.Text());
+    if (SameNameText(newName, oldName)) {
+        // The stored name kept: the same as Replace and Save.
+        builder.ReplaceOnSave(oldName);
+    } else if (app.Recipes.Find(newName, true) >= 0) {
+        services::MsgBox(newName + " is already saved too.\r\n\r\nPlease type another name.",
+                         services::vbExclamation, "Name Conflict");
+        NameTxt.SetFocus();
+        return;
+    }
+    builder.NameTxt.Text(newName);
+    forms::Unload(*this);
+}
+
+void SameFrm::CancelCmd_Click() {
+    forms::Unload(*this);
+    app.Save_Cancelled = true;
+}
+
+}  // namespace recipe
