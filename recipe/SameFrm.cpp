@@ -20,16 +20,17 @@ SameFrm::SameFrm(Recipe& app) : forms::Form("SameFrm"), app(app), nameGuard_(Rec
     MinButton(false);
     MaxButton(false);
     ShowInTaskbar(false);
-    ClientSize(px(460), px(268));
+    ClientSize(px(520), px(300));
 
-    TopLbl.FontBold(true).FontSize(10).Move(px(12), px(12), px(436), px(20));
-    ReplaceLbl.WordWrap(true).Move(px(12), px(44), px(300), px(32));
-    ReplaceCmd.Caption("Replace and Save").Move(px(324), px(44), px(124), px(28));
-    ChangeLbl.WordWrap(true).Move(px(12), px(92), px(300), px(60));
-    NameTxt.Move(px(12), px(156), px(300), px(22));
-    ChangeCmd.Caption("Change To: and Save").Move(px(324), px(152), px(124), px(28));
-    Label1.Caption("Exit and do nothing.").Move(px(12), px(212), px(300), px(18));
-    CancelCmd.Caption(" Cancel").Cancel(true).Move(px(324), px(206), px(124), px(28));
+    // Room for a name of fifty letters in every text.
+    TopLbl.FontBold(true).FontSize(10).WordWrap(true).Move(px(12), px(12), px(496), px(40));
+    ReplaceLbl.WordWrap(true).Move(px(12), px(62), px(360), px(46));
+    ReplaceCmd.Caption("Replace and Save").Move(px(384), px(62), px(124), px(28));
+    ChangeLbl.WordWrap(true).Move(px(12), px(118), px(360), px(76));
+    NameTxt.Move(px(12), px(200), px(360), px(22));
+    ChangeCmd.Caption("Change To: and Save").Move(px(384), px(196), px(124), px(28));
+    Label1.Caption("Exit and do nothing.").Move(px(12), px(258), px(360), px(18));
+    CancelCmd.Caption(" Cancel").Cancel(true).Move(px(384), px(252), px(124), px(28));
 
     Load = [this] { Form_Load(); };
     NameTxt.Change = [this] { NameTxt_Change(); };
