@@ -9,8 +9,6 @@ namespace recipe {
 
 namespace {
 
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
-
 constexpr vb::Long kPanelInk = 0x000000;
 constexpr vb::Long kLinkBlue = 0xC00000;
 constexpr vb::Long kWarningRed = 0x0000C0;

@@ -6,20 +6,9 @@
 
 namespace recipe {
 
-namespace {
-
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
-
-}  // namespace
-
 EditFrm::EditFrm(Recipe& app) : forms::Form("EditFrm"), app(app) {
     Caption("Edit Window");
-    Icon(std::string(kProgramIcon));
-    BorderStyle(forms::vbFixedDialog);
-    MinButton(false);
-    MaxButton(false);
-    ShowInTaskbar(false);
-    ClientSize(px(460), px(236));
+    DialogFrame(*this, 460, 236);
 
     Frame1.Caption("Selected Ingredient").Move(px(12), px(8), px(436), px(54));
     InsertLbl.FontBold(true).Move(px(12), px(22), px(412), px(22));

@@ -8,19 +8,8 @@
 
 namespace recipe {
 
-namespace {
-
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
-
-}  // namespace
-
 SameFrm::SameFrm(Recipe& app) : forms::Form("SameFrm"), app(app), nameGuard_(RecipeNameRule()) {
-    Icon(std::string(kProgramIcon));
-    BorderStyle(forms::vbFixedDialog);
-    MinButton(false);
-    MaxButton(false);
-    ShowInTaskbar(false);
-    ClientSize(px(520), px(300));
+    DialogFrame(*this, 520, 300);
 
     // Room for a name of fifty letters in every text.
     TopLbl.FontBold(true).FontSize(10).WordWrap(true).Move(px(12), px(12), px(496), px(40));

@@ -9,30 +9,20 @@ namespace recipe {
 
 namespace {
 
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
-
-TextRule HeadingRule() {
-    TextRule r;
-    r.maxLength = 50;
-    r.countTrimmed = true;
-    r.tooLongPrompt = "Max length is 50.";
-    r.tooLongTitle = "Too many Letters";
-    r.tooLongStyle = services::vbExclamation;
-    r.what = "heading";
-    r.delimiterTitle = "Heading";
-    return r;
-}
+// Counted without the blanks at its ends.
+const TextRule kHeadingRule{.maxLength = 50,
+                            .countTrimmed = true,
+                            .tooLongPrompt = "Max length is 50.",
+                            .tooLongTitle = "Too many Letters",
+                            .tooLongStyle = services::vbExclamation,
+                            .what = "heading",
+                            .delimiterTitle = "Heading"};
 
 }  // namespace
 
-SubHeadFrm::SubHeadFrm(Recipe& app) : forms::Form("SubHeadFrm"), app(app), guard_(HeadingRule()) {
+SubHeadFrm::SubHeadFrm(Recipe& app) : forms::Form("SubHeadFrm"), app(app), guard_(kHeadingRule) {
     Caption("Add a Heading or blank line");
-    Icon(std::string(kProgramIcon));
-    BorderStyle(forms::vbFixedDialog);
-    MinButton(false);
-    MaxButton(false);
-    ShowInTaskbar(false);
-    ClientSize(px(400), px(146));
+    DialogFrame(*this, 400, 146);
 
     Label1.Caption("Enter a Heading or type nothing and click done to enter a blank line")
         .WordWrap(true)

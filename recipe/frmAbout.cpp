@@ -3,12 +3,12 @@
 #include "platform/services/desktop.h"
 #include "platform/services/dialogs.h"
 #include "recipe/Recipe.h"
+#include "recipe/guards.h"
 
 namespace recipe {
 
 namespace {
 
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
 constexpr vb::Long kDarkGreen = 0x206020;
 constexpr vb::Long kLinkBlue = 0xC00000;
 
@@ -16,12 +16,7 @@ constexpr vb::Long kLinkBlue = 0xC00000;
 
 frmAbout::frmAbout(Recipe&) : forms::Form("frmAbout") {
     Caption("About");
-    Icon(std::string(kProgramIcon));
-    BorderStyle(forms::vbFixedDialog);
-    MinButton(false);
-    MaxButton(false);
-    ShowInTaskbar(false);
-    ClientSize(px(380), px(220));
+    DialogFrame(*this, 380, 220);
 
     Picture1.BorderStyle(0).Move(px(16), px(18), px(48), px(48));
     Image1.Picture(std::string(kProgramIcon)).Move(px(8), px(8), px(32), px(32));

@@ -8,6 +8,7 @@
 #include "platform/files/fileio.h"
 #include "platform/files/locations.h"
 #include "recipe/Recipe.h"
+#include "recipe/guards.h"
 
 namespace recipe {
 
@@ -15,7 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
 constexpr vb::Long kTipPaper = 0xE1FFFF;  // pale yellow
 // A tips file is a page of text; anything far larger is not one.
 constexpr std::uintmax_t kLargestTipsFile = 1 << 20;
@@ -24,11 +24,7 @@ constexpr std::uintmax_t kLargestTipsFile = 1 << 20;
 
 frmTip::frmTip(Recipe& app) : forms::Form("frmTip"), app(app) {
     Caption("Tip of the Day");
-    Icon(std::string(kProgramIcon));
-    BorderStyle(forms::vbFixedDialog);
-    MinButton(false);
-    MaxButton(false);
-    ClientSize(px(452), px(226));
+    DialogFrame(*this, 452, 226, true);
 
     Picture1.BackColor(kTipPaper).BorderStyle(forms::vbFixedSingle).Picture("images/tip.xpm").Move(px(12), px(12),
                                                                                                   px(324), px(166));

@@ -2,9 +2,19 @@
 
 #include "platform/core/text.h"
 #include "platform/services/dialogs.h"
+#include "recipe/Recipe.h"
 #include "recipe/grammar.h"
 
 namespace recipe {
+
+void DialogFrame(forms::Form& form, double width, double height, bool ownTaskbarEntry) {
+    form.Icon(std::string(kProgramIcon));
+    form.BorderStyle(forms::vbFixedDialog);
+    form.MinButton(false);
+    form.MaxButton(false);
+    form.ShowInTaskbar(ownTaskbarEntry);
+    form.ClientSize(px(width), px(height));
+}
 
 bool TextGuard::Accept(forms::TextBox& box) {
     const std::string text = box.Text();
@@ -31,15 +41,13 @@ bool TextGuard::Accept(forms::TextBox& box) {
 }
 
 TextRule RecipeNameRule() {
-    TextRule r;
-    r.maxLength = 50;
-    r.countTrimmed = false;
-    r.tooLongPrompt = "50 letters is the maximum for the \r\nname of the recipe.\r\n\r\nPlease enter it again.";
-    r.tooLongTitle = "There's a Problem";
-    r.tooLongStyle = services::vbInformation;
-    r.what = "recipe name";
-    r.delimiterTitle = "Recipe Name";
-    return r;
+    return {.maxLength = 50,
+            .countTrimmed = false,
+            .tooLongPrompt = "50 letters is the maximum for the \r\nname of the recipe.\r\n\r\nPlease enter it again.",
+            .tooLongTitle = "There's a Problem",
+            .tooLongStyle = services::vbInformation,
+            .what = "recipe name",
+            .delimiterTitle = "Recipe Name"};
 }
 
 }  // namespace recipe

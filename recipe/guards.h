@@ -9,6 +9,13 @@
 
 namespace recipe {
 
+// Layouts are drawn in pixels; forms measure in twips.
+constexpr vb::Single px(double pixels) { return static_cast<vb::Single>(pixels * forms::kTwipsPerPixel); }
+
+// A dialog's frame: fixed size, no minimise or maximise, the program's icon, a client area of
+// the given pixels; with ownTaskbarEntry false it stays off the task bar.
+void DialogFrame(forms::Form& form, double width, double height, bool ownTaskbarEntry = false);
+
 // The window shows the hourglass until this goes, whichever way the work ends.
 class BusyPointer {
 public:

@@ -3,9 +3,6 @@
 // dialogs, the About box and the tip of the day. Screenshots land under the build folder.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QWidget>
 
 #include <filesystem>
@@ -33,16 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
+using gui::PumpUntil;
 
 class RecipeDialogs : public ::testing::Test {
 protected:
