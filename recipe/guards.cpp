@@ -18,13 +18,15 @@ void DialogFrame(forms::Form& form, double width, double height, bool ownTaskbar
 
 bool TextGuard::Accept(forms::TextBox& box) {
     const std::string text = box.Text();
-    const std::size_t length = rule_.countTrimmed ? vb::Trim(text).size() : text.size();
+    auto length = [this](const std::string& t) { return rule_.countTrimmed ? vb::Trim(t).size() : t.size(); };
+    // A text already over the limit (a stored name handed over) may still be shortened.
+    const bool tooLong = length(text) > rule_.maxLength && length(text) > length(accepted_);
     const int delimiter = grammar::FindDelimiter(text);
-    if (length <= rule_.maxLength && delimiter < 0) {
+    if (!tooLong && delimiter < 0) {
         accepted_ = text;
         return true;
     }
-    if (length > rule_.maxLength) {
+    if (tooLong) {
         services::MsgBox(rule_.tooLongPrompt, rule_.tooLongStyle, rule_.tooLongTitle);
     } else {
         services::MsgBox(grammar::DelimiterMessage(rule_.what, delimiter), services::vbExclamation,

@@ -263,4 +263,20 @@ TEST_F(TakeOver, TheViewedRecipesTotalsAndServings) {
     }
 }
 
+TEST_F(TakeOver, ALongStoredNameIsTakenAsItIsAndMayBeShortened) {
+    const std::string stored(60, 'L');
+    app->View_Servings = 1;
+    app->ViewFrm().View_Servings_Text = "1";
+    calc().cmdStartOver_Click();
+    app->Editing_Recipe = true;
+    calc().NameTxt.Text(stored);
+    EXPECT_EQ(calc().NameTxt.Text(), stored);
+    calc().NameTxt.SelStart(60);
+    testing::PressKey(calc().NameTxt, forms::vbKeyBack);
+    EXPECT_EQ(calc().NameTxt.Text(), std::string(59, 'L'));
+    testing::TypeKeys(calc().NameTxt, "x");
+    EXPECT_EQ(calc().NameTxt.Text(), std::string(59, 'L'));
+    EXPECT_EQ(host.MsgBoxes().size(), 1u);
+}
+
 }  // namespace
