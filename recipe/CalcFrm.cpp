@@ -9,15 +9,13 @@ namespace recipe {
 
 namespace {
 
-constexpr Single px(double pixels) { return static_cast<Single>(pixels * forms::kTwipsPerPixel); }
-
 constexpr vb::Long kPanelInk = 0x000000;
 constexpr vb::Long kLinkBlue = 0xC00000;
 constexpr vb::Long kWarningRed = 0x0000C0;
 
 }  // namespace
 
-CalcFrm::CalcFrm(Recipe& app) : forms::Form("CalcFrm"), app(app) {
+CalcFrm::CalcFrm(Recipe& app) : forms::Form("CalcFrm"), app(app), nameGuard_(RecipeNameRule()) {
     MDIParent(app.Interface());
     Layout();
     LayoutPanel();
@@ -32,7 +30,7 @@ void CalcFrm::Layout() {
 
     CalcBar.AddTool("Start").Caption("Start Over");
     CalcBar.AddTool("Save").Caption("Finish and Save");
-    CalcBar.AddTool("help").Caption("Instructions");
+    CalcBar.AddTool("Help").Caption("Instructions");
     CalcBar.AddTool("Heading").Caption("Add a New Heading");
     CalcBar.Move(0, 0, px(780), px(32));
 
@@ -70,7 +68,7 @@ void CalcFrm::Layout() {
     FracVs.Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(153), px(12), px(17), px(62));
     F_DOpt[0].Caption("Fractions").Value(true).Move(px(176), px(18), px(70), px(20));
     F_DOpt[1].Caption("Decimals").Move(px(176), px(46), px(70), px(20));
-    Label4.Caption("Measurement:").FontBold(true).Move(px(12), px(284), px(92), px(16));
+    Label4.Caption("Measurement").FontBold(true).Move(px(12), px(284), px(92), px(16));
     MeasureLst.Style(forms::vbComboDropdownList).Move(px(104), px(280), px(158), px(22));
     Addcmd.Caption("Add Ingredient").FontBold(true).Move(px(12), px(312), px(250), px(30));
 
@@ -185,6 +183,13 @@ void CalcFrm::Wire() {
     FracVs.Change = [this] { FracVs_Change(); };
     F_DOpt.On(&forms::OptionButton::Click, [this](Integer Index) { F_DOpt_Click(Index); });
     Addcmd.Click = [this] { Addcmd_Click(); };
+    R_IngLst.Click = [this] { R_IngLst_Click(); };
+    CalcBar.ToolClick = [this](const forms::Tool& Tool) { CalcBar_ToolClick(Tool); };
+    ServingsVs.Change = [this] { ServingsVs_Change(); };
+    FlashTmr.Tick = [this] { FlashTmr_Timer(); };
+    OkCmd.Click = [this] { OkCmd_Click(); };
+    NameTxt.Change = [this] { NameTxt_Change(); };
+    NameTxt.KeyPress = [this](Integer& KeyAscii) { NameTxt_KeyPress(KeyAscii); };
 }
 
 void CalcFrm::Form_Load() {
@@ -247,7 +252,11 @@ void CalcFrm::Reset() {
     Calc_Servings = 1;
     app.Editing_Recipe = false;
     app.Servings_Applied = 1;
+    // The scroll bar may already have stood at one serving, so its handler did not say so.
+    app.Servings_Chosen = 1;
     Save_In_Progress = false;
+    servingsBase_.reset();
+    replaceOnSave_.reset();
 
     FlashTmr.Enabled(false);
     FlashImg.Visible(false);

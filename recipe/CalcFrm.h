@@ -3,12 +3,16 @@
 // servings and directions, and the Nutrition Facts panel per serving.
 //   CalcFrm.cpp         layout, load, Reset, directions and the saved indicator
 //   CalcFrm_entry.cpp   choosing an ingredient, the quantity spinners and the measure list
-//   CalcFrm_lines.cpp   adding ingredient lines
+//   CalcFrm_lines.cpp   adding ingredient lines, and taking one out or marking its place again
 //   CalcFrm_panel.cpp   the nutrition totals and the panel's captions
+//   CalcFrm_save.cpp    the tool bar: start over, finish and save, instructions, headings
+//   CalcFrm_servings.cpp servings and OK, the recipe's name and taking over a viewed recipe
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/forms/forms.h"
+#include "recipe/guards.h"
 #include "recipe/ingrecord.h"
 #include "recipe/nutrition.h"
 
@@ -128,14 +132,27 @@ public:
     void Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Single Qty);
     void IfLessThanZero();
     void Show_Calorie_Percentages();
-    // Copies the last stored ingredient of that name (letter case ignored) into Current_Ing.
-    void Find_Ing(std::string_view Name);
+    // Copies the last stored ingredient of that name (letter case ignored) into Current_Ing;
+    // false, leaving Current_Ing as it was, when none has that name.
+    bool Find_Ing(std::string_view Name);
     void Load_MeasureLst();
     static std::string Put_Together_Quantity_String(std::string_view Q1, std::string_view F1, bool Opt);
+
+    // Applies the chosen servings to the totals; while a save runs it first checks the name and
+    // asks what to do about a stored recipe of that name.
+    void OkCmd_Click();
+    // The name-conflict dialog's Replace: the stored recipes of that name make way for this one,
+    // once the save is sure to happen.
+    void ReplaceOnSave(std::string name) { replaceOnSave_ = std::move(name); }
 
     const NutritionTotals& Totals() const { return totals_; }
     Single Calc_Servings = 1;
     bool Save_In_Progress = false;
+
+    // The servings scroll bar's value (1..1000) as the servings text and number: 1/8 .. 7/8 for
+    // 1..9 (thirds are 0.333 and 0.666), then v - 9.
+    static std::string ServingsText(int v);
+    static Single ServingsNumber(int v);
 
     // Quantity entry state.
     IngRecord Current_Ing;
@@ -162,14 +179,38 @@ private:
     void PassTmr_Timer();
     void OnesVs_Change();
     void FracVs_Change();
+    // FracTxt and Fraction from the fraction spinner, by the current mode.
+    void FractionFromSpinner();
     void F_DOpt_Click(Integer Index);
     bool FractionsMode() const { return F_DOpt[0].Value(); }
 
-    // Adding (CalcFrm_lines.cpp).
+    // Adding, taking out and marking lines (CalcFrm_lines.cpp).
     void Addcmd_Click();
+    void R_IngLst_Click();
+    // The quantity a stored line was added with: fractions as the spinners give them (thirds
+    // 0.333 and 0.666), decimals as written; nullopt for a text that is no quantity.
+    static std::optional<Single> LineQuantity(std::string_view text, bool fractions);
+
+    // The tool bar (CalcFrm_save.cpp).
+    void CalcBar_ToolClick(const forms::Tool& Tool);
+    void StartTool();
+    void SaveTool();
+
+    // Servings and name (CalcFrm_servings.cpp).
+    void ServingsVs_Change();
+    void FlashTmr_Timer();
+    void NameTxt_Change();
+    void NameTxt_KeyPress(Integer& KeyAscii);
+    void TakeOverViewedRecipe();
+    bool Rescale();
 
     Recipe& app;
     NutritionTotals totals_;
+    // The totals as they stood for Servings_Applied when the servings were changed; lines added
+    // or taken out since then are the difference to the running totals.
+    std::optional<NutritionTotals> servingsBase_;
+    std::optional<std::string> replaceOnSave_;
+    TextGuard nameGuard_;
 };
 
 }  // namespace recipe

@@ -60,8 +60,10 @@ void CalcFrm::PassTmr_Timer() {
     PassTmr.Enabled(false);
 }
 
-void CalcFrm::Find_Ing(std::string_view Name) {
-    if (const IngRecord* rec = app.Ing.FindText(Name)) Current_Ing = *rec;
+bool CalcFrm::Find_Ing(std::string_view Name) {
+    const IngRecord* rec = app.Ing.FindText(Name);
+    if (rec) Current_Ing = *rec;
+    return rec != nullptr;
 }
 
 void CalcFrm::Load_MeasureLst() {
@@ -84,6 +86,11 @@ void CalcFrm::OnesVs_Change() {
 
 void CalcFrm::FracVs_Change() {
     MeasureLst.Enabled(true);
+    FractionFromSpinner();
+    Quantity = vb::CSng(static_cast<double>(OnesVs.Value()) + Fraction);
+}
+
+void CalcFrm::FractionFromSpinner() {
     const int v = FracVs.Value();
     if (FractionsMode()) {
         FracTxt.Caption(std::string(FractionCaption(v)));
@@ -92,7 +99,6 @@ void CalcFrm::FracVs_Change() {
         FracTxt.Caption(vb::CStr(static_cast<vb::Long>(v)));
         Fraction = vb::CSng(v / 10.0);
     }
-    Quantity = vb::CSng(static_cast<double>(OnesVs.Value()) + Fraction);
 }
 
 void CalcFrm::F_DOpt_Click(Integer Index) {

@@ -1,9 +1,12 @@
 // Adding an ingredient line: the display line the user reads and, at the same place, the stored
 // line of the recipe record.
+#include "platform/core/convert.h"
 #include "platform/core/error.h"
 #include "platform/core/text.h"
 #include "platform/services/dialogs.h"
 #include "recipe/CalcFrm.h"
+#include "recipe/EditFrm.h"
+#include "recipe/Improved.h"
 #include "recipe/Recipe.h"
 #include "recipe/grammar.h"
 
@@ -100,6 +103,78 @@ void CalcFrm::Addcmd_Click() {
 
     IngLst2.Text("Select From This List");
     MeasureLst.Clear();
+}
+
+std::optional<Single> CalcFrm::LineQuantity(std::string_view text, bool fractions) {
+    if (fractions) {
+        // "2 1/3", "1/3" or "2": the spinners' values, so a line comes off as it went on.
+        const std::string t = vb::Trim(text);
+        const std::size_t blank = t.rfind(' ');
+        const std::string fraction = blank == std::string::npos ? t : t.substr(blank + 1);
+        for (int v = 1; v <= 9; ++v) {
+            if (fraction != FractionCaption(v)) continue;
+            double whole = 0;
+            if (blank != std::string::npos) {
+                const std::string w = vb::Trim(std::string_view(t).substr(0, blank));
+                if (!vb::IsNumeric(w)) return std::nullopt;
+                whole = vb::CDbl(w);
+            }
+            return vb::CSng(whole + FractionValue(v));
+        }
+    }
+    return TryFractionToNumber(text);
+}
+
+void CalcFrm::R_IngLst_Click() {
+    const int i = R_IngLst.ListIndex();
+    if (i < 0) return;
+    recipe::EditFrm& dialog = app.EditFrm();
+    dialog.ShowModal();
+    EditFrm::Answer answer = EditFrm::Answer::None;
+    if (dialog.IsLoaded()) {
+        answer = dialog.Chosen;
+        forms::Unload(dialog);
+    }
+
+    using grammar::kDecimalQty, grammar::kFractionQty, grammar::kIngNameEnd, grammar::kLineEnd,
+        grammar::kLineStart, grammar::kQtyEnd;
+    auto one = [](char c) { return std::string(1, c); };
+    if (answer == EditFrm::Answer::Replace || answer == EditFrm::Answer::Delete) {
+        R_IngLst.Text("");
+        const std::string s = InvisLst.List(i);
+        const std::string name = Get_Between(s, one(kLineStart), one(kIngNameEnd));
+        std::string quantity = Get_Between(s, one(kDecimalQty), one(kQtyEnd));
+        const bool fractions = quantity.empty();
+        if (fractions) quantity = Get_Between(s, one(kFractionQty), one(kQtyEnd));
+        const std::string measure = Get_Between(s, one(kQtyEnd), one(kLineEnd));
+        if (!quantity.empty()) {
+            const std::optional<Single> amount = LineQuantity(quantity, fractions);
+            // Without the stored ingredient (or a readable amount) there is no share to take off.
+            std::string problem;
+            if (!amount) problem = "Its amount \"" + quantity + "\" cannot be read";
+            else if (!Find_Ing(name)) problem = "\"" + name + "\" is no longer among the stored ingredients";
+            if (problem.empty()) {
+                try {
+                    Add_Nutrients(Current_Ing, measure, -*amount);
+                } catch (const vb::Error&) {
+                    problem = "Its share is beyond the range of the Nutrition Facts";
+                }
+            }
+            if (!problem.empty()) {
+                services::MsgBox(problem + ", so its share could not be taken off the Nutrition Facts.\r\n\r\n" +
+                                     "The line is removed; the totals still count it.",
+                                 services::vbExclamation, "Line Removed");
+            }
+        }
+        R_IngLst.RemoveItem(i);
+        InvisLst.RemoveItem(i);
+        Show_Calorie_Percentages();
+        app.Delete_Line_Mode = false;
+        if (answer == EditFrm::Answer::Replace) app.Insert_Index = static_cast<Integer>(i);
+    } else {
+        R_IngLst.Text(IngLst.Text());
+    }
+    if (answer == EditFrm::Answer::Insert) app.Insert_Index = static_cast<Integer>(i + 1);
 }
 
 }  // namespace recipe

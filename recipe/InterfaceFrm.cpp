@@ -5,6 +5,8 @@
 #include "recipe/CalcFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/frmAbout.h"
+#include "recipe/frmTip.h"
 #include "recipe/screens.h"
 
 namespace recipe {
@@ -102,7 +104,8 @@ void InterfaceFrm::Form_Resize() {
 void InterfaceFrm::Form_Activate() {
     const long t = app.OptionValue(kShowTips, 1);
     TopBar.Tools("mnuTips").Checked(t == 1);
-    // The tip of the day opens here while it has not been shown and t is not 0.
+    // Once: a tip window already open is not pulled in front of the main window again.
+    if (!app.Tips_Shown && t != 0 && !app.LoadedTip()) app.frmTip().Show();
 }
 
 void InterfaceFrm::tmrStopSplash_Timer() {
@@ -138,8 +141,11 @@ void InterfaceFrm::TopBar_ToolClick(const forms::Tool& Tool) {
         ToggleOption("mnuMusic", kPlayMusic);
     } else if (name == "Contents") {
         app.Show_Help(kHelpContents);
+    } else if (name == "AboutTool") {
+        frmAbout& about = app.frmAbout();
+        about.ShowModal();
+        if (about.IsLoaded()) forms::Unload(about);
     }
-    // "AboutTool" opens the about box, which is not part of the program yet.
 }
 
 void InterfaceFrm::ShowBuilder() {

@@ -9,8 +9,13 @@
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
 #include "recipe/CalcFrm.h"
+#include "recipe/EditFrm.h"
 #include "recipe/InterfaceFrm.h"
+#include "recipe/SameFrm.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/SubHeadFrm.h"
+#include "recipe/frmAbout.h"
+#include "recipe/frmTip.h"
 #include "recipe/screens.h"
 
 namespace recipe {
@@ -21,7 +26,12 @@ Recipe::Recipe()
       calc_([this] { return std::make_unique<recipe::CalcFrm>(*this); }),
       view_([this] { return std::make_unique<recipe::ViewFrm>(*this); }),
       deleteIng_([this] { return std::make_unique<recipe::DeleteIngFrm>(*this); }),
-      ingrediant_([this] { return std::make_unique<recipe::frmIngrediant>(*this); }) {}
+      ingrediant_([this] { return std::make_unique<recipe::frmIngrediant>(*this); }),
+      same_([this] { return std::make_unique<recipe::SameFrm>(*this); }),
+      edit_([this] { return std::make_unique<recipe::EditFrm>(*this); }),
+      subHead_([this] { return std::make_unique<recipe::SubHeadFrm>(*this); }),
+      tip_([this] { return std::make_unique<recipe::frmTip>(*this); }),
+      about_([this] { return std::make_unique<recipe::frmAbout>(*this); }) {}
 
 Recipe::~Recipe() = default;
 
@@ -51,6 +61,13 @@ InterfaceFrm& Recipe::Interface() { return interface_(); }
 SplashFrm* Recipe::LoadedSplash() const { return splash_.Existing(); }
 InterfaceFrm* Recipe::LoadedInterface() const { return interface_.Existing(); }
 CalcFrm* Recipe::LoadedCalcFrm() const { return calc_.Existing(); }
+EditFrm* Recipe::LoadedEditFrm() const { return edit_.Existing(); }
+frmTip* Recipe::LoadedTip() const { return tip_.Existing(); }
+SameFrm& Recipe::SameFrm() { return same_(); }
+EditFrm& Recipe::EditFrm() { return edit_(); }
+SubHeadFrm& Recipe::SubHeadFrm() { return subHead_(); }
+frmTip& Recipe::frmTip() { return tip_(); }
+frmAbout& Recipe::frmAbout() { return about_(); }
 
 void Recipe::EnsureMainWindow() {
     if (!interface_.Existing()) interface_();
@@ -105,6 +122,14 @@ bool Recipe::Save_Ing_File() {
 
 bool Recipe::Append_Recipe(std::string_view record) {
     if (auto error = Recipes.Append_Recipe(record)) {
+        ReportStoreError(Recipes.file(), "written", *error);
+        return false;
+    }
+    return true;
+}
+
+bool Recipe::Replace_Recipe(std::string_view name, std::string_view record) {
+    if (auto error = Recipes.Replace_Recipe(name, record)) {
         ReportStoreError(Recipes.file(), "written", *error);
         return false;
     }

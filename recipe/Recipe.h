@@ -21,10 +21,18 @@ class CalcFrm;
 class ViewFrm;
 class DeleteIngFrm;
 class frmIngrediant;
+class SameFrm;
+class EditFrm;
+class SubHeadFrm;
+class frmTip;
+class frmAbout;
 
 inline constexpr std::string_view kProductName = "Sorvella";
 // The windows' icon, found in the data folder as the sound and animations are.
 inline constexpr std::string_view kProgramIcon = "images/recipe.xpm";
+// The program's home page and its maker.
+inline constexpr std::string_view kHomePage = "https://sorvella.example.org/";
+inline constexpr std::string_view kMaker = "Lumbreck";
 
 // The settings of section "Options".
 inline constexpr std::string_view kOptions = "Options";
@@ -53,10 +61,18 @@ public:
     recipe::ViewFrm& ViewFrm();
     recipe::DeleteIngFrm& DeleteIngFrm();
     recipe::frmIngrediant& frmIngrediant();
+    // The dialogs: each is loaded fresh when it is reached after it was unloaded.
+    recipe::SameFrm& SameFrm();
+    recipe::EditFrm& EditFrm();
+    recipe::SubHeadFrm& SubHeadFrm();
+    recipe::frmTip& frmTip();
+    recipe::frmAbout& frmAbout();
     // The window when it exists; never loads one.
     SplashFrm* LoadedSplash() const;
     InterfaceFrm* LoadedInterface() const;
     recipe::CalcFrm* LoadedCalcFrm() const;
+    recipe::EditFrm* LoadedEditFrm() const;
+    recipe::frmTip* LoadedTip() const;
 
     // --- the ingredient store ---
     // Reads "Ing.dat" into the table and both ingredient lists; a file that cannot be read is
@@ -78,6 +94,8 @@ public:
     // Appends a whole record to the store and rewrites the file; false after a message when the
     // record is not sound or the file was not written.
     bool Append_Recipe(std::string_view record);
+    // The same, in place of the stored recipes of that name (letter case ignored).
+    bool Replace_Recipe(std::string_view name, std::string_view record);
     // Removes the recipes of that name and rewrites the file; false after a message on failure.
     bool Delete_Recipe(std::string_view name);
     bool Save_Recipes();
@@ -109,6 +127,11 @@ private:
     forms::FormHolder<recipe::ViewFrm> view_;
     forms::FormHolder<recipe::DeleteIngFrm> deleteIng_;
     forms::FormHolder<recipe::frmIngrediant> ingrediant_;
+    forms::FormHolder<recipe::SameFrm> same_;
+    forms::FormHolder<recipe::EditFrm> edit_;
+    forms::FormHolder<recipe::SubHeadFrm> subHead_;
+    forms::FormHolder<recipe::frmTip> tip_;
+    forms::FormHolder<recipe::frmAbout> about_;
     bool mainStarting_ = false;
     bool mainStarted_ = false;
 };

@@ -1,7 +1,9 @@
 #include "recipe/nutrition.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 #include "platform/core/convert.h"
 #include "platform/core/error.h"
@@ -48,6 +50,9 @@ vb::Single Tenths(double share, vb::Single total) {
     const double sum = static_cast<double>(vb::CSng(share)) + static_cast<double>(total);
     return vb::CSng(static_cast<double>(vb::CLng(sum * 10)) / 10);
 }
+
+// A gram value kept at one decimal.
+vb::Single ToTenths(double grams) { return vb::CSng(static_cast<double>(vb::CLng(grams * 10)) / 10); }
 
 std::string WholeText(double x) {
     const double r = vb::RoundHalfEven(x);
@@ -115,7 +120,7 @@ std::string PercentText(double value, double daily) { return WholeText(value / d
 
 PanelTexts PanelFor(const NutritionTotals& t) {
     PanelTexts p;
-    p.Fg = vb::CStr(t.Fat) + "g";
+    p.Fg = GramText(t.Fat) + "g";
     p.Cals = vb::CStr(t.Cal);
     p.FCals = vb::CStr(t.FatCal);
     p.FP = PercentText(t.Fat, kDailyFat);
@@ -123,15 +128,77 @@ PanelTexts PanelFor(const NutritionTotals& t) {
     p.CP = PercentText(t.Chol, kDailyChol);
     p.Sg = vb::CStr(t.Sodium) + "mg";
     p.SP = PercentText(t.Sodium, kDailySodium);
-    p.TCg = vb::CStr(t.Carbs) + "g";
+    p.TCg = GramText(t.Carbs) + "g";
     p.TCP = PercentText(t.Carbs, kDailyCarbs);
-    p.Pg = vb::CStr(t.Protein) + "g";
-    p.TFg = vb::CStr(t.Fiber) + "g";
+    p.Pg = GramText(t.Protein) + "g";
+    p.TFg = GramText(t.Fiber) + "g";
     p.TFP = PercentText(t.Fiber, kDailyFiber);
-    p.SFg = vb::CStr(t.SatFat) + "g";
+    p.SFg = GramText(t.SatFat) + "g";
     p.SFP = PercentText(t.SatFat, kDailySatFat);
     return p;
 }
+
+std::string GramText(vb::Single grams) {
+    std::string text = vb::CStr(grams);
+    const std::size_t e = text.find('E');
+    if (e == std::string::npos) return text;
+    // The seven digits CStr kept, written out in full.
+    const double rounded = std::strtod(text.c_str(), nullptr);
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    const int decimals = exponent >= 6 ? 0 : 6 - exponent;
+    char buf[96];
+    const auto end = std::to_chars(buf, buf + sizeof buf, rounded, std::chars_format::fixed, decimals).ptr;
+    std::string out(buf, end);
+    if (out.find('.') != std::string::npos) {
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+    }
+    return out;
+}
+
+NutritionTotals ScaleTotals(const NutritionTotals& t, vb::Single f) {
+    const double k = f;
+    NutritionTotals n;
+    n.Cal = vb::CLng(t.Cal * k);
+    n.FatCal = vb::CLng(t.FatCal * k);
+    n.Chol = vb::CLng(t.Chol * k);
+    n.Sodium = vb::CLng(t.Sodium * k);
+    n.Fat = ToTenths(t.Fat * k);
+    n.Carbs = ToTenths(t.Carbs * k);
+    n.Protein = ToTenths(t.Protein * k);
+    n.Fiber = ToTenths(t.Fiber * k);
+    n.SatFat = ToTenths(t.SatFat * k);
+    return n;
+}
+
+namespace {
+
+NutritionTotals Combine(const NutritionTotals& a, const NutritionTotals& b, int sign) {
+    auto whole = [sign](vb::Long x, vb::Long y) {
+        const std::int64_t sum = static_cast<std::int64_t>(x) + sign * static_cast<std::int64_t>(y);
+        if (sum < INT32_MIN || sum > INT32_MAX) throw vb::Error(vb::errOverflow);
+        return static_cast<vb::Long>(sum);
+    };
+    auto grams = [sign](vb::Single x, vb::Single y) {
+        return ToTenths(static_cast<double>(x) + sign * static_cast<double>(y));
+    };
+    NutritionTotals n;
+    n.Cal = whole(a.Cal, b.Cal);
+    n.FatCal = whole(a.FatCal, b.FatCal);
+    n.Chol = whole(a.Chol, b.Chol);
+    n.Sodium = whole(a.Sodium, b.Sodium);
+    n.Fat = grams(a.Fat, b.Fat);
+    n.Carbs = grams(a.Carbs, b.Carbs);
+    n.Protein = grams(a.Protein, b.Protein);
+    n.Fiber = grams(a.Fiber, b.Fiber);
+    n.SatFat = grams(a.SatFat, b.SatFat);
+    return n;
+}
+
+}  // namespace
+
+NutritionTotals PlusTotals(const NutritionTotals& a, const NutritionTotals& b) { return Combine(a, b, 1); }
+NutritionTotals MinusTotals(const NutritionTotals& a, const NutritionTotals& b) { return Combine(a, b, -1); }
 
 std::optional<CalorieShares> CalorieSharesFrom(std::string_view lblCals, std::string_view lblFCals,
                                                std::string_view lblTCg, std::string_view lblPg) {

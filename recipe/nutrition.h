@@ -72,6 +72,17 @@ struct PanelTexts {
     std::string SFg, SFP;
 };
 PanelTexts PanelFor(const NutritionTotals& t);
+// A gram value as the panel shows it: the shortest decimal form of the Single, at most seven
+// significant digits, never in exponent form ("12.5", "3", "12345680").
+std::string GramText(vb::Single grams);
+
+// The totals rescaled by f (old servings / new servings), each on its own: whole numbers and
+// tenths of grams rounded halves to even; calories are not recomputed. A total beyond its range
+// raises the runtime's overflow (error 6).
+NutritionTotals ScaleTotals(const NutritionTotals& t, vb::Single f);
+// a + b and a - b, total by total, the grams kept at tenths; error 6 beyond a Long.
+NutritionTotals PlusTotals(const NutritionTotals& a, const NutritionTotals& b);
+NutritionTotals MinusTotals(const NutritionTotals& a, const NutritionTotals& b);
 // A percent of a daily value as the panel shows it ("8%"); halves to even, never out of range.
 std::string PercentText(double value, double daily);
 

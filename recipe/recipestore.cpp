@@ -125,7 +125,13 @@ std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     return Save_Recipes();
 }
 
-std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) {
+std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) { return Store(record, nullptr); }
+
+std::optional<vb::Error> RecipeStore::Replace_Recipe(std::string_view name, std::string_view record) {
+    return Store(record, &name);
+}
+
+std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::string_view* replacing) {
     if (readFailed_) return NotOverwritten(file_);
     // What is stored must read back as this one record and nothing else.
     if (!grammar::IsWellFormedRecord(record))
@@ -134,15 +140,41 @@ std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) {
                          "character that the recipe file uses to mark where things end.",
                          file_.string());
     ParsedRecipes parsed = ParseRecipeText(record);
+    // Memory and file stay in step: what was there comes back when the file is not written.
+    std::string oldText = Recipe_Text;
+    std::vector<RecipeEntry> oldTable = Recipe_Table;
+    std::string oldTail = tail_;
+    if (replacing) {
+        bool removed = false;
+        for (std::size_t i = 0; i < Recipe_Table.size();) {
+            if (SameNameText(Recipe_Table[i].RecipeName, *replacing)) {
+                if (i + 1 != Recipe_Table.size()) Recipe_Table[i] = std::move(Recipe_Table.back());
+                Recipe_Table.pop_back();
+                removed = true;
+            } else {
+                ++i;
+            }
+        }
+        if (removed) Rebuild();
+    }
     std::string_view text = Recipe_Text;
     const bool tailKept = text.size() >= tail_.size() && text.substr(text.size() - tail_.size()) == tail_;
     if (!tailKept) tail_.clear();  // the text was replaced wholesale; it is all readable then
     const std::string good = vb::Trim(text.substr(0, text.size() - tail_.size()));
-    Recipe_Text = good;
-    Recipe_Text += record;
-    Recipe_Text += tail_;
+    std::string next;
+    next.reserve(good.size() + record.size() + tail_.size());
+    next += good;
+    next += record;
+    next += tail_;
+    Recipe_Text = std::move(next);
     Recipe_Table.push_back(std::move(parsed.entries.front()));
-    return Save_Recipes();
+    auto error = Save_Recipes();
+    if (error) {
+        Recipe_Text = std::move(oldText);
+        Recipe_Table = std::move(oldTable);
+        tail_ = std::move(oldTail);
+    }
+    return error;
 }
 
 long RecipeStore::Find(std::string_view name, bool ignoreCase) const {

@@ -50,8 +50,12 @@ public:
     [[nodiscard]] std::optional<vb::Error> Delete_Recipe(std::string_view name);
 
     // Appends a complete record: the table gets its entry, the text gets the record after its
-    // readable part (so a damaged tail never hides it), and the file is rewritten.
+    // readable part (so a damaged tail never hides it), and the file is rewritten. When the file
+    // cannot be written the table and the text are put back as they were.
     [[nodiscard]] std::optional<vb::Error> Append_Recipe(std::string_view record);
+    // The same, first taking out every entry whose trimmed name equals the trimmed name with letter
+    // case ignored; one rewrite of the file for both, so a failure loses neither recipe.
+    [[nodiscard]] std::optional<vb::Error> Replace_Recipe(std::string_view name, std::string_view record);
 
     // The index of the first entry whose trimmed name equals the trimmed name, or -1.
     long Find(std::string_view name, bool ignoreCase = false) const;
@@ -68,6 +72,7 @@ public:
 
 private:
     void Rebuild();
+    std::optional<vb::Error> Store(std::string_view record, const std::string_view* replacing);
 
     std::filesystem::path file_;
     std::string tail_;

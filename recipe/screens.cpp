@@ -28,6 +28,9 @@ void PlaceholderScreen::PlaceAtBuilder() {
 
 ViewFrm::ViewFrm(Recipe& app) : PlaceholderScreen(app, "ViewFrm", "Stored Recipes Screen") {
     RecipeLst.Sorted(true).Visible(false);
+    for (forms::Label* l : {&lblName, &lbl1M, &lblCals, &lblFCals, &lblFg, &lblFP, &lblCg, &lblCP, &lblSg, &lblSP,
+                            &lblTCg, &lblTCP, &lblTFg, &lblTFP, &lblSFg, &lblSFP, &lblPg, &Label20, &Label21, &Label22})
+        l->Visible(false);
     Load = [this] { Form_Load(); };
 }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -84,6 +85,18 @@ void Pump(int milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     } while (t.elapsed() < milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(5);
+    }
+    return true;
 }
 
 std::string ScreenshotPath(const std::string& name) {

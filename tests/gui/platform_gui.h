@@ -11,6 +11,8 @@ namespace gui {
 
 // Lets queued events run (and deferred deletes of closed windows).
 void Pump(int milliseconds = 0);
+// Lets events run until the condition holds; false when the time is up first.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 // ${VT_BUILD_DIR}/screenshots/<name>.png
 std::string ScreenshotPath(const std::string& name);
 

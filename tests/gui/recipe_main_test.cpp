@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QWidget>
 
 #include <cstdlib>
@@ -15,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "gui/platform_gui.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
@@ -44,19 +43,8 @@ fs::path BuildDir() {
 
 std::string ShotPath(const std::string& name) { return (BuildDir() / "screenshots" / ("recipe_" + name + ".png")).string(); }
 
-// Runs the event loop until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-void Pump(int milliseconds) { PumpUntil([] { return false; }, milliseconds); }
+using gui::Pump;
+using gui::PumpUntil;
 
 class RecipeGui : public ::testing::Test {
 protected:

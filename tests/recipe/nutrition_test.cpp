@@ -279,4 +279,36 @@ TEST(CalorieShares, FollowTheCaptionsOfThePanel) {
     EXPECT_EQ(recipe::NoCalorieShares().fat, "0% calories from Fat");
 }
 
+TEST(NutritionPanel, GramsAreNeverShownInExponentForm) {
+    const struct {
+        float grams;
+        const char* text;
+    } rows[] = {
+        {2.5f, "2.5"},         {3, "3"},           {0, "0"},
+        {-0.1f, "-0.1"},       {9999999, "9999999"}, {10000000, "10000000"},
+        {12345678, "12345680"}, {-2.5e8f, "-250000000"}, {1.5e-6f, "0.0000015"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        EXPECT_EQ(recipe::GramText(r.grams), r.text);
+    }
+    recipe::NutritionTotals t;
+    t.Fat = 12345678;
+    EXPECT_EQ(recipe::PanelFor(t).Fg, "12345680g");
+}
+
+TEST(NutritionTotals, ScalingForOtherServings) {
+    const recipe::NutritionTotals panel{400, 94, 10.5f, 30, 481, 76.5f, 6.5f, 2.5f, 0.5f};
+    // Four servings: each total on its own, halves to even, calories not recomputed.
+    EXPECT_EQ(recipe::ScaleTotals(panel, 0.25f),
+              (recipe::NutritionTotals{100, 24, 2.6f, 8, 120, 19.1f, 1.6f, 0.6f, 0.1f}));
+    EXPECT_EQ(recipe::ScaleTotals(panel, 1), panel);
+    recipe::NutritionTotals big;
+    big.Cal = 2000000000;
+    EXPECT_THROW(recipe::ScaleTotals(big, 8), vb::Error);
+    // Sums and differences keep the grams at tenths.
+    const recipe::NutritionTotals a{10, 5, 1.2f, 1, 1, 0.3f, 0.1f, 0.7f, 0.2f};
+    EXPECT_EQ(recipe::MinusTotals(recipe::PlusTotals(panel, a), a), panel);
+}
+
 }  // namespace

@@ -1,0 +1,164 @@
+// The recipe builder's dialogs on the Qt desktop, offscreen, with the sample data: a recipe saved
+// from the builder, the name-conflict dialog of a second save, the line-edit and sub-heading
+// dialogs, the About box and the tip of the day. Screenshots land under the build folder.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "gui/platform_gui.h"
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/EditFrm.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/SameFrm.h"
+#include "recipe/SubHeadFrm.h"
+#include "recipe/frmAbout.h"
+#include "recipe/frmTip.h"
+#include "recipe/screens.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using gui::PumpUntil;
+
+class RecipeDialogs : public ::testing::Test {
+protected:
+    RecipeDialogs() {
+        const char* build = std::getenv("VT_BUILD_DIR");
+        const fs::path data = fs::path(build ? build : ".") / "data" / "recipe";
+        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
+        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
+        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
+        host = std::make_unique<qtui::QtHost>();
+    }
+    ~RecipeDialogs() override {
+        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
+        app.reset();
+        gui::Pump(50);
+        host.reset();
+    }
+
+    void Start() {
+        ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
+        app = std::make_unique<recipe::Recipe>();
+        app->Main();
+        ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    }
+    void Shoot(const forms::Form& form, const std::string& name) {
+        gui::Pump(60);
+        const std::string path = gui::ScreenshotPath("recipe_" + name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        for (const forms::Control* c : form.Controls()) {
+            if (c->Kind() != forms::ControlKind::Timer) {
+                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
+            }
+        }
+    }
+    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
+        recipe::CalcFrm& c = app->CalcFrm();
+        testing::DropDown(c.IngLst2);
+        testing::ChooseItem(c.IngLst, ingredient);
+        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
+        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
+        testing::ChooseItem(c.MeasureLst, measure);
+        testing::Click(c.Addcmd);
+    }
+
+    testing::TempEnvironment env;
+    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<recipe::Recipe> app;
+};
+
+TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
+    Start();
+    recipe::CalcFrm& calc = app->CalcFrm();
+    // A long name, so the shots show the dialogs hold one.
+    testing::TypeText(calc.NameTxt, "Dal with rice and a little ghee, for four people");
+    // The heading dialog, then a heading above the lines.
+    bool headingShown = false;
+    gui::WhenModal([&](QWidget*) {
+        recipe::SubHeadFrm& d = app->SubHeadFrm();
+        testing::TypeText(d.SubHeadTxt, "For the dal");
+        Shoot(d, "subheading");
+        headingShown = true;
+        testing::Click(d.DoneCmd);
+    });
+    testing::ClickTool(calc.CalcBar, "Heading");
+    EXPECT_TRUE(headingShown);
+    AddLine("Lentil dal", 1, 0, "cup");
+    AddLine("Ghee", 2, 0, "tbs");
+    AddLine("Rice, raw, milled", 0, 5, "cup");
+    testing::ScrollTo(calc.ServingsVs, 13);
+    testing::Click(calc.OkCmd);
+    testing::TypeText(calc.DirectionsTxt, "Rinse the dal and the rice.\r\nSimmer together for 30 minutes.");
+    testing::ClickTool(calc.CalcBar, "Save");
+    ASSERT_EQ(calc.StatusLbl.Caption(), "Changes Saved");
+    EXPECT_EQ(app->ViewFrm().RecipeLst.ListCount(), 1);
+    Shoot(calc, "builder_saved");
+
+    // A second save of the same name asks; Cancel leaves the store as it was.
+    bool conflictShown = false;
+    gui::WhenModal([&](QWidget*) {
+        recipe::SameFrm& d = app->SameFrm();
+        Shoot(d, "name_conflict");
+        conflictShown = true;
+        testing::Click(d.CancelCmd);
+    });
+    testing::ClickTool(calc.CalcBar, "Save");
+    EXPECT_TRUE(conflictShown);
+    EXPECT_EQ(app->Recipes.Recipe_Table.size(), 1u);
+
+    // A click on a line opens the line-edit dialog.
+    bool editShown = false;
+    gui::WhenModal([&](QWidget*) {
+        recipe::EditFrm& d = app->EditFrm();
+        EXPECT_EQ(d.InsertLbl.Caption(), "2  tbs     Ghee");
+        Shoot(d, "line_edit");
+        editShown = true;
+        testing::Click(d.CancelCmd);
+    });
+    testing::ChooseItem(calc.R_IngLst, 2);
+    EXPECT_TRUE(editShown);
+    EXPECT_EQ(calc.R_IngLst.ListCount(), 4);
+
+    bool aboutShown = false;
+    gui::WhenModal([&](QWidget*) {
+        recipe::frmAbout& d = app->frmAbout();
+        Shoot(d, "about");
+        aboutShown = true;
+        testing::Click(d.cmdOK);
+    });
+    testing::ClickTool(app->Interface().TopBar, "AboutTool");
+    EXPECT_TRUE(aboutShown);
+}
+
+TEST_F(RecipeDialogs, TipOfTheDay) {
+    files::SaveSetting("recipe", "Options", "Show Tips at Startup", "1");
+    Start();
+    ASSERT_TRUE(PumpUntil([&] { return app->LoadedTip() && app->LoadedTip()->Visible(); }, 3000));
+    recipe::frmTip& tip = *app->LoadedTip();
+    EXPECT_GT(tip.Tip_List.size(), 10u);
+    EXPECT_FALSE(tip.lblTipText.Caption().empty());
+    // The longest tip, so the shot shows the label holds it.
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < tip.Tip_List.size(); ++i)
+        if (tip.Tip_List[i].size() > tip.Tip_List[longest].size()) longest = i;
+    tip.Tip_Index = static_cast<vb::Long>(longest);
+    testing::Click(tip.cmdNextTip);
+    Shoot(tip, "tip");
+    testing::Click(tip.cmdOK);
+    EXPECT_EQ(app->LoadedTip(), nullptr);
+}
+
+}  // namespace
