@@ -15,6 +15,7 @@ class calcalintake;
 class weight;
 class Metric;
 class qform;
+class frmCalendar;
 
 class Calories : public Module1 {
 public:
@@ -38,6 +39,8 @@ public:
     calories::weight& weight();
     calories::Metric& Metric();
     calories::qform& qform();
+    // The calendar of the diet period setup.
+    calories::frmCalendar& frmCalendar();
 
     // The goal and calculator windows, shown modeless.
     void ShowCaloricNeeds();
@@ -82,6 +85,7 @@ private:
     forms::FormHolder<calories::weight> weight_;
     forms::FormHolder<calories::Metric> metric_;
     forms::FormHolder<calories::qform> qform_;
+    forms::FormHolder<calories::frmCalendar> calendar_;
 };
 
 }  // namespace calories

@@ -43,6 +43,7 @@ calmain::calmain(Calories& app) : forms::Form("calmain"), app(app) {
     LayoutMenus();
     Wire();
     WireHints();
+    WirePeriod();
 }
 
 forms::Label& calmain::DayPercent(int k) {

@@ -197,6 +197,13 @@ public:
     void mnuperiod_Click();
     void mnudate_Click();
 
+    // The diet period and taking foods out of the meals (calmain_period.cpp, calmain_delete.cpp).
+    void Command17_Click();  // start date
+    void Command18_Click();  // end date
+    void Command19_Click();  // clear all days
+    void Command9_Click();   // delete the selected food
+    void Command2_Click();   // clear the day
+
     // The number in Label48 (days of the period) and Label47 (current day); 0 when not a number.
     long NumberOfDays() const;
     long CurrentDay() const;
@@ -208,6 +215,7 @@ private:
     void LayoutMenus();
     void Wire();
     void WireHints();
+    void WirePeriod();
 
     void Form_Load();
     void Form_Unload(vb::Integer& Cancel);
@@ -231,11 +239,16 @@ private:
 
     // day view
     void ClearDayView();
-    void ReplayDay();
+    void ReplayDay(bool blankToo = false);
     void RecomputePeriod();
     void PeriodPercents(double days);
     void PlaceDayNumber(long day);
     std::string DayCaption(long day);
+
+    // diet period
+    void EditPeriodDate(vb::Integer mode, forms::Label& label, std::string caption);
+    void CheckStoredPeriod();
+    bool LogIsSavedIn(const std::string& path) const;
 
     Calories& app;
 };
