@@ -1,0 +1,165 @@
+// The diet period of the food diary on the Qt desktop, offscreen: the calendar opened by the end
+// date button, driven with real keys and a real click, confirmed with Enter; then a week of meals
+// with a food deleted through the real message box. Screenshots land under the build folder.
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "calories/Calories.h"
+#include "calories/calSplash.h"
+#include "calories/calmain.h"
+#include "calories/mealitem.h"
+#include "calories/period/frmCalendar.h"
+#include "gui/platform_gui.h"
+#include "platform/core/clock.h"
+#include "platform/files/profile.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path BuildDir() {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return build ? fs::path(build) : fs::current_path();
+}
+
+void Ini(const std::string& section, const std::string& key, const std::string& value) {
+    files::WritePrivateProfileString(section, key, value, "calories.INI");
+}
+
+calories::MealItem Logged(const std::string& name, int kcal, int fat, std::string_view meal, int day) {
+    calories::MealItem m;
+    m.name = name;
+    m.calories = kcal;
+    m.fat = fat;
+    m.cholesterol = 15;
+    m.fiber = 3;
+    m.carbohydrate = kcal / 7;
+    m.protein = kcal / 20;
+    m.group = "Beef";
+    m.servings = "1";
+    m.meal = std::string(meal);
+    m.day = day;
+    return m;
+}
+
+class CaloriesPeriodGui : public ::testing::Test {
+protected:
+    CaloriesPeriodGui() {
+        const vb::Date today = vb::DateSerial(2026, 3, 9);
+        vb::SetClock([today] { return vb::Date{today.serial + 0.4}; });
+        const fs::path data = BuildDir() / "data" / "calories";
+        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
+        forms::App().Path((BuildDir() / "calories").string());
+        host = std::make_unique<qtui::QtHost>();
+    }
+    ~CaloriesPeriodGui() override {
+        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
+        app.reset();
+        gui::Pump(50);
+        host.reset();
+        forms::App().Path("");
+        vb::ResetClock();
+    }
+    void Shoot(const forms::Form& form, const std::string& name) {
+        const std::string path = gui::ScreenshotPath("calories_" + name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        EXPECT_TRUE(fs::exists(path)) << path;
+    }
+
+    testing::TempEnvironment env;
+    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<calories::Calories> app;
+};
+
+TEST_F(CaloriesPeriodGui, CalendarThenAWeekOfMeals) {
+    Ini("date", "message2", "Mar 09/26");
+    Ini("date", "message3", "Mar 09/26");
+    Ini("date", "message4", "1");
+    Ini("date", "message5", "1");
+    const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
+    for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+
+    app = std::make_unique<calories::Calories>();
+    app->Main();
+    testing::Click(app->splash().Command1);
+    gui::Pump(50);
+    calories::calmain& main = app->mainform();
+    ASSERT_TRUE(main.Visible());
+
+    // The end date: three days on with the arrow key, a click on the 15th, then Enter.
+    bool seen = false;
+    gui::WhenModal([&](QWidget*) {
+        calories::frmCalendar& cal = app->frmCalendar();
+        ASSERT_TRUE(cal.Visible());
+        seen = true;
+        QWidget* grid = qtui::WidgetOf(cal.picMonth);
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(grid->window()->focusWidget(), grid) << "the grid has the keyboard";
+        for (int i = 0; i < 3; ++i) QTest::keyClick(grid, Qt::Key_Right);
+        EXPECT_EQ(main.Label44.Caption(), "Mar 12/26");
+        // The 15th is a Sunday in the third row: cell (0, 2) of 282 x 190 twips.
+        const QPoint inner = grid->contentsRect().topLeft();
+        QTest::mouseClick(grid, Qt::LeftButton, {}, inner + QPoint(282 / 15 / 2, (2 * 190 + 95) / 15));
+        EXPECT_EQ(main.Label44.Caption(), "Mar 15/26");
+        gui::Pump(30);
+        Shoot(cal, "calendar");
+        QTest::keyClick(grid, Qt::Key_Return);
+    });
+    testing::Click(main.Command18);
+    gui::Pump(50);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(main.Label48.Caption(), "7");
+    EXPECT_EQ(main.Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Monday, March 9 2026");
+
+    // A few meals on days 1 to 3, read in as the period log, then day 2 shown.
+    forms::Unload(main);
+    app.reset();
+    std::string log = calories::encode(calories::MealItem{});
+    for (int day = 1; day <= 3; ++day) {
+        log += calories::encode(Logged("Oats, rolled, 100 g", 380, 7, "BREAKFAST", day));
+        log += calories::encode(Logged("Milk, whole, Cow, 100 g", 73, 4, "BREAKFAST", day));
+        log += calories::encode(Logged("Banana, ripe, 100 g", 116, 0, "BREAKFAST", day));
+        log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, "LUNCH", day));
+    }
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    Ini("date", "message4", "2");
+    app = std::make_unique<calories::Calories>();
+    app->Main();
+    testing::Click(app->splash().Command1);
+    gui::Pump(50);
+    calories::calmain& week = app->mainform();
+    ASSERT_EQ(week.List2.ListCount(), 3);
+
+    // Delete the milk through the real confirmation box.
+    testing::ChooseItem(week.List2, 1);
+    bool asked = false;
+    gui::WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        asked = true;
+        EXPECT_EQ(box->windowTitle(), "Deleting food from Meal");
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    testing::Click(week.Command9);
+    gui::Pump(50);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(week.List2.ListCount(), 2);
+    EXPECT_EQ(week.Label23[0].Caption(), "736");
+    Shoot(week, "main_week");
+}
+
+}  // namespace
