@@ -248,6 +248,7 @@ private:
     // diet period
     void EditPeriodDate(vb::Integer mode, forms::Label& label, std::string caption);
     void CheckStoredPeriod();
+    void ClearDayAndLog();
     bool LogIsSavedIn(const std::string& path) const;
 
     Calories& app;

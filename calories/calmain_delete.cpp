@@ -5,25 +5,13 @@
 
 #include "calories/Calories.h"
 #include "calories/calmain.h"
+#include "calories/confirm.h"
 #include "calories/meals.h"
 #include "calories/recordtable.h"
 #include "platform/core/error.h"
 #include "platform/files/fileio.h"
-#include "platform/services/dialogs.h"
 
 namespace calories {
-
-namespace {
-
-constexpr int kConfirm = services::vbYesNo | services::vbCritical | services::vbDefaultButton2;  // 276
-constexpr std::string_view kHelpFile = "DEMO.HLP";
-constexpr long kHelpContext = 1000;
-
-bool Confirmed(std::string_view prompt, std::string_view title) {
-    return services::MsgBox(prompt, kConfirm, title, kHelpFile, kHelpContext) == services::vbYes;
-}
-
-}  // namespace
 
 void calmain::Command9_Click() {
     const long day = CurrentDay();
@@ -100,20 +88,7 @@ void calmain::Command2_Click() {
         if (!LogIsSavedIn(app.savefilename)) return;
     }
 
-    daytotals.Zero();
-    for (auto& m : mealtotals) m.Zero();
-    periodpercents.fill(0);
-    periodtotals.Zero();
-    for (int k = 0; k < 6; ++k) {
-        Label21[k].Caption("");
-        Label23[k].Caption("");
-    }
-    for (int k = 0; k < 6; ++k) DayPercent(k).Caption("");
-    for (int k = 0; k < 6; ++k) DayBar(k).Visible(false);
-    List2.Clear();
-    app.ClearMealLog();
-    Combo2.Text("BREAKFAST");
-    labeling();
+    ClearDayAndLog();
 }
 
 }  // namespace calories

@@ -2,6 +2,7 @@
 // calendar), clearing all days, and a stored period that cannot be read.
 #include "calories/Calories.h"
 #include "calories/calmain.h"
+#include "calories/confirm.h"
 #include "calories/period/calendar.h"
 #include "calories/period/frmCalendar.h"
 #include "calories/period/periodsetup.h"
@@ -38,10 +39,7 @@ void calmain::Command18_Click() { EditPeriodDate(2, Label44, "            End Da
 // Clear all days: asks only when the period has meals; in every case the current day becomes 1.
 void calmain::Command19_Click() {
     if (MultiDay() && app.PeriodHasFoods(NumberOfDays())) {
-        constexpr int kConfirm = services::vbYesNo | services::vbCritical | services::vbDefaultButton2;
-        if (services::MsgBox("Are you sure you want to clear all menus ?", kConfirm, "Clearing all Menus", "", 1000) ==
-            services::vbYes)
-            tools2();
+        if (Confirmed("Are you sure you want to clear all menus ?", "Clearing all Menus", "")) tools2();
     }
     StorePeriodValue("message4", "1");
     Label47.Caption("1");

@@ -3,6 +3,7 @@
 // mode, clearing the meals where a smaller period needs it; "&Cancel" puts the edited date back.
 #include "calories/Calories.h"
 #include "calories/calmain.h"
+#include "calories/confirm.h"
 #include "calories/period/frmCalendar.h"
 #include "calories/period/periodsetup.h"
 #include "platform/core/convert.h"
@@ -16,13 +17,6 @@ namespace calories {
 namespace {
 
 constexpr std::string_view kTitleLine = "Vantorel by Lumbreck";
-constexpr int kConfirm = services::vbYesNo | services::vbCritical | services::vbDefaultButton2;  // 276
-constexpr std::string_view kHelpFile = "DEMO.HLP";
-constexpr long kHelpContext = 1000;
-
-bool Confirmed(std::string_view prompt, std::string_view title) {
-    return services::MsgBox(prompt, kConfirm, title, kHelpFile, kHelpContext) == services::vbYes;
-}
 
 }  // namespace
 

@@ -54,6 +54,7 @@ protected:
     void PickEnd(vb::Date d, Closing how = Closing::Ok) {
         WithCalendar(main().Command18, [d](calories::frmCalendar& cal) { KeyTo(cal, d); }, how);
     }
+    void Pick(bool start, vb::Date d, Closing how = Closing::Ok) { start ? PickStart(d, how) : PickEnd(d, how); }
     static vb::Date D(int y, int m, int d) { return vb::DateSerial(y, m, d); }
     std::vector<std::string> Prompts() const {
         std::vector<std::string> out;

@@ -72,10 +72,7 @@ TEST_F(PeriodSetup, ChangesOfAnEmptyPeriod) {
     ASSERT_FALSE(main().mnuperiod.Enabled());
     for (const auto& r : rows) {
         const std::size_t boxes = host.MsgBoxes().size();
-        if (r.start)
-            PickStart(r.date);
-        else
-            PickEnd(r.date);
+        Pick(r.start, r.date);
         if (*r.message) {
             ASSERT_EQ(host.MsgBoxes().size(), boxes + 1) << r.name;
             EXPECT_EQ(host.MsgBoxes().back().prompt, r.message);
@@ -123,10 +120,7 @@ TEST_F(PeriodSetup, ASingleDayWithFoodDoesNotGrow) {
     };
     for (const auto& r : rows) {
         const std::size_t boxes = host.MsgBoxes().size();
-        if (r.start)
-            PickStart(r.date);
-        else
-            PickEnd(r.date);
+        Pick(r.start, r.date);
         ASSERT_EQ(host.MsgBoxes().size(), boxes + 1);
         EXPECT_EQ(host.MsgBoxes().back().prompt,
                   "To make a multiply day menu you must first clear all present meals,click the button on the far "
