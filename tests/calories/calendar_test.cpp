@@ -111,7 +111,7 @@ protected:
 };
 
 TEST_F(Calendar, LayoutAndTheFirstPaint) {
-    WithCalendar(main().Command18, [this](frmCalendar& cal) {
+    WithCalendar(main().Command18, [](frmCalendar& cal) {
         EXPECT_EQ(cal.Caption(), "            End Date");
         struct Place {
             forms::Control* control;

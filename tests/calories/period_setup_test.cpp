@@ -134,6 +134,19 @@ TEST_F(PeriodSetup, ASingleDayWithFoodDoesNotGrow) {
     EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
 }
 
+// A label without a date (say, the stored date was lost while the program ran) is asked for.
+TEST_F(PeriodSetup, ADateLabelWithoutADate) {
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    Open();
+    main().Label42.Caption("");
+    PickEnd(D(2026, 3, 12));
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].prompt, "Pick the start date of the diet period in the calendar first.");
+    EXPECT_TRUE(calendarStayedOpen);
+    EXPECT_EQ(main().Label48.Caption(), "1");
+    EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
+}
+
 // A multi-day period with meals: what each new length does to them.
 TEST_F(PeriodSetup, ChangesOfAPeriodWithMeals) {
     struct Row {
