@@ -8,6 +8,7 @@
 #include "calories/goals/Metric.h"
 #include "calories/goals/qform.h"
 #include "calories/goals/weight.h"
+#include "calories/period/frmCalendar.h"
 #include "platform/forms/forms.h"
 
 namespace calories {
@@ -16,7 +17,8 @@ Calories::Calories()
     : mainform_([this] { return std::make_unique<calmain>(*this); }),
       splash_([this] { return std::make_unique<calSplash>(*this); }),
       addfood_([this] { return std::make_unique<calories::addfood>(*this); }),
-      search_([this] { return std::make_unique<calories::Search>(*this); }) {
+      search_([this] { return std::make_unique<calories::Search>(*this); }),
+      calendar_([this] { return std::make_unique<calories::frmCalendar>(*this); }) {
     forms::App().Title(std::string(kProgramTitle));
 }
 
@@ -43,6 +45,7 @@ calcalintake& Calories::calcalintake() { return calcalintake_(); }
 weight& Calories::weight() { return weight_(); }
 Metric& Calories::Metric() { return metric_(); }
 qform& Calories::qform() { return qform_(); }
+frmCalendar& Calories::frmCalendar() { return calendar_(); }
 
 void Calories::ShowCaloricNeeds() { calcalintake().Show(); }
 void Calories::ShowWeight() { weight().Show(); }

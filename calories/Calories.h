@@ -17,6 +17,7 @@ class Metric;
 class qform;
 class addfood;
 class Search;
+class frmCalendar;
 
 class Calories : public Module1 {
 public:
@@ -40,6 +41,8 @@ public:
     calories::weight& weight();
     calories::Metric& Metric();
     calories::qform& qform();
+    // The calendar of the diet period setup.
+    calories::frmCalendar& frmCalendar();
 
     // The goal and calculator windows, shown modeless.
     void ShowCaloricNeeds();
@@ -91,6 +94,7 @@ private:
     forms::FormHolder<calories::qform> qform_;
     forms::FormHolder<calories::addfood> addfood_;
     forms::FormHolder<calories::Search> search_;
+    forms::FormHolder<calories::frmCalendar> calendar_;
 };
 
 }  // namespace calories

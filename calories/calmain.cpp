@@ -32,6 +32,7 @@ calmain::calmain(Calories& app) : forms::Form("calmain"), app(app) {
     Wire();
     WireHints();
     WireDatabase();
+    WirePeriod();
 }
 
 forms::Label& calmain::DayPercent(int k) {

@@ -199,6 +199,13 @@ public:
     void mnuperiod_Click();
     void mnudate_Click();
 
+    // The diet period and taking foods out of the meals (calmain_period.cpp, calmain_delete.cpp).
+    void Command17_Click();  // start date
+    void Command18_Click();  // end date
+    void Command19_Click();  // clear all days
+    void Command9_Click();   // delete the selected food
+    void Command2_Click();   // clear the day
+
     // The number in Label48 (days of the period) and Label47 (current day); 0 when not a number.
     long NumberOfDays() const;
     long CurrentDay() const;
@@ -224,6 +231,7 @@ private:
     void LayoutMenus();
     void Wire();
     void WireHints();
+    void WirePeriod();
 
     void Form_Load();
     void Form_Unload(vb::Integer& Cancel);
@@ -247,7 +255,7 @@ private:
 
     // day view
     void ClearDayView();
-    void ReplayDay();
+    void ReplayDay(bool blankToo = false);
     void RecomputePeriod();
     void PeriodPercents(double days);
     void PlaceDayNumber(long day);
@@ -259,6 +267,11 @@ private:
     int DeleteSelectedFood(std::vector<FoodItem>& table);
     std::string damagedGroup_;               // the group file that held records that are not foods ...
     std::vector<FoodItem> damagedAsLoaded_;  // ... and what was read from it
+    // diet period
+    void EditPeriodDate(vb::Integer mode, forms::Label& label, std::string caption);
+    void CheckStoredPeriod();
+    void ClearDayAndLog();
+    bool LogIsSavedIn(const std::string& path) const;
 
     Calories& app;
 };

@@ -56,13 +56,14 @@ void calmain::ClearDayView() {
 }
 
 // Adds the live records of the current day to the day and meal totals and shows today's percent.
-void calmain::ReplayDay() {
+// With `blankToo` the blank day-0 record counts as well, so a day without food shows zeros.
+void calmain::ReplayDay(bool blankToo) {
     const long day = CurrentDay();
     bool any = false;
     const int count = static_cast<int>(app.mealdata.size());
     for (int i = 0; i < count; ++i) {
         const MealItem& m = app.mealdata[static_cast<std::size_t>(i)];
-        if (m.day != day || m.deleted == 1) continue;
+        if ((m.day != day && !(blankToo && m.day == 0)) || m.deleted == 1) continue;
         app.mealindex = i;
         adding();
         any = true;
@@ -123,7 +124,7 @@ void calmain::Command3_Click() {
         Label23[k].Caption("");
     }
     for (int k = 0; k < 6; ++k) DayPercent(k).Caption("");
-    ReplayDay();
+    ReplayDay(true);
     tools3();
     graph();
     Combo2_Click();

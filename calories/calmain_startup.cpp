@@ -104,6 +104,8 @@ void calmain::Form_Load() {
     else
         Step([&] { LoadPersonalGroup(app.personalfile); });
 
+    if (!app.firstRun) Step([&] { CheckStoredPeriod(); });
+
     if (app.firstRun) {
         Step([&] {
             const std::string today = vb::Format(vb::Today(), "mmm dd/yy");

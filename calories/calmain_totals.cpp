@@ -105,15 +105,24 @@ void calmain::graph2() {
 
 // Clears every total, value and percent label, every bar, the meal list and the whole day log.
 void calmain::tools2() {
+    ClearDayAndLog();
+    for (int k = 0; k < 6; ++k) {
+        Label51[k].Caption("");
+        Label50[k].Visible(false);
+    }
+    files::WritePrivateProfileString("date", "message4", std::string("1"), kIniFile);
+}
+
+// Every total to 0, the day's value and percent labels blank, its bars hidden, the meal list and
+// the day log empty; the period column is left as it is.
+void calmain::ClearDayAndLog() {
     daytotals.Zero();
     for (auto& m : mealtotals) m.Zero();
     periodpercents.fill(0);
     periodtotals.Zero();
     for (int k = 0; k < 6; ++k) {
         Label21[k].Caption("");
-        Label51[k].Caption("");
         Label23[k].Caption("");
-        Label50[k].Visible(false);
     }
     for (int k = 0; k < 6; ++k) DayPercent(k).Caption("");
     for (int k = 0; k < 6; ++k) DayBar(k).Visible(false);
@@ -121,7 +130,6 @@ void calmain::tools2() {
     app.ClearMealLog();
     Combo2.Text("BREAKFAST");
     labeling();
-    files::WritePrivateProfileString("date", "message4", std::string("1"), kIniFile);
 }
 
 void calmain::getnumber() {

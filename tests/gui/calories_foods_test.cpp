@@ -39,6 +39,7 @@ protected:
         if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
         forms::App().Path((BuildDir() / "calories").string());  // the pictures
         files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
+        files::WritePrivateProfileString("date", "message3", std::string("Mar 09/26"), "calories.INI");
         files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
         host = std::make_unique<qtui::QtHost>();
         app = std::make_unique<calories::Calories>();

@@ -1,9 +1,12 @@
 // The food diary on the Qt desktop, offscreen, with the sample food database: the splash, then the
-// main window with a few foods in the meals of a multi-day period. Every control gets a widget, and
-// screenshots land under the build folder.
+// main window with a few foods in the meals of a multi-day period, and the calendar of the period.
+// Every control gets a widget, and screenshots land under the build folder.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 #include <cstdlib>
@@ -16,7 +19,9 @@
 #include "calories/calmain.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
+#include "calories/period/frmCalendar.h"
 #include "gui/platform_gui.h"
+#include "platform/core/clock.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
@@ -140,6 +145,93 @@ TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
     gui::Pump(50);
     EXPECT_NE(main.List1.ListIndex(), -1);
     Shoot(main, "main_find");
+}
+
+// The calendar opened by the end date button, driven with real keys and a real click and
+// confirmed with Enter; then a week of meals with a food deleted through the real message box.
+TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
+    const vb::Date today = vb::DateSerial(2026, 3, 9);
+    vb::SetClock([today] { return vb::Date{today.serial + 0.4}; });
+    struct ClockBack {
+        ~ClockBack() { vb::ResetClock(); }
+    } clockBack;
+
+    Ini("date", "message2", "Mar 09/26");
+    Ini("date", "message3", "Mar 09/26");
+    Ini("date", "message4", "1");
+    Ini("date", "message5", "1");
+    const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
+    for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+
+    app = std::make_unique<calories::Calories>();
+    app->Main();
+    testing::Click(app->splash().Command1);
+    gui::Pump(50);
+    calories::calmain& main = app->mainform();
+    ASSERT_TRUE(main.Visible());
+
+    // The end date: three days on with the arrow key, a click on the 15th, then Enter.
+    bool seen = false;
+    gui::WhenModal([&](QWidget*) {
+        calories::frmCalendar& cal = app->frmCalendar();
+        ASSERT_TRUE(cal.Visible());
+        seen = true;
+        QWidget* grid = qtui::WidgetOf(cal.picMonth);
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(grid->window()->focusWidget(), grid) << "the grid has the keyboard";
+        for (int i = 0; i < 3; ++i) QTest::keyClick(grid, Qt::Key_Right);
+        EXPECT_EQ(main.Label44.Caption(), "Mar 12/26");
+        // The 15th is a Sunday in the third row: cell (0, 2) of 282 x 190 twips.
+        const QPoint inner = grid->contentsRect().topLeft();
+        QTest::mouseClick(grid, Qt::LeftButton, {}, inner + QPoint(282 / 15 / 2, (2 * 190 + 95) / 15));
+        EXPECT_EQ(main.Label44.Caption(), "Mar 15/26");
+        gui::Pump(30);
+        CheckWidgets(cal);
+        Shoot(cal, "calendar");
+        QTest::keyClick(grid, Qt::Key_Return);
+    });
+    testing::Click(main.Command18);
+    gui::Pump(50);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(main.Label48.Caption(), "7");
+    EXPECT_EQ(main.Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Monday, March 9 2026");
+
+    // A few meals on days 1 to 3, read in as the period log, then day 2 shown.
+    forms::Unload(main);
+    app.reset();
+    std::string log = calories::encode(calories::MealItem{});
+    for (int day = 1; day <= 3; ++day) {
+        log += calories::encode(Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day));
+        log += calories::encode(Logged("Milk, whole, Cow, 100 g", 73, 4, 3, "BREAKFAST", day));
+        log += calories::encode(Logged("Banana, ripe, 100 g", 116, 0, 1, "BREAKFAST", day));
+        log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
+    }
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    Ini("date", "message4", "2");
+    app = std::make_unique<calories::Calories>();
+    app->Main();
+    testing::Click(app->splash().Command1);
+    gui::Pump(50);
+    calories::calmain& week = app->mainform();
+    ASSERT_EQ(week.List2.ListCount(), 3);
+
+    // Delete the milk through the real confirmation box.
+    testing::ChooseItem(week.List2, 1);
+    bool asked = false;
+    gui::WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        asked = true;
+        EXPECT_EQ(box->windowTitle(), "Deleting food from Meal");
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    testing::Click(week.Command9);
+    gui::Pump(50);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(week.List2.ListCount(), 2);
+    EXPECT_EQ(week.Label23[0].Caption(), "736");
+    Shoot(week, "main_week");
 }
 
 }  // namespace
