@@ -185,6 +185,7 @@ void CalcFrm::Wire() {
     FracVs.Change = [this] { FracVs_Change(); };
     F_DOpt.On(&forms::OptionButton::Click, [this](Integer Index) { F_DOpt_Click(Index); });
     Addcmd.Click = [this] { Addcmd_Click(); };
+    WireSearch();
 }
 
 void CalcFrm::Form_Load() {

@@ -5,6 +5,7 @@
 //   CalcFrm_entry.cpp   choosing an ingredient, the quantity spinners and the measure list
 //   CalcFrm_lines.cpp   adding ingredient lines
 //   CalcFrm_panel.cpp   the nutrition totals and the panel's captions
+//   CalcFrm_search.cpp  opening the ingredient search
 #include <string>
 #include <string_view>
 
@@ -167,6 +168,10 @@ private:
 
     // Adding (CalcFrm_lines.cpp).
     void Addcmd_Click();
+
+    // Searching (CalcFrm_search.cpp).
+    void WireSearch();
+    void SearchImg_Click();
 
     Recipe& app;
     NutritionTotals totals_;

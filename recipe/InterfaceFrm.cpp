@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "recipe/CalcFrm.h"
+#include "recipe/DeleteIngFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/frmIngrediant.h"
 #include "recipe/screens.h"
 
 namespace recipe {

@@ -9,8 +9,11 @@
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
 #include "recipe/CalcFrm.h"
+#include "recipe/DeleteIngFrm.h"
 #include "recipe/InterfaceFrm.h"
+#include "recipe/SearchFrm.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/frmIngrediant.h"
 #include "recipe/screens.h"
 
 namespace recipe {
@@ -21,7 +24,8 @@ Recipe::Recipe()
       calc_([this] { return std::make_unique<recipe::CalcFrm>(*this); }),
       view_([this] { return std::make_unique<recipe::ViewFrm>(*this); }),
       deleteIng_([this] { return std::make_unique<recipe::DeleteIngFrm>(*this); }),
-      ingrediant_([this] { return std::make_unique<recipe::frmIngrediant>(*this); }) {}
+      ingrediant_([this] { return std::make_unique<recipe::frmIngrediant>(*this); }),
+      search_([this] { return std::make_unique<recipe::SearchFrm>(*this); }) {}
 
 Recipe::~Recipe() = default;
 
@@ -72,6 +76,7 @@ frmIngrediant& Recipe::frmIngrediant() {
     EnsureMainWindow();
     return ingrediant_();
 }
+SearchFrm& Recipe::SearchFrm() { return search_(); }
 
 void Recipe::Load_Ingredients() {
     if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);

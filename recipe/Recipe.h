@@ -21,6 +21,7 @@ class CalcFrm;
 class ViewFrm;
 class DeleteIngFrm;
 class frmIngrediant;
+class SearchFrm;
 
 inline constexpr std::string_view kProductName = "Sorvella";
 // The windows' icon, found in the data folder as the sound and animations are.
@@ -53,6 +54,8 @@ public:
     recipe::ViewFrm& ViewFrm();
     recipe::DeleteIngFrm& DeleteIngFrm();
     recipe::frmIngrediant& frmIngrediant();
+    // The ingredient search dialog: a fresh one after each time it closes.
+    recipe::SearchFrm& SearchFrm();
     // The window when it exists; never loads one.
     SplashFrm* LoadedSplash() const;
     InterfaceFrm* LoadedInterface() const;
@@ -109,6 +112,7 @@ private:
     forms::FormHolder<recipe::ViewFrm> view_;
     forms::FormHolder<recipe::DeleteIngFrm> deleteIng_;
     forms::FormHolder<recipe::frmIngrediant> ingrediant_;
+    forms::FormHolder<recipe::SearchFrm> search_;
     bool mainStarting_ = false;
     bool mainStarted_ = false;
 };
