@@ -1,5 +1,6 @@
 #include "recipe/ingentry.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "platform/core/convert.h"
@@ -125,6 +126,10 @@ QuantityParts SplitQuantity(Single qty, bool secondMeasure) {
 
 bool IsNutrientNumber(std::string_view text) {
     const std::string t = vb::Trim(text);
+    // A plain decimal: "1,5" would read as fifteen where the user may mean one and a half.
+    for (char c : t)
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'))
+            return false;
     if (!vb::IsNumeric(t)) return false;
     try {
         return vb::CSng(t) >= 0;

@@ -61,7 +61,8 @@ struct QuantityParts {
 // fraction; anything else as tenths (0.96 and above carry into the whole part).
 QuantityParts SplitQuantity(Single qty, bool secondMeasure);
 
-// A nutrient box's text: a plain number (exponents allowed) of at least 0 that a Single holds.
+// A nutrient box's text: a plain decimal number (an exponent allowed, no thousands separators) of at
+// least 0 that a Single holds.
 bool IsNutrientNumber(std::string_view text);
 
 // The calorie plausibility check: calories from fat (x 9), carbohydrate and protein (x 4) against
