@@ -147,6 +147,8 @@ private:
     void Image1_Click();
     void EnterRunsNext(Integer& KeyAscii);
     void ShowStep(Integer step);
+    // The focus to the entry box of a page that has one to type in (pages 1 and 5 to 11).
+    void FocusEntry(Integer step);
     void ShowStepLabel();
     void EnableSecondOptions();
     bool StoreFinished(bool replacing);
@@ -164,6 +166,9 @@ private:
     void opt2ndM_Click(Integer Index);
     void txtName_Change();
     void txtUnique_Change();
+    // The whole spinner's box, and the fraction spinner's box and fractional part.
+    void WholeChanged(const forms::VScrollBar& bar, forms::TextBox& box, bool fractions);
+    void FractionChanged(const forms::VScrollBar& bar, forms::TextBox& box, bool fractions, bool second, Single& part);
     void vsOnes_Change();
     void vsFrac_Change();
     void optForD_Click(Integer Index);

@@ -51,19 +51,11 @@ void frmIngrediant::cmdNext_Click() {
 void frmIngrediant::cmdBack_Click() {
     GoingForward = false;
     if (--CurrentStep == 0) cmdBack.Enabled(false);
-    switch (CurrentStep) {
-    case 0: txtName.SetFocus(); break;
-    case 4:
+    if (CurrentStep == 4) {
         if (opt2ndM[entry::kNoneOption].Value()) CurrentStep = 3;
         EnableSecondOptions();
-        break;
-    case 5: txtCal.SetFocus(); break;
-    case 6: txtFat.SetFocus(); break;
-    case 7: txtChol.SetFocus(); break;
-    case 8: txtSodium.SetFocus(); break;
-    case 9: txtTotalCarbs.SetFocus(); break;
-    case 10: txtProtein.SetFocus(); break;
-    default: break;
+    } else {
+        FocusEntry(CurrentStep);
     }
     // Back from the first page (enabled there only after the duplicate question) wraps round.
     if (CurrentStep < 0) CurrentStep = 10;
@@ -79,19 +71,14 @@ void frmIngrediant::cmdStartOver_Click() {
 
 void frmIngrediant::cmdHelp_Click() {
     app.Show_Help(kHelpWizardStep1 + 10 * CurrentStep);
-    switch (CurrentStep) {
-    case 0: txtName.SetFocus(); break;
-    case 1:
-        if (optUnits[entry::kUniqueOption].Value()) txtUnique.SetFocus();
-        break;
-    case 5: txtCal.SetFocus(); break;
-    case 6: txtFat.SetFocus(); break;
-    case 7: txtChol.SetFocus(); break;
-    case 8: txtSodium.SetFocus(); break;
-    case 9: txtTotalCarbs.SetFocus(); break;
-    case 10: txtProtein.SetFocus(); break;
-    default: break;
-    }
+    if (CurrentStep == 1 && optUnits[entry::kUniqueOption].Value()) txtUnique.SetFocus();
+    else FocusEntry(CurrentStep);
+}
+
+void frmIngrediant::FocusEntry(Integer step) {
+    forms::TextBox* const boxes[kSteps] = {&txtName, nullptr, nullptr, nullptr, nullptr, &txtCal,
+                                           &txtFat,  &txtChol, &txtSodium, &txtTotalCarbs, &txtProtein};
+    if (step >= 0 && step < kSteps && boxes[step]) boxes[step]->SetFocus();
 }
 
 void frmIngrediant::Image1_Click() { services::MsgBox("This is just a picture of some fruit and vegetables."); }

@@ -339,22 +339,28 @@ void frmIngrediant::txtUnique_Change() {
     NewIng.Unit1 = txtUnique.Text();
 }
 
-void frmIngrediant::vsOnes_Change() {
+void frmIngrediant::WholeChanged(const forms::VScrollBar& bar, forms::TextBox& box, bool fractions) {
     cmdNext.Enabled(true);
-    txtOnes.Text(optForD[0].Value() && vsOnes.Value() == 0 ? std::string() : vb::CStr(vsOnes.Value()));
+    // A lone fraction reads 1/2, not 0 1/2.
+    box.Text(fractions && bar.Value() == 0 ? std::string() : vb::CStr(bar.Value()));
 }
 
-void frmIngrediant::vsFrac_Change() {
+void frmIngrediant::FractionChanged(const forms::VScrollBar& bar, forms::TextBox& box, bool fractions, bool second,
+                                    Single& part) {
     cmdNext.Enabled(true);
-    const int v = vsFrac.Value();
-    if (optForD[0].Value()) {
-        txtFrac.Text(std::string(entry::FractionText(v)));
-        Frac1 = entry::FractionPart(v, false);
+    const int v = bar.Value();
+    if (fractions) {
+        box.Text(std::string(entry::FractionText(v)));
+        part = entry::FractionPart(v, second);
     } else {
-        txtFrac.Text(vb::CStr(vsFrac.Value()));
-        Frac1 = vb::CSng(v / 10.0);
+        box.Text(vb::CStr(bar.Value()));
+        part = vb::CSng(v / 10.0);
     }
 }
+
+void frmIngrediant::vsOnes_Change() { WholeChanged(vsOnes, txtOnes, optForD[0].Value()); }
+
+void frmIngrediant::vsFrac_Change() { FractionChanged(vsFrac, txtFrac, optForD[0].Value(), false, Frac1); }
 
 void frmIngrediant::optForD_Click(Integer Index) {
     vsFrac.Value(0);
@@ -362,22 +368,9 @@ void frmIngrediant::optForD_Click(Integer Index) {
     vsFrac_Change();
 }
 
-void frmIngrediant::vsOnes2_Change() {
-    cmdNext.Enabled(true);
-    txtOnes2.Text(optForD2[0].Value() && vsOnes2.Value() == 0 ? std::string() : vb::CStr(vsOnes2.Value()));
-}
+void frmIngrediant::vsOnes2_Change() { WholeChanged(vsOnes2, txtOnes2, optForD2[0].Value()); }
 
-void frmIngrediant::vsFrac2_Change() {
-    cmdNext.Enabled(true);
-    const int v = vsFrac2.Value();
-    if (optForD2[0].Value()) {
-        txtFrac2.Text(std::string(entry::FractionText(v)));
-        Frac2 = entry::FractionPart(v, true);
-    } else {
-        txtFrac2.Text(vb::CStr(vsFrac2.Value()));
-        Frac2 = vb::CSng(v / 10.0);
-    }
-}
+void frmIngrediant::vsFrac2_Change() { FractionChanged(vsFrac2, txtFrac2, optForD2[0].Value(), true, Frac2); }
 
 void frmIngrediant::optForD2_Click(Integer Index) {
     vsFrac2.Value(0);  // its change handling runs only when the value moves
