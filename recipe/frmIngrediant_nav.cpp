@@ -145,7 +145,10 @@ bool frmIngrediant::StoreFinished(bool replacing) {
             if (found < builder.ListCount()) builder.RemoveItem(found);
         }
     }
-    if (!app.Add_Ing(NewIng)) return false;  // reported; the entries stay for another try
+    if (!app.Add_Ing(NewIng)) {
+        ShowStep(10);  // reported; the entries stay for another try
+        return false;
+    }
     services::MsgBox(lblName.Caption() + " has now been added " + "to you list of ingredients.", services::vbOKOnly,
                      "");
     Reset_Ing();
@@ -174,6 +177,8 @@ void frmIngrediant::Take_Over_Edit() {
     app.Editing_Ing = false;
     if (editStored_) editOrigin_ = EditOrigin{*editStored_, CurrentState()};
     editStored_.reset();
+    // The steps moved the focus through the pages behind; the user starts on the name.
+    txtName.SetFocus();
 }
 
 frmIngrediant::EditState frmIngrediant::CurrentState() const {

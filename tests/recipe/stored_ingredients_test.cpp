@@ -237,6 +237,7 @@ TEST_F(StoredIngredients, EditHandsTheIngredientToTheWizard) {
         EXPECT_EQ(w.CurrentStep, 0);
         EXPECT_EQ(Page(), 0);
         EXPECT_EQ(w.SteppLbl.Caption(), "Step 1 of 11");
+        EXPECT_TRUE(w.txtName.HasFocus());
     }
     EXPECT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
 }

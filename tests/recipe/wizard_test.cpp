@@ -561,4 +561,30 @@ TEST_F(Wizard, StartOverAndThePicture) {
     EXPECT_EQ(host.MsgBoxes().back().title, "Sorvella");
 }
 
+// A store that could not be read at start-up is never written over: the wizard says so and keeps
+// what was entered.
+class WizardOnAnUnreadableStore : public recipetest::WizardProgram {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory(Data("Ing.dat"));
+        Open();
+        testing::ClickTool(main().TopBar, "AddIngredient");
+    }
+};
+
+TEST_F(WizardOnAnUnreadableStore, AFailedSaveKeepsTheEntries) {
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].title, "File Problem");
+    Enter(Entered{});
+    Finish();
+    EXPECT_EQ(host.MsgBoxes().back().title, "File Problem");
+    EXPECT_NE(host.MsgBoxes().back().prompt.find("\"Ing.dat\" could not be written."), std::string::npos);
+    for (const auto& m : host.MsgBoxes()) EXPECT_EQ(m.prompt.find("has now been added"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(Data("Ing.dat")));
+    EXPECT_EQ(Page(), 10);
+    EXPECT_EQ(wiz().CurrentStep, 10);
+    EXPECT_EQ(wiz().txtName.Text(), "Rye bread");
+    EXPECT_EQ(wiz().txtProtein.Text(), "9");
+}
+
 }  // namespace
