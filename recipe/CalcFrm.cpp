@@ -190,6 +190,7 @@ void CalcFrm::Wire() {
     OkCmd.Click = [this] { OkCmd_Click(); };
     NameTxt.Change = [this] { NameTxt_Change(); };
     NameTxt.KeyPress = [this](Integer& KeyAscii) { NameTxt_KeyPress(KeyAscii); };
+    WireSearch();
 }
 
 void CalcFrm::Form_Load() {

@@ -7,6 +7,7 @@
 //   CalcFrm_panel.cpp   the nutrition totals and the panel's captions
 //   CalcFrm_save.cpp    the tool bar: start over, finish and save, instructions, headings
 //   CalcFrm_servings.cpp servings and OK, the recipe's name and taking over a viewed recipe
+//   CalcFrm_search.cpp  opening the ingredient search
 #include <optional>
 #include <string>
 #include <string_view>
@@ -203,6 +204,10 @@ private:
     void NameTxt_KeyPress(Integer& KeyAscii);
     void TakeOverViewedRecipe();
     bool Rescale();
+
+    // Searching (CalcFrm_search.cpp).
+    void WireSearch();
+    void SearchImg_Click();
 
     Recipe& app;
     NutritionTotals totals_;

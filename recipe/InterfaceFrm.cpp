@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "recipe/CalcFrm.h"
+#include "recipe/DeleteIngFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
 #include "recipe/frmAbout.h"
+#include "recipe/frmIngrediant.h"
 #include "recipe/frmTip.h"
 #include "recipe/screens.h"
 

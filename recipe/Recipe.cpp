@@ -9,12 +9,15 @@
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
 #include "recipe/CalcFrm.h"
+#include "recipe/DeleteIngFrm.h"
 #include "recipe/EditFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/SameFrm.h"
+#include "recipe/SearchFrm.h"
 #include "recipe/SplashFrm.h"
 #include "recipe/SubHeadFrm.h"
 #include "recipe/frmAbout.h"
+#include "recipe/frmIngrediant.h"
 #include "recipe/frmTip.h"
 #include "recipe/screens.h"
 
@@ -31,7 +34,8 @@ Recipe::Recipe()
       edit_([this] { return std::make_unique<recipe::EditFrm>(*this); }),
       subHead_([this] { return std::make_unique<recipe::SubHeadFrm>(*this); }),
       tip_([this] { return std::make_unique<recipe::frmTip>(*this); }),
-      about_([this] { return std::make_unique<recipe::frmAbout>(*this); }) {}
+      about_([this] { return std::make_unique<recipe::frmAbout>(*this); }),
+      search_([this] { return std::make_unique<recipe::SearchFrm>(*this); }) {}
 
 Recipe::~Recipe() = default;
 
@@ -89,6 +93,7 @@ frmIngrediant& Recipe::frmIngrediant() {
     EnsureMainWindow();
     return ingrediant_();
 }
+SearchFrm& Recipe::SearchFrm() { return search_(); }
 
 void Recipe::Load_Ingredients() {
     if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);

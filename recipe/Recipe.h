@@ -26,6 +26,7 @@ class EditFrm;
 class SubHeadFrm;
 class frmTip;
 class frmAbout;
+class SearchFrm;
 
 inline constexpr std::string_view kProductName = "Sorvella";
 // The windows' icon, found in the data folder as the sound and animations are.
@@ -67,6 +68,8 @@ public:
     recipe::SubHeadFrm& SubHeadFrm();
     recipe::frmTip& frmTip();
     recipe::frmAbout& frmAbout();
+    // The ingredient search dialog: a fresh one after each time it closes.
+    recipe::SearchFrm& SearchFrm();
     // The window when it exists; never loads one.
     SplashFrm* LoadedSplash() const;
     InterfaceFrm* LoadedInterface() const;
@@ -132,6 +135,7 @@ private:
     forms::FormHolder<recipe::SubHeadFrm> subHead_;
     forms::FormHolder<recipe::frmTip> tip_;
     forms::FormHolder<recipe::frmAbout> about_;
+    forms::FormHolder<recipe::SearchFrm> search_;
     bool mainStarting_ = false;
     bool mainStarted_ = false;
 };

@@ -39,17 +39,4 @@ void ViewFrm::Form_Load() {
     app.Load_Recipes();
 }
 
-DeleteIngFrm::DeleteIngFrm(Recipe& app) : PlaceholderScreen(app, "DeleteIngFrm", "Stored Ingredient Screen") {
-    IngLst.Sorted(true).Visible(false);
-    Load = [this] { Form_Load(); };
-}
-
-void DeleteIngFrm::Form_Load() { PlaceAtBuilder(); }
-
-frmIngrediant::frmIngrediant(Recipe& app) : PlaceholderScreen(app, "frmIngrediant", "Add / Edit Ingredient Screen") {
-    Load = [this] { Form_Load(); };
-}
-
-void frmIngrediant::Form_Load() { PlaceAtBuilder(); }
-
 }  // namespace recipe

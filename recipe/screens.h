@@ -1,7 +1,6 @@
 #pragma once
-// The three other screens of the main window, as far as start-up and the screen switches need
-// them: the stored recipes (its name list, filled from the recipe store), the stored ingredients
-// (its ingredient list) and the ingredient wizard. Each sits where the recipe builder sits.
+// The stored-recipes screen, as far as start-up and the screen switches need it: its name list,
+// filled from the recipe store. It sits where the recipe builder sits.
 #include "platform/forms/forms.h"
 
 namespace recipe {
@@ -54,24 +53,6 @@ public:
     forms::Label Label21{*this, "Label21"};  // from carbohydrates
     forms::Label Label22{*this, "Label22"};  // from protein
     std::string View_Servings_Text;
-
-private:
-    void Form_Load();
-};
-
-class DeleteIngFrm : public PlaceholderScreen {
-public:
-    explicit DeleteIngFrm(Recipe& app);
-
-    forms::ListBox IngLst{*this, "IngLst"};  // the stored ingredients' names, sorted
-
-private:
-    void Form_Load();
-};
-
-class frmIngrediant : public PlaceholderScreen {
-public:
-    explicit frmIngrediant(Recipe& app);
 
 private:
     void Form_Load();

@@ -1,0 +1,189 @@
+// The recipe program's ingredient screens on the Qt desktop, offscreen, with the sample data: every
+// page of the ingredient wizard while a new ingredient is entered, the stored-ingredient screen
+// showing it, the wizard holding it for editing, and the ingredient search dialog. Screenshots
+// land under the build folder.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+#include "platform_gui.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/DeleteIngFrm.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/SearchFrm.h"
+#include "recipe/frmIngrediant.h"
+#include "recipe/ingentry.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path BuildDir() {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return build ? fs::path(build) : fs::current_path();
+}
+
+// Answers the next message box with its button `which` and keeps its text.
+void AnswerNextBox(QMessageBox::StandardButton which, std::string* text = nullptr) {
+    gui::WhenModal([which, text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        if (text) *text = box->text().toStdString();
+        QTest::mouseClick(box->button(which), Qt::LeftButton);
+    });
+}
+
+class RecipeIngredientsGui : public ::testing::Test {
+protected:
+    RecipeIngredientsGui() {
+        const fs::path data = BuildDir() / "data" / "recipe";
+        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
+        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
+        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
+        host = std::make_unique<qtui::QtHost>();
+    }
+    ~RecipeIngredientsGui() override {
+        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
+        app.reset();
+        gui::Pump(50);
+        host.reset();
+    }
+
+    void Open() {
+        app = std::make_unique<recipe::Recipe>();
+        app->Main();
+        const bool up = [&] {
+            for (int i = 0; i < 400 && !(app->MainWindowStarted() && !app->LoadedSplash()); ++i) gui::Pump(10);
+            return app->MainWindowStarted();
+        }();
+        ASSERT_TRUE(up);
+    }
+
+    void CheckWidgets(const forms::Form& form) {
+        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
+        for (const forms::Control* c : form.Controls()) {
+            if (c->Kind() != forms::ControlKind::Timer) {
+                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
+            }
+        }
+    }
+    void Shoot(const forms::Form& form, const std::string& name) {
+        gui::Pump(30);
+        const std::string path = gui::ScreenshotPath("recipe_" + name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+    }
+
+    testing::TempEnvironment env;
+    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<recipe::Recipe> app;
+};
+
+TEST_F(RecipeIngredientsGui, EveryWizardPageThenTheStoredScreenAndTheSearch) {
+    ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
+    Open();
+    recipe::InterfaceFrm& main = app->Interface();
+    testing::ClickTool(main.TopBar, "AddIngredient");
+    recipe::frmIngrediant& wiz = app->frmIngrediant();
+    ASSERT_TRUE(wiz.Visible());
+    CheckWidgets(wiz);
+
+    auto page = [&](int n) { return "wizard_step" + std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    testing::TypeText(wiz.txtName, "Seeded rye bread");
+    Shoot(wiz, page(1));
+    testing::Click(wiz.cmdNext);
+    testing::Click(wiz.optUnits[recipe::entry::kUniqueOption]);
+    testing::TypeText(wiz.txtUnique, "slice");
+    Shoot(wiz, page(2));
+    testing::Click(wiz.cmdNext);
+    testing::ScrollTo(wiz.vsOnes, 2);
+    Shoot(wiz, page(3));
+    testing::Click(wiz.cmdNext);
+    testing::Click(wiz.opt2ndM[7]);  // g
+    Shoot(wiz, page(4));
+    testing::Click(wiz.cmdNext);
+    testing::Click(wiz.optForD2[1]);
+    testing::ScrollTo(wiz.vsOnes2, 64);
+    Shoot(wiz, page(5));
+    testing::Click(wiz.cmdNext);
+    testing::TypeText(wiz.txtCal, "160");
+    Shoot(wiz, page(6));
+    testing::Click(wiz.cmdNext);
+    testing::Click(wiz.optFatCals[1]);
+    testing::TypeText(wiz.txtFat, "2");
+    testing::TypeText(wiz.txtSatFat, "0.3");
+    Shoot(wiz, page(7));
+    testing::Click(wiz.cmdNext);
+    testing::TypeText(wiz.txtChol, "0");
+    Shoot(wiz, page(8));
+    testing::Click(wiz.cmdNext);
+    testing::TypeText(wiz.txtSodium, "380");
+    Shoot(wiz, page(9));
+    testing::Click(wiz.cmdNext);
+    testing::TypeText(wiz.txtTotalCarbs, "30");
+    testing::TypeText(wiz.txtFiber, "5.8");
+    Shoot(wiz, page(10));
+    testing::Click(wiz.cmdNext);
+    testing::TypeText(wiz.txtProtein, "5.4");
+    Shoot(wiz, page(11));
+    Shoot(main, "wizard_main");
+
+    std::string almostDone;
+    AnswerNextBox(QMessageBox::Ok, &almostDone);
+    testing::Click(wiz.cmdNext);
+    EXPECT_EQ(almostDone, "Now if all the information looks correct, \npress the Finish button.");
+    std::string added;
+    AnswerNextBox(QMessageBox::Ok, &added);
+    testing::Click(wiz.cmdFinish);
+    EXPECT_EQ(added, "Seeded rye bread has now been added to you list of ingredients.");
+
+    testing::ClickTool(main.TopBar, "StoredIngredients");
+    recipe::DeleteIngFrm& stored = app->DeleteIngFrm();
+    CheckWidgets(stored);
+    testing::ChooseItem(stored.IngLst, "Seeded rye bread");
+    EXPECT_EQ(stored.lblCals.Caption(), "160");
+    EXPECT_EQ(stored.lbl1M.Caption(), "2 slice");
+    Shoot(main, "stored_ingredient");
+    Shoot(stored, "stored_ingredient_screen");
+
+    testing::ClickTool(stored.ActiveBar1, "Edit");
+    EXPECT_EQ(main.TopLbl.Caption(), "Add / Edit Ingredient Screen");
+    EXPECT_TRUE(wiz.cmdFinish.Enabled());
+    Shoot(main, "wizard_editing");
+
+    // The builder's search: the dialog finds the new bread, and a click on it chooses it.
+    testing::ClickTool(main.TopBar, "NewRecipe");
+    recipe::CalcFrm& calc = app->CalcFrm();
+    bool shown = false;
+    gui::WhenModal([&](QWidget*) {
+        recipe::SearchFrm& search = app->SearchFrm();
+        CheckWidgets(search);
+        testing::TypeText(search.SearchTxt, "rye bread");
+        testing::Click(search.SearchCmd);
+        EXPECT_TRUE(search.SearchLst.Visible());
+        shown = true;
+        Shoot(search, "search");
+        testing::ChooseItem(search.SearchLst, "Seeded rye bread");
+    });
+    testing::Click(calc.SearchLbl);
+    EXPECT_TRUE(shown);
+    for (int i = 0; i < 50 && calc.PassTmr.Enabled(); ++i) gui::Pump(10);
+    EXPECT_EQ(calc.IngLst2.Text(), "Seeded rye bread");
+    EXPECT_EQ(calc.MeasureLst.List(0), "slice");
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#pragma once
+// The recipe program opened on the ingredient wizard, with a way to type a whole ingredient into
+// it page by page as a user would.
+#include <string>
+
+#include "recipe/ingentry.h"
+#include "recipe_program.h"
+
+namespace recipetest {
+
+// One ingredient as a user enters it; unit options by index (11: "Unique" first, "NONE" second).
+struct Entered {
+    std::string name = "Rye bread";
+    int unit1 = 4;  // cup
+    std::string unique;
+    int whole1 = 1, frac1 = 0;
+    bool fractions1 = false;
+    int unit2 = 7;  // g
+    int whole2 = 120, frac2 = 0;
+    bool fractions2 = false;
+    std::string cal = "300", fat = "5";
+    bool fatGrams = true;
+    std::string satFat = "1", chol = "0", sodium = "450", carbs = "55", fiber = "6", protein = "9";
+};
+
+class WizardProgram : public Program {
+protected:
+    // The stores as they stand before each test: two ingredients.
+    void OpenWizard() {
+        WriteIngredients({Example("Flour"), Example("Butter")});
+        Open();
+        testing::ClickTool(main().TopBar, "AddIngredient");
+    }
+
+    recipe::frmIngrediant& wiz() { return app->frmIngrediant(); }
+    recipe::DeleteIngFrm& stored() { return app->DeleteIngFrm(); }
+    void Next() { testing::Click(wiz().cmdNext); }
+    void Finish() { testing::Click(wiz().cmdFinish); }
+
+    // The page in front.
+    int Page() {
+        int top = 0;
+        for (int i = 1; i < recipe::frmIngrediant::kSteps; ++i)
+            if (wiz().PicWiz[i].ZPosition() > wiz().PicWiz[top].ZPosition()) top = i;
+        return top;
+    }
+
+    // Pages 1 .. `through` (0-based), each followed by Next; through 10 ends at "Almost Done".
+    void Enter(const Entered& in, int through = 10) {
+        auto& w = wiz();
+        testing::TypeText(w.txtName, in.name);
+        Next();
+        if (through < 1) return;
+        testing::Click(w.optUnits[in.unit1]);
+        if (in.unit1 == recipe::entry::kUniqueOption) testing::TypeText(w.txtUnique, in.unique);
+        Next();
+        if (through < 2) return;
+        testing::Click(w.optForD[in.fractions1 ? 0 : 1]);
+        testing::ScrollTo(w.vsOnes, static_cast<vb::Integer>(in.whole1));
+        testing::ScrollTo(w.vsFrac, static_cast<vb::Integer>(in.frac1));
+        Next();
+        if (through < 3) return;
+        testing::Click(w.opt2ndM[in.unit2]);
+        Next();
+        if (through < 4) return;
+        if (in.unit2 != recipe::entry::kNoneOption) {
+            testing::Click(w.optForD2[in.fractions2 ? 0 : 1]);
+            testing::ScrollTo(w.vsOnes2, static_cast<vb::Integer>(in.whole2));
+            testing::ScrollTo(w.vsFrac2, static_cast<vb::Integer>(in.frac2));
+            Next();
+        }
+        if (through < 5) return;
+        testing::TypeText(w.txtCal, in.cal);
+        Next();
+        if (through < 6) return;
+        testing::Click(w.optFatCals[in.fatGrams ? 1 : 0]);
+        testing::TypeText(w.txtFat, in.fat);
+        testing::TypeText(w.txtSatFat, in.satFat);
+        Next();
+        if (through < 7) return;
+        testing::TypeText(w.txtChol, in.chol);
+        Next();
+        if (through < 8) return;
+        testing::TypeText(w.txtSodium, in.sodium);
+        Next();
+        if (through < 9) return;
+        testing::TypeText(w.txtTotalCarbs, in.carbs);
+        testing::TypeText(w.txtFiber, in.fiber);
+        Next();
+        if (through < 10) return;
+        testing::TypeText(w.txtProtein, in.protein);
+        Next();
+    }
+
+    // The record Enter stores for the default ingredient.
+    static recipe::IngRecord RyeBread() {
+        recipe::IngRecord r = Ing("Rye bread", "cup", 1, "g", 120, recipe::kVolumeAndWeight);
+        r.Cal = 300;
+        r.Fat = 5;
+        r.SatFat = 1;
+        r.Chol = 0;
+        r.Sodium = 450;
+        r.TotalCarbs = 55;
+        r.Fiber = 6;
+        r.Protein = 9;
+        r.UniqueMeasure = vb::False;
+        return r;
+    }
+
+    std::string Titles() const {
+        std::string out;
+        for (const auto& m : host.MsgBoxes()) out += "[" + m.title + "]";
+        return out;
+    }
+};
+
+}  // namespace recipetest
