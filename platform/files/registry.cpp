@@ -472,7 +472,7 @@ bool Registry::LoadFile(const std::filesystem::path& path, HKEY hive) {
                          path.string() + ": " + why);
     };
     if (static_cast<std::uint64_t>(st.st_size) > kMaxRegistryFileSize)
-        throw invalid("larger than the " + std::to_string(kMaxRegistryFileSize >> 20) + " MB a registry file may hold");
+        throw invalid("it is larger than the " + std::to_string(kMaxRegistryFileSize >> 20) + " MB a registry file may hold");
     if (auto damage = Load(ReadAllBytes(path), hive)) throw invalid(*damage);
     return true;
 }
