@@ -23,6 +23,14 @@ bool WriteProfile(std::string_view section, std::string_view key, const std::opt
     return files::WritePrivateProfileString(section, key, value, fileName);
 }
 
+// An error's description and where it happened, for one line on standard error.
+std::string Reason(const std::optional<vb::Error>& err, const char* otherwise) {
+    if (!err) return otherwise;
+    std::string reason = err->description;
+    if (!err->source.empty()) reason += " (" + err->source + ")";
+    return reason;
+}
+
 // Closes the key whichever way GetKeyValue ends.
 struct KeyCloser {
     files::HKEY key = 0;
@@ -92,15 +100,17 @@ int Main() {
     std::optional<std::string> path;
     files::HKEY root = files::HKEY_LOCAL_MACHINE;
     GetKeyValue(root, "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\APP PATHS\\WINWORD.EXE", "PATH", path);
+    // A registry that cannot be read says nothing about the word processor: the stored path stays.
+    if (auto err = files::RegistryFileError(root)) {
+        std::cerr << kProductName << ": could not read the registry in " << files::RegistryFile(root).string()
+                  << ": " << Reason(*err, "the file could not be read") << '\n';
+        return 1;
+    }
     if (SaveWordPath(path)) return 0;
 
-    std::string reason = "the file could not be written";
-    if (auto err = files::ProfileError()) {
-        reason = err->description;
-        if (!err->source.empty()) reason += " (" + err->source + ")";
-    }
     std::cerr << kProductName << ": could not record the word processor's path in "
-              << files::ResolveIni("TARVOLIN.INI").string() << ": " << reason << '\n';
+              << files::ResolveIni("TARVOLIN.INI").string() << ": "
+              << Reason(files::ProfileError(), "the file could not be written") << '\n';
     return 1;
 }
 

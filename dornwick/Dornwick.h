@@ -14,7 +14,8 @@ inline constexpr std::string_view kProductName = "Dornwick";
 inline constexpr std::string_view kVersion = "1.00";
 
 // The whole run: 0 when the path (or its absence) is recorded; 1, with one line on standard error,
-// when TARVOLIN.INI cannot be written.
+// when the registry file is there but cannot be read (TARVOLIN.INI is then left alone) or when
+// TARVOLIN.INI cannot be written.
 int Main();
 
 // Reads a value of a key below `root` into `result`: a text (an expandable one with its %NAME%

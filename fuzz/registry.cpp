@@ -1,6 +1,7 @@
 // .reg files: regedit exports (UTF-16 or 8-bit) and Wine hive files.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "platform/files/regapi.h"
@@ -9,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     files::Registry reg;
-    reg.Load(bytes, files::HKEY_LOCAL_MACHINE);
+    // Bytes refused as no registry file add nothing.
+    if (reg.Load(bytes, files::HKEY_LOCAL_MACHINE) && reg.KeyCount() != 0) std::abort();
     const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WINWORD.EXE";
     for (files::HKEY root : {files::HKEY_LOCAL_MACHINE, files::HKEY_CURRENT_USER}) {
         (void)reg.String(root, key, "Path");

@@ -1,5 +1,6 @@
 #include "platform/core/convert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cfloat>
 #include <cmath>
@@ -24,17 +25,32 @@ int DigitValue(char c) {
     return 99;
 }
 
+// The written exponent, held within +-kExponentLimit: far beyond any Double, and small enough
+// that adding the digits' own position cannot overflow.
+constexpr long long kExponentLimit = 1'000'000'000;
+
+long long Exponent(std::string_view digits) {
+    bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    long long value = 0;
+    for (char c : digits) {
+        if (!IsDigit(c)) break;
+        value = std::min(value * 10 + (c - '0'), kExponentLimit);
+    }
+    return negative ? -value : value;
+}
+
 // Decimal exponent of the leading digit of a cleaned number text ("0.005" -> -3, "12e3" -> 4).
-long Magnitude(const std::string& text) {
+long long Magnitude(const std::string& text) {
     auto e = text.find('e');
     std::string mantissa = text.substr(0, e);
-    long exponent = e == std::string::npos ? 0 : std::strtol(text.c_str() + e + 1, nullptr, 10);
+    long long exponent = e == std::string::npos ? 0 : Exponent(std::string_view(text).substr(e + 1));
     auto point = mantissa.find('.');
     if (point == std::string::npos) point = mantissa.size();
     auto first = mantissa.find_first_of("123456789");
     if (first == std::string::npos) return 0;
-    long position = first < point ? static_cast<long>(point - first) - 1
-                                  : -static_cast<long>(first - point);
+    long long position = first < point ? static_cast<long long>(point - first) - 1
+                                       : -static_cast<long long>(first - point);
     return position + exponent;
 }
 

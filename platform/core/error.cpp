@@ -26,6 +26,7 @@ std::string ErrorDescription(int number) {
     case 76: return "Path not found";
     case 91: return "Object variable or With block variable not set";
     case 93: return "Invalid pattern string";
+    case 321: return "Invalid file format";
     case 380: return "Invalid property value";
     case 32755: return "Cancel was selected.";
     default: return "Application-defined or object-defined error";

@@ -28,6 +28,7 @@ enum ErrorNumber : int {
     errPathNotFound = 76,
     errObjectVariableNotSet = 91,
     errInvalidPattern = 93,
+    errInvalidFileFormat = 321,
     errInvalidPropertyValue = 380,
     errCancel = 32755,
 };

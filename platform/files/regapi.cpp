@@ -7,7 +7,9 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 
+#include "platform/core/error.h"
 #include "platform/core/text.h"
 #include "platform/files/locations.h"
 
@@ -30,6 +32,7 @@ struct Cached {
     off_t size = -1;
     HKEY hive = 0;
     std::shared_ptr<const Registry> registry;
+    std::optional<vb::Error> error;  // the file is there but cannot be read
 };
 
 std::mutex mutex;
@@ -39,21 +42,36 @@ std::map<std::string, Cached> cache;
 
 bool IsRoot(HKEY h) { return h >= HKEY_CLASSES_ROOT && h <= HKEY_CURRENT_CONFIG; }
 
-// One parse per file version; tests that point the environment elsewhere get the new file.
-std::shared_ptr<const Registry> Load(const fs::path& file, HKEY hive) {
+// One parse per file version; tests that point the environment elsewhere get the new file. A
+// missing file is an empty registry.
+const Cached& Load(const fs::path& file, HKEY hive) {
     struct stat st {};
     bool exists = ::stat(file.c_str(), &st) == 0;
     Cached& c = cache[file.string()];
     if (c.registry && exists && c.size == st.st_size && c.mtime.tv_sec == st.st_mtim.tv_sec &&
         c.mtime.tv_nsec == st.st_mtim.tv_nsec && c.hive == hive)
-        return c.registry;
+        return c;
     auto reg = std::make_shared<Registry>();
-    if (exists) reg->LoadFile(file, hive);
+    c.error.reset();
+    try {
+        reg->LoadFile(file, hive);
+    } catch (const vb::Error& e) {
+        c.error = e;
+    }
     c.registry = reg;
     c.size = exists ? st.st_size : -1;
     c.mtime = exists ? st.st_mtim : timespec{};
     c.hive = hive;
-    return reg;
+    return c;
+}
+
+// The hive file behind a root: Wine keeps the classes under the machine's Software\Classes.
+const Cached& LoadRoot(HKEY root) {
+    return Load(RegistryFile(root), root == HKEY_CURRENT_USER ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE);
+}
+
+long ErrorCode(const vb::Error& e) {
+    return e.number == vb::errInvalidFileFormat ? ERROR_REGISTRY_CORRUPT : ERROR_REGISTRY_IO_FAILED;
 }
 
 std::string Env(const char* name) {
@@ -92,9 +110,9 @@ long RegOpenKeyEx(HKEY root, std::string_view subKey, DWORD options, DWORD acces
     std::lock_guard lock(mutex);
     OpenKey base;
     if (IsRoot(root)) {
-        // Wine keeps the classes under the machine's Software\Classes.
-        HKEY hive = root == HKEY_CURRENT_USER ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-        base = OpenKey{Load(RegistryFile(root), hive), root, {}};
+        const Cached& c = LoadRoot(root);
+        if (c.error) return ErrorCode(*c.error);
+        base = OpenKey{c.registry, root, {}};
     } else {
         auto it = handles.find(root);
         if (it == handles.end()) return ERROR_INVALID_HANDLE;
@@ -125,8 +143,9 @@ long RegQueryValueEx(HKEY key, std::string_view valueName, DWORD* type, std::uin
     {
         std::lock_guard lock(mutex);
         if (IsRoot(key)) {
-            HKEY hive = key == HKEY_CURRENT_USER ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-            open = OpenKey{Load(RegistryFile(key), hive), key, {}};
+            const Cached& c = LoadRoot(key);
+            if (c.error) return ErrorCode(*c.error);
+            open = OpenKey{c.registry, key, {}};
         } else {
             auto it = handles.find(key);
             if (it == handles.end()) return ERROR_INVALID_HANDLE;
@@ -154,6 +173,12 @@ long RegQueryValueEx(HKEY key, std::string_view valueName, DWORD* type, std::uin
     std::copy(bytes.begin(), bytes.end(), data);
     *byteCount = needed;
     return ERROR_SUCCESS;
+}
+
+std::optional<vb::Error> RegistryFileError(HKEY root) {
+    if (!IsRoot(root)) return std::nullopt;
+    std::lock_guard lock(mutex);
+    return LoadRoot(root).error;
 }
 
 long RegCloseKey(HKEY key) {

@@ -4,9 +4,11 @@
 // ($WINEPREFIX defaults to ~/.wine), or both from the one file $REGISTRY_FILE names.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/core/error.h"
 #include "platform/files/registry.h"
 
 namespace files {
@@ -17,6 +19,8 @@ inline constexpr long ERROR_ACCESS_DENIED = 5;
 inline constexpr long ERROR_INVALID_HANDLE = 6;
 inline constexpr long ERROR_INVALID_PARAMETER = 87;
 inline constexpr long ERROR_MORE_DATA = 234;
+inline constexpr long ERROR_REGISTRY_CORRUPT = 1015;    // the file holds no registry
+inline constexpr long ERROR_REGISTRY_IO_FAILED = 1016;  // the file cannot be read
 
 inline constexpr DWORD KEY_QUERY_VALUE = 0x0001;
 inline constexpr DWORD KEY_SET_VALUE = 0x0002;
@@ -32,8 +36,13 @@ inline constexpr DWORD KEY_ALL_ACCESS = 0x000F003F;
 // The file that holds a root's keys for the current environment.
 std::filesystem::path RegistryFile(HKEY root);
 
+// Why the file behind a root cannot be read (see Registry::LoadFile); nothing when it was read or
+// does not exist, a missing file being an empty registry.
+std::optional<vb::Error> RegistryFileError(HKEY root);
+
 // Opens a key below a root or an open key. The registry is read only, so a mask that asks for any
-// write right fails with ERROR_ACCESS_DENIED. A missing key gives ERROR_FILE_NOT_FOUND. Under
+// write right fails with ERROR_ACCESS_DENIED. A missing key gives ERROR_FILE_NOT_FOUND; a root
+// whose file cannot be read gives ERROR_REGISTRY_CORRUPT or ERROR_REGISTRY_IO_FAILED. Under
 // HKEY_LOCAL_MACHINE\Software a key missing from the native view is looked up in Wow6432Node,
 // where 32-bit programs register themselves. Names are Windows-1252.
 long RegOpenKeyEx(HKEY root, std::string_view subKey, DWORD options, DWORD access, HKEY* result);

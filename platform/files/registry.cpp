@@ -1,5 +1,8 @@
 #include "platform/files/registry.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 
 #include "platform/core/error.h"
@@ -151,11 +154,16 @@ int HexDigit(char c) {
 }
 
 // The file as UTF-8 text: UTF-16 with or without a byte-order mark, UTF-8, or Windows-1252.
-std::string DecodeFile(std::string_view bytes) {
-    if (StartsWith(bytes, "\xFF\xFE")) return UnitsToUtf8(BytesToUnits(bytes.substr(2)));
-    if (StartsWith(bytes, "\xFE\xFF")) return UnitsToUtf8(BytesToUnits(bytes.substr(2), true));
+// nullopt for UTF-16 of an odd number of bytes: a file cut short inside a character.
+std::optional<std::string> DecodeFile(std::string_view bytes) {
+    auto units = [](std::string_view b, bool bigEndian) -> std::optional<std::string> {
+        if (b.size() % 2) return std::nullopt;
+        return UnitsToUtf8(BytesToUnits(b, bigEndian));
+    };
+    if (StartsWith(bytes, "\xFF\xFE")) return units(bytes.substr(2), false);
+    if (StartsWith(bytes, "\xFE\xFF")) return units(bytes.substr(2), true);
     if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    else if (bytes.size() >= 2 && bytes[0] != 0 && bytes[1] == 0) return UnitsToUtf8(BytesToUnits(bytes));
+    else if (bytes.size() >= 2 && bytes[0] != 0 && bytes[1] == 0) return units(bytes, false);
     if (!StartsWith(bytes, "REGEDIT4") && ValidUtf8(bytes)) return std::string(bytes);
     return vb::ToUtf8(bytes);
 }
@@ -173,7 +181,9 @@ public:
 
     RegParser(Registry& reg, HKEY hive) : reg_(reg), hive_(hive) {}
 
-    void Run(std::string_view text) {
+    // Why the text is no registry file; nullopt when it is one (its damaged lines skipped).
+    std::optional<std::string> Run(std::string_view text) {
+        if (text.find('\0') != std::string_view::npos) return "it holds NUL bytes, so it is no text file";
         std::vector<std::string_view> lines;
         for (std::size_t start = 0; start < text.size();) {
             std::size_t lf = text.find('\n', start);
@@ -183,18 +193,28 @@ public:
             lines.push_back(line);
             start = end + 1;
         }
+        // A file ends with a line break; a last line without one that cannot be read was cut off.
+        const bool ended = !text.empty() && text.back() == '\n';
         for (std::size_t i = 0; i < lines.size(); ++i) {
             std::string_view line = Trim(lines[i]);
             if (line.empty()) continue;
-            if (style_ == Style::Unknown && First(line)) continue;
-            switch (line.front()) {
-            case '[': Header(line); break;
-            case '@':
-            case '"': ValueLine(line, lines, i); break;
-            case ';': Comment(line); break;
-            default: break;  // "#time=", "#arch=" and other options carry nothing we read
+            if (style_ == Style::Unknown) {
+                if (!First(line)) return "its first line is not the signature of a registry export or Wine hive";
+                continue;
             }
+            bool read = true;
+            switch (line.front()) {
+            case '[': read = Header(line); break;
+            case '@':
+            case '"': read = ValueLine(line, lines, i); break;
+            case ';': Comment(line); break;
+            case '#': break;  // "#time=", "#arch=" and other options carry nothing we read
+            default: read = false; break;
+            }
+            if (cut_ || (!read && !ended && i + 1 == lines.size())) return "it is cut short inside an entry";
         }
+        if (style_ == Style::Unknown) return "it is empty";
+        return std::nullopt;
     }
 
 private:
@@ -283,48 +303,44 @@ private:
         return std::nullopt;
     }
 
-    void Header(std::string_view line) {
+    // True when the line named a key.
+    bool Header(std::string_view line) {
         key_ = nullptr;
         std::string_view body = line.substr(1);
-        if (style_ == Style::Unknown) {
-            // No signature: an export names its root first, a hive file does not.
-            std::string_view first = body.substr(0, body.find_first_of("\\]"));
-            if (StartsWith(first, "-")) first.remove_prefix(1);
-            style_ = RootByName(first) ? Style::Export5 : Style::Wine;
-        }
         if (Wine()) {
             std::size_t pos = 1;
             auto name = Quoted(line, pos, ']');
-            if (!name) return;
+            if (!name) return false;
             auto parts = SplitPath(UnitsToUtf8(*name));
             key_ = &reg_.MakeKey(hive_, parts);
-            return;
+            return true;
         }
         std::size_t close = body.rfind(']');
-        if (close == std::string_view::npos) return;
+        if (close == std::string_view::npos) return false;
         body = body.substr(0, close);
         bool remove = StartsWith(body, "-");
         if (remove) body.remove_prefix(1);
         auto parts = SplitPath(body);
-        if (parts.empty()) return;
+        if (parts.empty()) return false;
         auto root = RootByName(parts.front());
-        if (!root) return;
+        if (!root) return false;
         parts.erase(parts.begin());
         if (remove) reg_.RemoveKey(*root, parts);
         else key_ = &reg_.MakeKey(*root, parts);
+        return true;
     }
 
-    void ValueLine(std::string_view line, const std::vector<std::string_view>& lines, std::size_t& i) {
-        if (style_ == Style::Unknown) style_ = Style::Wine;
+    // True when the line was a whole value (kept, or dropped for a key that was not read).
+    bool ValueLine(std::string_view line, const std::vector<std::string_view>& lines, std::size_t& i) {
         std::size_t pos = 1;
         std::u16string name;
         if (line.front() == '"') {
             auto n = Quoted(line, pos, '"');
-            if (!n) return;
+            if (!n) return false;
             name = *n;
         }
         while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-        if (pos >= line.size() || line[pos] != '=') return;
+        if (pos >= line.size() || line[pos] != '=') return false;
         std::string_view data = Trim(line.substr(pos + 1));
         // Hex data may go on over lines that end with a backslash.
         std::string joined;
@@ -334,18 +350,18 @@ private:
                 joined.pop_back();
                 joined += Trim(lines[++i]);
             }
+            // Still asking for a next line at the end of the file.
+            if (!joined.empty() && joined.back() == '\\') cut_ = true;
             data = joined;
         }
-        if (!key_) return;
+        auto value = data == "-" ? std::optional<RegValue>() : Data(data);
+        if (data != "-" && !value) return false;
+        if (!key_) return true;
         std::string nameUtf8 = UnitsToUtf8(name);
         std::string folded = Fold(nameUtf8);
-        if (data == "-") {
-            key_->values.erase(folded);
-            return;
-        }
-        auto value = Data(data);
-        if (!value) return;
-        key_->values[folded] = Registry::Value{std::move(nameUtf8), std::move(*value)};
+        if (!value) key_->values.erase(folded);
+        else key_->values[folded] = Registry::Value{std::move(nameUtf8), std::move(*value)};
+        return true;
     }
 
     std::optional<RegValue> Data(std::string_view d) const {
@@ -425,22 +441,40 @@ private:
     HKEY hive_;
     Style style_ = Style::Unknown;
     Registry::Key* key_ = nullptr;
+    bool cut_ = false;
 };
 
 // ---- registry -------------------------------------------------------------------------------
 
-void Registry::Load(std::string_view fileBytes, HKEY hive) {
-    std::string text = DecodeFile(fileBytes);
-    RegParser(*this, hive).Run(text);
+std::optional<std::string> Registry::Load(std::string_view fileBytes, HKEY hive) {
+    auto text = DecodeFile(fileBytes);
+    if (!text) return "it is cut short inside a character";
+    // Into a copy, so that a file found damaged half-way adds nothing.
+    Registry read = *this;
+    if (auto damage = RegParser(read, hive).Run(*text)) return damage;
+    *this = std::move(read);
+    return std::nullopt;
 }
 
 bool Registry::LoadFile(const std::filesystem::path& path, HKEY hive) {
-    try {
-        Load(ReadAllBytes(path), hive);
-        return true;
-    } catch (const vb::Error&) {
-        return false;
+    // Checked before opening: a FIFO would block, a huge file would be read for nothing.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return false;
+        throw ErrorFromErrno(errno, path);
     }
+    if (S_ISDIR(st.st_mode)) throw ErrorFromErrno(EISDIR, path);
+    if (!S_ISREG(st.st_mode))
+        throw vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess),
+                        path.string() + ": not a regular file");
+    auto invalid = [&](const std::string& why) {
+        return vb::Error(vb::errInvalidFileFormat, vb::ErrorDescription(vb::errInvalidFileFormat),
+                         path.string() + ": " + why);
+    };
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxRegistryFileSize)
+        throw invalid("it is larger than the " + std::to_string(kMaxRegistryFileSize >> 20) + " MB a registry file may hold");
+    if (auto damage = Load(ReadAllBytes(path), hive)) throw invalid(*damage);
+    return true;
 }
 
 Registry::Key& Registry::MakeKey(HKEY root, const std::vector<std::string>& parts) {

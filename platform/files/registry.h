@@ -42,13 +42,20 @@ struct RegValue {
 std::string RegTextToUtf8(std::string_view utf16le);
 std::string Utf8ToRegText(std::string_view utf8);
 
+// Larger .reg files are refused unread: a whole Wine prefix stays far below this.
+inline constexpr std::uint64_t kMaxRegistryFileSize = 64u << 20;
+
 class Registry {
 public:
     // Adds the keys and values of one file's bytes. Keys of a Wine hive file lie under the root its
     // ";; All keys relative to" line names (\\Machine, \\User\\...), else under `hive`; an export
-    // names its roots itself. Lines that cannot be read are skipped.
-    void Load(std::string_view fileBytes, HKEY hive);
-    // False when the file is missing or unreadable.
+    // names its roots itself. A damaged line inside the file is skipped. Bytes that are no registry
+    // file at all (no signature line first, NUL bytes, cut short inside an entry) add nothing and
+    // give the reason.
+    std::optional<std::string> Load(std::string_view fileBytes, HKEY hive);
+    // False when the file does not exist. A file that exists but cannot be read, is no regular
+    // file, is larger than kMaxRegistryFileSize or is no registry file throws vb::Error naming it
+    // (error 321 for what it holds) and adds nothing.
     bool LoadFile(const std::filesystem::path& path, HKEY hive);
 
     // Paths are UTF-8, components separated by '\'.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "dornwick/Dornwick.h"
 #include "platform/files/sandbox_env.h"
@@ -84,6 +87,55 @@ TEST(Dornwick, EveryRegistryStateEndsInTheIniFileAsExpected) {
     }
 }
 
+TEST(Dornwick, ARegistryThatCannotBeReadLeavesTheStoredPathAlone) {
+    const std::string good = Export("\"Path\"=\"C:\\\\Office\\\\\"\r\n");
+    struct Row {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+    };
+    const Row rows[] = {
+        {"a folder", [](const fs::path& f) { fs::create_directory(f); }},
+        {"random bytes", [](const fs::path& f) { Sandbox::Write(f, std::string("\x7F\x45\x4C\x46\x02\x01\x01\x00", 8)); }},
+        {"empty", [](const fs::path& f) { Sandbox::Write(f, ""); }},
+        {"cut short", [&](const fs::path& f) { Sandbox::Write(f, good.substr(0, good.size() - 8)); }},
+        {"256 MB", [](const fs::path& f) {
+             Sandbox::Write(f, "REGEDIT4\r\n");
+             fs::resize_file(f, 256u << 20);
+         }},
+        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }},
+    };
+    const std::string ini = "[WinWord]\r\nPath=C:\\Office\\\r\n";
+    for (const auto& row : rows) {
+        for (bool wineHive : {true, false}) {
+            SCOPED_TRACE(std::string(row.name) + (wineHive ? " as system.reg" : " as $REGISTRY_FILE"));
+            Sandbox box;
+            fs::path file = wineHive ? box.wine / "system.reg" : box.root / "word.reg";
+            row.make(file);
+            if (!wineHive) box.Set("REGISTRY_FILE", file.string());
+            Sandbox::Write(box.windows / "TARVOLIN.INI", ini);
+
+            testing::internal::CaptureStderr();
+            EXPECT_EQ(dornwick::Main(), 1);
+            std::string err = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(err.rfind("Dornwick: could not read the registry in " + file.string() + ": ", 0), 0u) << err;
+            EXPECT_EQ(err.find('\n'), err.size() - 1) << "one line";
+            EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI"), ini);
+        }
+    }
+}
+
+TEST(Dornwick, OnlyTheMachineHiveIsRead) {
+    Sandbox box;
+    Sandbox::Write(box.wine / "user.reg", "damaged");
+    Sandbox::Write(box.wine / "system.reg", Export("\"Path\"=\"C:\\\\Office\\\\\"\r\n"));
+    EXPECT_EQ(dornwick::Main(), 0);
+    EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI"), "[WinWord]\r\nPath=C:\\Office\\\r\n");
+
+    fs::remove(box.wine / "system.reg");  // no machine hive: no entry, as without Wine
+    EXPECT_EQ(dornwick::Main(), 0);
+    EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI"), "[WinWord]\r\nPath=\r\n");
+}
+
 TEST(Dornwick, AnIniFileThatCannotBeWrittenIsReportedOnStandardError) {
     Sandbox box;
     fs::create_directory(box.windows / "TARVOLIN.INI");
@@ -122,6 +174,12 @@ TEST(Dornwick, TheBuiltProgramRecordsThePath) {
                                                                "App Paths\\WINWORD.EXE"));
     Sandbox::Write(box.windows / "tarvolin.ini", "; kept\r\n[WinWord]\r\nPath=old\r\n");
     ASSERT_EQ(std::system(("'" + exe.string() + "'").c_str()), 0);
+    EXPECT_EQ(Sandbox::Read(box.windows / "tarvolin.ini"), "; kept\r\n[WinWord]\r\nPath=C:\\Office\\\r\n");
+
+    fs::remove(box.wine / "system.reg");
+    fs::create_directory(box.wine / "system.reg");
+    int status = std::system(("'" + exe.string() + "' 2>/dev/null").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_EQ(Sandbox::Read(box.windows / "tarvolin.ini"), "; kept\r\n[WinWord]\r\nPath=C:\\Office\\\r\n");
 
     FILE* p = popen(("'" + exe.string() + "' --version").c_str(), "r");

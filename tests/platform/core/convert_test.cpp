@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <functional>
 
@@ -83,6 +84,43 @@ TEST(Convert, TextThatIsNoNumberIsError13) {
         EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
     }
     EXPECT_EQ(ErrorOf([] { CInt("x"); }), 13);
+}
+
+TEST(Convert, HugeExponentsOverflowOrVanish) {
+    // error 6: overflow, as "1E400" does; otherwise the value CDbl gives. Val never fails: an
+    // overflowing prefix reads as the largest Double of its sign.
+    struct Row {
+        const char* text;
+        int error;
+        double value;
+    };
+    const Row rows[] = {
+        {"1E400", 6, 0},
+        {"10E99999999999999999999", 6, 0},
+        {"-10E99999999999999999999", 6, 0},
+        {"1E+9223372036854775807", 6, 0},
+        {"0.001E9223372036854775808", 6, 0},
+        {"1E-400", 0, 0},
+        {"0.01E-99999999999999999999", 0, 0},
+        {"-5E-9223372036854775808", 0, 0},
+        {"100E-9223372036854775809", 0, 0},
+        {"0E99999999999999999999", 0, 0},
+        {"1E308", 0, 1e308},
+        {"0.1E309", 0, 1e308},
+        {"1000E-3", 0, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        double value = -1;
+        EXPECT_EQ(ErrorOf([&] { value = CDbl(r.text); }), r.error);
+        EXPECT_EQ(IsNumeric(r.text), r.error == 0);
+        if (r.error == 0) {
+            EXPECT_DOUBLE_EQ(value, r.value);
+            EXPECT_DOUBLE_EQ(Val(r.text), r.value);
+        } else {
+            EXPECT_EQ(std::fabs(Val(r.text)), DBL_MAX);
+        }
+    }
 }
 
 TEST(Convert, ValReadsTheNumericPrefix) {

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "platform/files/regapi.h"
 #include "platform/files/registry.h"
@@ -8,6 +12,7 @@ namespace {
 
 using namespace files;
 using testenv::Sandbox;
+namespace fs = std::filesystem;
 
 std::string Utf16Le(std::string_view ascii) {
     std::string out = "\xFF\xFE";
@@ -140,6 +145,108 @@ TEST(Registry, DamagedLinesAreSkipped) {
              HKEY_LOCAL_MACHINE);
     EXPECT_EQ(reg.ValueNames(HKEY_CURRENT_USER, "A"), (std::vector<std::string>{"ok"}));
     EXPECT_EQ(reg.KeyCount(), 2u);  // the root and A
+}
+
+TEST(Registry, BytesThatAreNoRegistryFileAddNothing) {
+    const std::string key = "[HKEY_CURRENT_USER\\A]\r\n";
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool readable;
+    };
+    const Row rows[] = {
+        {"empty", "", false},
+        {"blank lines only", "\r\n  \r\n", false},
+        {"no signature", key + "\"v\"=\"1\"\r\n", false},
+        {"random bytes", Bytes({0x8B, 0x13, 0x00, 0xF7, 0x42, 0x0A, 0x5B, 0xC3}), false},
+        {"NULs after a good start", std::string("REGEDIT4\r\n") + key + std::string(64, '\0'), false},
+        {"cut inside a text", "REGEDIT4\r\n" + key + "\"v\"=\"C:\\\\Off", false},
+        {"cut inside a key name", "REGEDIT4\r\n" + key + "[HKEY_CURRENT_USER\\B", false},
+        {"cut inside a value name", "REGEDIT4\r\n" + key + "\"v", false},
+        {"cut after a continued line", "REGEDIT4\r\n" + key + "\"b\"=hex:01,02,\\\r\n", false},
+        {"UTF-16 cut inside a character", Utf16Le("REGEDIT4\r\n" + key) + "\"", false},
+        {"cut in a Wine hive", "WINE REGISTRY Version 2\n[Software\\\\A] 1\n\"v\"=str:\"x", false},
+        {"signature only", "REGEDIT4\r\n", true},
+        {"last line whole without a line break", "REGEDIT4\r\n" + key + "\"v\"=\"1\"", true},
+        {"damaged line inside", "REGEDIT4\r\n" + key + "\"v\"=\"1\r\n\"w\"=\"2\"\r\n", true},
+        {"option lines of a hive", "WINE REGISTRY Version 2\n#arch=win64\n[A] 1\n#time=1\n\"v\"=\"1\"\n", true},
+        {"UTF-8 byte-order mark", "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n" + key, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Registry reg;
+        ASSERT_FALSE(reg.Load("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Kept]\n\"k\"=\"1\"\n", HKEY_LOCAL_MACHINE));
+        const std::size_t before = reg.KeyCount();
+        auto damage = reg.Load(row.bytes, HKEY_CURRENT_USER);
+        EXPECT_EQ(!damage, row.readable) << damage.value_or("");
+        if (!row.readable) {
+            EXPECT_EQ(reg.KeyCount(), before);
+        }
+        EXPECT_EQ(reg.String(HKEY_LOCAL_MACHINE, "Kept", "k"), "1");
+    }
+}
+
+TEST(Registry, FilesThatCannotBeReadAreErrorsAMissingOneIsEmpty) {
+    Sandbox box;
+    const fs::path file = box.root / "x.reg";
+    struct Row {
+        const char* name;
+        std::function<void()> make;
+        int error;  // 0: read
+        const char* detail;
+    };
+    const Row rows[] = {
+        {"missing", [] {}, 0, ""},
+        {"good", [&] { Sandbox::Write(file, "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n"); }, 0, ""},
+        {"a folder", [&] { fs::create_directory(file); }, 75, "Is a directory"},
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); }, 75, "not a regular file"},
+        {"a link to itself", [&] { fs::create_symlink(file, file); }, 75, "Too many levels"},
+        {"random bytes", [&] { Sandbox::Write(file, "\x01\x02garbage\xFF"); }, 321, "signature"},
+        {"empty", [&] { Sandbox::Write(file, ""); }, 321, "empty"},
+        {"cut short", [&] { Sandbox::Write(file, "REGEDIT4\n[HKEY_CURRENT_USER\\A"); }, 321, "cut short"},
+        {"over the size limit", [&] {
+             Sandbox::Write(file, "REGEDIT4\n");
+             fs::resize_file(file, kMaxRegistryFileSize + 1);  // sparse: never read
+         }, 321, "64 MB"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::error_code ec;
+        fs::remove_all(file, ec);
+        row.make();
+        Registry reg;
+        try {
+            EXPECT_EQ(reg.LoadFile(file, HKEY_CURRENT_USER), std::string(row.name) != "missing");
+            EXPECT_EQ(row.error, 0);
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.number, row.error);
+            EXPECT_NE(e.source.find(file.string()), std::string::npos) << e.source;
+            EXPECT_NE(e.source.find(row.detail), std::string::npos) << e.source;
+        }
+    }
+}
+
+TEST(Registry, ApiReportsARootWhoseFileCannotBeRead) {
+    Sandbox box;
+    Sandbox::Write(box.wine / "user.reg", "WINE REGISTRY Version 2\n[Software\\\\Mine]\n\"v\"=\"1\"\n");
+    fs::create_directory(box.wine / "system.reg");
+    HKEY key = 0;
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software", 0, KEY_READ, &key), ERROR_REGISTRY_IO_FAILED);
+    EXPECT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, "x", 0, KEY_READ, &key), ERROR_REGISTRY_IO_FAILED);
+    EXPECT_EQ(RegQueryValueEx(HKEY_LOCAL_MACHINE, "v", nullptr, nullptr, nullptr), ERROR_REGISTRY_IO_FAILED);
+    ASSERT_TRUE(RegistryFileError(HKEY_LOCAL_MACHINE));
+    EXPECT_EQ(RegistryFileError(HKEY_LOCAL_MACHINE)->number, 75);
+    // The other hive file is read as before.
+    EXPECT_FALSE(RegistryFileError(HKEY_CURRENT_USER));
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Mine", 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    fs::remove(box.wine / "system.reg");
+    Sandbox::Write(box.wine / "system.reg", "not a registry\n");
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software", 0, KEY_READ, &key), ERROR_REGISTRY_CORRUPT);
+    fs::remove(box.wine / "system.reg");
+    EXPECT_FALSE(RegistryFileError(HKEY_LOCAL_MACHINE)) << "a missing file is an empty registry";
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
 }
 
 TEST(Registry, ApiReadsTheWinePrefixOrTheNamedFile) {
