@@ -7,6 +7,7 @@
 #include "recipe/SplashFrm.h"
 #include "recipe/frmAbout.h"
 #include "recipe/frmTip.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/screens.h"
 
 namespace recipe {

@@ -14,7 +14,9 @@
 #include "recipe/SameFrm.h"
 #include "recipe/SplashFrm.h"
 #include "recipe/SubHeadFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/frmAbout.h"
+#include "recipe/frmEmail.h"
 #include "recipe/frmTip.h"
 #include "recipe/screens.h"
 
@@ -31,7 +33,8 @@ Recipe::Recipe()
       edit_([this] { return std::make_unique<recipe::EditFrm>(*this); }),
       subHead_([this] { return std::make_unique<recipe::SubHeadFrm>(*this); }),
       tip_([this] { return std::make_unique<recipe::frmTip>(*this); }),
-      about_([this] { return std::make_unique<recipe::frmAbout>(*this); }) {}
+      about_([this] { return std::make_unique<recipe::frmAbout>(*this); }),
+      email_([this] { return std::make_unique<recipe::frmEmail>(*this); }) {}
 
 Recipe::~Recipe() = default;
 
@@ -68,6 +71,7 @@ EditFrm& Recipe::EditFrm() { return edit_(); }
 SubHeadFrm& Recipe::SubHeadFrm() { return subHead_(); }
 frmTip& Recipe::frmTip() { return tip_(); }
 frmAbout& Recipe::frmAbout() { return about_(); }
+frmEmail& Recipe::frmEmail() { return email_(); }
 
 void Recipe::EnsureMainWindow() {
     if (!interface_.Existing()) interface_();
@@ -159,7 +163,7 @@ void Recipe::Get_Big_Recipe() {
 void Recipe::Load_Recipes() {
     Recipes.Recipe_Table.clear();
     const std::vector<std::string> names = Recipes.Load_Recipes();
-    forms::ListBox& list = ViewFrm().RecipeLst;
+    forms::ComboBox& list = ViewFrm().RecipeLst;
     for (const auto& name : names) list.AddItem(name);
     if (Recipes.damaged()) {
         services::MsgBox("Part of \"" + Recipes.file().filename().string() + "\" could not be read: " +

@@ -26,6 +26,7 @@ class EditFrm;
 class SubHeadFrm;
 class frmTip;
 class frmAbout;
+class frmEmail;
 
 inline constexpr std::string_view kProductName = "Sorvella";
 // The windows' icon, found in the data folder as the sound and animations are.
@@ -33,6 +34,7 @@ inline constexpr std::string_view kProgramIcon = "images/recipe.xpm";
 // The program's home page and its maker.
 inline constexpr std::string_view kHomePage = "https://sorvella.example.org/";
 inline constexpr std::string_view kMaker = "Lumbreck";
+inline constexpr std::string_view kMakerHomePage = "https://lumbreck.example.org/";
 
 // The settings of section "Options".
 inline constexpr std::string_view kOptions = "Options";
@@ -67,6 +69,7 @@ public:
     recipe::SubHeadFrm& SubHeadFrm();
     recipe::frmTip& frmTip();
     recipe::frmAbout& frmAbout();
+    recipe::frmEmail& frmEmail();
     // The window when it exists; never loads one.
     SplashFrm* LoadedSplash() const;
     InterfaceFrm* LoadedInterface() const;
@@ -132,6 +135,7 @@ private:
     forms::FormHolder<recipe::SubHeadFrm> subHead_;
     forms::FormHolder<recipe::frmTip> tip_;
     forms::FormHolder<recipe::frmAbout> about_;
+    forms::FormHolder<recipe::frmEmail> email_;
     bool mainStarting_ = false;
     bool mainStarted_ = false;
 };

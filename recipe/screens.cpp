@@ -26,19 +26,6 @@ void PlaceholderScreen::PlaceAtBuilder() {
     lblTitle.Move(0, ScaleHeight() / 2 - 300, ScaleWidth(), 600);
 }
 
-ViewFrm::ViewFrm(Recipe& app) : PlaceholderScreen(app, "ViewFrm", "Stored Recipes Screen") {
-    RecipeLst.Sorted(true).Visible(false);
-    for (forms::Label* l : {&lblName, &lbl1M, &lblCals, &lblFCals, &lblFg, &lblFP, &lblCg, &lblCP, &lblSg, &lblSP,
-                            &lblTCg, &lblTCP, &lblTFg, &lblTFP, &lblSFg, &lblSFP, &lblPg, &Label20, &Label21, &Label22})
-        l->Visible(false);
-    Load = [this] { Form_Load(); };
-}
-
-void ViewFrm::Form_Load() {
-    PlaceAtBuilder();
-    app.Load_Recipes();
-}
-
 DeleteIngFrm::DeleteIngFrm(Recipe& app) : PlaceholderScreen(app, "DeleteIngFrm", "Stored Ingredient Screen") {
     IngLst.Sorted(true).Visible(false);
     Load = [this] { Form_Load(); };

@@ -24,6 +24,7 @@
 #include "recipe/SubHeadFrm.h"
 #include "recipe/frmAbout.h"
 #include "recipe/frmTip.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/screens.h"
 
 namespace {

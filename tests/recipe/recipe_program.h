@@ -19,6 +19,7 @@
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/grammar.h"
 #include "recipe/ingrecord.h"
 #include "recipe/screens.h"
