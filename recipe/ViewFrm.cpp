@@ -57,8 +57,8 @@ void ViewFrm::Layout() {
     ViewBar.Move(60, 330, 1140, 1800);
 
     Put(Label1, "Select A Recipe", 3665, 360, 2430, 330, 14.25f).Alignment(forms::vbCenter);
-    Put(Label26, "List of Recipes", 1320, 825, 1035, 240, 9, true);
-    RecipeLst.Style(forms::vbComboDropdownList).Sorted(true).FontName("Arial").FontSize(9).Move(2400, 780, 4500, 315);
+    Put(Label26, "List of Recipes", 1320, 825, 1380, 240, 9, true);
+    RecipeLst.Style(forms::vbComboDropdownList).Sorted(true).FontName("Arial").FontSize(9).Move(2760, 780, 4950, 315);
     Put(Label24, "List of Ingredients", 1320, 1320, 3000, 240, 9, true);
     R_IngLst.FontName("Arial").FontSize(9).Move(1320, 1560, 6390, 2535);
     InvisLst.Visible(false).Move(1320, 1560, 6390, 600);
@@ -290,9 +290,12 @@ std::string ViewFrm::Find_Recipe(std::string_view Name) const {
 }
 
 bool ViewFrm::Find_Ing(std::string_view Name) {
-    const IngRecord* rec = app.Ing.FindText(Name);
-    Ing_Found = rec != nullptr;
-    if (rec) Current_Ing = *rec;
+    // The last of that name wins, as the builder finds it too.
+    const IngRecord* found = nullptr;
+    for (const IngRecord& rec : app.Ing.Ing_Table)
+        if (SameNameText(rec.Name.view(), Name)) found = &rec;
+    Ing_Found = found != nullptr;
+    if (found) Current_Ing = *found;
     return Ing_Found;
 }
 
