@@ -12,6 +12,7 @@
 #include "recipe/Recipe.h"
 #include "recipe/grammar.h"
 #include "recipe/guards.h"
+#include "recipe/panel.h"
 
 namespace recipe {
 
@@ -306,23 +307,6 @@ void ViewFrm::Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Sing
     WritePanel();
 }
 
-void ViewFrm::WritePanel() {
-    const PanelTexts p = PanelFor(totals_);
-    lblFg.Caption(p.Fg);
-    lblCals.Caption(p.Cals);
-    lblFCals.Caption(p.FCals);
-    lblFP.Caption(p.FP);
-    lblCg.Caption(p.Cg);
-    lblCP.Caption(p.CP);
-    lblSg.Caption(p.Sg);
-    lblSP.Caption(p.SP);
-    lblTCg.Caption(p.TCg);
-    lblTCP.Caption(p.TCP);
-    lblPg.Caption(p.Pg);
-    lblTFg.Caption(p.TFg);
-    lblTFP.Caption(p.TFP);
-    lblSFg.Caption(p.SFg);
-    lblSFP.Caption(p.SFP);
-}
+void ViewFrm::WritePanel() { ShowPanel(*this, PanelFor(totals_)); }
 
 }  // namespace recipe
