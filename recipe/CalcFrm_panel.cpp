@@ -1,6 +1,7 @@
 // The builder's nutrition totals and its Nutrition Facts panel.
 #include "recipe/CalcFrm.h"
 #include "recipe/Recipe.h"
+#include "recipe/panel.h"
 
 namespace recipe {
 
@@ -12,24 +13,7 @@ void CalcFrm::Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Sing
 
 void CalcFrm::IfLessThanZero() { recipe::IfLessThanZero(totals_); }
 
-void CalcFrm::WritePanel() {
-    const PanelTexts p = PanelFor(totals_);
-    lblFg.Caption(p.Fg);
-    lblCals.Caption(p.Cals);
-    lblFCals.Caption(p.FCals);
-    lblFP.Caption(p.FP);
-    lblCg.Caption(p.Cg);
-    lblCP.Caption(p.CP);
-    lblSg.Caption(p.Sg);
-    lblSP.Caption(p.SP);
-    lblTCg.Caption(p.TCg);
-    lblTCP.Caption(p.TCP);
-    lblPg.Caption(p.Pg);
-    lblTFg.Caption(p.TFg);
-    lblTFP.Caption(p.TFP);
-    lblSFg.Caption(p.SFg);
-    lblSFP.Caption(p.SFP);
-}
+void CalcFrm::WritePanel() { ShowPanel(*this, PanelFor(totals_)); }
 
 void CalcFrm::Show_Calorie_Percentages() {
     if (lblCals.Caption().empty()) return;

@@ -7,8 +7,8 @@
 #include "recipe/CalcFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SubHeadFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/grammar.h"
-#include "recipe/screens.h"
 
 namespace recipe {
 
@@ -76,7 +76,7 @@ void CalcFrm::SaveTool() {
         grammar::RecipeRecord(name, vb::Trim(ServingsLbl.Caption()), lines, vb::Trim(DirectionsTxt.Text()));
     if (!(replace ? app.Replace_Recipe(name, record) : app.Append_Recipe(record))) return;
 
-    forms::ListBox& stored = app.ViewFrm().RecipeLst;
+    forms::ComboBox& stored = app.ViewFrm().RecipeLst;
     if (replace) {
         for (int i = stored.ListCount() - 1; i >= 0; --i)
             if (SameNameText(stored.List(i), name)) stored.RemoveItem(i);

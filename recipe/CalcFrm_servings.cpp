@@ -7,7 +7,7 @@
 #include "recipe/CalcFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SameFrm.h"
-#include "recipe/screens.h"
+#include "recipe/ViewFrm.h"
 
 namespace recipe {
 

@@ -8,8 +8,8 @@
 #include "recipe/Recipe.h"
 #include "recipe/frmIngrediant.h"
 #include "recipe/guards.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/ingentry.h"
-#include "recipe/screens.h"
 
 namespace recipe {
 

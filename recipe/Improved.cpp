@@ -50,10 +50,33 @@ std::string Get_Between(std::string_view s0, std::string_view d10, std::string_v
     return {};
 }
 
-bool SameName(std::string_view stored, std::string_view given) { return vb::Trim(stored) == vb::Trim(given); }
+namespace {
+
+// The text without blanks at its ends, without a copy.
+std::string_view Blankless(std::string_view s) {
+    std::size_t end = s.size();
+    while (end > 0 && s[end - 1] == ' ') --end;
+    std::size_t first = 0;
+    while (first < end && s[first] == ' ') ++first;
+    return s.substr(first, end - first);
+}
+
+}  // namespace
+
+bool SameName(std::string_view stored, std::string_view given) { return Blankless(stored) == Blankless(given); }
 
 bool SameNameText(std::string_view stored, std::string_view given) {
-    return vb::StrComp(vb::Trim(stored), vb::Trim(given), vb::Compare::Text) == 0;
+    // Lookups run over whole stores of blank-padded names: most are told apart by their length or
+    // their last letter without reading them through.
+    const std::string_view b = Blankless(given);
+    std::size_t first = 0;
+    while (first < stored.size() && stored[first] == ' ') ++first;
+    const std::string_view a = stored.substr(first);
+    const std::size_t n = b.size();
+    if (a.size() < n || (a.size() > n && a[n] != ' ')) return false;
+    if (n > 0 && vb::StrComp(a.substr(n - 1, 1), b.substr(n - 1), vb::Compare::Text) != 0) return false;
+    if (vb::StrComp(a.substr(0, n), b, vb::Compare::Text) != 0) return false;
+    return a.find_first_not_of(' ', n) == std::string_view::npos;
 }
 
 }  // namespace recipe

@@ -6,10 +6,10 @@
 #include "recipe/DeleteIngFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/frmAbout.h"
 #include "recipe/frmIngrediant.h"
 #include "recipe/frmTip.h"
-#include "recipe/screens.h"
 
 namespace recipe {
 

@@ -16,10 +16,11 @@
 #include "recipe/SearchFrm.h"
 #include "recipe/SplashFrm.h"
 #include "recipe/SubHeadFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/frmAbout.h"
+#include "recipe/frmEmail.h"
 #include "recipe/frmIngrediant.h"
 #include "recipe/frmTip.h"
-#include "recipe/screens.h"
 
 namespace recipe {
 
@@ -35,7 +36,8 @@ Recipe::Recipe()
       subHead_([this] { return std::make_unique<recipe::SubHeadFrm>(*this); }),
       tip_([this] { return std::make_unique<recipe::frmTip>(*this); }),
       about_([this] { return std::make_unique<recipe::frmAbout>(*this); }),
-      search_([this] { return std::make_unique<recipe::SearchFrm>(*this); }) {}
+      search_([this] { return std::make_unique<recipe::SearchFrm>(*this); }),
+      email_([this] { return std::make_unique<recipe::frmEmail>(*this); }) {}
 
 Recipe::~Recipe() = default;
 
@@ -72,6 +74,7 @@ EditFrm& Recipe::EditFrm() { return edit_(); }
 SubHeadFrm& Recipe::SubHeadFrm() { return subHead_(); }
 frmTip& Recipe::frmTip() { return tip_(); }
 frmAbout& Recipe::frmAbout() { return about_(); }
+frmEmail& Recipe::frmEmail() { return email_(); }
 
 void Recipe::EnsureMainWindow() {
     if (!interface_.Existing()) interface_();
@@ -164,7 +167,7 @@ void Recipe::Get_Big_Recipe() {
 void Recipe::Load_Recipes() {
     Recipes.Recipe_Table.clear();
     const std::vector<std::string> names = Recipes.Load_Recipes();
-    forms::ListBox& list = ViewFrm().RecipeLst;
+    forms::ComboBox& list = ViewFrm().RecipeLst;
     for (const auto& name : names) list.AddItem(name);
     if (Recipes.damaged()) {
         services::MsgBox("Part of \"" + Recipes.file().filename().string() + "\" could not be read: " +

@@ -27,6 +27,7 @@ class SubHeadFrm;
 class frmTip;
 class frmAbout;
 class SearchFrm;
+class frmEmail;
 
 inline constexpr std::string_view kProductName = "Sorvella";
 // The windows' icon, found in the data folder as the sound and animations are.
@@ -34,6 +35,7 @@ inline constexpr std::string_view kProgramIcon = "images/recipe.xpm";
 // The program's home page and its maker.
 inline constexpr std::string_view kHomePage = "https://sorvella.example.org/";
 inline constexpr std::string_view kMaker = "Lumbreck";
+inline constexpr std::string_view kMakerHomePage = "https://lumbreck.example.org/";
 
 // The settings of section "Options".
 inline constexpr std::string_view kOptions = "Options";
@@ -70,6 +72,7 @@ public:
     recipe::frmAbout& frmAbout();
     // The ingredient search dialog: a fresh one after each time it closes.
     recipe::SearchFrm& SearchFrm();
+    recipe::frmEmail& frmEmail();
     // The window when it exists; never loads one.
     SplashFrm* LoadedSplash() const;
     InterfaceFrm* LoadedInterface() const;
@@ -136,6 +139,7 @@ private:
     forms::FormHolder<recipe::frmTip> tip_;
     forms::FormHolder<recipe::frmAbout> about_;
     forms::FormHolder<recipe::SearchFrm> search_;
+    forms::FormHolder<recipe::frmEmail> email_;
     bool mainStarting_ = false;
     bool mainStarted_ = false;
 };

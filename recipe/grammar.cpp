@@ -22,35 +22,64 @@ std::string DelimiterMessage(std::string_view what, int delimiter) {
 
 namespace {
 
-// Reads a run of ordinary characters up to `end`, which must follow it.
-bool Field(std::string_view s, std::size_t& pos, char end) {
-    const std::size_t stop = s.find_first_of(kDelimiters, pos);
-    if (stop == std::string_view::npos || s[stop] != end) return false;
-    pos = stop + 1;
-    return true;
-}
+bool Clean(std::string_view field) { return FindDelimiter(field) < 0; }
 
-bool At(std::string_view s, std::size_t& pos, char c) {
-    if (pos >= s.size() || s[pos] != c) return false;
-    ++pos;
+// The line at pos through its line end; pos moves past it.
+bool ParseLine(std::string_view s, std::size_t& pos, RecipeLine& line) {
+    if (pos >= s.size() || s[pos] != kLineStart) return false;
+    const std::size_t end = s.find(kLineEnd, pos + 1);
+    if (end == std::string_view::npos) return false;
+    const std::string_view inner = s.substr(pos + 1, end - pos - 1);
+    line.stored = s.substr(pos, end - pos + 1);
+    if (!inner.empty() && inner.front() == kHeading) {
+        line.heading = true;
+        line.text = inner.substr(1);
+    } else {
+        const std::size_t nameEnd = inner.find(kIngNameEnd);
+        if (nameEnd == std::string_view::npos || nameEnd + 1 >= inner.size()) return false;
+        line.name = inner.substr(0, nameEnd);
+        line.marker = inner[nameEnd + 1];
+        if (line.marker != kFractionQty && line.marker != kDecimalQty) return false;
+        const std::size_t qtyEnd = inner.find(kQtyEnd, nameEnd + 2);
+        if (qtyEnd == std::string_view::npos) return false;
+        line.quantity = inner.substr(nameEnd + 2, qtyEnd - nameEnd - 2);
+        line.measure = inner.substr(qtyEnd + 1);
+    }
+    pos = end + 1;
     return true;
 }
 
 }  // namespace
 
-bool IsWellFormedRecord(std::string_view r) {
-    std::size_t pos = 0;
-    if (!At(r, pos, kRecordStart) || !Field(r, pos, kNameEnd) || !Field(r, pos, kServingsEnd)) return false;
-    while (At(r, pos, kLineStart)) {
-        if (At(r, pos, kHeading)) {
-            if (!Field(r, pos, kLineEnd)) return false;
-        } else {
-            if (!Field(r, pos, kIngNameEnd)) return false;
-            if (!At(r, pos, kFractionQty) && !At(r, pos, kDecimalQty)) return false;
-            if (!Field(r, pos, kQtyEnd) || !Field(r, pos, kLineEnd)) return false;
-        }
+std::optional<RecipeBody> ParseBody(std::string_view b) {
+    if (b.size() < 2 || b.front() != kNameEnd || b.back() != kRecordEnd) return std::nullopt;
+    const std::size_t servingsEnd = b.find(kServingsEnd, 1);
+    if (servingsEnd == std::string_view::npos) return std::nullopt;
+    RecipeBody body;
+    body.servings = b.substr(1, servingsEnd - 1);
+    std::size_t pos = servingsEnd + 1;
+    while (pos < b.size() && b[pos] == kLineStart) {
+        RecipeLine line;
+        if (!ParseLine(b, pos, line)) return std::nullopt;
+        body.lines.push_back(line);
     }
-    return At(r, pos, kLinesEnd) && At(r, pos, kDirections) && Field(r, pos, kRecordEnd) && pos == r.size();
+    if (pos + 1 >= b.size() || b[pos] != kLinesEnd || b[pos + 1] != kDirections) return std::nullopt;
+    body.directions = b.substr(pos + 2, b.size() - 1 - (pos + 2));
+    if (body.directions.find(kRecordEnd) != std::string_view::npos) return std::nullopt;
+    return body;
+}
+
+bool IsWellFormedRecord(std::string_view r) {
+    if (r.empty() || r.front() != kRecordStart) return false;
+    const std::size_t nameEnd = r.find_first_of(kDelimiters, 1);
+    if (nameEnd == std::string_view::npos || r[nameEnd] != kNameEnd) return false;
+    const std::optional<RecipeBody> body = ParseBody(r.substr(nameEnd));
+    if (!body || !Clean(body->servings) || !Clean(body->directions)) return false;
+    for (const RecipeLine& line : body->lines) {
+        if (line.heading ? !Clean(line.text) : !(Clean(line.name) && Clean(line.quantity) && Clean(line.measure)))
+            return false;
+    }
+    return true;
 }
 
 std::string IngredientLine(std::string_view name, bool fractions, std::string_view quantity,

@@ -5,6 +5,7 @@
 //   record   = \xAE name \xA7 servings \xC8 line... \xC6 \xBF directions \xDF
 //   ing line = \xCE name \xCF (\xBC fraction-qty | \xD0 decimal-qty) \xCA measure \x90
 //   heading  = \xCE \xA5 text \x90
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,29 @@ std::string DelimiterShown(int delimiter);
 // True when the text is one whole record with every delimiter in its place: no name, servings
 // text, heading, quantity, measure or directions holds a delimiter.
 bool IsWellFormedRecord(std::string_view record);
+
+// A record's body taken apart by its structure, byte for byte: the servings up to the first
+// servings end, then line after line (each a line start up to its line end), then the lines end,
+// the directions mark, and the directions up to the record end, which is the body's last byte.
+// Fields may hold delimiters that cannot be mistaken for structure there (directions may hold any
+// byte but the record end, a heading any byte but the line end), as older stores have them.
+struct RecipeLine {
+    std::string_view stored;  // the whole line, line start through line end
+    bool heading = false;
+    std::string_view text;    // heading: its text
+    std::string_view name;    // ingredient line: the name as stored (untrimmed)
+    char marker = 0;          // kFractionQty or kDecimalQty
+    std::string_view quantity;
+    std::string_view measure;
+};
+struct RecipeBody {
+    std::string_view servings;
+    std::vector<RecipeLine> lines;
+    std::string_view directions;
+};
+// The body runs from the name end through the record end (RecipeEntry::RecipeBody); nullopt when
+// it is not one whole body. The views point into `body`.
+std::optional<RecipeBody> ParseBody(std::string_view body);
 
 std::string IngredientLine(std::string_view name, bool fractions, std::string_view quantity,
                            std::string_view measure);

@@ -158,7 +158,11 @@ private:
         separators_[static_cast<std::size_t>(index)]->setVisible(tool.BeginGroup() && tool.Visible());
     }
     void FitIcons() {
-        int h = Px(bar_.Height()) - (menus_->isVisibleTo(widget_) ? menus_->sizeHint().height() : 0);
+        // A bar taller than wide stands upright, its tools one under the other.
+        const bool upright = bar_.Height() > bar_.Width();
+        tools_->setOrientation(upright ? Qt::Vertical : Qt::Horizontal);
+        int h = upright ? Px(bar_.Width())
+                        : Px(bar_.Height()) - (menus_->isVisibleTo(widget_) ? menus_->sizeHint().height() : 0);
         int side = std::clamp(h - 10, 16, 48);
         tools_->setIconSize(QSize(side, side));
     }

@@ -22,9 +22,9 @@
 #include "recipe/Recipe.h"
 #include "recipe/SameFrm.h"
 #include "recipe/SubHeadFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/frmAbout.h"
 #include "recipe/frmTip.h"
-#include "recipe/screens.h"
 
 namespace {
 

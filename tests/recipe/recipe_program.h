@@ -21,10 +21,10 @@
 #include "recipe/Recipe.h"
 #include "recipe/SearchFrm.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/ViewFrm.h"
 #include "recipe/frmIngrediant.h"
 #include "recipe/grammar.h"
 #include "recipe/ingrecord.h"
-#include "recipe/screens.h"
 
 namespace recipetest {
 

@@ -107,6 +107,13 @@ TEST(NameComparison, NamesAreComparedAsNamesNotPatterns) {
         {"bracket list is no wildcard", "Soup", "[S]oup", false, false},
         {"unbalanced bracket compares", "Soup [", "Soup [", true, true},
         {"unbalanced bracket against another", "Soup", "[", false, false},
+        {"padded as a record's field", "Egg                              ", " egg", false, true},
+        {"stored name longer", "Eggs   ", "egg", false, false},
+        {"stored name shorter", "Eg    ", "egg", false, false},
+        {"other last letter", "Egs", "egg", false, false},
+        {"other first letter", "Agg", "egg", false, false},
+        {"a blank inside counts", "Egg  white", "Egg white", false, false},
+        {"blanks only", "   ", "", true, true},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);

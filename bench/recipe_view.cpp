@@ -1,0 +1,131 @@
+// The stored-recipes screen with a store of 5,000 recipes and 10,000 ingredients: showing a recipe
+// of 30 lines (parsed, every ingredient looked up, the nutrition summed), building its mail body,
+// and printing it to the test backend's printer.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/test_host.h"
+#include "platform/testing/user.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/ViewFrm.h"
+#include "recipe/frmEmail.h"
+#include "recipe/grammar.h"
+#include "recipe/ingrecord.h"
+#include "recipe/mailbody.h"
+
+namespace {
+
+constexpr int kRecipes = 5000;
+constexpr int kIngredients = 10000;
+constexpr int kLines = 30;
+
+std::string IngName(int i) { return "Ingredient number " + std::to_string(i); }
+
+void WriteStores(const std::filesystem::path& dir) {
+    std::string ing;
+    ing.reserve(static_cast<std::size_t>(kIngredients) * recipe::kIngRecordSize);
+    for (int i = 0; i < kIngredients; ++i) {
+        recipe::IngRecord r;
+        r.Name = IngName(i);
+        r.Qty1 = 1;
+        r.Unit1 = "cup";
+        r.Qty2 = 240;
+        r.Unit2 = "g";
+        r.Fat = 12.5f;
+        r.SatFat = 3;
+        r.Chol = 20;
+        r.Sodium = 150;
+        r.TotalCarbs = 24;
+        r.Fiber = 2;
+        r.Protein = 6;
+        r.MeasureKind = recipe::kVolumeAndWeight;
+        ing += recipe::encode(r);
+    }
+    testing::TempEnvironment::WriteFile(dir / "Ing.dat", ing);
+
+    namespace g = recipe::grammar;
+    std::string text;
+    for (int i = 0; i < kRecipes; ++i) {
+        std::vector<std::string> lines;
+        for (int k = 0; k < 8; ++k) lines.push_back(g::IngredientLine(IngName(k * 7), true, "1 1/2", "cup"));
+        text += g::RecipeRecord("Stored recipe " + std::to_string(i), "4", lines,
+                                "Mix everything in a large bowl.\r\nBake for 40 minutes until golden.");
+    }
+    // The one shown: thirty lines whose ingredients lie all over the table.
+    std::vector<std::string> lines{g::HeadingLine("Dough")};
+    for (int k = 1; k < kLines; ++k)
+        lines.push_back(g::IngredientLine(IngName((k * 337) % kIngredients), k % 2 == 0, k % 2 ? "2.5" : "1 1/2",
+                                          k % 3 ? "cup" : "g"));
+    std::string directions;
+    for (int k = 0; k < 12; ++k) directions += "Knead the dough for another few minutes, then let it rest and rise. ";
+    text += g::RecipeRecord("Big loaf", "6", lines, directions);
+    testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
+}
+
+struct Session {
+    testing::TempEnvironment env;
+    testing::TestHost host;
+    std::unique_ptr<recipe::Recipe> app;
+
+    Session() {
+        WriteStores(env.CurrentDir());
+        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
+        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
+        app = std::make_unique<recipe::Recipe>();
+        app->Main();
+        host.Advance(1000);
+        host.Advance(100);
+        testing::ClickTool(app->Interface().TopBar, "Recipes");
+    }
+    ~Session() {
+        forms::Unload(app->Interface());
+        app.reset();
+        forms::ResetApplication();
+    }
+    recipe::ViewFrm& view() { return app->ViewFrm(); }
+};
+
+void BM_ShowRecipe(benchmark::State& state) {
+    Session s;
+    recipe::ViewFrm& v = s.view();
+    const int big = v.RecipeLst.FindStringExact("Big loaf");
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        v.RecipeLst.ListIndex(n++ % 2 ? 0 : 1);  // another recipe, so the choice is a change
+        state.ResumeTiming();
+        testing::ChooseItem(v.RecipeLst, big);
+        if (!v.RecipeShown() || v.R_IngLst.ListCount() != kLines) state.SkipWithError("not shown");
+    }
+}
+BENCHMARK(BM_ShowRecipe)->Unit(benchmark::kMillisecond);
+
+void BM_MailBody(benchmark::State& state) {
+    Session s;
+    testing::ChooseItem(s.view().RecipeLst, "Big loaf");
+    const recipe::MailRecipe shown = s.app->frmEmail().ShownRecipe();
+    for (auto _ : state) {
+        std::string body = recipe::RecipeMailBody("<p>For you.</p>", shown);
+        benchmark::DoNotOptimize(body);
+    }
+}
+BENCHMARK(BM_MailBody)->Unit(benchmark::kMicrosecond);
+
+void BM_PrintRecipe(benchmark::State& state) {
+    Session s;
+    testing::ChooseItem(s.view().RecipeLst, "Big loaf");
+    for (auto _ : state) testing::ClickTool(s.view().ViewBar, "Print");
+    if (s.host.PrintedDocuments().empty()) state.SkipWithError("nothing printed");
+}
+BENCHMARK(BM_PrintRecipe)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,207 @@
+// The stored-recipes screen on the Qt desktop, offscreen: a recipe shown with its panel, the mail
+// window, and the printout, which goes to a PDF file (no printer here) that is read back with
+// pdftotext and whose first page is rendered with pdftoppm. Screenshots land under the build folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QToolBar>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "gui/platform_gui.h"
+#include "platform/core/text.h"
+#include "platform/files/settings.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/printer.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/ViewFrm.h"
+#include "recipe/frmEmail.h"
+#include "recipe/grammar.h"
+#include "recipe/ingrecord.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace g = recipe::grammar;
+using gui::Pump;
+using gui::PumpUntil;
+
+fs::path BuildDir() {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return build ? fs::path(build) : fs::current_path();
+}
+
+recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, float qty1, const std::string& unit2,
+                             float qty2, float fat, float carbs, float protein, int chol = 0, float sodium = 0) {
+    recipe::IngRecord r;
+    r.Name = name;
+    r.Unit1 = unit1;
+    r.Qty1 = qty1;
+    r.Unit2 = unit2;
+    r.Qty2 = qty2;
+    r.Fat = fat;
+    r.SatFat = fat / 3;
+    r.Chol = chol;
+    r.Sodium = sodium;
+    r.TotalCarbs = carbs;
+    r.Fiber = carbs / 30;
+    r.Protein = protein;
+    r.MeasureKind = recipe::kVolumeAndWeight;
+    return r;
+}
+
+// Runs a command and returns what it wrote.
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+        ::pclose(p);
+    }
+    return out;
+}
+
+std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+// Runs of blanks as one: the text a PDF gives back keeps words, not the exact spacing.
+std::string OneBlank(std::string_view s) {
+    std::string out;
+    for (char c : s)
+        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+    return out;
+}
+
+class RecipeViewerGui : public ::testing::Test {
+protected:
+    RecipeViewerGui() {
+        const fs::path data = BuildDir() / "data" / "recipe";
+        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
+        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
+        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
+        std::string ing;
+        recipe::IngRecord egg = Ingredient("Egg", "egg", 1, "g", 50, 5, 0.6f, 6.3f, 186, 70);
+        egg.UniqueMeasure = vb::True;
+        egg.MeasureKind = recipe::kWeightOnly;
+        for (const recipe::IngRecord& r :
+             {Ingredient("Flour", "cup", 1, "g", 120, 1, 92, 13, 0, 3), egg, Ingredient("Milk", "cup", 1, "g", 245, 8, 12, 8, 24, 105),
+              Ingredient("Butter", "tbs", 1, "g", 14, 11.5f, 0, 0.1f, 31, 90), Ingredient("Sugar", "tbs", 1, "g", 12.5f, 0, 12.5f, 0),
+              Ingredient("Baking powder", "tsp", 1, "g", 4.6f, 0, 1.3f, 0, 0, 488)})
+            ing += recipe::encode(r);
+        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", ing);
+        const std::string pancakes = g::RecipeRecord(
+            "Pancakes", "4",
+            {g::HeadingLine("Batter"), g::IngredientLine("Flour", true, "1 1/2", "cup"),
+             g::IngredientLine("Baking powder", true, "2", "tsp"), g::IngredientLine("Sugar", true, "1", "tbs"),
+             g::IngredientLine("Milk", true, "1 1/4", "cup"), g::IngredientLine("Egg", true, "1", "egg"),
+             g::IngredientLine("Butter", false, "3", "tbs"), g::HeadingLine(" "), g::HeadingLine("To serve"),
+             g::IngredientLine("Butter", true, "1", "tbs")},
+            "Whisk the flour, baking powder and sugar together in a large bowl. Beat the milk, egg and melted "
+            "butter in a jug, pour it into the dry ingredients and stir until just combined; a few lumps are "
+            "fine.\r\n\r\nHeat a pan over medium heat, pour in a quarter cup of batter for each pancake and cook "
+            "until bubbles form, then turn it over.\r\nServe warm with butter.");
+        const std::string bread = g::RecipeRecord("Bread", "1/2", {g::IngredientLine("Flour", true, "3", "cup")}, "Bake.");
+        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Recipe.Dat", bread + pancakes + "\r\n");
+        host = std::make_unique<qtui::QtHost>();
+    }
+    ~RecipeViewerGui() override {
+        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
+        app.reset();
+        Pump(50);
+        host.reset();
+    }
+    void Shoot(const forms::Form& form, const std::string& name) {
+        const std::string path = gui::ScreenshotPath(name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+    }
+
+    testing::TempEnvironment env;
+    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<recipe::Recipe> app;
+};
+
+TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::InterfaceFrm& main = app->Interface();
+    recipe::ViewFrm& view = app->ViewFrm();
+    testing::ClickTool(main.TopBar, "Recipes");
+    testing::ChooseItem(view.RecipeLst, "Pancakes");
+    Pump(100);
+    ASSERT_TRUE(view.RecipeShown());
+    EXPECT_EQ(view.lbl1M.Caption(), "makes 4 servings");
+    for (const forms::Control* c : view.Controls())
+        EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
+    auto* combo = qobject_cast<QComboBox*>(qtui::WidgetOf(view.RecipeLst));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->currentText(), "Pancakes");
+    auto* bar = qtui::WidgetOf(view.ViewBar)->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->orientation(), Qt::Vertical);
+    Shoot(main, "recipe_viewer");
+
+    // The mail window, filled in, then closed.
+    bool mailShown = false;
+    gui::WhenModal([&](QWidget*) {
+        recipe::frmEmail& mail = app->frmEmail();
+        mailShown = true;
+        for (const forms::Control* c : mail.Controls())
+            EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
+        testing::TypeText(mail.txtServer, "smtp.example.org");
+        testing::TypeText(mail.txtTo, "ann@example.org");
+        testing::TypeText(mail.txtFrom, "bob@example.org");
+        testing::TypeText(mail.txtBody, "<p>Our Sunday pancakes.</p>");
+        Pump(50);
+        Shoot(mail, "recipe_mail");
+        testing::Click(mail.cmdClose);
+    });
+    testing::ClickTool(view.ViewBar, "Email");
+    EXPECT_TRUE(mailShown);
+
+    // No printer here: the printout becomes a PDF file.
+    std::vector<std::string> notices;
+    host->Printer().SetPdfFolder((env.Root() / "pdf").string());
+    host->Printer().SetPdfNotice([&](const std::string& path) { notices.push_back(path); });
+    testing::ClickTool(view.ViewBar, "Print");
+    ASSERT_EQ(notices.size(), 1u);
+    const fs::path pdf = notices[0];
+    ASSERT_TRUE(fs::exists(pdf));
+    const std::string text = OneBlank(Output("pdftotext -layout " + Quoted(pdf) + " -"));
+    ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed";
+    for (const char* expected :
+         {"Pancakes", "List of Ingredients:", "Batter", "1 1/2 cup   Flour", "2 tsp   Baking powder", "1  egg",
+          "3 tbs   Butter", "To serve", "Instructions for preparation", "Whisk the flour, baking powder",
+          "Serve warm with butter.", "Nutrition Facts", "Per Serving", "makes 4 servings", "Calories from Fat",
+          "Total Fat", "Cholesterol", "Sodium", "Carbohydrate", "Dietary Fiber", "Protein", "Additional Information:",
+          "% of calories from Fat"}) {
+        EXPECT_NE(text.find(OneBlank(expected)), std::string::npos) << expected << "\n" << text;
+    }
+    for (const forms::Label* value : {&view.lblCals, &view.lblFg, &view.lblCg, &view.lblSg, &view.lblTCg, &view.lblPg})
+        EXPECT_NE(text.find(vb::ToUtf8(value->Caption())), std::string::npos) << value->Name() << "\n" << text;
+
+    // The first page as a picture, to look at.
+    const std::string png = gui::ScreenshotPath("recipe_printout");
+    fs::create_directories(fs::path(png).parent_path());
+    const std::string stem = fs::path(png).replace_extension().string();
+    ASSERT_EQ(std::system(("pdftoppm -png -r 80 -f 1 -l 1 -singlefile " + Quoted(pdf) + " " + Quoted(stem)).c_str()), 0);
+    EXPECT_TRUE(fs::exists(png));
+
+    // Taken back into the builder.
+    testing::ClickTool(view.ViewBar, "Edit");
+    Pump(50);
+    EXPECT_EQ(app->CalcFrm().NameTxt.Text(), "Pancakes");
+    EXPECT_EQ(app->CalcFrm().StatusLbl.Caption(), "Changes Saved");
+    Shoot(main, "recipe_edited");
+}
+
+}  // namespace

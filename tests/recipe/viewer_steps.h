@@ -1,0 +1,73 @@
+#pragma once
+// The stored-recipes screen as a user works it: the worked example's ingredients and recipes in
+// the stores, the screen opened from the main window, a recipe chosen, its tools clicked.
+#include <string>
+#include <vector>
+
+#include "builder_steps.h"
+#include "recipe/ViewFrm.h"
+#include "recipe/frmEmail.h"
+
+namespace recipetest {
+
+// 1 cup of flour weighs 120 g.
+inline recipe::IngRecord Flour() {
+    recipe::IngRecord r = Ing("Flour", "cup", 1, "g", 120);
+    r.Cal = 455;
+    r.Fat = 1;
+    r.SatFat = 0.4f;
+    r.Chol = 0;
+    r.Sodium = 3;
+    r.TotalCarbs = 92;
+    r.Fiber = 3;
+    r.Protein = 13;
+    return r;
+}
+
+// A measure of its own: 1 egg weighs 50 g.
+inline recipe::IngRecord Egg() {
+    recipe::IngRecord r = Ing("Egg", "egg", 1, "g", 50, recipe::kWeightOnly);
+    r.UniqueMeasure = vb::True;
+    r.Cal = 72;
+    r.Fat = 5;
+    r.SatFat = 1.5f;
+    r.Chol = 186;
+    r.Sodium = 70;
+    r.TotalCarbs = 0.6f;
+    r.Fiber = 0;
+    r.Protein = 6.3f;
+    return r;
+}
+
+inline const std::string kPancakeLines =
+    HeadingBytes("Batter") + FractionLine("Flour", "1 1/2", "cup") + FractionLine("Egg", "2", "egg");
+inline const std::string kPancakes = RecordBytes("Pancakes", "2", kPancakeLines, "Mix well.");
+
+class Viewer : public Session {
+protected:
+    recipe::ViewFrm& view() { return app->ViewFrm(); }
+    // The main window's tool: the screen shows, and on its first visit the first recipe.
+    void OpenViewer() { testing::ClickTool(main().TopBar, "Recipes"); }
+    void Choose(const std::string& name) { testing::ChooseItem(view().RecipeLst, name); }
+    void ViewTool(const std::string& name) { testing::ClickTool(view().ViewBar, name); }
+
+    // lbl1M, lblCals, lblFCals, lblFg, lblFP, lblSFg, lblSFP, lblCg, lblCP, lblSg, lblSP, lblTCg,
+    // lblTCP, lblTFg, lblTFP, lblPg, lblPP, Label20, Label21, Label22.
+    std::vector<std::string> ViewPanel() {
+        auto& v = view();
+        return {v.lbl1M.Caption(),  v.lblCals.Caption(), v.lblFCals.Caption(), v.lblFg.Caption(),
+                v.lblFP.Caption(),  v.lblSFg.Caption(),  v.lblSFP.Caption(),   v.lblCg.Caption(),
+                v.lblCP.Caption(),  v.lblSg.Caption(),   v.lblSP.Caption(),    v.lblTCg.Caption(),
+                v.lblTCP.Caption(), v.lblTFg.Caption(),  v.lblTFP.Caption(),   v.lblPg.Caption(),
+                v.lblPP.Caption(),  v.Label20.Caption(), v.Label21.Caption(),  v.Label22.Caption()};
+    }
+    // The screens of the main window that are showing.
+    std::vector<std::string> VisibleScreens() {
+        std::vector<std::string> out;
+        for (forms::Form* f : main().MDIChildren())
+            if (f->Visible()) out.push_back(f->Name());
+        return out;
+    }
+};
+
+}  // namespace recipetest
