@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace files {
@@ -35,6 +36,34 @@ void PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path&
         if (n == 0) break;  // end of file: the rest stays NUL
         done += static_cast<std::size_t>(n);
     }
+}
+
+// Opens without waiting (a FIFO would block until a writer or reader came) and accepts only a
+// regular file; anything else is a file that cannot be read or written.
+int OpenRegular(const fs::path& path, int flags, bool writing) {
+    int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) throw ErrorFromErrno(errno, path, writing);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        throw ErrorFromErrno(err, path, writing);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode)) throw ErrorFromErrno(EISDIR, path, writing);
+        throw vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess),
+                        path.string() + ": not a regular file");
+    }
+    // Reads and writes of a regular file wait as usual.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+vb::Error TooLarge(const fs::path& path, std::uint64_t size, std::uint64_t limit) {
+    return vb::Error(vb::errOverflow, vb::ErrorDescription(vb::errOverflow),
+                     path.string() + ": " + std::to_string(size) + " bytes, more than the " + std::to_string(limit) +
+                         " that can be read");
 }
 
 }  // namespace
@@ -78,13 +107,15 @@ vb::Error ErrorFromErrno(int err, const fs::path& path, bool writing) {
     return vb::Error(number, vb::ErrorDescription(number), path.string() + ": " + std::strerror(err));
 }
 
-std::string ReadAllBytes(const fs::path& path) {
-    Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path);
+std::string ReadAllBytes(const fs::path& path) { return ReadAllBytes(path, UINT64_MAX); }
+
+std::string ReadAllBytes(const fs::path& path, std::uint64_t limit) {
+    Fd f(OpenRegular(path, O_RDONLY, false));
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) throw ErrorFromErrno(errno, path);
-    if (S_ISDIR(st.st_mode)) throw ErrorFromErrno(EISDIR, path);
+    if (static_cast<std::uint64_t>(st.st_size) > limit) throw TooLarge(path, static_cast<std::uint64_t>(st.st_size), limit);
     std::string out;
+    out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         ssize_t n = ::read(f.fd, buf, sizeof buf);
@@ -94,6 +125,8 @@ std::string ReadAllBytes(const fs::path& path) {
         }
         if (n == 0) break;
         out.append(buf, static_cast<std::size_t>(n));
+        // A file that grows while it is read is held to the limit too.
+        if (out.size() > limit) throw TooLarge(path, out.size(), limit);
     }
     return out;
 }
@@ -104,10 +137,12 @@ std::uint64_t FileLength(const fs::path& path) {
     return static_cast<std::uint64_t>(st.st_size);
 }
 
-void EnsureFile(const fs::path& path) {
-    Fd f(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path, true);
+bool IsMissing(const fs::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
+
+void EnsureFile(const fs::path& path) { Fd f(OpenRegular(path, O_WRONLY | O_CREAT, true)); }
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
@@ -141,8 +176,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 std::string ReadRecord(const fs::path& path, std::int64_t k, std::size_t length) {
     if (k < 1) throw vb::Error(vb::errBadRecordNumber);
     if (length == 0) throw vb::Error(vb::errBadRecordLength);
-    Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path);
+    Fd f(OpenRegular(path, O_RDONLY, false));
     std::string out(length, '\0');
     PreadAll(f.fd, out.data(), length, static_cast<off_t>((k - 1) * static_cast<std::int64_t>(length)), path);
     return out;
@@ -151,8 +185,7 @@ std::string ReadRecord(const fs::path& path, std::int64_t k, std::size_t length)
 void WriteRecord(const fs::path& path, std::int64_t k, std::string_view bytes) {
     if (k < 1) throw vb::Error(vb::errBadRecordNumber);
     if (bytes.empty()) throw vb::Error(vb::errBadRecordLength);
-    Fd f(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path, true);
+    Fd f(OpenRegular(path, O_WRONLY | O_CREAT, true));
     off_t offset = static_cast<off_t>((k - 1) * static_cast<std::int64_t>(bytes.size()));
     std::size_t done = 0;
     while (done < bytes.size()) {

@@ -15,9 +15,17 @@ namespace files {
 vb::Error ErrorFromErrno(int err, const std::filesystem::path& path, bool writing = false);
 
 // The file's bytes. Error 53 when it is missing, another runtime error when it cannot be read.
+// Only a regular file is read: a folder, a FIFO or a device is a file that cannot be read (75),
+// and opening never waits for a writer.
 std::string ReadAllBytes(const std::filesystem::path& path);
+// The same, refusing a file of more than `limit` bytes before reading it (6, overflow, with the
+// size in the source).
+std::string ReadAllBytes(const std::filesystem::path& path, std::uint64_t limit);
 // Length in bytes; 0 for a missing file.
 std::uint64_t FileLength(const std::filesystem::path& path);
+// True only when nothing at all is at the path. A link loop, a folder in the way or a folder that
+// cannot be searched is not missing: something is there that cannot be read.
+bool IsMissing(const std::filesystem::path& path);
 // Creates an empty file when none exists, as opening for random access or appending did.
 void EnsureFile(const std::filesystem::path& path);
 

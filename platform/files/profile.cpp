@@ -1,8 +1,14 @@
 #include "platform/files/profile.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <ctime>
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <system_error>
+#include <unordered_map>
 
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
@@ -40,36 +46,46 @@ struct Line {
     std::string_view value;  // entry value, trimmed
 };
 
+std::size_t TextStart(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
+
+// The line that starts at `pos`.
+Line ParseLine(std::string_view text, std::size_t pos) {
+    Line l;
+    l.start = pos;
+    std::size_t lf = text.find('\n', pos);
+    if (lf == std::string_view::npos) {
+        l.end = l.next = text.size();
+    } else {
+        l.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
+        l.next = lf + 1;
+    }
+    std::string_view content = TrimBlanks(text.substr(l.start, l.end - l.start));
+    if (!content.empty() && content.front() == '[') {
+        l.kind = Kind::Header;
+        std::string_view inner = content.substr(1);
+        l.name = TrimBlanks(inner.substr(0, inner.find(']')));
+    } else if (!content.empty() && content.front() != ';') {
+        std::size_t eq = content.find('=');
+        if (eq != std::string_view::npos) {
+            l.kind = Kind::Entry;
+            l.name = TrimBlanks(content.substr(0, eq));
+            l.value = TrimBlanks(content.substr(eq + 1));
+        }
+    }
+    return l;
+}
+
 std::vector<Line> Parse(std::string_view text) {
     std::vector<Line> lines;
-    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-    while (pos < text.size()) {
-        Line l;
-        l.start = pos;
-        std::size_t lf = text.find('\n', pos);
-        if (lf == std::string_view::npos) {
-            l.end = l.next = text.size();
-        } else {
-            l.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
-            l.next = lf + 1;
-        }
-        std::string_view content = TrimBlanks(text.substr(l.start, l.end - l.start));
-        if (!content.empty() && content.front() == '[') {
-            l.kind = Kind::Header;
-            std::string_view inner = content.substr(1);
-            l.name = TrimBlanks(inner.substr(0, inner.find(']')));
-        } else if (!content.empty() && content.front() != ';') {
-            std::size_t eq = content.find('=');
-            if (eq != std::string_view::npos) {
-                l.kind = Kind::Entry;
-                l.name = TrimBlanks(content.substr(0, eq));
-                l.value = TrimBlanks(content.substr(eq + 1));
-            }
-        }
-        lines.push_back(l);
-        pos = l.next;
-    }
+    for (std::size_t pos = TextStart(text); pos < text.size(); pos = lines.back().next)
+        lines.push_back(ParseLine(text, pos));
     return lines;
+}
+
+// The value as a read gives it: one pair of matching quotes taken off.
+std::string Unquoted(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
+    return std::string(v);
 }
 
 // Index of the section's header line, or lines.size().
@@ -92,6 +108,12 @@ std::string LineEnd(std::string_view text) {
     return "\r\n";
 }
 
+// What ends a last line that has no line end, before more lines follow. A line that ends in a
+// lone CR gets CR LF: a bare LF would join that CR into its line end and change the line.
+std::string EndOfLastLine(std::string_view text, const std::string& eol) {
+    return !text.empty() && text.back() == '\r' ? std::string("\r\n") : eol;
+}
+
 bool HasBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 std::optional<vb::Error> Fail(int number, std::string source) {
@@ -104,24 +126,20 @@ bool EditFile(std::string_view fileName, bool createIfMissing, Edit edit) {
     lastError.reset();
     fs::path path = ResolveIni(fileName);
     std::error_code ec;
-    std::string text;
-    bool exists = fs::exists(path, ec);
-    if (exists) {
-        try {
-            text = ReadAllBytes(path);
-        } catch (const vb::Error& e) {
-            lastError = e;
-            return false;
-        }
-    } else if (!createIfMissing) {
-        return true;
+    std::shared_ptr<const IniFile> file;
+    try {
+        file = ReadIniFile(path);
+    } catch (const vb::Error& e) {
+        lastError = e;
+        return false;
     }
-    IniDocument doc(text);
+    if (!file && !createIfMissing) return true;
+    IniDocument doc(file ? file->bytes() : std::string());
     if (!edit(doc)) {
         lastError = Fail(vb::errInvalidProcedureCall, path.string() + ": name or value cannot be stored");
         return false;
     }
-    if (exists && doc.bytes() == text) return true;
+    if (file && doc.bytes() == file->bytes()) return true;
     if (IsBareName(fileName)) fs::create_directories(path.parent_path(), ec);
     if (auto err = SafeSave(path, doc.bytes(), false)) {
         lastError = *err;
@@ -138,11 +156,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     if (h == lines.size()) return std::nullopt;
     std::size_t end = SectionEnd(lines, h);
     for (std::size_t i = h + 1; i < end; ++i) {
-        if (lines[i].kind != Kind::Entry || !SameName(lines[i].name, key)) continue;
-        std::string_view v = lines[i].value;
-        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-            v = v.substr(1, v.size() - 2);
-        return std::string(v);
+        if (lines[i].kind == Kind::Entry && SameName(lines[i].name, key)) return Unquoted(lines[i].value);
     }
     return std::nullopt;
 }
@@ -159,7 +173,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, const std:
     std::size_t h = FindSection(lines, s);
     if (h == lines.size()) {
         if (!value) return true;
-        if (!bytes_.empty() && bytes_.back() != '\n') bytes_ += eol;
+        if (!bytes_.empty() && bytes_.back() != '\n') bytes_ += EndOfLastLine(bytes_, eol);
         bytes_ += "[" + std::string(s) + "]" + eol + std::string(k) + "=" + *value + eol;
         return true;
     }
@@ -189,7 +203,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, const std:
             last = i;
     std::string insert = std::string(k) + "=" + *value + eol;
     std::size_t at = lines[last].next;
-    if (lines[last].end == lines[last].next) insert = eol + insert;  // last line of the file, no end
+    if (lines[last].end == lines[last].next) insert = EndOfLastLine(bytes_, eol) + insert;  // last line, no end
     bytes_.insert(at, insert);
     return true;
 }
@@ -229,9 +243,7 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
     if (bufferLength == 0) return {};
     std::optional<std::string> found;
     try {
-        fs::path path = ResolveIni(fileName);
-        std::error_code ec;
-        if (fs::is_regular_file(path, ec)) found = IniDocument(ReadAllBytes(path)).Get(section, key);
+        if (auto file = ReadIniFile(ResolveIni(fileName))) found = file->Get(section, key);
     } catch (const vb::Error&) {
         found.reset();  // an unreadable file reads like a missing one
     }
@@ -261,6 +273,131 @@ bool DeletePrivateProfileSection(std::string_view section, std::string_view file
     });
 }
 
+// --- INI files read once for a run of reads ---
+
+namespace {
+
+// Letter case folded as the name comparison folds it: ASCII letters exactly, every other byte of
+// the upper half alike, so names that compare equal always hash alike.
+struct FoldHash {
+    std::size_t operator()(std::string_view s) const noexcept {
+        std::size_t h = 14695981039346656037ull;
+        for (char ch : s) {
+            auto c = static_cast<unsigned char>(ch);
+            if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+            if (c >= 0x80) c = 0x80;
+            h = (h ^ c) * 1099511628211ull;
+        }
+        return h;
+    }
+};
+
+struct FoldEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return SameName(a, b); }
+};
+
+// A kept file and what it looked like on disk when it was read.
+struct KeptIni {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    timespec mtime{};
+    std::shared_ptr<const IniFile> file;
+};
+
+std::mutex keptMutex;
+std::map<std::string, KeptIni> kept;
+constexpr std::size_t kMostKept = 16;
+
+// Two edits within one tick of the file system's clock leave the same time behind, so only a file
+// whose time lies this far back may be taken as unchanged by its time and size.
+constexpr time_t kSettledSeconds = 2;
+
+bool Settled(const struct stat& st) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return st.st_mtim.tv_sec + kSettledSeconds < now.tv_sec;
+}
+
+bool Unchanged(const KeptIni& k, const struct stat& st) {
+    return k.dev == st.st_dev && k.ino == st.st_ino && k.size == st.st_size && k.mtime.tv_sec == st.st_mtim.tv_sec &&
+           k.mtime.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+}  // namespace
+
+struct IniFile::Sections {
+    // Each section name's first header: the offset of the line after it.
+    std::unordered_map<std::string_view, std::size_t, FoldHash, FoldEqual> first;
+};
+
+IniFile::IniFile(std::string bytes) : bytes_(std::move(bytes)) {
+    auto sections = std::make_unique<Sections>();
+    const std::string_view text = bytes_;
+    for (std::size_t pos = TextStart(text); pos < text.size();) {
+        const std::size_t lf = text.find('\n', pos);
+        const std::size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+        std::size_t i = pos;
+        while (i < next && IsBlank(text[i])) ++i;
+        if (i < next && text[i] == '[') {
+            const Line header = ParseLine(text, pos);
+            sections->first.try_emplace(header.name, header.next);
+        }
+        pos = next;
+    }
+    sections_ = std::move(sections);
+}
+
+IniFile::~IniFile() = default;
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+    const auto found = sections_->first.find(section);
+    if (found == sections_->first.end()) return std::nullopt;
+    const std::string_view text = bytes_;
+    for (std::size_t pos = found->second; pos < text.size();) {
+        const Line l = ParseLine(text, pos);
+        if (l.kind == Kind::Header) break;
+        if (l.kind == Kind::Entry && SameName(l.name, key)) return Unquoted(l.value);
+        pos = l.next;
+    }
+    return std::nullopt;
+}
+
+std::shared_ptr<const IniFile> ReadIniFile(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return nullptr;
+        throw ErrorFromErrno(errno, path);
+    }
+    const std::string name = path.string();
+    {
+        std::lock_guard<std::mutex> lock(keptMutex);
+        auto it = kept.find(name);
+        if (it != kept.end() && Unchanged(it->second, st)) return it->second.file;
+    }
+    // Read after the look: a file changed in between is read again next time, never kept stale.
+    auto file = std::make_shared<const IniFile>(ReadAllBytes(path));
+    if (Settled(st)) {
+        std::lock_guard<std::mutex> lock(keptMutex);
+        if (kept.size() >= kMostKept) kept.clear();
+        kept[name] = {st.st_dev, st.st_ino, st.st_size, st.st_mtim, file};
+    }
+    return file;
+}
+
+void ForgetIniFiles() {
+    std::lock_guard<std::mutex> lock(keptMutex);
+    kept.clear();
+}
+
 std::optional<vb::Error> ProfileError() { return lastError; }
+
+bool ProfileWriter::Write(std::string_view section, std::string_view key, const std::optional<std::string>& value) {
+    if (WritePrivateProfileString(section, key, value, fileName_)) return true;
+    if (!failure_) failure_ = ProfileError().value_or(vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess), file().string()));
+    return false;
+}
+
+fs::path ProfileWriter::file() const { return ResolveIni(fileName_); }
 
 }  // namespace files

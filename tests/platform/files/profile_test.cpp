@@ -4,6 +4,7 @@
 
 #include "platform/files/locations.h"
 #include "platform/files/profile.h"
+#include "platform/files/safesave.h"
 #include "sandbox_env.h"
 
 namespace {
@@ -131,7 +132,7 @@ TEST(Profile, AFileThatCannotBeWrittenReportsWhy) {
     EXPECT_EQ(files::ProfileError()->number, vb::errPathFileAccess);
 
     Sandbox::Write(box.windows / "a.ini", "[A]\r\nx=1\r\n");
-    fs::create_directory(box.windows / "a.ini.tmp");
+    fs::create_directory(files::TempName(box.windows / "a.ini"));
     EXPECT_FALSE(files::WritePrivateProfileString("A", "x", "2", "a.ini"));
     EXPECT_EQ(Sandbox::Read(box.windows / "a.ini"), "[A]\r\nx=1\r\n");
 }

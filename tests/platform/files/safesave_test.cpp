@@ -35,7 +35,7 @@ TEST(SafeSave, KeepsThePreviousFileAsBackupAndReplacesAnOlderBackup) {
     ASSERT_FALSE(files::SafeSave("period1.dat", "new", true));
     EXPECT_EQ(Sandbox::Read("period1.dat"), "new");
     EXPECT_EQ(Sandbox::Read("period1.bak"), "old");
-    EXPECT_FALSE(fs::exists("period1.dat.tmp"));
+    EXPECT_FALSE(fs::exists(files::TempName("period1.dat")));
 }
 
 TEST(SafeSave, FirstSaveMakesNoBackupAndKeepsAnExistingOne) {
