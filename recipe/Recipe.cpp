@@ -5,6 +5,7 @@
 #include "platform/core/convert.h"
 #include "platform/files/fileio.h"
 #include "platform/files/locations.h"
+#include "platform/files/safesave.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
@@ -29,6 +30,17 @@ void Recipe::Main() {
     forms::App().Title(std::string(kProductName));
     if (forms::App().EXEName().empty()) forms::App().EXEName("recipe");
     if (forms::App().Path().empty()) forms::App().Path(files::ProgramDirectory().string());
+    files::IgnoreFileSizeSignal();
+    folderLock_ = std::make_unique<files::InstanceLock>(files::CurrentDirectory(), "recipe");
+    if (folderLock_->state() == files::InstanceLock::State::Busy) {
+        folderLock_.reset();
+        alreadyRunning_ = true;
+        services::MsgBox("Sorvella is already running on the data folder \"" + files::CurrentDirectory().string() +
+                             "\".\r\n\r\nOnly one Sorvella can work with a folder's files at a time, so this one "
+                             "closes without opening them.",
+                         services::vbExclamation, std::string(kProductName));
+        return;
+    }
     Splash().Show();
 }
 
@@ -75,6 +87,15 @@ frmIngrediant& Recipe::frmIngrediant() {
 
 void Recipe::Load_Ingredients() {
     if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);
+    if (Ing.partialBytes() > 0) {
+        const std::uint64_t length = Ing.Count() * kIngRecordSize + Ing.partialBytes();
+        services::MsgBox("\"" + Ing.file().filename().string() + "\" is damaged: its " + std::to_string(length) +
+                             " bytes are not a whole number of ingredient records of " +
+                             std::to_string(kIngRecordSize) + " bytes.\r\n\r\nThe " + std::to_string(Ing.Count()) +
+                             " whole records were read. Before the file is saved, it is kept as it is now beside "
+                             "it under its name followed by \"" + std::string(files::kDamagedSuffix) + "\".",
+                         services::vbExclamation, "File Problem");
+    }
     recipe::CalcFrm& calc = CalcFrm();
     if (!Ing.readFailed() && files::FileLength(Ing.file()) >= 1) {
         calc.IngLst.Clear();
