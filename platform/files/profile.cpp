@@ -8,7 +8,7 @@
 #include <map>
 #include <mutex>
 #include <system_error>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
@@ -277,25 +277,6 @@ bool DeletePrivateProfileSection(std::string_view section, std::string_view file
 
 namespace {
 
-// Letter case folded as the name comparison folds it: ASCII letters exactly, every other byte of
-// the upper half alike, so names that compare equal always hash alike.
-struct FoldHash {
-    std::size_t operator()(std::string_view s) const noexcept {
-        std::size_t h = 14695981039346656037ull;
-        for (char ch : s) {
-            auto c = static_cast<unsigned char>(ch);
-            if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
-            if (c >= 0x80) c = 0x80;
-            h = (h ^ c) * 1099511628211ull;
-        }
-        return h;
-    }
-};
-
-struct FoldEqual {
-    bool operator()(std::string_view a, std::string_view b) const { return SameName(a, b); }
-};
-
 // A kept file and what it looked like on disk when it was read.
 struct KeptIni {
     dev_t dev = 0;
@@ -327,23 +308,30 @@ bool Unchanged(const KeptIni& k, const struct stat& st) {
 }  // namespace
 
 struct IniFile::Sections {
-    // Each section name's first header: the offset of the line after it.
-    std::unordered_map<std::string_view, std::size_t, FoldHash, FoldEqual> first;
+    struct Header {
+        std::size_t line = 0;  // where the header line starts
+        std::string_view name;
+        std::size_t next = 0;  // the line after it
+    };
+    std::vector<Header> headers;  // in file order
+    // The sections asked for so far: the index of the first header of that name, or none.
+    mutable std::mutex mutex;
+    mutable std::map<std::string, std::size_t, std::less<>> asked;
 };
 
+// Only the section headers are looked at: a header is the only line whose first non-blank
+// character is '[', so the text is searched for '[' and each find checked back to its line start.
 IniFile::IniFile(std::string bytes) : bytes_(std::move(bytes)) {
     auto sections = std::make_unique<Sections>();
     const std::string_view text = bytes_;
-    for (std::size_t pos = TextStart(text); pos < text.size();) {
-        const std::size_t lf = text.find('\n', pos);
-        const std::size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
-        std::size_t i = pos;
-        while (i < next && IsBlank(text[i])) ++i;
-        if (i < next && text[i] == '[') {
-            const Line header = ParseLine(text, pos);
-            sections->first.try_emplace(header.name, header.next);
-        }
-        pos = next;
+    const std::size_t start = TextStart(text);
+    for (std::size_t at = text.find('[', start); at != std::string_view::npos; at = text.find('[', at + 1)) {
+        std::size_t line = at;
+        while (line > start && IsBlank(text[line - 1])) --line;
+        if (line > start && text[line - 1] != '\n') continue;
+        const Line header = ParseLine(text, line);
+        sections->headers.push_back({line, header.name, header.next});
+        at = header.next - 1;
     }
     sections_ = std::move(sections);
 }
@@ -351,12 +339,24 @@ IniFile::IniFile(std::string bytes) : bytes_(std::move(bytes)) {
 IniFile::~IniFile() = default;
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
-    const auto found = sections_->first.find(section);
-    if (found == sections_->first.end()) return std::nullopt;
+    const auto& headers = sections_->headers;
+    std::size_t h = headers.size();
+    {
+        std::lock_guard<std::mutex> lock(sections_->mutex);
+        auto asked = sections_->asked.find(section);
+        if (asked != sections_->asked.end()) {
+            h = asked->second;
+        } else {
+            for (h = 0; h < headers.size() && !SameName(headers[h].name, section); ++h) {
+            }
+            sections_->asked.emplace(std::string(section), h);
+        }
+    }
+    if (h == headers.size()) return std::nullopt;
     const std::string_view text = bytes_;
-    for (std::size_t pos = found->second; pos < text.size();) {
+    const std::size_t end = h + 1 < headers.size() ? headers[h + 1].line : text.size();
+    for (std::size_t pos = headers[h].next; pos < end;) {
         const Line l = ParseLine(text, pos);
-        if (l.kind == Kind::Header) break;
         if (l.kind == Kind::Entry && SameName(l.name, key)) return Unquoted(l.value);
         pos = l.next;
     }
