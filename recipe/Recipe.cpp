@@ -91,9 +91,10 @@ void Recipe::Load_Ingredients() {
         const std::uint64_t length = Ing.Count() * kIngRecordSize + Ing.partialBytes();
         services::MsgBox("\"" + Ing.file().filename().string() + "\" is damaged: its " + std::to_string(length) +
                              " bytes are not a whole number of ingredient records of " +
-                             std::to_string(kIngRecordSize) + " bytes.\r\n\r\nThe " + std::to_string(Ing.Count()) +
-                             " whole records were read. Before the file is saved, it is kept as it is now beside "
-                             "it under its name followed by \"" + std::string(files::kDamagedSuffix) + "\".",
+                             std::to_string(kIngRecordSize) + " bytes.\r\n\r\nThe whole records were read (" +
+                             std::to_string(Ing.Count()) +
+                             "). Before the file is saved, it is kept as it is now beside it under its name "
+                             "followed by \"" + std::string(files::kDamagedSuffix) + "\".",
                          services::vbExclamation, "File Problem");
     }
     recipe::CalcFrm& calc = CalcFrm();

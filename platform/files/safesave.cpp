@@ -47,6 +47,9 @@ std::optional<vb::Error> MakeBackup(const fs::path& path, const fs::path& backup
         fs::remove(staging, ec);
         return KeepError(err, path, backup);
     }
+    // When the backup already was this very file (another program has just backed it up), the
+    // rename does nothing and leaves the staging name behind.
+    fs::remove(staging, ec);
     return std::nullopt;
 }
 
