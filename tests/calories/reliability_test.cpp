@@ -7,11 +7,13 @@
 #include <map>
 #include <random>
 
+
 #include "calories/goals/calcalintake.h"
 #include "platform/files/locations.h"
 #include "platform/files/safesave.h"
 #include "platform/files/settings.h"
 #include "program.h"
+#include "support/file_checks.h"
 
 namespace {
 
@@ -20,23 +22,11 @@ using caltest::Meal;
 using caltest::Program;
 namespace fs = std::filesystem;
 
-// A load that waited on a FIFO would hang the suite; the alarm ends it as a failure.
-struct Deadline {
-    Deadline() { ::alarm(20); }
-    ~Deadline() { ::alarm(0); }
-    Deadline(const Deadline&) = delete;
-    Deadline& operator=(const Deadline&) = delete;
-};
+using testsupport::Deadline;
 
 class Reliability : public Program {
 protected:
-    // Every file under the test's folders with its bytes.
-    std::map<std::string, std::string> Files() const {
-        std::map<std::string, std::string> out;
-        for (const auto& e : fs::recursive_directory_iterator(env.Root()))
-            if (e.is_regular_file()) out[e.path().string()] = Bytes(e.path());
-        return out;
-    }
+    std::map<std::string, std::string> Files() const { return testsupport::FilesUnder(env.Root()); }
     static bool Mentions(const testing::MsgBoxRecord& box, const std::string& text) {
         return box.prompt.find(text) != std::string::npos;
     }

@@ -7,6 +7,7 @@
 
 #include "platform/files/safesave.h"
 #include "recipe_program.h"
+#include "support/file_checks.h"
 
 namespace {
 
@@ -14,22 +15,11 @@ using recipetest::Ing;
 using recipetest::Program;
 namespace fs = std::filesystem;
 
-// A load that waited on a FIFO would hang the suite; the alarm ends it as a failure.
-struct Deadline {
-    Deadline() { ::alarm(20); }
-    ~Deadline() { ::alarm(0); }
-    Deadline(const Deadline&) = delete;
-    Deadline& operator=(const Deadline&) = delete;
-};
+using testsupport::Deadline;
 
 class RecipeReliability : public Program {
 protected:
-    std::map<std::string, std::string> Files() const {
-        std::map<std::string, std::string> out;
-        for (const auto& e : fs::recursive_directory_iterator(env.Root()))
-            if (e.is_regular_file()) out[e.path().string()] = Bytes(e.path());
-        return out;
-    }
+    std::map<std::string, std::string> Files() const { return testsupport::FilesUnder(env.Root()); }
     static bool Mentions(const testing::MsgBoxRecord& box, const std::string& text) {
         return box.prompt.find(text) != std::string::npos;
     }

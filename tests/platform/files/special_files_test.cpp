@@ -12,19 +12,14 @@
 #include "platform/files/profile.h"
 #include "platform/files/settings.h"
 #include "sandbox_env.h"
+#include "support/file_checks.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using testenv::Sandbox;
 
-// A read that waited for a FIFO's writer would hang the suite; the alarm ends it as a failure.
-struct Deadline {
-    Deadline() { ::alarm(20); }
-    ~Deadline() { ::alarm(0); }
-    Deadline(const Deadline&) = delete;
-    Deadline& operator=(const Deadline&) = delete;
-};
+using testsupport::Deadline;
 
 enum class Thing { Fifo, Folder, LinkLoop };
 
