@@ -6,9 +6,8 @@
 #include "calories/goals/Metric.h"
 #include "calories/goals/qform.h"
 #include "calories/goals/weight.h"
-#include "platform/files/locations.h"
 #include "platform/forms/forms.h"
-#include "platform/services/dialogs.h"
+#include "platform/services/startup.h"
 
 namespace calories {
 
@@ -28,15 +27,9 @@ calSplash* Calories::LoadedSplash() const { return splash_.Existing(); }
 // "&Ok" stays disabled while the main window loads, so the program cannot be shown half loaded
 // while the splash paints its progress.
 void Calories::Main() {
-    files::IgnoreFileSizeSignal();
-    folderLock_ = std::make_unique<files::InstanceLock>(files::CurrentDirectory(), "calories");
-    if (folderLock_->state() == files::InstanceLock::State::Busy) {
-        folderLock_.reset();
+    folderLock_ = services::StartOnDataFolder("calories", "Vantorel", kProgramTitle);
+    if (!folderLock_) {
         alreadyRunning_ = true;
-        services::MsgBox("Vantorel is already running on the data folder \"" + files::CurrentDirectory().string() +
-                             "\".\r\n\r\nOnly one Vantorel can work with a folder's files at a time, so this one "
-                             "closes without opening them.",
-                         services::vbOKOnly | services::vbExclamation, kProgramTitle);
         return;
     }
     calSplash& s = splash();

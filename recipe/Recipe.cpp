@@ -9,6 +9,7 @@
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
+#include "platform/services/startup.h"
 #include "recipe/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/SplashFrm.h"
@@ -30,15 +31,9 @@ void Recipe::Main() {
     forms::App().Title(std::string(kProductName));
     if (forms::App().EXEName().empty()) forms::App().EXEName("recipe");
     if (forms::App().Path().empty()) forms::App().Path(files::ProgramDirectory().string());
-    files::IgnoreFileSizeSignal();
-    folderLock_ = std::make_unique<files::InstanceLock>(files::CurrentDirectory(), "recipe");
-    if (folderLock_->state() == files::InstanceLock::State::Busy) {
-        folderLock_.reset();
+    folderLock_ = services::StartOnDataFolder("recipe", kProductName, kProductName);
+    if (!folderLock_) {
         alreadyRunning_ = true;
-        services::MsgBox("Sorvella is already running on the data folder \"" + files::CurrentDirectory().string() +
-                             "\".\r\n\r\nOnly one Sorvella can work with a folder's files at a time, so this one "
-                             "closes without opening them.",
-                         services::vbExclamation, std::string(kProductName));
         return;
     }
     Splash().Show();

@@ -41,7 +41,15 @@ std::optional<vb::Error> MakeBackup(const fs::path& path, const fs::path& backup
     if (!fs::is_regular_file(path, ec)) return std::nullopt;  // nothing to keep
     fs::path staging = TempName(backup);
     fs::remove(staging, ec);
-    if (int err = LinkOrCopy(path, staging)) return KeepError(err, path, backup);
+    int err = 0;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        err = LinkOrCopy(path, staging);
+        // A file replaced by another program's save while it was being linked fails with ENOENT;
+        // its successor is there to be kept. A file that is gone has nothing to keep.
+        if (err != ENOENT) break;
+        if (IsMissing(path)) return std::nullopt;
+    }
+    if (err != 0) return KeepError(err, path, backup);
     if (::rename(staging.c_str(), backup.c_str()) != 0) {
         const int err = errno;
         fs::remove(staging, ec);
