@@ -73,7 +73,8 @@ std::string ForeignSections(std::size_t bytes) {
     text.reserve(bytes + 256);
     for (int n = 0; text.size() < bytes; ++n) {
         text += "[Other program " + std::to_string(n) + "]\r\n";
-        for (int k = 0; k < 4; ++k) text += "Setting" + std::to_string(k) + "=some stored value " + std::to_string(n) + "\r\n";
+        for (int k = 0; k < 4; ++k)
+            text += "Setting" + std::to_string(k) + "=some stored value " + std::to_string(n) + "\r\n";
     }
     return text;
 }

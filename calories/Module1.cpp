@@ -72,11 +72,12 @@ void Calories::FinishLoad(const std::string& path, TableOrigin& origin, const Lo
     origin = {path, result.ok(), result.ok() && result.damaged};
     if (!result.ok()) return ReportFileError(kOpenError, *result.error);
     if (!result.damaged) return;
+    const std::string records = std::to_string(result.records) + (result.records == 1 ? " record" : " records");
     services::MsgBox("The file \"" + Normal(path).string() + "\" is damaged: its " + std::to_string(result.length) +
                          " bytes are not a whole number of records of " + std::to_string(recordLength) +
-                         " bytes.\r\n\r\nIt was read as " + std::to_string(result.records) +
-                         (result.records == 1 ? " record" : " records") + ". Before it is saved, the file as it is now is kept beside it under its name "
-                         "followed by \"" + std::string(files::kDamagedSuffix) + "\".",
+                         " bytes.\r\n\r\nIt was read as " + records +
+                         ". Before it is saved, the file as it is now is kept beside it under its name followed by \"" +
+                         std::string(files::kDamagedSuffix) + "\".",
                      services::vbOKOnly | services::vbExclamation, kProgramTitle);
 }
 

@@ -29,7 +29,8 @@ std::optional<vb::Error> IngStore::Load() {
     } catch (const vb::Error& e) {
         // Whatever is there and could not be read is never written over.
         readFailed_ = !files::IsMissing(file_);
-        if (e.number == vb::errOverflow) return TooLarge(file_, files::FileLength(file_), std::to_string(kMaxIngredients) + " ingredients");
+        if (e.number == vb::errOverflow)
+            return TooLarge(file_, files::FileLength(file_), std::to_string(kMaxIngredients) + " ingredients");
         return e;
     }
     LoadBytes(bytes);

@@ -16,7 +16,7 @@ namespace recipe {
 // The most ingredients the program holds (the lists count their items with 16 bits), and so the
 // longest "Ing.dat" it reads: those records and a partial one.
 inline constexpr std::int64_t kMaxIngredients = 32767;
-inline constexpr std::uint64_t kMaxIngFileBytes = (kMaxIngredients + 1) * 164 - 1;
+inline constexpr std::uint64_t kMaxIngFileBytes = (kMaxIngredients + 1) * kIngRecordSize - 1;
 
 class IngStore {
 public:

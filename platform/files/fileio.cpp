@@ -107,13 +107,14 @@ vb::Error ErrorFromErrno(int err, const fs::path& path, bool writing) {
     return vb::Error(number, vb::ErrorDescription(number), path.string() + ": " + std::strerror(err));
 }
 
-std::string ReadAllBytes(const fs::path& path) { return ReadAllBytes(path, UINT64_MAX); }
+std::string ReadAllBytes(const fs::path& path) { return ReadAllBytes(path, kMostBytesRead); }
 
 std::string ReadAllBytes(const fs::path& path, std::uint64_t limit) {
     Fd f(OpenRegular(path, O_RDONLY, false));
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) throw ErrorFromErrno(errno, path);
-    if (static_cast<std::uint64_t>(st.st_size) > limit) throw TooLarge(path, static_cast<std::uint64_t>(st.st_size), limit);
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    if (size > limit) throw TooLarge(path, size, limit);
     std::string out;
     out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];

@@ -14,9 +14,13 @@ namespace files {
 // denied, 61 disk full, 75 path/file access error, 57 device I/O error), naming the path as source.
 vb::Error ErrorFromErrno(int err, const std::filesystem::path& path, bool writing = false);
 
+// No file the programs read whole comes near this; a larger one is refused rather than read into
+// memory until the memory runs out.
+inline constexpr std::uint64_t kMostBytesRead = std::uint64_t{1} << 30;
+
 // The file's bytes. Error 53 when it is missing, another runtime error when it cannot be read.
 // Only a regular file is read: a folder, a FIFO or a device is a file that cannot be read (75),
-// and opening never waits for a writer.
+// and opening never waits for a writer. A file over kMostBytesRead is refused (6).
 std::string ReadAllBytes(const std::filesystem::path& path);
 // The same, refusing a file of more than `limit` bytes before reading it (6, overflow, with the
 // size in the source).

@@ -84,7 +84,8 @@ std::vector<Line> Parse(std::string_view text) {
 
 // The value as a read gives it: one pair of matching quotes taken off.
 std::string Unquoted(std::string_view v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
     return std::string(v);
 }
 
@@ -394,7 +395,9 @@ std::optional<vb::Error> ProfileError() { return lastError; }
 
 bool ProfileWriter::Write(std::string_view section, std::string_view key, const std::optional<std::string>& value) {
     if (WritePrivateProfileString(section, key, value, fileName_)) return true;
-    if (!failure_) failure_ = ProfileError().value_or(vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess), file().string()));
+    if (!failure_)
+        failure_ = ProfileError().value_or(
+            vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess), file().string()));
     return false;
 }
 

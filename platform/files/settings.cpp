@@ -47,7 +47,8 @@ std::string GetSetting(std::string_view app, std::string_view section, std::stri
                        std::string_view defaultValue) {
     if (app.empty()) return std::string(defaultValue);
     try {
-        if (auto ini = ReadIniFile(SettingsFile(app))) return ini->Get(section, key).value_or(std::string(defaultValue));
+        if (auto ini = ReadIniFile(SettingsFile(app)))
+            return ini->Get(section, key).value_or(std::string(defaultValue));
     } catch (const vb::Error&) {
         // an unreadable store reads like an empty one
     }

@@ -97,8 +97,8 @@ TEST_F(Reliability, ADamagedRecordFileIsReportedAndKeptAsItWas) {
         const auto& box = host.MsgBoxes().back();
         EXPECT_EQ(box.title, "Vantorel 5.0");
         EXPECT_TRUE(Mentions(box, "\"" + Data(row.file).string() + "\" is damaged")) << box.prompt;
-        EXPECT_TRUE(Mentions(box, "read as " + std::to_string(row.records) + (row.records == 1 ? " record." : " records.")))
-            << box.prompt;
+        const std::string records = std::to_string(row.records) + (row.records == 1 ? " record." : " records.");
+        EXPECT_TRUE(Mentions(box, "read as " + records)) << box.prompt;
         Close();
         EXPECT_EQ(host.MsgBoxes().size(), shown + 1);
         EXPECT_EQ(Bytes(Data(row.file + ".damaged")), row.bytes);
