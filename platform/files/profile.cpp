@@ -1,13 +1,18 @@
 #include "platform/files/profile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/core/text.h"
@@ -135,12 +140,13 @@ bool EditFile(std::string_view fileName, bool createIfMissing, Edit edit) {
         return false;
     }
     if (!file && !createIfMissing) return true;
-    IniDocument doc(file ? file->bytes() : std::string());
+    const std::string before = file ? file->Text() : std::string();
+    IniDocument doc(before);
     if (!edit(doc)) {
         lastError = Fail(vb::errInvalidProcedureCall, path.string() + ": name or value cannot be stored");
         return false;
     }
-    if (file && doc.bytes() == file->bytes()) return true;
+    if (file && doc.bytes() == before) return true;
     if (IsBareName(fileName)) fs::create_directories(path.parent_path(), ec);
     if (auto err = SafeSave(path, doc.bytes(), false)) {
         lastError = *err;
@@ -310,53 +316,135 @@ bool Unchanged(const KeptIni& k, const struct stat& st) {
 
 struct IniFile::Sections {
     struct Header {
-        std::size_t line = 0;  // where the header line starts
-        std::string_view name;
-        std::size_t next = 0;  // the line after it
+        std::size_t line = 0;    // where the header line starts
+        std::size_t size = 0;    // the name's length
+        std::uint64_t lead = 0;  // its first bytes, ASCII letters in lower case (see Lead)
     };
     std::vector<Header> headers;  // in file order
-    // The sections asked for so far: the index of the first header of that name, or none.
-    mutable std::mutex mutex;
-    mutable std::map<std::string, std::size_t, std::less<>> asked;
+    // The sections asked for so far (the index of the first header of that name, or none) and
+    // the text of those found.
+    std::mutex mutex;
+    std::map<std::string, std::size_t, std::less<>> asked;
+    std::map<std::size_t, std::string> text;
+
+    void Index(std::string_view lines, std::size_t offset, bool fileStart);
 };
 
-// Only the section headers are looked at: a header is the only line whose first non-blank
-// character is '[', so the text is searched for '[' and each find checked back to its line start.
-IniFile::IniFile(std::string bytes) : bytes_(std::move(bytes)) {
-    auto sections = std::make_unique<Sections>();
-    const std::string_view text = bytes_;
-    const std::size_t start = TextStart(text);
-    for (std::size_t at = text.find('[', start); at != std::string_view::npos; at = text.find('[', at + 1)) {
-        std::size_t line = at;
-        while (line > start && IsBlank(text[line - 1])) --line;
-        if (line > start && text[line - 1] != '\n') continue;
-        const Line header = ParseLine(text, line);
-        sections->headers.push_back({line, header.name, header.next});
-        at = header.next - 1;
+namespace {
+
+// Up to eight leading bytes of a name, ASCII letters in lower case and every byte of the upper half
+// alike (those fold among themselves only), so names that compare equal have equal leads.
+std::uint64_t Lead(std::string_view name) {
+    std::uint64_t lead = 0;
+    for (std::size_t i = 0; i < 8 && i < name.size(); ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+        if (c >= 0x80) c = 0x80;
+        lead |= static_cast<std::uint64_t>(c) << (8 * i);
     }
-    sections_ = std::move(sections);
+    return lead;
+}
+
+constexpr std::size_t kChunk = 1 << 20;
+
+}  // namespace
+
+// Finds the headers among whole lines that start at `offset` of the file: a header is the only
+// line whose first non-blank character is '[', so the lines are searched for '[' and each find is
+// checked back to its line start. The name is taken as ParseLine takes it: up to the first ']'
+// or the end of the line, blanks around it removed.
+void IniFile::Sections::Index(std::string_view lines, std::size_t offset, bool fileStart) {
+    const std::size_t start = fileStart ? TextStart(lines) : 0;
+    for (std::size_t at = lines.find('[', start); at != std::string_view::npos;) {
+        std::size_t line = at;
+        while (line > start && IsBlank(lines[line - 1])) --line;
+        const std::size_t lf = lines.find('\n', at);
+        if (line == start || lines[line - 1] == '\n') {
+            std::size_t end = lf == std::string_view::npos ? lines.size() : lf;
+            if (lf != std::string_view::npos && lf > line && lines[lf - 1] == '\r') --end;
+            const std::string_view inner = lines.substr(at + 1, end - at - 1);
+            const std::string_view name = TrimBlanks(inner.substr(0, inner.find(']')));
+            headers.push_back({offset + line, name.size(), Lead(name)});
+        }
+        if (lf == std::string_view::npos) break;
+        at = lines.find('[', lf + 1);
+    }
+}
+
+IniFile::IniFile(std::string text)
+    : text_(std::move(text)), size_(text_.size()), sections_(std::make_unique<Sections>()) {
+    sections_->Index(text_, 0, true);
+}
+
+// The file is read through once, a piece at a time, and only its headers are kept.
+IniFile::IniFile(FileHandle file, fs::path path)
+    : file_(std::move(file)), path_(std::move(path)), sections_(std::make_unique<Sections>()) {
+    // Whole lines, after the part of a line the previous read ended in; a line longer than a
+    // piece makes the buffer grow.
+    std::size_t capacity = 2 * kChunk;
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    std::size_t held = 0, offset = 0;
+    for (;;) {
+        if (capacity - held < kChunk) {
+            auto bigger = std::make_unique_for_overwrite<char[]>(capacity *= 2);
+            std::memcpy(bigger.get(), buffer.get(), held);
+            buffer = std::move(bigger);
+        }
+        ssize_t n = ::pread(file_.get(), buffer.get() + held, kChunk, static_cast<off_t>(offset + held));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErrorFromErrno(errno, path_);
+        }
+        held += static_cast<std::size_t>(n);
+        const std::string_view piece(buffer.get(), held);
+        const bool end = n == 0;
+        const std::size_t lf = piece.rfind('\n');
+        const std::size_t whole = end ? held : (lf == std::string_view::npos ? 0 : lf + 1);
+        sections_->Index(piece.substr(0, whole), offset, offset == 0);
+        if (end) {
+            size_ = offset + held;
+            break;
+        }
+        std::memmove(buffer.get(), buffer.get() + whole, held - whole);
+        held -= whole;
+        offset += whole;
+        if (offset + held > kMostBytesRead)
+            throw vb::Error(vb::errOverflow, vb::ErrorDescription(vb::errOverflow), path_.string());
+    }
 }
 
 IniFile::~IniFile() = default;
 
+std::string IniFile::Range(std::size_t begin, std::size_t end) const {
+    if (file_.get() < 0) return text_.substr(begin, end - begin);
+    return ReadAt(file_, begin, end - begin, path_);
+}
+
+std::string IniFile::Text() const { return Range(0, size_); }
+
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
     const auto& headers = sections_->headers;
+    std::lock_guard<std::mutex> lock(sections_->mutex);
     std::size_t h = headers.size();
-    {
-        std::lock_guard<std::mutex> lock(sections_->mutex);
-        auto asked = sections_->asked.find(section);
-        if (asked != sections_->asked.end()) {
-            h = asked->second;
-        } else {
-            for (h = 0; h < headers.size() && !SameName(headers[h].name, section); ++h) {
-            }
-            sections_->asked.emplace(std::string(section), h);
+    auto asked = sections_->asked.find(section);
+    if (asked != sections_->asked.end()) {
+        h = asked->second;
+    } else {
+        const std::uint64_t lead = Lead(section);
+        for (h = 0; h < headers.size(); ++h) {
+            // Names that differ in length or in their first bytes differ; the rest is compared in full.
+            if (headers[h].size != section.size() || headers[h].lead != lead) continue;
+            const std::size_t end = h + 1 < headers.size() ? headers[h + 1].line : size_;
+            std::string text = Range(headers[h].line, end);
+            if (!SameName(ParseLine(text, 0).name, section)) continue;
+            sections_->text.emplace(h, std::move(text));
+            break;
         }
+        sections_->asked.emplace(std::string(section), h);
     }
     if (h == headers.size()) return std::nullopt;
-    const std::string_view text = bytes_;
-    const std::size_t end = h + 1 < headers.size() ? headers[h + 1].line : text.size();
-    for (std::size_t pos = headers[h].next; pos < end;) {
+    const std::string_view text = sections_->text.at(h);
+    for (std::size_t pos = ParseLine(text, 0).next; pos < text.size();) {
         const Line l = ParseLine(text, pos);
         if (l.kind == Kind::Entry && SameName(l.name, key)) return Unquoted(l.value);
         pos = l.next;
@@ -370,6 +458,8 @@ std::shared_ptr<const IniFile> ReadIniFile(const fs::path& path) {
         if (errno == ENOENT) return nullptr;
         throw ErrorFromErrno(errno, path);
     }
+    if (static_cast<std::uint64_t>(st.st_size) > kMostBytesRead)
+        throw vb::Error(vb::errOverflow, vb::ErrorDescription(vb::errOverflow), path.string());
     const std::string name = path.string();
     {
         std::lock_guard<std::mutex> lock(keptMutex);
@@ -377,7 +467,7 @@ std::shared_ptr<const IniFile> ReadIniFile(const fs::path& path) {
         if (it != kept.end() && Unchanged(it->second, st)) return it->second.file;
     }
     // Read after the look: a file changed in between is read again next time, never kept stale.
-    auto file = std::make_shared<const IniFile>(ReadAllBytes(path));
+    auto file = std::shared_ptr<const IniFile>(new IniFile(OpenToRead(path), path));
     if (Settled(st)) {
         std::lock_guard<std::mutex> lock(keptMutex);
         if (kept.size() >= kMostKept) kept.clear();

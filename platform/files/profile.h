@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/core/error.h"
+#include "platform/files/fileio.h"
 
 namespace files {
 
@@ -40,7 +41,7 @@ private:
     std::string bytes_;
 };
 
-// An INI file's text as it was read, with the place of each section for lookups.
+// An INI file as it was read: where each section starts, for lookups.
 class IniFile;
 
 // The INI file at a path, read once and then kept while the file keeps its identity, size and
@@ -53,20 +54,29 @@ void ForgetIniFiles();
 
 class IniFile {
 public:
-    explicit IniFile(std::string bytes);
+    // A text held in memory.
+    explicit IniFile(std::string text);
     ~IniFile();
-    // The index points into the text, so the text never moves.
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
     // As IniDocument::Get.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
-    const std::string& bytes() const { return bytes_; }
+    // The whole text.
+    std::string Text() const;
 
 private:
+    friend std::shared_ptr<const IniFile> ReadIniFile(const std::filesystem::path& path);
+    // A file read once to find its sections and kept open, so a lookup reads only its section.
+    IniFile(FileHandle file, std::filesystem::path path);
+    std::string Range(std::size_t begin, std::size_t end) const;
+
     struct Sections;
-    std::string bytes_;
-    std::unique_ptr<const Sections> sections_;
+    std::string text_;  // the text, when it is held in memory
+    FileHandle file_;   // or the file it is read from
+    std::filesystem::path path_;
+    std::size_t size_ = 0;
+    std::unique_ptr<Sections> sections_;
 };
 
 // Reads a key of a bare INI name from the Windows directory (or of a path as given) into a buffer

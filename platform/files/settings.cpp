@@ -18,7 +18,7 @@ namespace {
 // but cannot be read, so it is never written over.
 IniDocument Load(const fs::path& file) {
     auto ini = ReadIniFile(file);
-    return IniDocument(ini ? ini->bytes() : std::string());
+    return IniDocument(ini ? ini->Text() : std::string());
 }
 
 void Store(const fs::path& file, const IniDocument& doc) {

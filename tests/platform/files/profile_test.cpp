@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -190,7 +191,7 @@ TEST(Profile, AWriteReadsBackAsWrittenAfterALoneCarriageReturn) {
 // Every text of up to five characters from the bytes that shape an INI: a written value reads
 // back, a removed one is gone, and the file read once answers as the document does.
 TEST(Profile, EveryShortTextKeepsWhatIsWritten) {
-    const std::string alphabet = "[W]\r\n=P";
+    const std::string alphabet = "[W]\r\n=P\xE9";
     std::vector<std::string> texts{""};
     for (std::size_t begin = 0, len = 0; len < 5; ++len) {
         const std::size_t end = texts.size();
@@ -206,7 +207,7 @@ TEST(Profile, EveryShortTextKeepsWhatIsWritten) {
         if (removed.Set("W", "P", std::nullopt) && removed.Get("W", "P")) ++failures;
         const files::IniDocument doc(text);
         const files::IniFile file(text);
-        for (const char* section : {"W", "w", "P"})
+        for (const char* section : {"W", "w", "P", "\xC9", "W\xE9"})
             for (const char* key : {"P", "W"})
                 if (doc.Get(section, key) != file.Get(section, key)) ++failures;
         if (failures > 0) {
@@ -244,6 +245,44 @@ TEST(Profile, AnUnchangedFileIsReadOnce) {
     EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "5");
     fs::remove(ini);
     EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "gone", 75, "calories.INI"), "gone");
+}
+
+}  // namespace
+
+namespace {
+
+// A file is read a piece at a time to find its sections; headers and lines that straddle the
+// pieces, blanks, letter case and later copies of a section read as the whole text reads.
+TEST(Profile, ALargeFileReadsAsItsWholeText) {
+    Sandbox box;
+    std::mt19937 random(5);
+    std::string text = "\xEF\xBB\xBF";
+    std::vector<std::string> names;
+    for (int n = 0; text.size() < (5u << 19); ++n) {
+        const std::string name = "Section " + std::to_string(n) + std::string(random() % 40, 'x');
+        names.push_back(name);
+        text += std::string(random() % 3, ' ') + "[" + (n % 7 == 0 ? vb::UCase(name) : name) + "]\r\n";
+        for (int k = 0; k < static_cast<int>(random() % 6); ++k)
+            text += "key" + std::to_string(k) + " = " + std::string(random() % 300, 'v') + std::to_string(n) + "\r\n";
+        if (n % 11 == 0) text += "[" + names[random() % names.size()] + "]\r\nkey0=later copy\r\n";
+    }
+    Sandbox::Write(box.windows / "big.ini", text);
+    fs::last_write_time(box.windows / "big.ini", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    files::ForgetIniFiles();
+    // The text in memory answers as the document does (the short texts above show it).
+    const files::IniFile whole(text);
+    const files::IniDocument doc(text);
+    for (int probe = 0; probe < 200; ++probe) {
+        const std::string& name = names[random() % names.size()];
+        for (const char* key : {"key0", "KEY1", "key5"}) {
+            const std::string expected = whole.Get(name, key).value_or("none");
+            if (probe == 0) {
+                EXPECT_EQ(expected, doc.Get(name, key).value_or("none"));
+            }
+            EXPECT_EQ(files::GetPrivateProfileString(name, key, "none", 1000, "big.ini"), expected) << name << key;
+        }
+    }
+    EXPECT_EQ(files::GetPrivateProfileString("no such section", "key0", "none", 1000, "big.ini"), "none");
 }
 
 }  // namespace
