@@ -169,7 +169,8 @@ TEST(Profile, AWriteReadsBackAsWrittenAfterALoneCarriageReturn) {
     };
     const Row rows[] = {
         {"header cut by a CR, LF file", "\n[WinWord\r", "\n[WinWord\r\r\n[WinWord]\nPath=C:\\W\n"},
-        {"header cut by a CR, CR LF file", "[A]\r\nx=1\r\n[WinWord\r", "[A]\r\nx=1\r\n[WinWord\r\r\n[WinWord]\r\nPath=C:\\W\r\n"},
+        {"header cut by a CR, CR LF file", "[A]\r\nx=1\r\n[WinWord\r",
+         "[A]\r\nx=1\r\n[WinWord\r\r\n[WinWord]\r\nPath=C:\\W\r\n"},
         {"entry cut by a CR, LF file", "[WinWord]\nOther=1\r", "[WinWord]\nOther=1\r\r\nPath=C:\\W\n"},
     };
     for (const auto& row : rows) {
@@ -211,7 +212,7 @@ TEST(Profile, EveryShortTextKeepsWhatIsWritten) {
             for (const char* key : {"P", "W"})
                 if (doc.Get(section, key) != file.Get(section, key)) ++failures;
         if (failures > 0) {
-            ADD_FAILURE() << "first failing text (CR as \\r): " << vb::Replace(vb::Replace(text, "\r", "\\r"), "\n", "\\n");
+            ADD_FAILURE() << "first failing text: " << vb::Replace(vb::Replace(text, "\r", "\\r"), "\n", "\\n");
             break;
         }
     }
