@@ -10,6 +10,7 @@
 #include "calories/goals/weight.h"
 #include "calories/period/frmCalendar.h"
 #include "platform/forms/forms.h"
+#include "platform/services/startup.h"
 
 namespace calories {
 
@@ -32,6 +33,11 @@ calSplash* Calories::LoadedSplash() const { return splash_.Existing(); }
 // "&Ok" stays disabled while the main window loads, so the program cannot be shown half loaded
 // while the splash paints its progress.
 void Calories::Main() {
+    folderLock_ = services::StartOnDataFolder("calories", "Vantorel", kProgramTitle);
+    if (!folderLock_) {
+        alreadyRunning_ = true;
+        return;
+    }
     calSplash& s = splash();
     s.Command1.Enabled(false);
     s.Show();

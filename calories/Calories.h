@@ -1,10 +1,13 @@
 #pragma once
 // The food diary program: the shared module's state and routines, and the one instance of each
 // window, created and loaded on first access.
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "calories/Module1.h"
+#include "calories/recordtable.h"
+#include "platform/files/instance.h"
 #include "platform/forms/form.h"
 
 namespace calories {
@@ -27,8 +30,11 @@ public:
     Calories& operator=(const Calories&) = delete;
 
     // The start routine: shows the splash, loads the main window hidden, and returns; the
-    // splash's "&Ok" shows the program.
+    // splash's "&Ok" shows the program. When another instance works on the same data folder it
+    // says so and returns without opening a window or touching a file.
     void Main();
+    // This start found another instance on its data folder and ended.
+    bool AlreadyRunning() const { return alreadyRunning_; }
 
     // The windows. Each access loads the window when it is not loaded.
     calmain& mainform();
@@ -85,6 +91,16 @@ public:
 private:
     void ReportFileError(std::string_view text, const vb::Error& e);
     void ReportNotWritten(const std::string& path);
+    // Records where a table came from and reports a failed load or a damaged file.
+    void FinishLoad(const std::string& path, TableOrigin& origin, const LoadResult& result, std::size_t recordLength);
+    // Writes a table's records over a file, unless it is a file the table could not read in full;
+    // a damaged original is kept aside first.
+    void SaveTable(const std::string& path, TableOrigin& origin, bool hasLiveRecord,
+                   const std::function<std::string()>& bytes);
+
+    // Declared first, so it is dropped after every window has gone.
+    std::unique_ptr<files::InstanceLock> folderLock_;
+    bool alreadyRunning_ = false;
 
     forms::FormHolder<calmain> mainform_;
     forms::FormHolder<calSplash> splash_;

@@ -2,6 +2,7 @@
 // log, read whole at start-up and written whole at shutdown and by the save commands.
 #include "calories/Module1.h"
 
+#include <functional>
 #include <system_error>
 
 #include "calories/Calories.h"
@@ -11,6 +12,8 @@
 #include "calories/recordtable.h"
 #include "platform/core/convert.h"
 #include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/safesave.h"
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
 
@@ -51,9 +54,9 @@ bool HasLiveRecord(const std::vector<Record>& table) {
 
 }  // namespace
 
-bool TableOrigin::MayWrite(const fs::path& target) const {
-    return intact || path.empty() || Normal(path) != Normal(target);
-}
+bool TableOrigin::MayWrite(const fs::path& target) const { return intact || path.empty() || !Is(target); }
+
+bool TableOrigin::Is(const fs::path& target) const { return !path.empty() && Normal(path) == Normal(target); }
 
 void Calories::ReportFileError(std::string_view text, const vb::Error& e) {
     services::MsgBox(text, services::vbOKOnly, ErrorTitle(e));
@@ -62,6 +65,42 @@ void Calories::ReportFileError(std::string_view text, const vb::Error& e) {
 void Calories::ReportNotWritten(const std::string& path) {
     services::MsgBox(path + " could not be read in full, so it was not written over. The file is kept as it was.",
                      services::vbOKOnly | services::vbExclamation, kProgramTitle);
+}
+
+void Calories::FinishLoad(const std::string& path, TableOrigin& origin, const LoadResult& result,
+                          std::size_t recordLength) {
+    origin = {path, result.ok(), result.ok() && result.damaged};
+    if (!result.ok()) return ReportFileError(kOpenError, *result.error);
+    if (!result.damaged) return;
+    const std::string records = std::to_string(result.records) + (result.records == 1 ? " record" : " records");
+    services::MsgBox("The file \"" + Normal(path).string() + "\" is damaged: its " + std::to_string(result.length) +
+                         " bytes are not a whole number of records of " + std::to_string(recordLength) +
+                         " bytes.\r\n\r\nIt was read as " + records +
+                         ". Before it is saved, the file as it is now is kept beside it under its name followed by \"" +
+                         std::string(files::kDamagedSuffix) + "\".",
+                     services::vbOKOnly | services::vbExclamation, kProgramTitle);
+}
+
+void Calories::SaveTable(const std::string& path, TableOrigin& origin, bool hasLiveRecord,
+                         const std::function<std::string()>& bytes) {
+    if (!origin.MayWrite(path)) {
+        if (hasLiveRecord) ReportNotWritten(path);
+        return;
+    }
+    // The backups cycle, so a damaged original would be gone after two saves: it is kept aside,
+    // under a name no later save writes to.
+    if (origin.damaged && !origin.keptAside && origin.Is(path) && !files::IsMissing(path)) {
+        const files::KeptFile kept = files::KeepAside(path);
+        if (kept.error) return ReportFileError(kSaveError, *kept.error);
+        origin.keptAside = true;
+    }
+    std::optional<vb::Error> err;
+    {
+        Hourglass wait;
+        err = SaveRecordFile(path, bytes());
+    }
+    if (err) return ReportFileError(kSaveError, *err);
+    if (origin.Is(path)) origin = {path, true};  // the file is whole now
 }
 
 // --- food database and personal group ---
@@ -95,9 +134,12 @@ void Calories::LoadFoodDatabase(const std::string& path) {
         if (result.records > 0) showCount(result.records);
         if (result.ok() && splashForm) splashForm->Label3.ForeColor(0x800000);
     }
-    foodOrigin = {path, result.ok()};
     databaseLoaded = true;
-    if (!result.ok()) ReportFileError(kOpenError, *result.error);
+    FinishLoad(path, foodOrigin, result, kFoodItemSize);
+    if (result.ok() && result.length == 0)
+        services::MsgBox("The food database was not found. It was looked for as \"" + Normal(path).string() + "\", " +
+                             (result.created ? "which did not exist." : "which is empty."),
+                         services::vbOKOnly | services::vbExclamation, kProgramTitle);
 }
 
 void Calories::ListFoodIfInGroup(int index) {
@@ -109,17 +151,7 @@ void Calories::ListFoodIfInGroup(int index) {
 }
 
 void Calories::SaveFoodDatabase(const std::string& path) {
-    if (!foodOrigin.MayWrite(path)) {
-        if (HasLiveRecord(fooddata)) ReportNotWritten(path);
-        return;
-    }
-    std::optional<vb::Error> err;
-    {
-        Hourglass wait;
-        err = SaveRecordFile(path, LiveRecordBytes(fooddata, EncodeFood));
-    }
-    if (err) return ReportFileError(kSaveError, *err);
-    foodOrigin = {path, true};
+    SaveTable(path, foodOrigin, HasLiveRecord(fooddata), [&] { return LiveRecordBytes(fooddata, EncodeFood); });
 }
 
 void Calories::LoadPersonalList(const std::string& path) {
@@ -128,22 +160,12 @@ void Calories::LoadPersonalList(const std::string& path) {
         Hourglass wait;
         result = LoadTable(path, kFoodItemSize, DecodeFood, personaldata, [](std::int64_t) {});
     }
-    personalOrigin = {path, result.ok()};
-    if (!result.ok()) ReportFileError(kOpenError, *result.error);
+    FinishLoad(path, personalOrigin, result, kFoodItemSize);
 }
 
 void Calories::SavePersonalList(const std::string& path) {
-    if (!personalOrigin.MayWrite(path)) {
-        if (HasLiveRecord(personaldata)) ReportNotWritten(path);
-        return;
-    }
-    std::optional<vb::Error> err;
-    {
-        Hourglass wait;
-        err = SaveRecordFile(path, LiveRecordBytes(personaldata, EncodeFood));
-    }
-    if (err) return ReportFileError(kSaveError, *err);
-    personalOrigin = {path, true};
+    SaveTable(path, personalOrigin, HasLiveRecord(personaldata),
+              [&] { return LiveRecordBytes(personaldata, EncodeFood); });
 }
 
 // --- day log ---
@@ -154,22 +176,11 @@ void Calories::LoadMealFile(const std::string& path) {
         Hourglass wait;
         result = LoadTable(path, kMealItemSize, DecodeMeal, mealdata, [](std::int64_t) {});
     }
-    mealOrigin = {path, result.ok()};
-    if (!result.ok()) ReportFileError(kOpenError, *result.error);
+    FinishLoad(path, mealOrigin, result, kMealItemSize);
 }
 
 void Calories::SaveMealFile(const std::string& path) {
-    if (!mealOrigin.MayWrite(path)) {
-        if (HasLiveRecord(mealdata)) ReportNotWritten(path);
-        return;
-    }
-    std::optional<vb::Error> err;
-    {
-        Hourglass wait;
-        err = SaveRecordFile(path, LiveRecordBytes(mealdata, EncodeMeal));
-    }
-    if (err) return ReportFileError(kSaveError, *err);
-    mealOrigin = {path, true};
+    SaveTable(path, mealOrigin, HasLiveRecord(mealdata), [&] { return LiveRecordBytes(mealdata, EncodeMeal); });
 }
 
 bool Calories::DayHasFoods(long day) const {
@@ -184,11 +195,13 @@ bool Calories::PeriodHasFoods(long days) const {
     return false;
 }
 
+// A table holds no more elements than its file can hold records, so whatever is saved loads again.
 int Calories::AppendMealItem(const MealItem& item) {
-    if (mealdata.size() >= kMaxTableElements) {
-        services::MsgBox("No more foods can be added: the diet period already holds " +
-                             std::to_string(kMaxTableElements) +
-                             " foods. Delete foods or clear the period to make room.",
+    if (mealdata.size() >= static_cast<std::size_t>(kMaxFileRecords)) {
+        services::MsgBox("No more foods can be added: the diet period's log is full. It holds " +
+                             std::to_string(kMaxFileRecords) +
+                             " foods, deleted ones included, as many as its file can hold. Clear the day or the "
+                             "period to make room.",
                          services::vbOKOnly | services::vbExclamation, kProgramTitle);
         return -1;
     }
@@ -199,9 +212,9 @@ int Calories::AppendMealItem(const MealItem& item) {
 }
 
 int Calories::AppendFoodItem(std::vector<FoodItem>& table, const FoodItem& item) {
-    if (table.size() >= kMaxTableElements) {
-        services::MsgBox("No more foods can be added: the list already holds " + std::to_string(kMaxTableElements) +
-                             " foods.",
+    if (table.size() >= static_cast<std::size_t>(kMaxFileRecords)) {
+        services::MsgBox("No more foods can be added: the list already holds " + std::to_string(kMaxFileRecords) +
+                             " foods, as many as its file can hold.",
                          services::vbOKOnly | services::vbExclamation, kProgramTitle);
         return -1;
     }

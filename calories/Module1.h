@@ -18,12 +18,17 @@ inline constexpr std::string_view kPeriodLog = "period1.dat";
 
 // Which file a table was last read from, and whether it was read in full. A table whose load
 // failed holds only part of its file (or nothing), so it is never written back over that file.
+// A damaged file (not a whole number of records) is kept aside before it is first written over.
 struct TableOrigin {
     std::filesystem::path path;
     bool intact = true;
+    bool damaged = false;
+    bool keptAside = false;  // the damaged original has been kept beside it
 
     // May the table be written to `target`?
     bool MayWrite(const std::filesystem::path& target) const;
+    // Is `target` the file the table was read from?
+    bool Is(const std::filesystem::path& target) const;
 };
 
 struct Module1 {

@@ -1,10 +1,13 @@
 // Loading and unloading the main window: the diet period, the files and the window placement.
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
+#include "calories/notsaved.h"
 #include "platform/core/convert.h"
 #include "platform/core/date.h"
 #include "platform/core/format.h"
@@ -148,17 +151,20 @@ void calmain::Form_Load() {
     previousday = HScroll1.Value();
 }
 
+// Every write is attempted; a failed INI or settings write is reported once at the end, naming
+// the file, since a period that is not stored makes the next start a first run.
 void calmain::Form_Unload(vb::Integer& Cancel) {
+    files::ProfileWriter ini{std::string(kIniFile)};
     Step([&] {
-        IniWrite("date", "message2", Label42.Caption());
-        IniWrite("date", "message3", Label44.Caption());
-        IniWrite("date", "message5", Label48.Caption());
-        IniWrite("date", "message6", mnudate.Checked() ? "True" : "False");
+        ini.Write("date", "message2", Label42.Caption());
+        ini.Write("date", "message3", Label44.Caption());
+        ini.Write("date", "message5", Label48.Caption());
+        ini.Write("date", "message6", std::string(mnudate.Checked() ? "True" : "False"));
     });
     Step([&] { app.SaveMealFile(std::string(kPeriodLog)); });
     Step([&] { app.SaveFoodDatabase(std::string(kFoodDatabase)); });
     Step([&] { SavePersonalGroup(); });
-    Step([&] { IniWrite("openfile info", "Message1", app.personalfile); });
+    Step([&] { ini.Write("openfile info", "Message1", app.personalfile); });
 
     // Every other window, from the last loaded down.
     std::vector<forms::Form*> others;
@@ -166,14 +172,20 @@ void calmain::Form_Unload(vb::Integer& Cancel) {
         if (f != this) others.push_back(f);
     for (auto it = others.rbegin(); it != others.rend(); ++it) Step([&] { forms::Unload(**it); });
 
+    std::optional<vb::Error> placement;
     if (WindowState() != forms::vbMinimized) {
-        Step([&] {
-            files::SaveSetting(kProgramTitle, "Settings", "MainLeft", vb::CStr(Left()));
-            files::SaveSetting(kProgramTitle, "Settings", "MainTop", vb::CStr(Top()));
-            files::SaveSetting(kProgramTitle, "Settings", "MainWidth", vb::CStr(Width()));
-            files::SaveSetting(kProgramTitle, "Settings", "MainHeight", vb::CStr(Height()));
-        });
+        const std::pair<const char*, vb::Single> values[] = {
+            {"MainLeft", Left()}, {"MainTop", Top()}, {"MainWidth", Width()}, {"MainHeight", Height()}};
+        for (const auto& [key, value] : values) {
+            try {
+                files::SaveSetting(kProgramTitle, "Settings", key, vb::CStr(value));
+            } catch (const vb::Error& e) {
+                if (!placement) placement = e;
+            }
+        }
     }
+    if (ini.failure()) ReportNotSaved("The diet period", ini.file(), *ini.failure());
+    if (placement) ReportNotSaved("The main window's place and size", files::SettingsFile(kProgramTitle), *placement);
     (void)Cancel;
 }
 

@@ -6,8 +6,9 @@
 
 int main(int argc, char** argv) {
     std::unique_ptr<calories::Calories> program;
-    return qtui::RunProgram(argc, argv, "Vantorel 5.0", [&] {
+    const int code = qtui::RunProgram(argc, argv, "Vantorel 5.0", [&] {
         program = std::make_unique<calories::Calories>();
         program->Main();
     });
+    return program && program->AlreadyRunning() ? 1 : code;
 }

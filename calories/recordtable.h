@@ -22,15 +22,19 @@ inline constexpr std::int64_t kMaxFileRecords = 32767;
 struct LoadResult {
     std::int64_t records = 0;  // records read into the table
     std::optional<vb::Error> error;
+    bool created = false;      // the file was missing and has been created empty
+    std::uint64_t length = 0;  // the file's length in bytes
+    bool damaged = false;      // the length is not a whole number of records
     bool ok() const { return !error.has_value(); }
 };
 
 // A record file's bytes and record count (length / record length, halves to even). A missing
 // file is created empty, as opening it for random access did. Raises vb::Error: the file's own
-// error, or 6 (overflow) when the count passes kMaxFileRecords.
+// error, or 6 (overflow), before anything is read, when the count passes kMaxFileRecords.
 struct RecordFileBytes {
     std::string bytes;
     std::int64_t count = 0;
+    bool created = false;
 };
 RecordFileBytes OpenRecordFile(const std::filesystem::path& path, std::size_t recordLength);
 
@@ -43,6 +47,9 @@ LoadResult LoadTable(const std::filesystem::path& path, std::size_t recordLength
     LoadResult result;
     try {
         const RecordFileBytes file = OpenRecordFile(path, recordLength);
+        result.created = file.created;
+        result.length = file.bytes.size();
+        result.damaged = file.bytes.size() % recordLength != 0;
         table.reserve(static_cast<std::size_t>(file.count));
         for (std::int64_t i = 1; i <= file.count; ++i) {
             if (i > 1) table.emplace_back();
@@ -66,7 +73,8 @@ std::string LiveRecordBytes(const std::vector<Record>& table, Encode encode) {
 }
 
 // Writes the bytes as the file's whole content; the previous file becomes the backup (the path
-// without its last four characters, followed by ".bak"). On failure the file is unchanged.
+// without its last four characters, followed by ".bak"). On failure, a backup that could not be
+// made among them, the file is unchanged.
 std::optional<vb::Error> SaveRecordFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The title of a record-file routine's message: the error number with its leading blank, a colon

@@ -79,4 +79,18 @@ bool SameNameText(std::string_view stored, std::string_view given) {
     return a.find_first_not_of(' ', n) == std::string_view::npos;
 }
 
+vb::Error NotOverwritten(const std::filesystem::path& file) {
+    return vb::Error(vb::errPathFileAccess,
+                     "\"" + file.filename().string() +
+                         "\" could not be read when the program started, so it is not overwritten.",
+                     file.string());
+}
+
+vb::Error TooLarge(const std::filesystem::path& file, std::uint64_t length, std::string_view most) {
+    return vb::Error(vb::errOverflow,
+                     "It is " + std::to_string(length) + " bytes long, more than this program can hold (" +
+                         std::string(most) + "), so it was not read and is left as it is.",
+                     file.string());
+}
+
 }  // namespace recipe

@@ -1,10 +1,13 @@
 #pragma once
 // The shared module of the recipe program: the flags through which the windows hand state to one
 // another, and the small routines more than one window uses.
+#include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/core/error.h"
 #include "platform/core/types.h"
 
 namespace recipe {
@@ -54,5 +57,10 @@ std::string Get_Between(std::string_view s, std::string_view d1, std::string_vie
 bool SameName(std::string_view stored, std::string_view given);
 // The same with letter case ignored (the builder's and the viewer's comparisons).
 bool SameNameText(std::string_view stored, std::string_view given);
+
+// What a store gives back for a file it refuses to write: one it could not read at start-up.
+vb::Error NotOverwritten(const std::filesystem::path& file);
+// ... and for one it refused to read: longer than the program holds (`most` says how much that is).
+vb::Error TooLarge(const std::filesystem::path& file, std::uint64_t length, std::string_view most);
 
 }  // namespace recipe

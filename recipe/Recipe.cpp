@@ -5,9 +5,11 @@
 #include "platform/core/convert.h"
 #include "platform/files/fileio.h"
 #include "platform/files/locations.h"
+#include "platform/files/safesave.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/services/dialogs.h"
+#include "platform/services/startup.h"
 #include "recipe/CalcFrm.h"
 #include "recipe/DeleteIngFrm.h"
 #include "recipe/EditFrm.h"
@@ -45,6 +47,11 @@ void Recipe::Main() {
     forms::App().Title(std::string(kProductName));
     if (forms::App().EXEName().empty()) forms::App().EXEName("recipe");
     if (forms::App().Path().empty()) forms::App().Path(files::ProgramDirectory().string());
+    folderLock_ = services::StartOnDataFolder("recipe", kProductName, kProductName);
+    if (!folderLock_) {
+        alreadyRunning_ = true;
+        return;
+    }
     Splash().Show();
 }
 
@@ -100,6 +107,16 @@ SearchFrm& Recipe::SearchFrm() { return search_(); }
 
 void Recipe::Load_Ingredients() {
     if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);
+    if (Ing.partialBytes() > 0) {
+        const std::uint64_t length = Ing.Count() * kIngRecordSize + Ing.partialBytes();
+        services::MsgBox("\"" + Ing.file().filename().string() + "\" is damaged: its " + std::to_string(length) +
+                             " bytes are not a whole number of ingredient records of " +
+                             std::to_string(kIngRecordSize) + " bytes.\r\n\r\nThe whole records were read (" +
+                             std::to_string(Ing.Count()) +
+                             "). Before the file is saved, it is kept as it is now beside it under its name "
+                             "followed by \"" + std::string(files::kDamagedSuffix) + "\".",
+                         services::vbExclamation, "File Problem");
+    }
     recipe::CalcFrm& calc = CalcFrm();
     if (!Ing.readFailed() && files::FileLength(Ing.file()) >= 1) {
         calc.IngLst.Clear();

@@ -2,11 +2,13 @@
 // The recipe program: the shared modules' state (the two stores, the flags, the help file) and
 // the one instance of each window, created and loaded on first access. The four screens are
 // children of the main window, so reaching one loads the main window first.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/core/error.h"
+#include "platform/files/instance.h"
 #include "platform/forms/form.h"
 #include "recipe/ContextIDs.h"
 #include "recipe/Improved.h"
@@ -50,8 +52,11 @@ public:
     Recipe& operator=(const Recipe&) = delete;
 
     // The start routine: the splash is the program's first window; its timer shows the main
-    // window and the builder.
+    // window and the builder. When another instance works on the same data folder it says so and
+    // returns without opening a window or touching a file.
     void Main();
+    // This start found another instance on its data folder and ended.
+    bool AlreadyRunning() const { return alreadyRunning_; }
     // Shows the main window and the recipe builder, once: a second call while the first is
     // still loading the stores, or after it, does nothing.
     void StartMainWindow();
@@ -126,6 +131,10 @@ public:
 
 private:
     void EnsureMainWindow();
+
+    // Declared before the windows, so it is dropped after they have gone.
+    std::unique_ptr<files::InstanceLock> folderLock_;
+    bool alreadyRunning_ = false;
 
     forms::FormHolder<SplashFrm> splash_;
     forms::FormHolder<InterfaceFrm> interface_;

@@ -18,16 +18,19 @@ std::optional<vb::Error> IngStore::Load() {
     Ing_Table.clear();
     partial_ = 0;
     readFailed_ = false;
+    keptAside_ = false;
     std::string bytes;
     try {
-        std::error_code ec;
-        if (!std::filesystem::exists(file_, ec)) {
+        if (files::IsMissing(file_)) {
             files::EnsureFile(file_);
             return std::nullopt;
         }
-        bytes = files::ReadAllBytes(file_);
+        bytes = files::ReadAllBytes(file_, kMaxIngFileBytes);
     } catch (const vb::Error& e) {
-        readFailed_ = std::filesystem::exists(file_);
+        // Whatever is there and could not be read is never written over.
+        readFailed_ = !files::IsMissing(file_);
+        if (e.number == vb::errOverflow)
+            return TooLarge(file_, files::FileLength(file_), std::to_string(kMaxIngredients) + " ingredients");
         return e;
     }
     LoadBytes(bytes);
@@ -48,11 +51,11 @@ void IngStore::LoadBytes(std::string_view bytes) {
 }
 
 std::optional<vb::Error> IngStore::Save_Ing_File() const {
-    if (readFailed_)
-        return vb::Error(vb::errPathFileAccess,
-                         "\"" + file_.filename().string() +
-                             "\" could not be read when the program started, so it is not overwritten.",
-                         file_.string());
+    if (readFailed_) return NotOverwritten(file_);
+    if (partial_ > 0 && !keptAside_ && !files::IsMissing(file_)) {
+        if (auto kept = files::KeepAside(file_); kept.error) return kept.error;
+        keptAside_ = true;
+    }
     std::string bytes;
     bytes.reserve(Ing_Table.size() * kIngRecordSize);
     for (const auto& rec : Ing_Table) bytes += encode(rec);

@@ -13,18 +13,26 @@
 
 namespace recipe {
 
+// The most ingredients the program holds (the lists count their items with 16 bits), and so the
+// longest "Ing.dat" it reads: those records and a partial one.
+inline constexpr std::int64_t kMaxIngredients = 32767;
+inline constexpr std::uint64_t kMaxIngFileBytes = (kMaxIngredients + 1) * kIngRecordSize - 1;
+
 class IngStore {
 public:
     explicit IngStore(std::filesystem::path file = "Ing.dat");
 
     // Fills Ing_Table from the file (created empty when missing), each name trimmed of leading
-    // blanks. Only whole records are read; a trailing partial record is left out. A file that
-    // cannot be read leaves the table empty and refuses later saves.
+    // blanks. Only whole records are read; a trailing partial record is left out, and the file is
+    // kept aside (Ing.dat.damaged) before the first save over it. A file that cannot be read, or
+    // one longer than kMaxIngFileBytes (refused before it is read), leaves the table empty and
+    // refuses later saves.
     [[nodiscard]] std::optional<vb::Error> Load();
     // The same from the file's bytes.
     void LoadBytes(std::string_view bytes);
 
-    // Rewrites the file from Ing_Table through a safe save (the old file kept as "Ing.bak").
+    // Rewrites the file from Ing_Table through a safe save (the old file kept as "Ing.bak"); a
+    // damaged file is first kept aside, and when that fails nothing is written.
     [[nodiscard]] std::optional<vb::Error> Save_Ing_File() const;
 
     // Appends a record to the table (the file is rewritten by the caller through Save_Ing_File).
@@ -53,6 +61,7 @@ private:
     std::filesystem::path file_;
     std::uint64_t partial_ = 0;
     bool readFailed_ = false;
+    mutable bool keptAside_ = false;  // the damaged file read at start-up has been kept aside
 };
 
 // The name as the lists show it: the field without blanks at either end.

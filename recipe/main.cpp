@@ -6,8 +6,9 @@
 
 int main(int argc, char** argv) {
     std::unique_ptr<recipe::Recipe> program;
-    return qtui::RunProgram(argc, argv, "Sorvella", [&] {
+    const int code = qtui::RunProgram(argc, argv, "Sorvella", [&] {
         program = std::make_unique<recipe::Recipe>();
         program->Main();
     });
+    return program && program->AlreadyRunning() ? 1 : code;
 }

@@ -14,13 +14,6 @@ namespace {
 
 bool IsGap(char c) { return c == ' ' || c == '\r' || c == '\n'; }
 
-vb::Error NotOverwritten(const std::filesystem::path& file) {
-    return vb::Error(vb::errPathFileAccess,
-                     "\"" + file.filename().string() +
-                         "\" could not be read when the program started, so it is not overwritten.",
-                     file.string());
-}
-
 }  // namespace
 
 ParsedRecipes ParseRecipeText(std::string_view t) {
@@ -54,15 +47,16 @@ std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
     tail_.clear();
     readFailed_ = false;
     try {
-        std::error_code ec;
-        if (!std::filesystem::exists(file_, ec)) {
+        if (files::IsMissing(file_)) {
             files::EnsureFile(file_);
             return std::nullopt;
         }
-        Recipe_Text = files::ReadAllBytes(file_);
+        Recipe_Text = files::ReadAllBytes(file_, kMaxRecipeFileBytes);
     } catch (const vb::Error& e) {
-        readFailed_ = std::filesystem::exists(file_);
+        // Whatever is there and could not be read is never written over.
+        readFailed_ = !files::IsMissing(file_);
         Recipe_Text.clear();
+        if (e.number == vb::errOverflow) return TooLarge(file_, files::FileLength(file_), "32 MB of recipes");
         return e;
     }
     // Only the line end a save wrote is dropped; a file without it loses nothing.

@@ -2,6 +2,7 @@
 // The recipe store "Recipe.Dat": the whole store as one text (records back to back, followed by
 // CR LF in the file) and, parsed from it, one entry per recipe.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -30,13 +31,17 @@ struct ParsedRecipes {
 
 ParsedRecipes ParseRecipeText(std::string_view text);
 
+// The longest "Recipe.Dat" the program reads; a longer one is refused before it is read.
+inline constexpr std::uint64_t kMaxRecipeFileBytes = 32u << 20;
+
 class RecipeStore {
 public:
     explicit RecipeStore(std::filesystem::path file = "Recipe.Dat");
 
     // Reads the file whole into Recipe_Text (creating it empty when missing) and drops the CR LF
-    // that a save puts after the text. A file that cannot be read leaves the store empty and
-    // refuses later saves, so the unread file is never overwritten.
+    // that a save puts after the text. A file that cannot be read, or one longer than
+    // kMaxRecipeFileBytes, leaves the store empty and refuses later saves, so the unread file is
+    // never overwritten.
     [[nodiscard]] std::optional<vb::Error> Get_Big_Recipe();
 
     // Parses Recipe_Text into Recipe_Table; returns the names in store order.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calories/goals/formulas.h"
+#include "calories/notsaved.h"
 #include "platform/core/convert.h"
 #include "platform/core/error.h"
 #include "platform/core/text.h"
@@ -33,10 +34,6 @@ std::string ReadKey(int n) {
     return files::GetPrivateProfileString(kSection, Key(n), "", kBufferLength, kIniFile);
 }
 
-void WriteKey(int n, const std::string& value) {
-    // A failed write is not reported; the next key is still written.
-    files::WritePrivateProfileString(kSection, Key(n), value, kIniFile);
-}
 
 // A stored number into a bar. Text that is not a whole number, or one the bar cannot take, leaves
 // the bar where it is, so the range set later brings it to its first-run value.
@@ -224,10 +221,13 @@ void calcalintake::Command1_Click() {
     value[20] = vb::CStr(Option1[1].Value());
     value[21] = Label33.Caption();
 
+    // Every key is written; a failure is reported once, naming the file.
+    files::ProfileWriter ini{std::string(kIniFile)};
     for (int n = 1; n <= 21; ++n) {
-        if (n != 11) WriteKey(n, value[static_cast<std::size_t>(n)]);
+        if (n != 11) ini.Write(kSection, Key(n), value[static_cast<std::size_t>(n)]);
     }
-    WriteKey(11, value[11]);
+    ini.Write(kSection, Key(11), value[11]);
+    if (ini.failure()) ReportNotSaved("Your goals", ini.file(), *ini.failure());
     forms::Unload(*this);
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace files {
@@ -12,17 +13,6 @@ namespace files {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Closes the descriptor on every way out.
-struct Fd {
-    int fd = -1;
-    explicit Fd(int f) : fd(f) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd >= 0) ::close(fd);
-    }
-};
 
 void PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path& path) {
     std::size_t done = 0;
@@ -35,6 +25,28 @@ void PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path&
         if (n == 0) break;  // end of file: the rest stays NUL
         done += static_cast<std::size_t>(n);
     }
+}
+
+// Opens without waiting (a FIFO would block until a writer or reader came) and accepts only a
+// regular file; anything else is a file that cannot be read or written.
+FileHandle OpenRegular(const fs::path& path, int flags, bool writing) {
+    FileHandle f(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (f.get() < 0) throw ErrorFromErrno(errno, path, writing);
+    struct stat st {};
+    if (::fstat(f.get(), &st) != 0) throw ErrorFromErrno(errno, path, writing);
+    if (S_ISDIR(st.st_mode)) throw ErrorFromErrno(EISDIR, path, writing);
+    if (!S_ISREG(st.st_mode))
+        throw vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess),
+                        path.string() + ": not a regular file");
+    // Reads and writes of a regular file wait as usual.
+    ::fcntl(f.get(), F_SETFL, ::fcntl(f.get(), F_GETFL) & ~O_NONBLOCK);
+    return f;
+}
+
+vb::Error TooLarge(const fs::path& path, std::uint64_t size, std::uint64_t limit) {
+    return vb::Error(vb::errOverflow, vb::ErrorDescription(vb::errOverflow),
+                     path.string() + ": " + std::to_string(size) + " bytes, more than the " + std::to_string(limit) +
+                         " that can be read");
 }
 
 }  // namespace
@@ -78,23 +90,59 @@ vb::Error ErrorFromErrno(int err, const fs::path& path, bool writing) {
     return vb::Error(number, vb::ErrorDescription(number), path.string() + ": " + std::strerror(err));
 }
 
-std::string ReadAllBytes(const fs::path& path) {
-    Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path);
+std::string ReadAllBytes(const fs::path& path) { return ReadAllBytes(path, kMostBytesRead); }
+
+std::string ReadAllBytes(const fs::path& path, std::uint64_t limit) {
+    const FileHandle f = OpenRegular(path, O_RDONLY, false);
     struct stat st {};
-    if (::fstat(f.fd, &st) != 0) throw ErrorFromErrno(errno, path);
-    if (S_ISDIR(st.st_mode)) throw ErrorFromErrno(EISDIR, path);
+    if (::fstat(f.get(), &st) != 0) throw ErrorFromErrno(errno, path);
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    if (size > limit) throw TooLarge(path, size, limit);
     std::string out;
+    out.reserve(static_cast<std::size_t>(size));
     char buf[65536];
     for (;;) {
-        ssize_t n = ::read(f.fd, buf, sizeof buf);
+        ssize_t n = ::read(f.get(), buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
             throw ErrorFromErrno(errno, path);
         }
         if (n == 0) break;
         out.append(buf, static_cast<std::size_t>(n));
+        // A file that grows while it is read is held to the limit too.
+        if (out.size() > limit) throw TooLarge(path, out.size(), limit);
     }
+    return out;
+}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+FileHandle::~FileHandle() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+FileHandle OpenToRead(const fs::path& path) { return OpenRegular(path, O_RDONLY, false); }
+
+std::string ReadAt(const FileHandle& file, std::uint64_t offset, std::size_t length, const fs::path& path) {
+    std::string out(length, '\0');
+    std::size_t done = 0;
+    while (done < length) {
+        ssize_t n = ::pread(file.get(), out.data() + done, length - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErrorFromErrno(errno, path);
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
     return out;
 }
 
@@ -104,10 +152,12 @@ std::uint64_t FileLength(const fs::path& path) {
     return static_cast<std::uint64_t>(st.st_size);
 }
 
-void EnsureFile(const fs::path& path) {
-    Fd f(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path, true);
+bool IsMissing(const fs::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
+
+void EnsureFile(const fs::path& path) { OpenRegular(path, O_WRONLY | O_CREAT, true); }
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
@@ -141,33 +191,27 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 std::string ReadRecord(const fs::path& path, std::int64_t k, std::size_t length) {
     if (k < 1) throw vb::Error(vb::errBadRecordNumber);
     if (length == 0) throw vb::Error(vb::errBadRecordLength);
-    Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path);
+    const FileHandle f = OpenRegular(path, O_RDONLY, false);
     std::string out(length, '\0');
-    PreadAll(f.fd, out.data(), length, static_cast<off_t>((k - 1) * static_cast<std::int64_t>(length)), path);
+    PreadAll(f.get(), out.data(), length, static_cast<off_t>((k - 1) * static_cast<std::int64_t>(length)), path);
     return out;
 }
 
 void WriteRecord(const fs::path& path, std::int64_t k, std::string_view bytes) {
     if (k < 1) throw vb::Error(vb::errBadRecordNumber);
     if (bytes.empty()) throw vb::Error(vb::errBadRecordLength);
-    Fd f(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (f.fd < 0) throw ErrorFromErrno(errno, path, true);
+    FileHandle f = OpenRegular(path, O_WRONLY | O_CREAT, true);
     off_t offset = static_cast<off_t>((k - 1) * static_cast<std::int64_t>(bytes.size()));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        ssize_t n = ::pwrite(f.fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        ssize_t n = ::pwrite(f.get(), bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
             throw ErrorFromErrno(errno, path, true);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::close(f.fd) != 0) {
-        f.fd = -1;
-        throw ErrorFromErrno(errno, path, true);
-    }
-    f.fd = -1;
+    if (::close(f.Release()) != 0) throw ErrorFromErrno(errno, path, true);
 }
 
 }  // namespace files

@@ -23,7 +23,9 @@ fs::path HomeDirectory() {
     std::string home = Env("HOME");
     if (!home.empty()) return home;
     if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
-    return fs::temp_directory_path();
+    std::error_code ec;
+    fs::path temp = fs::temp_directory_path(ec);
+    return ec ? fs::path("/tmp") : temp;
 }
 
 }  // namespace

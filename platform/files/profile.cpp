@@ -1,8 +1,19 @@
 #include "platform/files/profile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
@@ -40,36 +51,47 @@ struct Line {
     std::string_view value;  // entry value, trimmed
 };
 
+std::size_t TextStart(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
+
+// The line that starts at `pos`.
+Line ParseLine(std::string_view text, std::size_t pos) {
+    Line l;
+    l.start = pos;
+    std::size_t lf = text.find('\n', pos);
+    if (lf == std::string_view::npos) {
+        l.end = l.next = text.size();
+    } else {
+        l.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
+        l.next = lf + 1;
+    }
+    std::string_view content = TrimBlanks(text.substr(l.start, l.end - l.start));
+    if (!content.empty() && content.front() == '[') {
+        l.kind = Kind::Header;
+        std::string_view inner = content.substr(1);
+        l.name = TrimBlanks(inner.substr(0, inner.find(']')));
+    } else if (!content.empty() && content.front() != ';') {
+        std::size_t eq = content.find('=');
+        if (eq != std::string_view::npos) {
+            l.kind = Kind::Entry;
+            l.name = TrimBlanks(content.substr(0, eq));
+            l.value = TrimBlanks(content.substr(eq + 1));
+        }
+    }
+    return l;
+}
+
 std::vector<Line> Parse(std::string_view text) {
     std::vector<Line> lines;
-    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-    while (pos < text.size()) {
-        Line l;
-        l.start = pos;
-        std::size_t lf = text.find('\n', pos);
-        if (lf == std::string_view::npos) {
-            l.end = l.next = text.size();
-        } else {
-            l.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
-            l.next = lf + 1;
-        }
-        std::string_view content = TrimBlanks(text.substr(l.start, l.end - l.start));
-        if (!content.empty() && content.front() == '[') {
-            l.kind = Kind::Header;
-            std::string_view inner = content.substr(1);
-            l.name = TrimBlanks(inner.substr(0, inner.find(']')));
-        } else if (!content.empty() && content.front() != ';') {
-            std::size_t eq = content.find('=');
-            if (eq != std::string_view::npos) {
-                l.kind = Kind::Entry;
-                l.name = TrimBlanks(content.substr(0, eq));
-                l.value = TrimBlanks(content.substr(eq + 1));
-            }
-        }
-        lines.push_back(l);
-        pos = l.next;
-    }
+    for (std::size_t pos = TextStart(text); pos < text.size(); pos = lines.back().next)
+        lines.push_back(ParseLine(text, pos));
     return lines;
+}
+
+// The value as a read gives it: one pair of matching quotes taken off.
+std::string Unquoted(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return std::string(v);
 }
 
 // Index of the section's header line, or lines.size().
@@ -92,6 +114,12 @@ std::string LineEnd(std::string_view text) {
     return "\r\n";
 }
 
+// What ends a last line that has no line end, before more lines follow. A line that ends in a
+// lone CR gets CR LF: a bare LF would join that CR into its line end and change the line.
+std::string EndOfLastLine(std::string_view text, const std::string& eol) {
+    return !text.empty() && text.back() == '\r' ? std::string("\r\n") : eol;
+}
+
 bool HasBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 std::optional<vb::Error> Fail(int number, std::string source) {
@@ -104,24 +132,21 @@ bool EditFile(std::string_view fileName, bool createIfMissing, Edit edit) {
     lastError.reset();
     fs::path path = ResolveIni(fileName);
     std::error_code ec;
-    std::string text;
-    bool exists = fs::exists(path, ec);
-    if (exists) {
-        try {
-            text = ReadAllBytes(path);
-        } catch (const vb::Error& e) {
-            lastError = e;
-            return false;
-        }
-    } else if (!createIfMissing) {
-        return true;
+    std::shared_ptr<const IniFile> file;
+    try {
+        file = ReadIniFile(path);
+    } catch (const vb::Error& e) {
+        lastError = e;
+        return false;
     }
-    IniDocument doc(text);
+    if (!file && !createIfMissing) return true;
+    const std::string before = file ? file->Text() : std::string();
+    IniDocument doc(before);
     if (!edit(doc)) {
         lastError = Fail(vb::errInvalidProcedureCall, path.string() + ": name or value cannot be stored");
         return false;
     }
-    if (exists && doc.bytes() == text) return true;
+    if (file && doc.bytes() == before) return true;
     if (IsBareName(fileName)) fs::create_directories(path.parent_path(), ec);
     if (auto err = SafeSave(path, doc.bytes(), false)) {
         lastError = *err;
@@ -138,11 +163,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     if (h == lines.size()) return std::nullopt;
     std::size_t end = SectionEnd(lines, h);
     for (std::size_t i = h + 1; i < end; ++i) {
-        if (lines[i].kind != Kind::Entry || !SameName(lines[i].name, key)) continue;
-        std::string_view v = lines[i].value;
-        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-            v = v.substr(1, v.size() - 2);
-        return std::string(v);
+        if (lines[i].kind == Kind::Entry && SameName(lines[i].name, key)) return Unquoted(lines[i].value);
     }
     return std::nullopt;
 }
@@ -159,7 +180,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, const std:
     std::size_t h = FindSection(lines, s);
     if (h == lines.size()) {
         if (!value) return true;
-        if (!bytes_.empty() && bytes_.back() != '\n') bytes_ += eol;
+        if (!bytes_.empty() && bytes_.back() != '\n') bytes_ += EndOfLastLine(bytes_, eol);
         bytes_ += "[" + std::string(s) + "]" + eol + std::string(k) + "=" + *value + eol;
         return true;
     }
@@ -189,7 +210,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, const std:
             last = i;
     std::string insert = std::string(k) + "=" + *value + eol;
     std::size_t at = lines[last].next;
-    if (lines[last].end == lines[last].next) insert = eol + insert;  // last line of the file, no end
+    if (lines[last].end == lines[last].next) insert = EndOfLastLine(bytes_, eol) + insert;  // last line, no end
     bytes_.insert(at, insert);
     return true;
 }
@@ -229,9 +250,7 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
     if (bufferLength == 0) return {};
     std::optional<std::string> found;
     try {
-        fs::path path = ResolveIni(fileName);
-        std::error_code ec;
-        if (fs::is_regular_file(path, ec)) found = IniDocument(ReadAllBytes(path)).Get(section, key);
+        if (auto file = ReadIniFile(ResolveIni(fileName))) found = file->Get(section, key);
     } catch (const vb::Error&) {
         found.reset();  // an unreadable file reads like a missing one
     }
@@ -261,6 +280,217 @@ bool DeletePrivateProfileSection(std::string_view section, std::string_view file
     });
 }
 
+// --- INI files read once for a run of reads ---
+
+namespace {
+
+// A kept file and what it looked like on disk when it was read.
+struct KeptIni {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    timespec mtime{};
+    std::shared_ptr<const IniFile> file;
+};
+
+std::mutex keptMutex;
+std::map<std::string, KeptIni> kept;
+constexpr std::size_t kMostKept = 16;
+
+// Two edits within one tick of the file system's clock leave the same time behind, so only a file
+// whose time lies this far back may be taken as unchanged by its time and size.
+constexpr time_t kSettledSeconds = 2;
+
+bool Settled(const struct stat& st) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return st.st_mtim.tv_sec + kSettledSeconds < now.tv_sec;
+}
+
+bool Unchanged(const KeptIni& k, const struct stat& st) {
+    return k.dev == st.st_dev && k.ino == st.st_ino && k.size == st.st_size && k.mtime.tv_sec == st.st_mtim.tv_sec &&
+           k.mtime.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+}  // namespace
+
+struct IniFile::Sections {
+    struct Header {
+        std::size_t line = 0;    // where the header line starts
+        std::size_t size = 0;    // the name's length
+        std::uint64_t lead = 0;  // its first bytes, ASCII letters in lower case (see Lead)
+    };
+    std::vector<Header> headers;  // in file order
+    // The sections asked for so far (the index of the first header of that name, or none) and
+    // the text of those found.
+    std::mutex mutex;
+    std::map<std::string, std::size_t, std::less<>> asked;
+    std::map<std::size_t, std::string> text;
+
+    void Index(std::string_view lines, std::size_t offset, bool fileStart);
+};
+
+namespace {
+
+// Up to eight leading bytes of a name, ASCII letters in lower case and every byte of the upper half
+// alike (those fold among themselves only), so names that compare equal have equal leads.
+std::uint64_t Lead(std::string_view name) {
+    std::uint64_t lead = 0;
+    for (std::size_t i = 0; i < 8 && i < name.size(); ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+        if (c >= 0x80) c = 0x80;
+        lead |= static_cast<std::uint64_t>(c) << (8 * i);
+    }
+    return lead;
+}
+
+constexpr std::size_t kChunk = 1 << 20;
+
+}  // namespace
+
+// Finds the headers among whole lines that start at `offset` of the file: a header is the only
+// line whose first non-blank character is '[', so the lines are searched for '[' and each find is
+// checked back to its line start. The name is taken as ParseLine takes it: up to the first ']'
+// or the end of the line, blanks around it removed.
+void IniFile::Sections::Index(std::string_view lines, std::size_t offset, bool fileStart) {
+    const std::size_t start = fileStart ? TextStart(lines) : 0;
+    for (std::size_t at = lines.find('[', start); at != std::string_view::npos;) {
+        std::size_t line = at;
+        while (line > start && IsBlank(lines[line - 1])) --line;
+        const std::size_t lf = lines.find('\n', at);
+        if (line == start || lines[line - 1] == '\n') {
+            std::size_t end = lf == std::string_view::npos ? lines.size() : lf;
+            if (lf != std::string_view::npos && lf > line && lines[lf - 1] == '\r') --end;
+            const std::string_view inner = lines.substr(at + 1, end - at - 1);
+            const std::string_view name = TrimBlanks(inner.substr(0, inner.find(']')));
+            headers.push_back({offset + line, name.size(), Lead(name)});
+        }
+        if (lf == std::string_view::npos) break;
+        at = lines.find('[', lf + 1);
+    }
+}
+
+IniFile::IniFile(std::string text)
+    : text_(std::move(text)), size_(text_.size()), sections_(std::make_unique<Sections>()) {
+    sections_->Index(text_, 0, true);
+}
+
+// The file is read through once, a piece at a time, and only its headers are kept.
+IniFile::IniFile(FileHandle file, fs::path path)
+    : file_(std::move(file)), path_(std::move(path)), sections_(std::make_unique<Sections>()) {
+    // Whole lines, after the part of a line the previous read ended in; a line longer than a
+    // piece makes the buffer grow.
+    std::size_t capacity = 2 * kChunk;
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    std::size_t held = 0, offset = 0;
+    for (;;) {
+        if (capacity - held < kChunk) {
+            auto bigger = std::make_unique_for_overwrite<char[]>(capacity *= 2);
+            std::memcpy(bigger.get(), buffer.get(), held);
+            buffer = std::move(bigger);
+        }
+        ssize_t n = ::pread(file_.get(), buffer.get() + held, kChunk, static_cast<off_t>(offset + held));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErrorFromErrno(errno, path_);
+        }
+        held += static_cast<std::size_t>(n);
+        const std::string_view piece(buffer.get(), held);
+        const bool end = n == 0;
+        const std::size_t lf = piece.rfind('\n');
+        const std::size_t whole = end ? held : (lf == std::string_view::npos ? 0 : lf + 1);
+        sections_->Index(piece.substr(0, whole), offset, offset == 0);
+        if (end) {
+            size_ = offset + held;
+            break;
+        }
+        std::memmove(buffer.get(), buffer.get() + whole, held - whole);
+        held -= whole;
+        offset += whole;
+        if (offset + held > kMostBytesRead)
+            throw vb::Error(vb::errOverflow, vb::ErrorDescription(vb::errOverflow), path_.string());
+    }
+}
+
+IniFile::~IniFile() = default;
+
+std::string IniFile::Range(std::size_t begin, std::size_t end) const {
+    if (file_.get() < 0) return text_.substr(begin, end - begin);
+    return ReadAt(file_, begin, end - begin, path_);
+}
+
+std::string IniFile::Text() const { return Range(0, size_); }
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+    const auto& headers = sections_->headers;
+    std::lock_guard<std::mutex> lock(sections_->mutex);
+    std::size_t h = headers.size();
+    auto asked = sections_->asked.find(section);
+    if (asked != sections_->asked.end()) {
+        h = asked->second;
+    } else {
+        const std::uint64_t lead = Lead(section);
+        for (h = 0; h < headers.size(); ++h) {
+            // Names that differ in length or in their first bytes differ; the rest is compared in full.
+            if (headers[h].size != section.size() || headers[h].lead != lead) continue;
+            const std::size_t end = h + 1 < headers.size() ? headers[h + 1].line : size_;
+            std::string text = Range(headers[h].line, end);
+            if (!SameName(ParseLine(text, 0).name, section)) continue;
+            sections_->text.emplace(h, std::move(text));
+            break;
+        }
+        sections_->asked.emplace(std::string(section), h);
+    }
+    if (h == headers.size()) return std::nullopt;
+    const std::string_view text = sections_->text.at(h);
+    for (std::size_t pos = ParseLine(text, 0).next; pos < text.size();) {
+        const Line l = ParseLine(text, pos);
+        if (l.kind == Kind::Entry && SameName(l.name, key)) return Unquoted(l.value);
+        pos = l.next;
+    }
+    return std::nullopt;
+}
+
+std::shared_ptr<const IniFile> ReadIniFile(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return nullptr;
+        throw ErrorFromErrno(errno, path);
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > kMostBytesRead)
+        throw vb::Error(vb::errOverflow, vb::ErrorDescription(vb::errOverflow), path.string());
+    const std::string name = path.string();
+    {
+        std::lock_guard<std::mutex> lock(keptMutex);
+        auto it = kept.find(name);
+        if (it != kept.end() && Unchanged(it->second, st)) return it->second.file;
+    }
+    // Read after the look: a file changed in between is read again next time, never kept stale.
+    auto file = std::shared_ptr<const IniFile>(new IniFile(OpenToRead(path), path));
+    if (Settled(st)) {
+        std::lock_guard<std::mutex> lock(keptMutex);
+        if (kept.size() >= kMostKept) kept.clear();
+        kept[name] = {st.st_dev, st.st_ino, st.st_size, st.st_mtim, file};
+    }
+    return file;
+}
+
+void ForgetIniFiles() {
+    std::lock_guard<std::mutex> lock(keptMutex);
+    kept.clear();
+}
+
 std::optional<vb::Error> ProfileError() { return lastError; }
+
+bool ProfileWriter::Write(std::string_view section, std::string_view key, const std::optional<std::string>& value) {
+    if (WritePrivateProfileString(section, key, value, fileName_)) return true;
+    if (!failure_)
+        failure_ = ProfileError().value_or(
+            vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess), file().string()));
+    return false;
+}
+
+fs::path ProfileWriter::file() const { return ResolveIni(fileName_); }
 
 }  // namespace files

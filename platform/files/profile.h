@@ -3,12 +3,15 @@
 // blanks around names and values ignored on reading, other content kept byte for byte on writing,
 // CR LF line ends, Windows-1252 bytes.
 #include <cstddef>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/core/error.h"
+#include "platform/files/fileio.h"
 
 namespace files {
 
@@ -38,6 +41,44 @@ private:
     std::string bytes_;
 };
 
+// An INI file as it was read: where each section starts, for lookups.
+class IniFile;
+
+// The INI file at a path, read once and then kept while the file keeps its identity, size and
+// modification time (and that time lies far enough back that an edit within the same clock tick
+// is ruled out), so a run of reads costs one read of the file. nullptr when nothing is at the
+// path; raises vb::Error when something there cannot be read (a folder, a FIFO, a link loop).
+std::shared_ptr<const IniFile> ReadIniFile(const std::filesystem::path& path);
+// Drops every kept file, so the next read goes to the disk.
+void ForgetIniFiles();
+
+class IniFile {
+public:
+    // A text held in memory.
+    explicit IniFile(std::string text);
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    // As IniDocument::Get.
+    std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    // The whole text.
+    std::string Text() const;
+
+private:
+    friend std::shared_ptr<const IniFile> ReadIniFile(const std::filesystem::path& path);
+    // A file read once to find its sections and kept open, so a lookup reads only its section.
+    IniFile(FileHandle file, std::filesystem::path path);
+    std::string Range(std::size_t begin, std::size_t end) const;
+
+    struct Sections;
+    std::string text_;  // the text, when it is held in memory
+    FileHandle file_;   // or the file it is read from
+    std::filesystem::path path_;
+    std::size_t size_ = 0;
+    std::unique_ptr<Sections> sections_;
+};
+
 // Reads a key of a bare INI name from the Windows directory (or of a path as given) into a buffer
 // of `bufferLength` characters: at most bufferLength - 1 characters come back, the text before the
 // terminating NUL. A missing file, section or key gives the default (its trailing blanks removed).
@@ -55,5 +96,21 @@ bool DeletePrivateProfileSection(std::string_view section, std::string_view file
 
 // Why the last failed write on this thread failed.
 std::optional<vb::Error> ProfileError();
+
+// A run of writes to one INI file that keeps the first failure, so the run is reported once.
+class ProfileWriter {
+public:
+    explicit ProfileWriter(std::string fileName) : fileName_(std::move(fileName)) {}
+    // WritePrivateProfileString; true when the file holds the value afterwards.
+    bool Write(std::string_view section, std::string_view key, const std::optional<std::string>& value);
+    // The first failed write's error, with the file in its source.
+    const std::optional<vb::Error>& failure() const { return failure_; }
+    // The file the name stands for.
+    std::filesystem::path file() const;
+
+private:
+    std::string fileName_;
+    std::optional<vb::Error> failure_;
+};
 
 }  // namespace files

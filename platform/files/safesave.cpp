@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <system_error>
 
 #include "platform/files/fileio.h"
@@ -15,28 +16,61 @@ namespace fs = std::filesystem;
 
 namespace {
 
+vb::Error KeepError(int err, const fs::path& path, const fs::path& copy) {
+    vb::Error e = ErrorFromErrno(err, copy, true);
+    e.source = "the file " + path.string() + " could not be kept as " + copy.string() + ": " + std::strerror(err);
+    return e;
+}
+
+// A second name for the file as it is now: a hard link, or a copy where links cannot be made. Never
+// replaces a file of that name. Returns 0 or the errno of the failure.
+int LinkOrCopy(const fs::path& path, const fs::path& copy) {
+    if (::link(path.c_str(), copy.c_str()) == 0) return 0;
+    if (errno == EEXIST || errno == ENOENT || errno == ENOTDIR) return errno;
+    std::error_code ec;
+    if (fs::copy_file(path, copy, fs::copy_options::none, ec)) return 0;
+    const int err = ec.value() != 0 ? ec.value() : EIO;
+    if (err != EEXIST) fs::remove(copy, ec);
+    return err;
+}
+
 // Keeps the previous file under the backup name without moving it away first, so the old data stays
 // at its path until the new data has replaced it.
-void MakeBackup(const fs::path& path, const fs::path& backup) {
+std::optional<vb::Error> MakeBackup(const fs::path& path, const fs::path& backup) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;  // nothing to keep
     fs::path staging = TempName(backup);
     fs::remove(staging, ec);
-    if (::link(path.c_str(), staging.c_str()) != 0) {
-        ec.clear();
-        if (!fs::copy_file(path, staging, fs::copy_options::overwrite_existing, ec)) {
-            fs::remove(staging, ec);
-            return;
-        }
+    int err = 0;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        err = LinkOrCopy(path, staging);
+        // A file replaced by another program's save while it was being linked fails with ENOENT;
+        // its successor is there to be kept. A file that is gone has nothing to keep.
+        if (err != ENOENT) break;
+        if (IsMissing(path)) return std::nullopt;
     }
-    if (::rename(staging.c_str(), backup.c_str()) != 0) fs::remove(staging, ec);
+    if (err != 0) return KeepError(err, path, backup);
+    if (::rename(staging.c_str(), backup.c_str()) != 0) {
+        const int err = errno;
+        fs::remove(staging, ec);
+        return KeepError(err, path, backup);
+    }
+    // When the backup already was this very file (another program has just backed it up), the
+    // rename does nothing and leaves the staging name behind.
+    fs::remove(staging, ec);
+    return std::nullopt;
 }
 
 std::optional<vb::Error> WriteTemp(const fs::path& temp, std::string_view bytes, mode_t mode, bool keepMode) {
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    // Without waiting: a FIFO in the way must fail, not block.
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) return ErrorFromErrno(errno, temp, true);
     int err = 0;
-    if (keepMode) (void)::fchmod(fd, mode & 07777);  // keeping the old mode is best effort
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) err = errno;
+    else if (!S_ISREG(st.st_mode)) err = EISDIR;
+    else ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (err == 0 && keepMode) (void)::fchmod(fd, mode & 07777);  // keeping the old mode is best effort
     std::size_t done = 0;
     while (done < bytes.size() && err == 0) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -71,7 +105,7 @@ std::string BackupName(std::string_view path) {
 
 fs::path TempName(const fs::path& path) {
     fs::path t = path;
-    t += ".tmp";
+    t += "." + std::to_string(::getpid()) + ".tmp";
     return t;
 }
 
@@ -90,7 +124,8 @@ std::optional<vb::Error> SafeSave(const fs::path& given, std::string_view bytes,
 
     if (keepBackup) {
         std::string backup = BackupName(given.string());
-        if (!backup.empty()) MakeBackup(path, backup);
+        if (!backup.empty())
+            if (auto err = MakeBackup(path, backup)) return err;
     }
 
     fs::path temp = TempName(path);
@@ -110,6 +145,25 @@ std::optional<vb::Error> SafeSave(const fs::path& given, std::string_view bytes,
 
 void SafeSaveOrThrow(const fs::path& path, std::string_view bytes, bool keepBackup) {
     if (auto err = SafeSave(path, bytes, keepBackup)) throw *err;
+}
+
+KeptFile KeepAside(const fs::path& path, std::string_view suffix) {
+    KeptFile kept;
+    for (int n = 1; n <= 1000; ++n) {
+        kept.path = path;
+        kept.path += std::string(suffix) + (n == 1 ? std::string() : "." + std::to_string(n));
+        const int err = LinkOrCopy(path, kept.path);
+        if (err == 0) {
+            SyncFolder(path.parent_path());
+            return kept;
+        }
+        if (err != EEXIST) {
+            kept.error = KeepError(err, path, kept.path);
+            return kept;
+        }
+    }
+    kept.error = KeepError(EEXIST, path, kept.path);
+    return kept;
 }
 
 }  // namespace files

@@ -15,16 +15,32 @@ namespace files {
 // be the path itself.
 std::string BackupName(std::string_view path);
 
-// The temporary file a save writes first: the path followed by ".tmp".
+// The temporary file this process writes a save of `path` into first: the path followed by the
+// process id and ".tmp", so two programs saving into one folder never share one.
 std::filesystem::path TempName(const std::filesystem::path& path);
 
 // Writes `bytes` as the whole new content of `path`. With keepBackup the previous file is first
-// copied to its backup name (failures of that step are ignored; an older backup is replaced only
-// when there is a file to back up). On failure nothing at `path` has changed and the error says why.
+// copied to its backup name (an older backup is replaced only when there is a file to back up);
+// when that copy cannot be made the save stops there and says why. On failure nothing at `path`
+// has changed and the error says why.
 [[nodiscard]] std::optional<vb::Error> SafeSave(const std::filesystem::path& path, std::string_view bytes,
                                                 bool keepBackup);
 
 // SafeSave that raises the error instead, for callers that handle failures as runtime errors.
 void SafeSaveOrThrow(const std::filesystem::path& path, std::string_view bytes, bool keepBackup);
+
+// Where KeepAside put the file.
+struct KeptFile {
+    std::filesystem::path path;      // the name the file is kept under
+    std::optional<vb::Error> error;  // why it could not be kept
+};
+
+// What a damaged file is kept as, after its own name, before it is first written over.
+inline constexpr std::string_view kDamagedSuffix = ".damaged";
+
+// Keeps the file as it is now under the path followed by `suffix` ("fooddata.bok.damaged"), or,
+// when that name is taken, followed by the suffix and ".2", ".3" ...; a file already there is
+// never replaced.
+KeptFile KeepAside(const std::filesystem::path& path, std::string_view suffix = kDamagedSuffix);
 
 }  // namespace files

@@ -14,14 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<IniDocument> Load(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::exists(file, ec)) return IniDocument();
-    try {
-        return IniDocument(ReadAllBytes(file));
-    } catch (const vb::Error&) {
-        return std::nullopt;
-    }
+// The stored text; empty when nothing is stored. Raises the read error of a file that is there
+// but cannot be read, so it is never written over.
+IniDocument Load(const fs::path& file) {
+    auto ini = ReadIniFile(file);
+    return IniDocument(ini ? ini->Text() : std::string());
 }
 
 void Store(const fs::path& file, const IniDocument& doc) {
@@ -49,34 +46,35 @@ fs::path SettingsFile(std::string_view app) {
 std::string GetSetting(std::string_view app, std::string_view section, std::string_view key,
                        std::string_view defaultValue) {
     if (app.empty()) return std::string(defaultValue);
-    auto doc = Load(SettingsFile(app));
-    if (!doc) return std::string(defaultValue);
-    return doc->Get(section, key).value_or(std::string(defaultValue));
+    try {
+        if (auto ini = ReadIniFile(SettingsFile(app)))
+            return ini->Get(section, key).value_or(std::string(defaultValue));
+    } catch (const vb::Error&) {
+        // an unreadable store reads like an empty one
+    }
+    return std::string(defaultValue);
 }
 
 void SaveSetting(std::string_view app, std::string_view section, std::string_view key, std::string_view value) {
     if (app.empty()) throw vb::Error(vb::errInvalidProcedureCall);
     fs::path file = SettingsFile(app);
-    auto doc = Load(file);
-    if (!doc) ReadAllBytes(file);  // raises the read error
-    if (!doc->Set(section, key, Quoted(value))) throw vb::Error(vb::errInvalidProcedureCall);
-    Store(file, *doc);
+    IniDocument doc = Load(file);
+    if (!doc.Set(section, key, Quoted(value))) throw vb::Error(vb::errInvalidProcedureCall);
+    Store(file, doc);
 }
 
 void DeleteSetting(std::string_view app, std::string_view section, std::optional<std::string_view> key) {
     if (app.empty()) throw vb::Error(vb::errInvalidProcedureCall);
     fs::path file = SettingsFile(app);
-    std::error_code ec;
-    if (!fs::exists(file, ec)) return;
-    auto doc = Load(file);
-    if (!doc) ReadAllBytes(file);
-    std::string before = doc->bytes();
+    if (IsMissing(file)) return;
+    IniDocument doc = Load(file);
+    const std::string before = doc.bytes();
     if (key) {
-        doc->Set(section, *key, std::nullopt);
+        doc.Set(section, *key, std::nullopt);
     } else {
-        doc->DeleteSection(section);
+        doc.DeleteSection(section);
     }
-    if (doc->bytes() != before) Store(file, *doc);
+    if (doc.bytes() != before) Store(file, doc);
 }
 
 }  // namespace files

@@ -21,6 +21,7 @@
 #include <mutex>
 
 #include "platform/core/text.h"
+#include "platform/files/locations.h"
 #include "platform/forms/form.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/help.h"
@@ -122,7 +123,7 @@ std::string FindHelpPage(const services::HelpRequest& request) {
     for (char& c : name)
         if (c == '\\') c = '/';
     std::string stem = fs::path(name).stem().string();
-    std::vector<fs::path> roots{fs::current_path() / "help"};
+    std::vector<fs::path> roots{files::CurrentDirectory() / "help"};
     if (!forms::App().Path().empty()) roots.push_back(fs::path(forms::App().Path()) / "help");
     for (const fs::path& root : roots) {
         if (!stem.empty()) candidates.push_back(root / stem / page);

@@ -4,6 +4,7 @@
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
+#include "platform/files/locations.h"
 #include "platform/forms/form.h"
 #include "platform/services/host.h"
 
@@ -61,7 +62,7 @@ std::string HelpTopic(const HelpRequest& request) {
     const fs::path candidates[] = {
         file.parent_path() / file.stem() / page,
         file.parent_path() / "help" / page,
-        fs::current_path() / "help" / page,
+        files::CurrentDirectory() / "help" / page,
     };
     std::error_code ec;
     for (const auto& c : candidates)

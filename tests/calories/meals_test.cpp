@@ -179,23 +179,36 @@ TEST_F(Meals, StaleItemDataIsIgnored) {
     EXPECT_EQ(app->mealdata.size(), 2u);
 }
 
+// A table takes no more than its file can hold, so whatever is saved opens again.
 TEST_F(Meals, AFullFoodTableRefusesWithAMessage) {
-    std::vector<calories::FoodItem> table(32767);
-    EXPECT_EQ(app->AppendFoodItem(table, caltest::Food("Last", 1)), 32767);
+    std::vector<calories::FoodItem> table(32766);
+    EXPECT_EQ(app->AppendFoodItem(table, caltest::Food("Last", 1)), 32766);
     EXPECT_TRUE(host.MsgBoxes().empty());
     EXPECT_EQ(app->AppendFoodItem(table, caltest::Food("One too many", 1)), -1);
-    EXPECT_EQ(table.size(), 32768u);
+    EXPECT_EQ(table.size(), 32767u);
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].title, "Vantorel 5.0");
 }
 
-TEST_F(Meals, AFullLogRefusesWithAMessage) {
-    app->mealdata.resize(32768);
+TEST_F(Meals, AFullLogRefusesASendAndStillOpensAtTheNextStart) {
+    Close();
+    // The blank record and 32766 foods of another day: as many records as a log can hold.
+    std::vector<calories::MealItem> foods(32766, Meal("Egg", 80, "BREAKFAST", 2));
+    WriteLog(foods);
+    Open();
+    ChooseGroup("Beef");
+    ASSERT_EQ(app->mealdata.size(), 32767u);
     SendFood("Sirloin");
-    EXPECT_EQ(app->mealdata.size(), 32768u);
-    ASSERT_EQ(host.MsgBoxes().size(), 1u);
-    EXPECT_NE(host.MsgBoxes()[0].prompt.find("32768"), std::string::npos);
+    EXPECT_EQ(app->mealdata.size(), 32767u);
     EXPECT_EQ(main().List2.ListCount(), 0);
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_NE(host.MsgBoxes()[0].prompt.find("log is full"), std::string::npos);
+    EXPECT_NE(host.MsgBoxes()[0].prompt.find("32767"), std::string::npos);
+    Close();
+
+    Start();
+    EXPECT_EQ(host.MsgBoxes().size(), 1u) << host.MsgBoxes().back().title;
+    EXPECT_EQ(app->mealdata.size(), 32767u);
 }
 
 }  // namespace

@@ -232,6 +232,7 @@ TEST_F(Startup, UnreadableLogIsReportedAndKept) {
     std::string bytes;
     for (int i = 0; i < 32768; ++i) bytes += calories::encode(Meal("Egg", 80, "BREAKFAST", 1));
     testing::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
+    WriteFoods({Food("Sirloin", 200)});
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     Start();
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
@@ -241,6 +242,7 @@ TEST_F(Startup, UnreadableLogIsReportedAndKept) {
 }
 
 TEST_F(Startup, FailedSaveIsReportedAndThePreviousFileSurvives) {
+    WriteFoods({Food("Sirloin", 200)});
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     Open();
     fs::remove(Data("period1.dat"));
@@ -253,6 +255,7 @@ TEST_F(Startup, FailedSaveIsReportedAndThePreviousFileSurvives) {
 }
 
 TEST_F(Startup, NoPersonalGroupNamedMeansNoErrorAndNoFile) {
+    WriteFoods({Food("Sirloin", 200)});
     Open();
     testing::Click(main().Command1);  // show the (empty) personal group
     EXPECT_EQ(main().List1.ListCount(), 0);
@@ -269,6 +272,7 @@ TEST_F(Startup, LongPersonalGroupPathIsReadWhole) {
     WriteFoods({Food("Oat bar", 120, "All Items Personal list"), Food("Beef stew", 300, "Beef")},
                file.string());
     SetIni("openfile info", "Message1", file.string());
+    WriteFoods({Food("Sirloin", 200)});
     Open();
     EXPECT_TRUE(host.MsgBoxes().empty());
     testing::Click(main().Command1);

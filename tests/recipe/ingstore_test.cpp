@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/safesave.h"
 #include "recipe/ingrecord.h"
 #include "recipe/ingstore.h"
 #include "platform/testing/temp_env.h"
@@ -192,7 +193,7 @@ TEST(IngStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
     const std::string before = Bytes({Ing("Oats")});
     IngStore s = Loaded(before);
     s.Add(Ing("Rice"));
-    std::filesystem::create_directory("Ing.dat.tmp");
+    std::filesystem::create_directory(files::TempName("Ing.dat"));
     EXPECT_TRUE(s.Save_Ing_File().has_value());
     EXPECT_EQ(Sandbox::ReadFile("Ing.dat"), before);
 }

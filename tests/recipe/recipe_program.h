@@ -10,6 +10,7 @@
 
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
+#include "platform/files/safesave.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/safesave.h"
 #include "recipe/grammar.h"
 #include "recipe/recipestore.h"
 #include "platform/testing/temp_env.h"
@@ -104,7 +105,7 @@ TEST(RecipeStoreFile, ReadsAndWritesTheFileByteForByte) {
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Soup", "Bread", "Pie"}));
     ASSERT_FALSE(s.Save_Recipes().has_value());
     EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), text + "\r\n");
-    EXPECT_FALSE(std::filesystem::exists("Recipe.Dat.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(files::TempName("Recipe.Dat")));
 }
 
 TEST(RecipeStoreFile, MissingFinalLineEndLosesNothing) {
@@ -212,7 +213,7 @@ TEST(RecipeStoreFile, AppendRefusesWhatIsNotOneWholeRecord) {
 TEST(RecipeStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
     Sandbox sb;
     RecipeStore s = Loaded(Record("Soup") + "\r\n");
-    std::filesystem::create_directory("Recipe.Dat.tmp");  // the new text cannot be written
+    std::filesystem::create_directory(files::TempName("Recipe.Dat"));  // the new text cannot be written
     const auto error = s.Append_Recipe(Record("Pie"));
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup") + "\r\n");

@@ -340,7 +340,7 @@ TEST_F(FinishAndSave, SavingTwiceAsksTheSecondTime) {
 TEST_F(FinishAndSave, AStoreThatCannotBeWrittenLosesNothing) {
     WriteRecipes(kOldSoup + kBread + "\r\n");
     Open();
-    fs::create_directory(Data("Recipe.Dat.tmp"));
+    fs::create_directory(files::TempName(Data("Recipe.Dat")));
     BuildSoup("Stew");
     Save();
     Tool("Start");
@@ -356,7 +356,7 @@ TEST_F(FinishAndSave, AStoreThatCannotBeWrittenLosesNothing) {
     EXPECT_EQ(calc().StatusLbl.Caption(), "Changes not Saved");
 
     // Once the folder is writable again the same save goes through.
-    fs::remove(Data("Recipe.Dat.tmp"));
+    fs::remove(files::TempName(Data("Recipe.Dat")));
     OnConflict([](recipe::SameFrm& d) { testing::Click(d.ReplaceCmd); });
     Save();
     EXPECT_EQ(Stored(), kBread + kSoup + "\r\n");

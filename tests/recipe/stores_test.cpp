@@ -1,5 +1,6 @@
 // The store changes the other screens call, through the running program: the lists follow the
 // table, the files are rewritten whole, and a file that cannot be written is reported.
+#include "platform/files/safesave.h"
 #include "recipe_program.h"
 
 namespace {
@@ -33,7 +34,7 @@ TEST_F(Stores, AnIngredientStoreThatCannotBeWrittenIsReported) {
     WriteIngredients({Ing("Milk")});
     const std::string before = Bytes(Data("Ing.dat"));
     Open();
-    fs::create_directory(Data("Ing.dat.tmp"));
+    fs::create_directory(files::TempName(Data("Ing.dat")));
     EXPECT_FALSE(app->Add_Ing(Ing("Apple")));
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].title, "File Problem");

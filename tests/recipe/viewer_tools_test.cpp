@@ -186,7 +186,7 @@ TEST_F(ViewerTools, ADeleteThatCannotBeWrittenIsReportedAndTheFileKept) {
     WriteRecipes(kPancakes + kBread + "\r\n");
     Open();
     OpenViewer();
-    fs::create_directory(Data("Recipe.Dat.tmp"));  // the new file cannot be made
+    fs::create_directory(files::TempName(Data("Recipe.Dat")));  // the new file cannot be made
     host.AnswerMsgBox(services::vbYes);
     ViewTool("Delete");
     ASSERT_EQ(host.MsgBoxes().size(), 2u);

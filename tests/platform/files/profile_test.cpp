@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "platform/core/text.h"
 #include "platform/files/locations.h"
 #include "platform/files/profile.h"
+#include "platform/files/safesave.h"
 #include "sandbox_env.h"
 
 namespace {
@@ -131,7 +137,7 @@ TEST(Profile, AFileThatCannotBeWrittenReportsWhy) {
     EXPECT_EQ(files::ProfileError()->number, vb::errPathFileAccess);
 
     Sandbox::Write(box.windows / "a.ini", "[A]\r\nx=1\r\n");
-    fs::create_directory(box.windows / "a.ini.tmp");
+    fs::create_directory(files::TempName(box.windows / "a.ini"));
     EXPECT_FALSE(files::WritePrivateProfileString("A", "x", "2", "a.ini"));
     EXPECT_EQ(Sandbox::Read(box.windows / "a.ini"), "[A]\r\nx=1\r\n");
 }
@@ -144,6 +150,140 @@ TEST(Profile, ANullKeyRemovesTheWholeSection) {
     files::IniDocument doc(Sandbox::Read(box.windows / "x.ini"));
     EXPECT_EQ(doc.Sections(), (std::vector<std::string>{"A", "C"}));
     EXPECT_EQ(doc.Keys("c"), (std::vector<std::string>{"c"}));
+}
+
+}  // namespace
+
+namespace {
+
+namespace fs = std::filesystem;
+using testenv::Sandbox;
+
+// A last line cut short by a lone CR ("[WinWord\r") must not swallow the line end a write adds:
+// with LF lines a bare LF would make "\r\n" of it and turn the line into the section's header.
+TEST(Profile, AWriteReadsBackAsWrittenAfterALoneCarriageReturn) {
+    struct Row {
+        const char* name;
+        const char* before;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"header cut by a CR, LF file", "\n[WinWord\r", "\n[WinWord\r\r\n[WinWord]\nPath=C:\\W\n"},
+        {"header cut by a CR, CR LF file", "[A]\r\nx=1\r\n[WinWord\r",
+         "[A]\r\nx=1\r\n[WinWord\r\r\n[WinWord]\r\nPath=C:\\W\r\n"},
+        {"entry cut by a CR, LF file", "[WinWord]\nOther=1\r", "[WinWord]\nOther=1\r\r\nPath=C:\\W\n"},
+    };
+    for (const auto& row : rows) {
+        files::IniDocument doc(row.before);
+        ASSERT_TRUE(doc.Set("WinWord", "Path", std::string("C:\\W"))) << row.name;
+        EXPECT_EQ(doc.Get("WinWord", "Path"), "C:\\W") << row.name;
+        EXPECT_EQ(doc.bytes(), row.after) << row.name;
+    }
+    files::IniDocument other("[WinWord]\nOther=1\r");
+    other.Set("WinWord", "Path", std::string("p"));
+    EXPECT_EQ(other.Get("WinWord", "Other"), "1\r") << "the other line keeps its value";
+
+    Sandbox box;
+    Sandbox::Write(box.windows / "TARVOLIN.INI", "\n[WinWord\r");
+    ASSERT_TRUE(files::WritePrivateProfileString("WinWord", "Path", std::string("C:\\W"), "TARVOLIN.INI"));
+    EXPECT_EQ(files::GetPrivateProfileString("WinWord", "Path", "", 75, "TARVOLIN.INI"), "C:\\W");
+}
+
+// Every text of up to five characters from the bytes that shape an INI: a written value reads
+// back, a removed one is gone, and the file read once answers as the document does.
+TEST(Profile, EveryShortTextKeepsWhatIsWritten) {
+    const std::string alphabet = "[W]\r\n=P\xE9";
+    std::vector<std::string> texts{""};
+    for (std::size_t begin = 0, len = 0; len < 5; ++len) {
+        const std::size_t end = texts.size();
+        for (std::size_t i = begin; i < end; ++i)
+            for (char c : alphabet) texts.push_back(texts[i] + c);
+        begin = end;
+    }
+    int failures = 0;
+    for (const std::string& text : texts) {
+        files::IniDocument written(text);
+        if (written.Set("W", "P", std::string("v")) && written.Get("W", "P") != "v") ++failures;
+        files::IniDocument removed(text);
+        if (removed.Set("W", "P", std::nullopt) && removed.Get("W", "P")) ++failures;
+        const files::IniDocument doc(text);
+        const files::IniFile file(text);
+        for (const char* section : {"W", "w", "P", "\xC9", "W\xE9"})
+            for (const char* key : {"P", "W"})
+                if (doc.Get(section, key) != file.Get(section, key)) ++failures;
+        if (failures > 0) {
+            ADD_FAILURE() << "first failing text: " << vb::Replace(vb::Replace(text, "\r", "\\r"), "\n", "\\n");
+            break;
+        }
+    }
+}
+
+// A file is read once while its identity, size and time stay the same, and read again when any
+// of them changes; a file changed within the last moments is always read again.
+TEST(Profile, AnUnchangedFileIsReadOnce) {
+    Sandbox box;
+    files::ForgetIniFiles();
+    const fs::path ini = box.windows / "calories.INI";
+    const auto past = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    Sandbox::Write(ini, "[date]\r\nmessage4=1\r\n");
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "1")
+        << "a file written just now is read";
+    Sandbox::Write(ini, "[date]\r\nmessage4=2\r\n");  // same size, same clock tick
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "2");
+
+    fs::last_write_time(ini, past);
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "2");
+    Sandbox::Write(ini, "[date]\r\nmessage4=3\r\n");
+    fs::last_write_time(ini, past);  // only the content differs: the file counts as unchanged
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "2");
+    files::ForgetIniFiles();
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "3");
+
+    Sandbox::Write(ini, "[date]\r\nmessage4=44\r\n");
+    fs::last_write_time(ini, past);  // a new size
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "44");
+    ASSERT_TRUE(files::WritePrivateProfileString("date", "message4", std::string("5"), "calories.INI"));
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "", 75, "calories.INI"), "5");
+    fs::remove(ini);
+    EXPECT_EQ(files::GetPrivateProfileString("date", "message4", "gone", 75, "calories.INI"), "gone");
+}
+
+}  // namespace
+
+namespace {
+
+// A file is read a piece at a time to find its sections; headers and lines that straddle the
+// pieces, blanks, letter case and later copies of a section read as the whole text reads.
+TEST(Profile, ALargeFileReadsAsItsWholeText) {
+    Sandbox box;
+    std::mt19937 random(5);
+    std::string text = "\xEF\xBB\xBF";
+    std::vector<std::string> names;
+    for (int n = 0; text.size() < (5u << 19); ++n) {
+        const std::string name = "Section " + std::to_string(n) + std::string(random() % 40, 'x');
+        names.push_back(name);
+        text += std::string(random() % 3, ' ') + "[" + (n % 7 == 0 ? vb::UCase(name) : name) + "]\r\n";
+        for (int k = 0; k < static_cast<int>(random() % 6); ++k)
+            text += "key" + std::to_string(k) + " = " + std::string(random() % 300, 'v') + std::to_string(n) + "\r\n";
+        if (n % 11 == 0) text += "[" + names[random() % names.size()] + "]\r\nkey0=later copy\r\n";
+    }
+    Sandbox::Write(box.windows / "big.ini", text);
+    fs::last_write_time(box.windows / "big.ini", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    files::ForgetIniFiles();
+    // The text in memory answers as the document does (the short texts above show it).
+    const files::IniFile whole(text);
+    const files::IniDocument doc(text);
+    for (int probe = 0; probe < 200; ++probe) {
+        const std::string& name = names[random() % names.size()];
+        for (const char* key : {"key0", "KEY1", "key5"}) {
+            const std::string expected = whole.Get(name, key).value_or("none");
+            if (probe == 0) {
+                EXPECT_EQ(expected, doc.Get(name, key).value_or("none"));
+            }
+            EXPECT_EQ(files::GetPrivateProfileString(name, key, "none", 1000, "big.ini"), expected) << name << key;
+        }
+    }
+    EXPECT_EQ(files::GetPrivateProfileString("no such section", "key0", "none", 1000, "big.ini"), "none");
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#include "platform/services/startup.h"
+
+#include <string>
+
+#include "platform/files/locations.h"
+#include "platform/services/dialogs.h"
+
+namespace services {
+
+std::unique_ptr<files::InstanceLock> StartOnDataFolder(std::string_view lockName, std::string_view product,
+                                                       std::string_view title) {
+    files::IgnoreFileSizeSignal();
+    const auto folder = files::CurrentDirectory();
+    auto lock = std::make_unique<files::InstanceLock>(folder, lockName);
+    if (lock->state() != files::InstanceLock::State::Busy) return lock;
+    const std::string name(product);
+    MsgBox(name + " is already running on the data folder \"" + folder.string() + "\".\r\n\r\nOnly one " + name +
+               " can work with a folder's files at a time, so this one closes without opening them.",
+           vbOKOnly | vbExclamation, title);
+    return nullptr;
+}
+
+}  // namespace services

@@ -1,0 +1,17 @@
+#pragma once
+// What a program does first, before it touches a file: saves that fail with an error instead of
+// ending the program, and one running instance per data folder (the current folder).
+#include <memory>
+#include <string_view>
+
+#include "platform/files/instance.h"
+
+namespace services {
+
+// The lock on the data folder, held while the returned object lives. nullptr, after a message box
+// titled `title` that names the folder, when another instance of `product` holds it; the caller
+// then ends without opening any file.
+std::unique_ptr<files::InstanceLock> StartOnDataFolder(std::string_view lockName, std::string_view product,
+                                                       std::string_view title);
+
+}  // namespace services
