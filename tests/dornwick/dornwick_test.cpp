@@ -182,6 +182,13 @@ TEST(Dornwick, TheBuiltProgramRecordsThePath) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_EQ(Sandbox::Read(box.windows / "tarvolin.ini"), "; kept\r\n[WinWord]\r\nPath=C:\\Office\\\r\n");
 
+    // Past the file-size limit the write fails and is told; the signal does not end the program.
+    fs::remove(box.wine / "system.reg");
+    fs::remove(box.windows / "tarvolin.ini");
+    status = std::system(("ulimit -f 0; '" + exe.string() + "' 2>/dev/null").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_FALSE(fs::exists(box.windows / "tarvolin.ini"));
+
     FILE* p = popen(("'" + exe.string() + "' --version").c_str(), "r");
     ASSERT_TRUE(p);
     char line[64] = {};
