@@ -149,6 +149,7 @@ void calmain::Form_Load() {
 }
 
 void calmain::Form_Unload(vb::Integer& Cancel) {
+    if (inTray_) RemoveTrayIcon();  // the icon goes with the window
     Step([&] {
         IniWrite("date", "message2", Label42.Caption());
         IniWrite("date", "message3", Label44.Caption());
