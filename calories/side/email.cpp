@@ -26,21 +26,21 @@ email::email(Calories& app) : forms::Form("email"), app(app) {
     if (const auto icon = ProgramPicture("program")) Icon(*icon);
     BorderStyle(forms::vbFixedSingle);
     MaxButton(false);
-    ClientSize(6600, 4320);
+    ClientSize(6600, 3720);
     Move(2400, 1500);
 
-    Label1.Caption(std::string(kInstructions)).WordWrap(true).Move(300, 300, 6000, 2100);
+    Label1.Caption(std::string(kInstructions)).WordWrap(true).Move(300, 270, 6000, 1560);
     // A frame round the instructions.
     Line1.Coordinates(150, 150, 6450, 150);
-    Line2.Coordinates(6450, 150, 6450, 2550);
-    Line3.Coordinates(6450, 2550, 150, 2550);
-    Line4.Coordinates(150, 2550, 150, 150);
+    Line2.Coordinates(6450, 150, 6450, 1950);
+    Line3.Coordinates(6450, 1950, 150, 1950);
+    Line4.Coordinates(150, 1950, 150, 150);
 
-    Command3.Caption("File Path").Move(300, 2820, 1320, 375);
-    Label2.Caption("").BorderStyle(forms::vbFixedSingle).BackColor(0xFFFFFF).WordWrap(true).Move(1740, 2820, 4560,
+    Command3.Caption("File Path").Move(300, 2190, 1320, 375);
+    Label2.Caption("").BorderStyle(forms::vbFixedSingle).BackColor(0xFFFFFF).WordWrap(true).Move(1740, 2190, 4560,
                                                                                                   615);
-    Command1.Caption("&Email us").Move(3540, 3720, 1320, 375);
-    Command2.Caption("O&k").Default(true).Cancel(true).Move(4980, 3720, 1320, 375);
+    Command1.Caption("&Email us").Move(3540, 3120, 1320, 375);
+    Command2.Caption("O&k").Default(true).Cancel(true).Move(4980, 3120, 1320, 375);
 
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
