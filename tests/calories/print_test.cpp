@@ -13,24 +13,7 @@
 namespace {
 
 using caltest::Program;
-
-calories::MealItem Food(std::string name, std::string meal, vb::Long day, std::string servings,
-                        std::array<vb::Long, 6> v, vb::Integer deleted = 0) {
-    calories::MealItem m;
-    m.name = name;
-    m.calories = v[0];
-    m.fat = v[1];
-    m.cholesterol = v[2];
-    m.fiber = v[3];
-    m.carbohydrate = v[4];
-    m.protein = v[5];
-    m.group = "Beef";
-    m.servings = servings;
-    m.meal = meal;
-    m.day = day;
-    m.deleted = deleted;
-    return m;
-}
+using caltest::Eaten;
 
 std::string Pad(std::string s, std::size_t width) {
     s.resize(width, ' ');
@@ -82,12 +65,12 @@ const std::string kRule139(139, '-'), kRule141(141, '-'), kRule142(142, '-');
 TEST_F(DayReport, ADayOfThreeMeals) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     WriteLog({
-        Food("Oats, rolled", "BREAKFAST", 1, "1", {380, 7, 0, 10, 66, 13}),
-        Food("Lentil soup", "LUNCH", 1, "1", {240, 3, 0, 8, 36, 14}),
-        Food("Deleted soup", "LUNCH", 1, "1", {999, 9, 9, 9, 9, 9}, 1),
-        Food("Stew of another day", "DINNER", 2, "1", {500, 5, 5, 5, 5, 5}),
-        Food("Milk, whole", "BREAKFAST", 1, "(2)", {146, 8, 24, 0, 11, 8}),
-        Food("Beef, round", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46}),
+        Eaten("Oats, rolled", "BREAKFAST", 1, "1", {380, 7, 0, 10, 66, 13}),
+        Eaten("Lentil soup", "LUNCH", 1, "1", {240, 3, 0, 8, 36, 14}),
+        Eaten("Deleted soup", "LUNCH", 1, "1", {999, 9, 9, 9, 9, 9}, 1),
+        Eaten("Stew of another day", "DINNER", 2, "1", {500, 5, 5, 5, 5, 5}),
+        Eaten("Milk, whole", "BREAKFAST", 1, "(2)", {146, 8, 24, 0, 11, 8}),
+        Eaten("Beef, round", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46}),
     });
     Open();
     testing::Click(main().Command5);
@@ -135,10 +118,10 @@ TEST_F(DayReport, ADayOfThreeMeals) {
 TEST_F(DayReport, TheSnacksAndTheMultiDayCaption) {
     SetPeriod("Mar 09/26", "Mar 15/26", 7, 2);
     WriteLog({
-        Food("Apple", "SNACK -Morning", 2, "1", {52, 0, 0, 2, 14, 0}),
-        Food("Nuts", "SNACK -Afternoon", 2, "(\xBD)", {300, 26, 0, 4, 10, 10}),
-        Food("Yoghurt", "SNACK -Evening", 2, "1", {61, 3, 13, 0, 5, 4}),
-        Food("Tea", "snack -morning", 2, "1", {2, 0, 0, 0, 0, 0}),  // no meal of the six
+        Eaten("Apple", "SNACK -Morning", 2, "1", {52, 0, 0, 2, 14, 0}),
+        Eaten("Nuts", "SNACK -Afternoon", 2, "(\xBD)", {300, 26, 0, 4, 10, 10}),
+        Eaten("Yoghurt", "SNACK -Evening", 2, "1", {61, 3, 13, 0, 5, 4}),
+        Eaten("Tea", "snack -morning", 2, "1", {2, 0, 0, 0, 0, 0}),  // no meal of the six
     });
     Open();
     ASSERT_NE(main().Caption().find("March 10"), std::string::npos) << main().Caption();
@@ -171,8 +154,8 @@ TEST_F(DayReport, TheSnacksAndTheMultiDayCaption) {
 TEST_F(DayReport, AMealWithoutCaloriesHasNoTotals) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     WriteLog({
-        Food("Water", "LUNCH", 1, "1", {0, 0, 0, 0, 0, 0}),
-        Food("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3}),
+        Eaten("Water", "LUNCH", 1, "1", {0, 0, 0, 0, 0, 0}),
+        Eaten("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3}),
     });
     Open();
     testing::Click(main().Command5);
@@ -186,7 +169,7 @@ TEST_F(DayReport, AMealWithoutCaloriesHasNoTotals) {
 // A name wider than the room before column 45 sends the rest of its line to the next one.
 TEST_F(DayReport, ALongNameMovesTheValuesToTheNextLine) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
-    WriteLog({Food(std::string(40, 'W'), "BREAKFAST", 1, "1", {100, 1, 2, 3, 4, 5})});
+    WriteLog({Eaten(std::string(40, 'W'), "BREAKFAST", 1, "1", {100, 1, 2, 3, 4, 5})});
     Open();
     testing::Click(main().Command5);
     const std::vector<std::string> rows = PrintedRows();
@@ -197,13 +180,13 @@ TEST_F(DayReport, ALongNameMovesTheValuesToTheNextLine) {
 
 TEST_F(DayReport, NothingForAnEmptyDayOrACancelledDialog) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
-    WriteLog({Food("Water", "LUNCH", 1, "1", {0, 0, 0, 0, 0, 0})});
+    WriteLog({Eaten("Water", "LUNCH", 1, "1", {0, 0, 0, 0, 0, 0})});
     Open();
     testing::Click(main().Command5);
     EXPECT_EQ(host.PrintDialogsShown(), 0) << "a day without calories asks nothing";
     Close();
 
-    WriteLog({Food("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3})});
+    WriteLog({Eaten("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3})});
     Open();
     host.AnswerPrintDialog(false);
     testing::PressShortcut(main(), "Ctrl+P");
@@ -216,7 +199,7 @@ TEST_F(DayReport, NothingForAnEmptyDayOrACancelledDialog) {
 // A failed print drops what was laid out and says so; the next print is a whole report alone.
 TEST_F(DayReport, AFailedPrintIsDroppedAndTold) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
-    WriteLog({Food("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3})});
+    WriteLog({Eaten("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3})});
     Open();
 
     host.FailPrinting(vb::Error(482, "Printer error"));

@@ -12,20 +12,19 @@
 #include <QTextBrowser>
 #include <QTest>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "calories/Calories.h"
-#include "calories/calSplash.h"
 #include "calories/calmain.h"
 #include "calories/mealitem.h"
 #include "calories/side/calAbout.h"
 #include "calories/side/email.h"
+#include "calories/program.h"
+#include "gui/calories_gui.h"
 #include "gui/platform_gui.h"
-#include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/help.h"
@@ -38,76 +37,21 @@
 namespace {
 
 namespace fs = std::filesystem;
+using caltest::Eaten;
 
-fs::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? fs::path(build) : fs::current_path();
-}
-
-void Ini(const std::string& section, const std::string& key, const std::string& value) {
-    files::WritePrivateProfileString(section, key, value, "calories.INI");
-}
-
-calories::MealItem Food(const std::string& name, const std::string& meal, std::array<vb::Long, 6> v,
-                        const std::string& servings = "1") {
-    calories::MealItem m;
-    m.name = name;
-    m.calories = v[0];
-    m.fat = v[1];
-    m.cholesterol = v[2];
-    m.fiber = v[3];
-    m.carbohydrate = v[4];
-    m.protein = v[5];
-    m.group = "Beef";
-    m.servings = servings;
-    m.meal = meal;
-    m.day = 1;
-    return m;
-}
-
-class CaloriesCommandsGui : public ::testing::Test {
+class CaloriesCommandsGui : public gui::CaloriesGui {
 protected:
     CaloriesCommandsGui() {
-        const fs::path data = BuildDir() / "data" / "calories";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        forms::App().Path((BuildDir() / "calories").string());
-        host = std::make_unique<qtui::QtHost>();
-        Ini("date", "message2", "Mar 09/26");
-        Ini("date", "message3", "Mar 09/26");
-        Ini("date", "message4", "1");
-        Ini("date", "message5", "1");
-        const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
-        for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+        Period("Mar 09/26", "Mar 09/26", 1, 1);
+        Goals();
         std::string log = calories::encode(calories::MealItem{});
-        for (const auto& m : {Food("Oats, rolled, 100 g", "BREAKFAST", {380, 7, 0, 10, 66, 13}),
-                              Food("Milk, whole, Cow, 100 g", "BREAKFAST", {146, 8, 24, 0, 11, 8}, "(2)"),
-                              Food("Banana, ripe, 100 g", "SNACK -Morning", {116, 0, 0, 3, 27, 1}),
-                              Food("Beef, round (leg), 100 g", "DINNER", {314, 14, 90, 0, 0, 46})})
+        for (const auto& m : {Eaten("Oats, rolled, 100 g", "BREAKFAST", 1, "1", {380, 7, 0, 10, 66, 13}),
+                              Eaten("Milk, whole, Cow, 100 g", "BREAKFAST", 1, "(2)", {146, 8, 24, 0, 11, 8}),
+                              Eaten("Banana, ripe, 100 g", "SNACK -Morning", 1, "1", {116, 0, 0, 3, 27, 1}),
+                              Eaten("Beef, round (leg), 100 g", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46})})
             log += calories::encode(m);
         testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
     }
-    ~CaloriesCommandsGui() override {
-        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
-        app.reset();
-        gui::Pump(50);
-        host.reset();
-        forms::App().Path("");
-    }
-    calories::calmain& Open() {
-        app = std::make_unique<calories::Calories>();
-        app->Main();
-        testing::Click(app->splash().Command1);
-        gui::Pump(50);
-        return app->mainform();
-    }
-    void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = gui::ScreenshotPath("calories_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-    }
-
-    testing::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<calories::Calories> app;
 };
 
 // The report comes out of the real print dialog as a PDF whose lines stand in the report's order.
