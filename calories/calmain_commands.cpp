@@ -84,7 +84,7 @@ void calmain::picNotifier_MouseMove(vb::Integer, vb::Integer, vb::Single X, vb::
     struct Free {
         bool& busy;
         ~Free() { busy = false; }
-    } free{trayBusy_};
+    } done{trayBusy_};
     switch (trayEvent_) {
     case services::WM_LBUTTONDBLCLK:  // 515
         Show();
