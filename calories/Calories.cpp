@@ -1,5 +1,7 @@
 #include "calories/Calories.h"
 
+#include <filesystem>
+
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
 #include "calories/foods/Search.h"
@@ -9,7 +11,10 @@
 #include "calories/goals/qform.h"
 #include "calories/goals/weight.h"
 #include "calories/period/frmCalendar.h"
+#include "calories/side/calAbout.h"
+#include "calories/side/email.h"
 #include "platform/forms/forms.h"
+#include "platform/services/desktop.h"
 #include "platform/services/startup.h"
 
 namespace calories {
@@ -19,8 +24,13 @@ Calories::Calories()
       splash_([this] { return std::make_unique<calSplash>(*this); }),
       addfood_([this] { return std::make_unique<calories::addfood>(*this); }),
       search_([this] { return std::make_unique<calories::Search>(*this); }),
-      calendar_([this] { return std::make_unique<calories::frmCalendar>(*this); }) {
+      calendar_([this] { return std::make_unique<calories::frmCalendar>(*this); }),
+      email_([this] { return std::make_unique<calories::email>(*this); }) {
     forms::App().Title(std::string(kProgramTitle));
+    // The help pages come with the program's data; without them the program has no help file.
+    const services::HelpRequest contents{"Calories.hlp", services::HELP_INDEX, 0};
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(services::HelpTopic(contents), ec)) forms::App().HelpFile(contents.helpFile);
 }
 
 Calories::~Calories() = default;
@@ -52,6 +62,8 @@ weight& Calories::weight() { return weight_(); }
 Metric& Calories::Metric() { return metric_(); }
 qform& Calories::qform() { return qform_(); }
 frmCalendar& Calories::frmCalendar() { return calendar_(); }
+calAbout& Calories::calAbout() { return about_(); }
+email& Calories::email() { return email_(); }
 
 void Calories::ShowCaloricNeeds() { calcalintake().Show(); }
 void Calories::ShowWeight() { weight().Show(); }

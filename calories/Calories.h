@@ -21,6 +21,8 @@ class qform;
 class addfood;
 class Search;
 class frmCalendar;
+class calAbout;
+class email;
 
 class Calories : public Module1 {
 public:
@@ -49,6 +51,9 @@ public:
     calories::qform& qform();
     // The calendar of the diet period setup.
     calories::frmCalendar& frmCalendar();
+    // The About box and the mail-link window of the main window's menus.
+    calories::calAbout& calAbout();
+    calories::email& email();
 
     // The goal and calculator windows, shown modeless.
     void ShowCaloricNeeds();
@@ -111,6 +116,8 @@ private:
     forms::FormHolder<calories::addfood> addfood_;
     forms::FormHolder<calories::Search> search_;
     forms::FormHolder<calories::frmCalendar> calendar_;
+    forms::FormHolder<calories::calAbout> about_;
+    forms::FormHolder<calories::email> email_;
 };
 
 }  // namespace calories

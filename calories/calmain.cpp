@@ -33,6 +33,7 @@ calmain::calmain(Calories& app) : forms::Form("calmain"), app(app) {
     WireHints();
     WireDatabase();
     WirePeriod();
+    WireCommands();
 }
 
 forms::Label& calmain::DayPercent(int k) {
@@ -47,6 +48,7 @@ forms::Label& calmain::DayBar(int k) {
 
 void calmain::Layout() {
     Caption("Vantorel by Lumbreck");
+    if (const auto icon = ProgramPicture("program")) Icon(*icon);
     BorderStyle(forms::vbFixedSingle);
     MaxButton(false);
     ClientSize(9570, 7560);
@@ -123,9 +125,12 @@ void calmain::Layout() {
         top += 300;
     }
 
+    picNotifier.Move(9800, 3300, 480, 480);
+
+    // The date panel takes the width its text needs, so it always shows whole.
     sbStatusBar.AddPanel().AutoSize(1).Width(4800);
     sbStatusBar.AddPanel().Width(2200);
-    sbStatusBar.AddPanel().Width(2400);
+    sbStatusBar.AddPanel().AutoSize(2).Width(2400);
     sbStatusBar.Move(0, 7245, 9570, 315);
 }
 

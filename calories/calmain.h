@@ -10,6 +10,7 @@
 #include "calories/totals.h"
 #include "platform/forms/forms.h"
 #include "platform/services/commondialog.h"
+#include "platform/services/desktop.h"
 
 namespace calories {
 
@@ -100,6 +101,9 @@ public:
     forms::Label Label31{*this, "Label31"};
     forms::Label Label39{*this, "Label39"};
     forms::Label Label30{*this, "Label30"};
+
+    // The tray icon's mouse messages arrive here, beyond the right edge where nobody sees it.
+    forms::PictureBox picNotifier{*this, "picNotifier"};
 
     forms::StatusBar sbStatusBar{*this, "sbStatusBar"};
     services::CommonDialog CommonDialog1{*this, "CommonDialog1"};
@@ -220,6 +224,23 @@ public:
     void mnudeletemaindatabase_Click();
     void mnuclear_Click();
     void mnuaddmaindatabase_Click();
+    // --- printing, the tray, help and the side windows (calmain_print.cpp, calmain_commands.cpp) ---
+    void Command5_Click();  // prints the current day after the print dialog
+    // The report of the current day on the printer, sent when whole; a failure on the way drops
+    // the document and tells the user.
+    void PrintDay();
+    void Command6_Click();  // hides the program in the tray
+    // The tray icon's callback: X is the mouse message times the screen's twips per pixel.
+    void picNotifier_MouseMove(vb::Integer Button, vb::Integer Shift, vb::Single X, vb::Single Y);
+    void mnuPopMenuShow_Click();
+    void mnuPopMenuExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuhomepage_Click();
+    void mnuupdate_Click();
+    void mnuHelpAbout_Click();
+    void mnudisplay_Click();
+
     // Reads a personal group file into personaldata, leaving out records that cannot be foods.
     void LoadPersonalGroup(const std::string& path);
     // Writes the personal group, asking for a file when it has none (or a damaged one).
@@ -267,6 +288,15 @@ private:
     int DeleteSelectedFood(std::vector<FoodItem>& table);
     std::string damagedGroup_;               // the group file that held records that are not foods ...
     std::vector<FoodItem> damagedAsLoaded_;  // ... and what was read from it
+    // commands, tray, help
+    void WireCommands();
+    void PrintReport();
+    void ShowHelpFile(int command);
+    void RemoveTrayIcon();
+    services::TrayIcon nid_;          // the tray icon while the program is hidden
+    vb::Long trayEvent_ = 0;          // the last mouse message decoded
+    bool trayBusy_ = false;           // a message is being handled; others are dropped
+    bool inTray_ = false;             // the icon is there
     // diet period
     void EditPeriodDate(vb::Integer mode, forms::Label& label, std::string caption);
     void CheckStoredPeriod();

@@ -154,6 +154,7 @@ void calmain::Form_Load() {
 // Every write is attempted; a failed INI or settings write is reported once at the end, naming
 // the file, since a period that is not stored makes the next start a first run.
 void calmain::Form_Unload(vb::Integer& Cancel) {
+    if (inTray_) RemoveTrayIcon();  // the icon goes with the window
     files::ProfileWriter ini{std::string(kIniFile)};
     Step([&] {
         ini.Write("date", "message2", Label42.Caption());

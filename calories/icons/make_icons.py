@@ -220,12 +220,22 @@ def exit_program(c):
     c.poly([(22, 14), (27, 14), (27, 10), (31, 16), (27, 22), (27, 18), (22, 18)], GREEN)
 
 
+def program(c):
+    # The program's own icon: an apple with a leaf.
+    c.circle(11.5, 18, 10, RED)
+    c.circle(20.5, 18, 10, RED)
+    c.circle(16, 23, 8, RED)
+    c.circle(12, 14, 3, (240, 120, 110, 255))
+    c.line(16, 9, 17.5, 3, 2, (120, 80, 50, 255))
+    c.poly([(18, 7), (23, 2.5), (28, 4), (23, 8.5)], GREEN)
+
+
 ICONS = {
     "newday": new_day, "openday": open_day, "saveday": save_day, "printday": print_day,
     "deletefood": delete_food, "findfood": find_food, "moresearch": more_search,
     "addpersonal": add_personal, "opengroup": open_group, "showpersonal": show_personal,
     "clearall": clear_all, "tray": tray, "goals": goals, "metric": metric,
-    "exit": exit_program,
+    "exit": exit_program, "program": program,
 }
 
 if __name__ == "__main__":

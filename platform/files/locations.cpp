@@ -79,4 +79,11 @@ fs::path ResolveIni(std::string_view name) {
     return FindCaseInsensitive(WindowsDirectory(), name);
 }
 
+fs::path LocalPath(std::string_view path) {
+    std::string p(path);
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    return fs::path(p);
+}
+
 }  // namespace files

@@ -27,4 +27,7 @@ std::filesystem::path ResolveIni(std::string_view name);
 // True when the name holds no folder part.
 bool IsBareName(std::string_view name);
 
+// A path as the old programs write it ("C:\\x\\y.hlp", backslashes) or a plain one, as a path here.
+std::filesystem::path LocalPath(std::string_view path);
+
 }  // namespace files

@@ -1,5 +1,6 @@
 #pragma once
 // Fonts and the measuring of text, in twips. Text is Windows-1252.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,11 @@ public:
     // The font's average character width: the unit of Tab(n) columns and print zones.
     virtual double AverageCharWidth(const Font& font) const = 0;
 };
+
+// The average character width as the old fonts gave it (and the old printer placed Tab columns
+// by): the widths of the lower-case letters and the blank, weighted by their frequency in English
+// text. Newer fonts state a wider average over all their glyphs, which would spread the columns.
+double WeightedAverageWidth(const std::function<double(char)>& width);
 
 // A fixed, Helvetica-compatible table (the widths of Helvetica and Helvetica-Bold, which Arial
 // shares), used for every font name. Line height 1.15 em; the average character width is the

@@ -58,13 +58,18 @@ double FixedMetrics::TextWidth(const Font& font, std::string_view text) const {
 double FixedMetrics::LineHeight(const Font& font) const { return font.Size * kTwipsPerPoint * kLineHeightEm; }
 
 double FixedMetrics::AverageCharWidth(const Font& font) const {
-    long weighted = 0, total = 0;
+    return WeightedAverageWidth([&](char c) { return TextWidth(font, std::string_view(&c, 1)); });
+}
+
+double WeightedAverageWidth(const std::function<double(char)>& width) {
+    double weighted = 0;
+    long total = 0;
     for (int i = 0; i < 27; ++i) {
-        unsigned char c = i < 26 ? static_cast<unsigned char>('a' + i) : ' ';
-        weighted += static_cast<long>(kFrequency[static_cast<std::size_t>(i)]) * CharWidth(c, font.Bold);
+        const char c = i < 26 ? static_cast<char>('a' + i) : ' ';
+        weighted += kFrequency[static_cast<std::size_t>(i)] * width(c);
         total += kFrequency[static_cast<std::size_t>(i)];
     }
-    return static_cast<double>(weighted) / total * font.Size * kTwipsPerPoint / 1000.0;
+    return weighted / static_cast<double>(total);
 }
 
 // The classic Windows scheme ("Windows Standard").

@@ -44,7 +44,12 @@ double QtFontMetrics::TextWidth(const forms::Font& font, std::string_view text) 
 double QtFontMetrics::LineHeight(const forms::Font& font) const { return For(font).lineSpacing() * twipsPerPixel_; }
 
 double QtFontMetrics::AverageCharWidth(const forms::Font& font) const {
-    return For(font).averageCharWidth() * twipsPerPixel_;
+    Key key{font.Name, font.Size, font.Bold, font.Italic, font.Underline, font.Strikethrough};
+    auto it = averages_.find(key);
+    if (it != averages_.end()) return it->second;
+    const QFontMetricsF& fm = For(font);
+    const double average = forms::WeightedAverageWidth([&](char c) { return fm.horizontalAdvance(QChar(c)); });
+    return averages_.emplace(key, average * twipsPerPixel_).first->second;
 }
 
 // ---- backend ----

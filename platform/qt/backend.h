@@ -27,6 +27,7 @@ private:
     std::unique_ptr<QImage> device_;
     using Key = std::tuple<std::string, float, bool, bool, bool, bool>;
     mutable std::map<Key, std::unique_ptr<QFontMetricsF>> cache_;
+    mutable std::map<Key, double> averages_;
 };
 
 class QtBackend : public forms::Backend {

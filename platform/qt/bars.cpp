@@ -25,6 +25,8 @@ public:
     explicit StatusBarPeer(forms::StatusBar& bar)
         : ControlPeer(bar, new QStatusBar), bar_(bar), w_(static_cast<QStatusBar*>(widget_.data())) {
         w_->setSizeGripEnabled(false);
+        // As much room on the right as the bar keeps on the left, so the last panel's frame shows.
+        w_->setContentsMargins(0, 0, 2, 0);
     }
     void Init() override {
         ControlPeer::Init();

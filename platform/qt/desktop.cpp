@@ -144,6 +144,8 @@ void QtDesktop::ShowHelp(const services::HelpRequest& request) {
     std::string page = FindHelpPage(request);
     if (page.empty()) help_->ShowMissing(request.command == services::HELP_CONTEXT ? request.data : -1);
     else help_->ShowPage(page);
+    // A keyword search with no keyword opens the search, as the old help program did.
+    if (request.command == services::HELP_PARTIALKEY) help_->StartSearch();
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -151,10 +153,11 @@ void QtDesktop::ShowHelp(const services::HelpRequest& request) {
 
 bool QtDesktop::TrayAdd(const services::TrayIcon& icon) {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // The task bar stands in: a window hidden now is minimized there instead.
         standIns_[icon.id] = icon;
         if (!noTrayTold_ && noTrayNotice_) noTrayNotice_();
         noTrayTold_ = true;
-        return false;
+        return true;
     }
     auto tray = std::make_unique<QSystemTrayIcon>(IconFor(icon));
     tray->setToolTip(ToQ(services::TrayTipText(icon.tip)));

@@ -2,18 +2,28 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDockWidget>
+#include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "platform/forms/form.h"
 #include "platform/qt/convert.h"
 
 namespace qtui {
 
-HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow()
+    : browser_(new QTextBrowser(this)),
+      searchPanel_(new QDockWidget(QStringLiteral("Search"), this)),
+      searchBox_(new QLineEdit),
+      results_(new QListWidget) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setCentralWidget(browser_);
     browser_->setOpenExternalLinks(true);  // web addresses go to the browser
@@ -28,6 +38,8 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     connect(contents, &QAction::triggered, this, [this] {
         if (!contents_.isEmpty()) browser_->setSource(QUrl::fromLocalFile(contents_));
     });
+    QAction* search = bar->addAction(QStringLiteral("&Search"));
+    connect(search, &QAction::triggered, this, &HelpWindow::StartSearch);
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
@@ -37,13 +49,77 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
         std::string app = forms::App().Title();
         setWindowTitle(title.isEmpty() ? ToQ(app.empty() ? std::string("Help") : app + " Help") : title);
     });
-    resize(640, 520);
+
+    // The search panel: words to look for, and the topics that hold them all.
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    auto* prompt = new QLabel(QStringLiteral("Type the &words to find, then press Enter:"));
+    prompt->setBuddy(searchBox_);
+    searchBox_->setClearButtonEnabled(true);
+    layout->addWidget(prompt);
+    layout->addWidget(searchBox_);
+    layout->addWidget(results_);
+    searchPanel_->setWidget(panel);
+    searchPanel_->setFeatures(QDockWidget::DockWidgetClosable);
+    addDockWidget(Qt::LeftDockWidgetArea, searchPanel_);
+    searchPanel_->hide();
+    connect(searchBox_, &QLineEdit::returnPressed, this, [this] {
+        Search(searchBox_->text());
+        if (results_->count() > 0) {
+            results_->setCurrentRow(0);
+            ShowResult(0);
+        }
+    });
+    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ShowResult(results_->row(item)); });
+    connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowResult(results_->row(item)); });
+    resize(760, 520);
+}
+
+void HelpWindow::StartSearch() {
+    searchPanel_->show();
+    searchBox_->setFocus();
+    searchBox_->selectAll();
+}
+
+std::vector<std::string> HelpWindow::Search(const QString& text) {
+    results_->clear();
+    resultPages_.clear();
+    const QStringList words = text.simplified().split(QChar(' '), Qt::SkipEmptyParts);
+    std::vector<std::string> titles;
+    if (words.isEmpty() || folder_.isEmpty()) return titles;
+    const QDir dir(folder_);
+    for (const QString& name : dir.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files, QDir::Name)) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(f.readAll()));
+        const QString plain = doc.toPlainText();
+        bool all = true;
+        for (const QString& w : words) all = all && plain.contains(w, Qt::CaseInsensitive);
+        if (!all) continue;
+        QString title = doc.metaInformation(QTextDocument::DocumentTitle);
+        if (title.isEmpty()) title = QFileInfo(name).completeBaseName();
+        results_->addItem(title);
+        resultPages_ << dir.filePath(name);
+        titles.push_back(FromQ(title));
+    }
+    if (results_->count() == 0) results_->addItem(QStringLiteral("(no topic holds these words)"));
+    return titles;
+}
+
+void HelpWindow::ShowResult(int row) {
+    if (row < 0 || row >= resultPages_.size()) return;
+    browser_->setSource(QUrl::fromLocalFile(resultPages_[row]));
+    // The first word found is selected in the page.
+    const QStringList words = searchBox_->text().simplified().split(QChar(' '), Qt::SkipEmptyParts);
+    if (!words.isEmpty()) browser_->find(words.first());
 }
 
 void HelpWindow::ShowPage(const std::string& path) {
     QFileInfo page(QString::fromStdString(path));
     QString index = page.dir().filePath(QStringLiteral("index.html"));
     contents_ = QFileInfo::exists(index) ? index : QString();
+    folder_ = page.absolutePath();
     browser_->setSearchPaths({page.absolutePath()});
     browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
 }

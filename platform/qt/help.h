@@ -1,8 +1,13 @@
 #pragma once
-// The help window: the program's HTML help topics in a browser with contents, back and forward.
+// The help window: the program's HTML help topics in a browser with contents, back, forward and a
+// search over every topic of the help folder.
 #include <QMainWindow>
 #include <string>
+#include <vector>
 
+class QLineEdit;
+class QListWidget;
+class QDockWidget;
 class QTextBrowser;
 
 namespace qtui {
@@ -18,9 +23,24 @@ public:
     // The page shown ("" when none).
     std::string CurrentPage() const;
 
+    // Opens the search panel with the keyboard in its search box.
+    void StartSearch();
+    // Lists the topics that hold every word of the text (without regard to case); returns their
+    // titles, in file-name order.
+    std::vector<std::string> Search(const QString& text);
+    QLineEdit* SearchBox() const { return searchBox_; }
+    QListWidget* Results() const { return results_; }
+
 private:
+    void ShowResult(int row);
+
     QTextBrowser* browser_;
     QString contents_;
+    QString folder_;
+    QDockWidget* searchPanel_;
+    QLineEdit* searchBox_;
+    QListWidget* results_;
+    QStringList resultPages_;
 };
 
 }  // namespace qtui

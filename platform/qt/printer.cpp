@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -102,17 +103,24 @@ void QtPrinter::Print(const services::PrintedDocument& document) {
     p.setCopyCount(std::max(1, document.copies));
     p.setDocName(ToQ(forms::App().Title()));
     QPainter painter;
-    if (!painter.begin(&p)) throw vb::Error(482, "Printer error");
+    // A job that fails half-way is cancelled rather than sent, and a half-written PDF removed.
+    // A file that could not be opened is left alone.
+    bool begun = false;
+    auto abandon = [&] {
+        p.abort();
+        if (painter.isActive()) painter.end();
+        if (toPdf && begun) QFile::remove(QString::fromStdString(pdf));
+        throw vb::Error(482, "Printer error");
+    };
+    begun = painter.begin(&p);
+    if (!begun) abandon();
     const double dpi = p.resolution();
     PaintTarget target{dpi / 1440.0, dpi / 96.0, true};
     for (std::size_t i = 0; i < document.pages.size(); ++i) {
-        if (i > 0 && !p.newPage()) {
-            painter.end();
-            throw vb::Error(482, "Printer error");
-        }
+        if (i > 0 && !p.newPage()) abandon();
         PaintOps(painter, document.pages[i].ops, target);
     }
-    if (!painter.end()) throw vb::Error(482, "Printer error");
+    if (!painter.end()) abandon();
     if (toPdf) {
         lastPdf_ = pdf;
         chosen_ = false;  // the next document gets a file of its own

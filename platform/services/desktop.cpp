@@ -1,6 +1,7 @@
 #include "platform/services/desktop.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
@@ -29,19 +30,12 @@ std::string TrayTipText(std::string_view tip) {
 namespace {
 
 namespace fs = std::filesystem;
+using files::LocalPath;
 
 bool IsAddress(std::string_view s) {
     for (std::string_view scheme : {"http:", "https:", "mailto:", "ftp:", "file:"})
         if (vb::StrComp(s.substr(0, scheme.size()), scheme, vb::Compare::Text) == 0) return true;
     return false;
-}
-
-// A Windows-style path from the old program ("C:\x\y.hlp") or a plain one.
-fs::path LocalPath(std::string_view path) {
-    std::string p(path);
-    for (char& c : p)
-        if (c == '\\') c = '/';
-    return fs::path(p);
 }
 
 bool IsExecutableFile(const fs::path& p) {
@@ -71,6 +65,48 @@ std::string HelpTopic(const HelpRequest& request) {
 }
 
 bool OpenUrl(std::string_view url) { return host().DesktopService().Open(std::string(url)); }
+
+namespace {
+
+// RFC 3986 percent-encoding of everything but the unreserved characters, from UTF-8.
+std::string Escaped(std::string_view cp1252) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : vb::ToUtf8(cp1252)) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+            c == '_' || c == '~') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string MailtoUrl(std::string_view address, std::string_view subject, std::string_view body) {
+    std::string url = "mailto:";
+    // The address keeps its '@'; anything else that could end it or start a query is escaped.
+    const std::size_t at = address.rfind('@');
+    if (at == std::string_view::npos) {
+        url += Escaped(address);
+    } else {
+        url += Escaped(address.substr(0, at)) + "@" + Escaped(address.substr(at + 1));
+    }
+    char joint = '?';
+    for (const auto& [name, text] : {std::pair{"subject", subject}, std::pair{"body", body}}) {
+        if (text.empty()) continue;
+        url += joint;
+        url += name;
+        url += '=';
+        url += Escaped(text);
+        joint = '&';
+    }
+    return url;
+}
 
 bool OpenFile(std::string_view path) { return host().DesktopService().Open(LocalPath(path).string()); }
 

@@ -78,6 +78,8 @@ public:
     // Starts a program (argv[0] by path or on PATH); its process id, or 0 when it could not start.
     virtual long Start(const std::vector<std::string>& argv) = 0;
     virtual void ShowHelp(const HelpRequest& request) = 0;
+    // True when the icon, or the desktop's stand-in for a missing notification area, is in place:
+    // a window hidden now can be brought back. False when nothing could be added.
     virtual bool TrayAdd(const TrayIcon& icon) = 0;
     virtual bool TrayModify(const TrayIcon& icon) = 0;
     virtual bool TrayDelete(int id) = 0;
@@ -86,6 +88,10 @@ public:
 };
 
 bool OpenUrl(std::string_view url);
+// A "mailto:" address that opens a new message to `address` with the subject and body filled in
+// (either may be empty). The texts are Windows-1252; every character a mail link must not carry as
+// it stands (blanks, line ends, '&', '?', '%', '#', non-ASCII letters ...) is escaped as UTF-8.
+std::string MailtoUrl(std::string_view address, std::string_view subject, std::string_view body);
 bool OpenFile(std::string_view path);
 
 struct FindExecutableResult {

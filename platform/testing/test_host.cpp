@@ -44,6 +44,7 @@ struct TestHost::State {
     std::map<int, services::TrayIcon> trayIcons;
     std::map<std::string, std::string> defaultApps;
     bool desktopFails = false;
+    bool trayRefused = false;
     long nextProcess = 1000;
 
     std::vector<SentMail> mails;
@@ -240,6 +241,7 @@ public:
     }
     bool TrayAdd(const services::TrayIcon& icon) override {
         s_.desktopCalls.push_back({"trayAdd", services::TrayTipText(icon.tip), {}, icon.id, 0});
+        if (s_.trayRefused) return false;
         s_.trayIcons[icon.id] = icon;
         return true;
     }
@@ -363,6 +365,7 @@ void TestHost::SetDefaultApplication(std::string extension, std::string program)
     state_->defaultApps[vb::LCase(extension)] = std::move(program);
 }
 void TestHost::FailDesktop(bool fail) { state_->desktopFails = fail; }
+void TestHost::RefuseTray(bool refuse) { state_->trayRefused = refuse; }
 
 const std::vector<SentMail>& TestHost::SentMails() const { return state_->mails; }
 void TestHost::SetMailFactory(MailFactory factory) { state_->mailFactory = std::move(factory); }

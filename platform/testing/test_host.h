@@ -119,6 +119,7 @@ public:
     void SendTrayMessage(int message, int id = 1);
     void SetDefaultApplication(std::string extension, std::string program);  // ".htm"
     void FailDesktop(bool fail);  // Open and Start report failure
+    void RefuseTray(bool refuse);  // TrayAdd adds nothing and reports failure
 
     // Mail. By default mail components are recorders (SentMails, FailMail); a factory set here
     // makes them instead, e.g. services::SmtpMailFactory() for real sending (nullptr: recorders).

@@ -3,6 +3,7 @@
 // "today" fixed, the program started and stopped like a user would.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -52,6 +53,18 @@ inline calories::MealItem Meal(std::string name, vb::Long kcal, std::string meal
     m.servings = servings;
     m.meal = meal;
     m.day = day;
+    return m;
+}
+
+// A food of a day with all six values (calories to protein).
+inline calories::MealItem Eaten(std::string name, std::string meal, vb::Long day, std::string servings,
+                                std::array<vb::Long, 6> v, vb::Integer deleted = 0) {
+    calories::MealItem m = Meal(std::move(name), v[0], std::move(meal), day, std::move(servings), v[1]);
+    m.cholesterol = v[2];
+    m.fiber = v[3];
+    m.carbohydrate = v[4];
+    m.protein = v[5];
+    m.deleted = deleted;
     return m;
 }
 

@@ -20,6 +20,7 @@
 #include "calories/mealitem.h"
 #include "calories/meals.h"
 #include "calories/period/frmCalendar.h"
+#include "gui/calories_gui.h"
 #include "gui/platform_gui.h"
 #include "platform/core/clock.h"
 #include "platform/files/profile.h"
@@ -31,15 +32,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? fs::path(build) : fs::current_path();
-}
-
-void Ini(const std::string& section, const std::string& key, const std::string& value) {
-    files::WritePrivateProfileString(section, key, value, "calories.INI");
-}
 
 calories::MealItem Logged(const std::string& name, int kcal, int fat, int protein, std::string_view meal, int day) {
     calories::MealItem m;
@@ -57,50 +49,12 @@ calories::MealItem Logged(const std::string& name, int kcal, int fat, int protei
     return m;
 }
 
-class CaloriesMainGui : public ::testing::Test {
-protected:
-    CaloriesMainGui() {
-        const fs::path data = BuildDir() / "data" / "calories";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        forms::App().Path((BuildDir() / "calories").string());  // the toolbar pictures
-        host = std::make_unique<qtui::QtHost>();
-    }
-    ~CaloriesMainGui() override {
-        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
-        app.reset();
-        gui::Pump(50);
-        host.reset();
-        forms::App().Path("");
-    }
-
-    void CheckWidgets(const forms::Form& form) {
-        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
-        for (const forms::Control* c : form.Controls()) {
-            if (c->Kind() == forms::ControlKind::Menu)
-                EXPECT_NE(qtui::ActionOf(static_cast<const forms::Menu&>(*c)), nullptr) << c->Name();
-            else
-                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
-        }
-    }
-    void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = gui::ScreenshotPath("calories_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-        EXPECT_TRUE(fs::exists(path)) << path;
-    }
-
-    testing::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<calories::Calories> app;
-};
+using CaloriesMainGui = gui::CaloriesGui;
 
 TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "fooddata.bok")) << "build the sample_data target first";
-    Ini("date", "message2", "Mar 09/26");
-    Ini("date", "message3", "Mar 15/26");
-    Ini("date", "message4", "3");
-    Ini("date", "message5", "7");
-    const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
-    for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+    Period("Mar 09/26", "Mar 15/26", 3, 7);
+    Goals();
     std::string log = calories::encode(calories::MealItem{});
     for (int day = 1; day <= 3; ++day) {
         log += calories::encode(Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day));
@@ -156,12 +110,8 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         ~ClockBack() { vb::ResetClock(); }
     } clockBack;
 
-    Ini("date", "message2", "Mar 09/26");
-    Ini("date", "message3", "Mar 09/26");
-    Ini("date", "message4", "1");
-    Ini("date", "message5", "1");
-    const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
-    for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+    Period("Mar 09/26", "Mar 09/26", 1, 1);
+    Goals();
 
     app = std::make_unique<calories::Calories>();
     app->Main();

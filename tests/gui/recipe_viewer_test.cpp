@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QToolBar>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "platform/forms/forms.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/qtui.h"
+#include "platform/testing/pdf.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
 #include "recipe/CalcFrm.h"
@@ -58,27 +58,6 @@ recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, 
     r.Protein = protein;
     r.MeasureKind = recipe::kVolumeAndWeight;
     return r;
-}
-
-// Runs a command and returns what it wrote.
-std::string Output(const std::string& command) {
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        ::pclose(p);
-    }
-    return out;
-}
-
-std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-
-// Runs of blanks as one: the text a PDF gives back keeps words, not the exact spacing.
-std::string OneBlank(std::string_view s) {
-    std::string out;
-    for (char c : s)
-        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
-    return out;
 }
 
 class RecipeViewerGui : public ::testing::Test {
@@ -176,7 +155,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     ASSERT_EQ(notices.size(), 1u);
     const fs::path pdf = notices[0];
     ASSERT_TRUE(fs::exists(pdf));
-    const std::string text = OneBlank(Output("pdftotext -layout " + Quoted(pdf) + " -"));
+    const std::string text = testing::OneBlank(testing::PdfText(pdf));
     ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed";
     for (const char* expected :
          {"Pancakes", "List of Ingredients:", "Batter", "1 1/2 cup   Flour", "2 tsp   Baking powder", "1  egg",
@@ -184,17 +163,13 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
           "Serve warm with butter.", "Nutrition Facts", "Per Serving", "makes 4 servings", "Calories from Fat",
           "Total Fat", "Cholesterol", "Sodium", "Carbohydrate", "Dietary Fiber", "Protein", "Additional Information:",
           "% of calories from Fat"}) {
-        EXPECT_NE(text.find(OneBlank(expected)), std::string::npos) << expected << "\n" << text;
+        EXPECT_NE(text.find(testing::OneBlank(expected)), std::string::npos) << expected << "\n" << text;
     }
     for (const forms::Label* value : {&view.lblCals, &view.lblFg, &view.lblCg, &view.lblSg, &view.lblTCg, &view.lblPg})
         EXPECT_NE(text.find(vb::ToUtf8(value->Caption())), std::string::npos) << value->Name() << "\n" << text;
 
     // The first page as a picture, to look at.
-    const std::string png = gui::ScreenshotPath("recipe_printout");
-    fs::create_directories(fs::path(png).parent_path());
-    const std::string stem = fs::path(png).replace_extension().string();
-    ASSERT_EQ(std::system(("pdftoppm -png -r 80 -f 1 -l 1 -singlefile " + Quoted(pdf) + " " + Quoted(stem)).c_str()), 0);
-    EXPECT_TRUE(fs::exists(png));
+    EXPECT_TRUE(testing::PdfPageToPng(pdf, 1, gui::ScreenshotPath("recipe_printout")));
 
     // Taken back into the builder.
     testing::ClickTool(view.ViewBar, "Edit");

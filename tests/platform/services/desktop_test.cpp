@@ -161,3 +161,29 @@ TEST(TempEnvironment, PrivateFoldersAndVariablesRestored) {
 }
 
 }  // namespace
+
+namespace {
+
+// A mail link carries its subject and body escaped, so a path with blanks, '&' or '#' arrives
+// whole, and letters beyond ASCII as UTF-8.
+TEST(MailtoUrl, EscapesWhatALinkCannotCarry) {
+    const struct {
+        const char* name;
+        std::string address, subject, body;
+        std::string url;
+    } cases[] = {
+        {"address only", "ann@example.org", "", "", "mailto:ann@example.org"},
+        {"subject only", "ann@example.org", "Hi there", "", "mailto:ann@example.org?subject=Hi%20there"},
+        {"body only", "ann@example.org", "", "a&b", "mailto:ann@example.org?body=a%26b"},
+        {"a path in the body", "ann@example.org", "Group",
+         "File: /home/ann/My foods & more #1.per\r\nThanks?",
+         "mailto:ann@example.org?subject=Group&body=File%3A%20%2Fhome%2Fann%2FMy%20foods%20%26%20more%20%231.per"
+         "%0D%0AThanks%3F"},
+        {"percent and plus", "ann@example.org", "", "100% + more", "mailto:ann@example.org?body=100%25%20%2B%20more"},
+        {"Windows-1252 letters", "ann@example.org", "", "M\xFCsli \x80", "mailto:ann@example.org?body=M%C3%BCsli%20%E2%82%AC"},
+        {"an address that would start a query", "a?b@example.org", "", "", "mailto:a%3Fb@example.org"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(services::MailtoUrl(c.address, c.subject, c.body), c.url) << c.name;
+}
+
+}  // namespace

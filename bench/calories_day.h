@@ -1,0 +1,41 @@
+#pragma once
+// A single-day diet period of foods spread over the six meals, with goals, for the print benchmarks.
+#include <string>
+
+#include "calories/mealitem.h"
+#include "calories/meals.h"
+#include "platform/files/profile.h"
+#include "platform/testing/temp_env.h"
+
+namespace benchdata {
+
+inline void WriteDay(const testing::TempEnvironment& env, int foods) {
+    std::string log = calories::encode(calories::MealItem{});
+    for (int i = 0; i < foods; ++i) {
+        calories::MealItem m;
+        m.name = "Food number " + std::to_string(i) + ", 100 g";
+        m.calories = 50 + i * 7;
+        m.fat = i % 11;
+        m.cholesterol = i % 40;
+        m.fiber = i % 6;
+        m.carbohydrate = 10 + i % 30;
+        m.protein = i % 20;
+        m.group = "Beef";
+        m.servings = "1";
+        m.meal = std::string(calories::kMeals[static_cast<std::size_t>(i % 6)]);
+        m.day = 1;
+        log += calories::encode(m);
+    }
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    auto ini = [](const char* section, const std::string& key, const std::string& value) {
+        files::WritePrivateProfileString(section, key, value, "calories.INI");
+    };
+    ini("date", "message2", "Mar 09/26");
+    ini("date", "message3", "Mar 09/26");
+    ini("date", "message4", "1");
+    ini("date", "message5", "1");
+    const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
+    for (int k = 0; k < 6; ++k) ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
+}
+
+}  // namespace benchdata

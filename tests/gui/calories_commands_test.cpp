@@ -1,0 +1,164 @@
+// The food diary's commands on the Qt desktop, offscreen: the day printed through the real print
+// dialog to a PDF file that is read back with pdftotext, the tray's stand-in on a desktop without
+// a notification area, help with its search, the About box and the mail-link window.
+#include <gtest/gtest.h>
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calories/Calories.h"
+#include "calories/calmain.h"
+#include "calories/mealitem.h"
+#include "calories/side/calAbout.h"
+#include "calories/side/email.h"
+#include "calories/program.h"
+#include "gui/calories_gui.h"
+#include "gui/platform_gui.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/desktop.h"
+#include "platform/qt/help.h"
+#include "platform/qt/printer.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/pdf.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using caltest::Eaten;
+
+class CaloriesCommandsGui : public gui::CaloriesGui {
+protected:
+    CaloriesCommandsGui() {
+        Period("Mar 09/26", "Mar 09/26", 1, 1);
+        Goals();
+        std::string log = calories::encode(calories::MealItem{});
+        for (const auto& m : {Eaten("Oats, rolled, 100 g", "BREAKFAST", 1, "1", {380, 7, 0, 10, 66, 13}),
+                              Eaten("Milk, whole, Cow, 100 g", "BREAKFAST", 1, "(2)", {146, 8, 24, 0, 11, 8}),
+                              Eaten("Banana, ripe, 100 g", "SNACK -Morning", 1, "1", {116, 0, 0, 3, 27, 1}),
+                              Eaten("Beef, round (leg), 100 g", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46})})
+            log += calories::encode(m);
+        testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    }
+};
+
+// The report comes out of the real print dialog as a PDF whose lines stand in the report's order.
+TEST_F(CaloriesCommandsGui, TheDayPrintedToPdf) {
+    calories::calmain& main = Open();
+    ASSERT_EQ(main.Label23[0].Caption(), "956");
+    qtui::QtPrinter& printer = host->Printer();
+    printer.SetPdfFolder((env.Root() / "pdf").string());
+    printer.Device().setOutputFormat(QPrinter::PdfFormat);  // never a real printer from a test
+    bool asked = false;
+    gui::WhenModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QPrintDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        asked = true;
+        dialog->accept();
+    });
+    testing::Click(main.Command5);
+    EXPECT_TRUE(asked);
+    const fs::path pdf = printer.LastPdf();
+    ASSERT_FALSE(pdf.empty());
+    ASSERT_TRUE(fs::exists(pdf));
+
+    const std::string text = testing::OneBlank(testing::PdfText(pdf));
+    ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed";
+    std::size_t at = 0;
+    for (const char* line :
+         {"Vantorel by Lumbreck", "Vantorel\n", "-----------------------------------",
+          "Food Name Serv Cal Fat Chole Fib Carb Pro", "- BREAKFAST", "Oats, rolled, 100 g 1 380 7 0 10 66 13",
+          "Milk, whole, Cow, 100 g (2) 146 8 24 0 11 8", "--- Totals Breakfast --- 526 15 24 10 77 21",
+          "- SNACK - Morning", "Banana, ripe, 100 g 1 116 0 0 3 27 1", "--- Totals snack Morining --- 116 0 0 3 27 1",
+          "- DINNER", "Beef, round (leg), 100 g 1 314 14 90 0 0 46", "--- Totals Dinner --- 314 14 90 0 0 46",
+          "TOTALS FOR DAY 956 c 29 g 114 mg 13 g 104 g 68 g", "% of Goal for Today 48% 45% 38% 43% 35% 136%",
+          "Before starting any diet,please obtain your doctor's approval."}) {
+        const std::size_t found = text.find(line, at);
+        EXPECT_NE(found, std::string::npos) << "\"" << line << "\" after offset " << at << " in\n" << text;
+        if (found != std::string::npos) at = found;
+    }
+    EXPECT_TRUE(testing::PdfPageToPng(pdf, 1, gui::ScreenshotPath("calories_printout"), 100));
+}
+
+// Offscreen there is no notification area: the window goes to the task bar, minimized, and comes
+// back from there.
+TEST_F(CaloriesCommandsGui, TrayStandInWithoutANotificationArea) {
+    calories::calmain& main = Open();
+    int notices = 0;
+    host->Desktop().SetNoTrayNotice([&] { ++notices; });
+    testing::Click(main.Command6);
+    gui::Pump(20);
+    QWidget* window = qtui::WindowOf(main);
+    EXPECT_EQ(notices, 1);
+    EXPECT_TRUE(window->isMinimized());
+    window->showNormal();
+    gui::Pump(20);
+    EXPECT_TRUE(main.Visible());
+    EXPECT_FALSE(host->Desktop().StandInActive());
+}
+
+TEST_F(CaloriesCommandsGui, StatusBarDatePanelShowsWhole) {
+    calories::calmain& main = Open();
+    auto* bar = qobject_cast<QStatusBar*>(qtui::WidgetOf(main.sbStatusBar));
+    ASSERT_NE(bar, nullptr);
+    const QList<QLabel*> panels = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 3);
+    QLabel* date = panels[2];
+    EXPECT_TRUE(date->text().startsWith(QStringLiteral("Todays Date: ")));
+    EXPECT_GE(date->width(), date->sizeHint().width());
+    EXPECT_LT(date->geometry().right(), bar->width() - 1) << "its frame stands inside the window";
+    Shoot(main, "main_statusbar");
+}
+
+TEST_F(CaloriesCommandsGui, HelpContentsAndSearch) {
+    calories::calmain& main = Open();
+    ASSERT_FALSE(forms::App().HelpFile().empty()) << "the help pages come with the data";
+    testing::ChooseMenu(main.mnuHelpSearch);
+    gui::Pump(20);
+    qtui::HelpWindow* help = host->Desktop().Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(fs::path(help->CurrentPage()).filename(), "index.html");
+    EXPECT_TRUE(help->findChild<QDockWidget*>()->isVisible());
+    QTest::keyClicks(help->SearchBox(), "tray icon");
+    QTest::keyClick(help->SearchBox(), Qt::Key_Return);
+    ASSERT_GE(help->Results()->count(), 1);
+    EXPECT_EQ(help->Results()->item(0)->text(), "Vantorel help contents");
+    EXPECT_TRUE(help->Browser()->textCursor().hasSelection());
+    EXPECT_TRUE(help->grab().save(QString::fromStdString(gui::ScreenshotPath("calories_help_search"))));
+    EXPECT_TRUE(help->Search(QStringLiteral("zebra crossing")).empty());
+}
+
+TEST_F(CaloriesCommandsGui, AboutBoxAndMailLinkWindow) {
+    calories::calmain& main = Open();
+    testing::ChooseMenu(main.mnuHelpAbout);
+    gui::Pump(20);
+    calories::calAbout& about = app->calAbout();
+    for (const forms::Control* c : about.Controls()) EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
+    Shoot(about, "about");
+    testing::Click(about.cmdOK);
+
+    app->personalfile = (env.CurrentDir() / "breakfasts.per").string();
+    testing::ChooseMenu(main.mnudisplay);
+    gui::Pump(20);
+    calories::email& mail = app->email();
+    for (const forms::Control* c : mail.Controls()) EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
+    testing::Click(mail.Command3);
+    gui::Pump(20);
+    Shoot(mail, "email");
+    testing::Click(mail.Command2);
+}
+
+}  // namespace
