@@ -3,13 +3,16 @@
 // no header. A table is indexed from 0 with a signed 16-bit index, so it holds at most 32768
 // elements; a file's record count is a signed 16-bit number, so it holds at most 32767 records.
 #include <cstdint>
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/core/error.h"
+#include "platform/files/recordfile.h"
 #include "platform/files/records.h"
 
 namespace calories {
@@ -28,35 +31,36 @@ struct LoadResult {
     bool ok() const { return !error.has_value(); }
 };
 
-// A record file's bytes and record count (length / record length, halves to even). A missing
-// file is created empty, as opening it for random access did. Raises vb::Error: the file's own
-// error, or 6 (overflow), before anything is read, when the count passes kMaxFileRecords.
-struct RecordFileBytes {
-    std::string bytes;
-    std::int64_t count = 0;
+// Opens a record file for loading. A missing file is created empty, as opening it for random
+// access did. Raises vb::Error: the file's own error, or 6 (overflow), before anything is read,
+// when its record count (length / record length, halves to even) passes kMaxFileRecords.
+struct OpenedRecordFile {
+    std::unique_ptr<files::RecordReader> reader;
     bool created = false;
 };
-RecordFileBytes OpenRecordFile(const std::filesystem::path& path, std::size_t recordLength);
+OpenedRecordFile OpenRecordFile(const std::filesystem::path& path, std::size_t recordLength);
 
 // Empties the table to one unfilled element, then reads every record of the file in order, so
-// after n records (n >= 1) it holds exactly those at 0 .. n - 1. `progress(i)` runs after record i.
+// after n records (n >= 1) it holds exactly those at 0 .. n - 1. Records are decoded straight from
+// the file's pieces into the table, which is sized once. `progress(i)` runs after record i.
 template <class Record, class Decode, class Progress>
 LoadResult LoadTable(const std::filesystem::path& path, std::size_t recordLength, Decode decode,
                      std::vector<Record>& table, Progress progress) {
     table.assign(1, Record{});
     LoadResult result;
     try {
-        const RecordFileBytes file = OpenRecordFile(path, recordLength);
+        OpenedRecordFile file = OpenRecordFile(path, recordLength);
+        files::RecordReader& reader = *file.reader;
         result.created = file.created;
-        result.length = file.bytes.size();
-        result.damaged = file.bytes.size() % recordLength != 0;
-        table.reserve(static_cast<std::size_t>(file.count));
-        for (std::int64_t i = 1; i <= file.count; ++i) {
+        table.reserve(static_cast<std::size_t>(std::max<std::int64_t>(1, reader.count())));
+        for (std::int64_t i = 1; auto bytes = reader.Next(); ++i) {
             if (i > 1) table.emplace_back();
-            table.back() = decode(files::RecordAt(file.bytes, i, recordLength));
+            table.back() = decode(*bytes);
             result.records = i;
             progress(i);
         }
+        result.length = reader.length();
+        result.damaged = reader.length() % recordLength != 0;
     } catch (const vb::Error& e) {
         result.error = e;
     }

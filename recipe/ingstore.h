@@ -58,6 +58,9 @@ public:
     std::vector<IngRecord> Ing_Table;
 
 private:
+    // Appends a record read from the file.
+    void Take(std::string_view record);
+
     std::filesystem::path file_;
     std::uint64_t partial_ = 0;
     bool readFailed_ = false;

@@ -50,6 +50,11 @@ private:
 
 // Opens a file for reading on ReadAllBytes's rules: a regular file only, never waiting.
 FileHandle OpenToRead(const std::filesystem::path& path);
+// The open file's length in bytes.
+std::uint64_t OpenLength(const FileHandle& file, const std::filesystem::path& path);
+// Reads up to `length` bytes from the file's position straight into `out`, in large pieces; fewer
+// only at the end of the file. Returns how many were read.
+std::size_t ReadInto(const FileHandle& file, char* out, std::size_t length, const std::filesystem::path& path);
 // Up to `length` bytes from `offset` (fewer at the end of the file); `path` names it in errors.
 std::string ReadAt(const FileHandle& file, std::uint64_t offset, std::size_t length,
                    const std::filesystem::path& path);
