@@ -10,6 +10,7 @@
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
 #include "calories/recordtable.h"
+#include "platform/core/clock.h"
 #include "platform/core/convert.h"
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
@@ -114,21 +115,25 @@ void Calories::LoadFoodDatabase(const std::string& path) {
     calSplash* splashForm = LoadedSplash();
 
     // The running count shows in the status bar and on the splash. Only what is painted can be
-    // seen, so the texts follow every 256 foods (when the splash paints) and the last one read.
+    // seen, so the texts follow the count when the splash paints, about every 50 ms (the clock is
+    // looked at every 256 foods), and end with the last count read.
     auto showCount = [&](std::int64_t i) {
         const std::string count = std::to_string(i);
         main.sbStatusBar.Panels(2).Text(count + " food items");
         if (splashForm) splashForm->Label3.Caption("   " + count + " Items done!");
     };
+    constexpr std::int64_t kRepaintMs = 50;
+    std::int64_t painted = vb::Milliseconds();
     LoadResult result;
     {
         Hourglass wait;
         result = LoadTable(path, kFoodItemSize, DecodeFood, fooddata, [&](std::int64_t i) {
             const FoodItem& f = fooddata.back();
             if (listing && f.deleted != 1 && f.group.view() == group) main.combo1data(static_cast<int>(i - 1));
-            if (i % 256 == 0) {
+            if (splashForm && i % 256 == 0 && vb::Milliseconds() - painted >= kRepaintMs) {
                 showCount(i);
-                if (splashForm) forms::DoEvents();
+                forms::DoEvents();
+                painted = vb::Milliseconds();
             }
         });
         if (result.records > 0) showCount(result.records);
