@@ -113,6 +113,24 @@ void ListControl::AddItem(std::string text, int index) {
     AfterItemsChanged();
 }
 
+void ListControl::AddItems(std::vector<std::string> texts) {
+    if (texts.empty()) return;
+    const int first = items_.size();
+    bool atEnd = true;
+    if (sorted_) {
+        atEnd = first == 0 || !vb::TextLess(texts.front(), items_.at(first - 1).text);
+        for (std::size_t i = 1; atEnd && i < texts.size(); ++i) atEnd = !vb::TextLess(texts[i], texts[i - 1]);
+    }
+    if (!atEnd) {
+        for (auto& text : texts) AddItem(std::move(text));
+        return;
+    }
+    for (auto& text : texts) items_.insert(items_.size(), {std::move(text), 0});
+    newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
+    if (Peer* p = LivePeer()) p->ItemsInserted(first, items_.size() - first);
+    AfterItemsChanged();
+}
+
 void ListControl::RemoveItem(int index) {
     if (index < 0 || index >= items_.size()) throw vb::Error(vb::errInvalidProcedureCall);
     items_.erase(index);
