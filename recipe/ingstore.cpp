@@ -49,6 +49,13 @@ void IngStore::LoadBytes(std::string_view bytes) {
         Take(bytes.substr(static_cast<std::size_t>(i) * kIngRecordSize, kIngRecordSize));
 }
 
+void IngStore::Adopt(std::vector<IngRecord> table) {
+    Ing_Table = std::move(table);
+    partial_ = 0;
+    readFailed_ = false;
+    keptAside_ = false;
+}
+
 void IngStore::Take(std::string_view record) {
     IngRecord& rec = Ing_Table.emplace_back(decode(record));
     // Stored back trimmed, so a name with leading blanks is written back without them (a name
