@@ -16,11 +16,17 @@ OpenedRecordFile OpenRecordFile(const fs::path& path, std::size_t recordLength) 
         files::EnsureFile(path);
         file.created = true;
     }
+    file.reader = OpenTableFile(path, recordLength);
+    return file;
+}
+
+std::unique_ptr<files::RecordReader> OpenTableFile(const fs::path& path, std::size_t recordLength) {
+    if (path.empty()) throw vb::Error(vb::errBadFileNameOrNumber);
     // A file longer than a table can take is refused by its length, before it is read.
     const auto most = static_cast<std::uint64_t>(kMaxFileRecords + 1) * recordLength;
-    file.reader = std::make_unique<files::RecordReader>(path, recordLength, most);
-    if (file.reader->count() > kMaxFileRecords) throw vb::Error(vb::errOverflow);
-    return file;
+    auto reader = std::make_unique<files::RecordReader>(path, recordLength, most);
+    if (reader->count() > kMaxFileRecords) throw vb::Error(vb::errOverflow);
+    return reader;
 }
 
 std::optional<vb::Error> SaveRecordFile(const fs::path& path, std::string_view bytes) {
