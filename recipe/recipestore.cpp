@@ -78,9 +78,12 @@ std::vector<std::string> RecipeStore::Load_Recipes() {
     parsed_.reset();
     std::vector<std::string> names;
     names.reserve(parsed.entries.size());
-    for (auto& e : parsed.entries) {
-        names.push_back(e.RecipeName);
-        Recipe_Table.push_back(std::move(e));
+    for (const auto& e : parsed.entries) names.push_back(e.RecipeName);
+    if (Recipe_Table.empty()) {
+        Recipe_Table = std::move(parsed.entries);
+    } else {
+        Recipe_Table.reserve(Recipe_Table.size() + parsed.entries.size());
+        for (auto& e : parsed.entries) Recipe_Table.push_back(std::move(e));
     }
     tail_ = std::move(parsed.tail);
     return names;

@@ -50,6 +50,12 @@ void ItemStore::insert(int i, Item item) {
     }
 }
 
+void ItemStore::push_back(Item item) {
+    if (blocks_.empty() || blocks_.back().size() >= kBlock) blocks_.emplace_back().reserve(kBlock);
+    blocks_.back().push_back(std::move(item));
+    ++size_;
+}
+
 void ItemStore::erase(int i) {
     auto [b, k] = locate(i);
     auto& block = blocks_[b];
@@ -125,7 +131,7 @@ void ListControl::AddItems(std::vector<std::string> texts) {
         for (auto& text : texts) AddItem(std::move(text));
         return;
     }
-    for (auto& text : texts) items_.insert(items_.size(), {std::move(text), 0});
+    for (auto& text : texts) items_.push_back({std::move(text), 0});
     newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
     if (Peer* p = LivePeer()) p->ItemsInserted(first, items_.size() - first);
     AfterItemsChanged();

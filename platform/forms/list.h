@@ -37,6 +37,8 @@ public:
     const Item& at(int i) const;
     Item& at(int i);
     void insert(int i, Item item);
+    // At the end, filling blocks in turn: the way to add many.
+    void push_back(Item item);
     void erase(int i);
     void clear();
     // The position after the last item not greater than text (vb::TextLess order).
