@@ -9,6 +9,7 @@
 //   FIRSTPAINT_CLICK   "Window/Button": the button is clicked as soon as it is enabled, as a user
 //                      would; the moment it is enabled is written as "enabled"
 //   FIRSTPAINT_TIMER   a timer whose first tick is written as "timer"
+// At the end the process's memory is written too (VmHWM, RssAnon, RssFile in kB).
 // A window is named by the object name of its top window or of a widget within it.
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <unistd.h>
 
@@ -113,6 +115,17 @@ private:
     void End(long long at) {
         Write("paint", paintedAt_);
         Write("painted", at);
+        // Where the memory is, in kB: the peak, and now the process's own and the mapped files'.
+        if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            long long kb = 0;
+            char name[64];
+            while (std::fgets(line, sizeof line, status))
+                if (std::sscanf(line, "%63[^:]: %lld kB", name, &kb) == 2 &&
+                    (!std::strcmp(name, "VmHWM") || !std::strcmp(name, "RssAnon") || !std::strcmp(name, "RssFile")))
+                    Write(name, kb);
+            std::fclose(status);
+        }
         if (out_) std::fclose(out_);
         ::_exit(0);
     }
