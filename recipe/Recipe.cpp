@@ -110,9 +110,7 @@ void Recipe::Load_Ingredients() {
     std::vector<std::string> names;  // sorted for the lists
     if (!readAhead_.TakeIngredients(Ing, names)) {
         if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);
-        names.reserve(Ing.Count());
-        for (const auto& rec : Ing.Ing_Table) names.push_back(ListName(rec));
-        names = SortedNames(std::move(names));
+        names = SortedListNames(Ing.Ing_Table);
     }
     if (Ing.partialBytes() > 0) {
         const std::uint64_t length = Ing.Count() * kIngRecordSize + Ing.partialBytes();

@@ -36,10 +36,7 @@ std::unique_ptr<StoreReadAhead::Read> ReadStores(const fs::path& ingFile, const 
     IngStore ing(ingFile);
     r->ingStamp = ReadSteady(ingFile, [&] { return !ing.Load() && ing.partialBytes() == 0; });
     if (r->ingStamp) {
-        std::vector<std::string> names;
-        names.reserve(ing.Count());
-        for (const auto& rec : ing.Ing_Table) names.push_back(ListName(rec));
-        r->ingredientNames = SortedNames(std::move(names));
+        r->ingredientNames = SortedListNames(ing.Ing_Table);
         r->ingredients = std::move(ing.Ing_Table);
     }
     RecipeStore recipes(recipeFile);
@@ -65,6 +62,13 @@ std::vector<std::string> SortedNames(std::vector<std::string> names) {
         return vb::TextLess(a, b);
     });
     return names;
+}
+
+std::vector<std::string> SortedListNames(const std::vector<IngRecord>& table) {
+    std::vector<std::string> names;
+    names.reserve(table.size());
+    for (const auto& rec : table) names.push_back(ListName(rec));
+    return SortedNames(std::move(names));
 }
 
 StoreReadAhead::StoreReadAhead() = default;

@@ -19,6 +19,8 @@ namespace recipe {
 
 // The names in the order of a sorted list (equal names in table order).
 std::vector<std::string> SortedNames(std::vector<std::string> names);
+// The ingredients' names as the ingredient lists show them, in their order.
+std::vector<std::string> SortedListNames(const std::vector<IngRecord>& table);
 
 class StoreReadAhead {
 public:
