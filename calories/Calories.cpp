@@ -48,6 +48,7 @@ void Calories::Main() {
         alreadyRunning_ = true;
         return;
     }
+    StartReadingAhead();
     calSplash& s = splash();
     s.Command1.Enabled(false);
     s.Show();

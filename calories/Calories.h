@@ -94,6 +94,8 @@ public:
     void ClearMealLog();
 
 private:
+    // Starts reading the food database and the period log while the windows are made.
+    void StartReadingAhead();
     void ReportFileError(std::string_view text, const vb::Error& e);
     void ReportNotWritten(const std::string& path);
     // Records where a table came from and reports a failed load or a damaged file.
@@ -106,6 +108,9 @@ private:
     // Declared first, so it is dropped after every window has gone.
     std::unique_ptr<files::InstanceLock> folderLock_;
     bool alreadyRunning_ = false;
+
+    TableReadAhead<FoodItem> foodAhead_;
+    TableReadAhead<MealItem> mealAhead_;
 
     forms::FormHolder<calmain> mainform_;
     forms::FormHolder<calSplash> splash_;

@@ -10,6 +10,7 @@
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
 #include "calories/recordtable.h"
+#include "platform/core/clock.h"
 #include "platform/core/convert.h"
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
@@ -105,6 +106,11 @@ void Calories::SaveTable(const std::string& path, TableOrigin& origin, bool hasL
 
 // --- food database and personal group ---
 
+void Calories::StartReadingAhead() {
+    foodAhead_.Start(std::string(kFoodDatabase), kFoodItemSize, DecodeFood);
+    mealAhead_.Start(std::string(kPeriodLog), kMealItemSize, DecodeMeal);
+}
+
 void Calories::LoadFoodDatabase(const std::string& path) {
     calmain& main = mainform();
     // The chosen group cannot change while loading, so it is looked up once.
@@ -114,23 +120,35 @@ void Calories::LoadFoodDatabase(const std::string& path) {
     calSplash* splashForm = LoadedSplash();
 
     // The running count shows in the status bar and on the splash. Only what is painted can be
-    // seen, so the texts follow every 256 foods (when the splash paints) and the last one read.
+    // seen, so the texts follow the count when the splash paints, about every 50 ms (the clock is
+    // looked at every 256 foods), never go back, and end with the last count read.
+    std::int64_t shown = 0;
     auto showCount = [&](std::int64_t i) {
+        shown = i;
         const std::string count = std::to_string(i);
         main.sbStatusBar.Panels(2).Text(count + " food items");
         if (splashForm) splashForm->Label3.Caption("   " + count + " Items done!");
     };
+    constexpr std::int64_t kRepaintMs = 50;
+    std::int64_t painted = vb::Milliseconds();
+    auto paintCount = [&](std::int64_t i) {
+        if (!splashForm || i <= shown || vb::Milliseconds() - painted < kRepaintMs) return;
+        showCount(i);
+        forms::DoEvents();
+        painted = vb::Milliseconds();
+    };
     LoadResult result;
     {
         Hourglass wait;
-        result = LoadTable(path, kFoodItemSize, DecodeFood, fooddata, [&](std::int64_t i) {
-            const FoodItem& f = fooddata.back();
-            if (listing && f.deleted != 1 && f.group.view() == group) main.combo1data(static_cast<int>(i - 1));
-            if (i % 256 == 0) {
-                showCount(i);
-                if (splashForm) forms::DoEvents();
-            }
-        });
+        auto ahead = foodAhead_.Take(path, paintCount);
+        result = LoadTable(
+            path, kFoodItemSize, DecodeFood, fooddata,
+            [&](std::int64_t i) {
+                const FoodItem& f = fooddata[static_cast<std::size_t>(i - 1)];
+                if (listing && f.deleted != 1 && f.group.view() == group) main.combo1data(static_cast<int>(i - 1));
+                if (i % 256 == 0) paintCount(i);
+            },
+            std::move(ahead));
         if (result.records > 0) showCount(result.records);
         if (result.ok() && splashForm) splashForm->Label3.ForeColor(0x800000);
     }
@@ -174,7 +192,8 @@ void Calories::LoadMealFile(const std::string& path) {
     LoadResult result;
     {
         Hourglass wait;
-        result = LoadTable(path, kMealItemSize, DecodeMeal, mealdata, [](std::int64_t) {});
+        auto ahead = mealAhead_.Take(path, [](std::int64_t) {});
+        result = LoadTable(path, kMealItemSize, DecodeMeal, mealdata, [](std::int64_t) {}, std::move(ahead));
     }
     FinishLoad(path, mealOrigin, result, kMealItemSize);
 }

@@ -8,21 +8,25 @@ namespace calories {
 
 namespace fs = std::filesystem;
 
-RecordFileBytes OpenRecordFile(const fs::path& path, std::size_t recordLength) {
+OpenedRecordFile OpenRecordFile(const fs::path& path, std::size_t recordLength) {
     if (path.empty()) throw vb::Error(vb::errBadFileNameOrNumber);
-    RecordFileBytes file;
+    OpenedRecordFile file;
     // Only a missing file is created: a file that may be read but not written still loads.
     if (files::IsMissing(path)) {
         files::EnsureFile(path);
         file.created = true;
     }
+    file.reader = OpenTableFile(path, recordLength);
+    return file;
+}
+
+std::unique_ptr<files::RecordReader> OpenTableFile(const fs::path& path, std::size_t recordLength) {
+    if (path.empty()) throw vb::Error(vb::errBadFileNameOrNumber);
     // A file longer than a table can take is refused by its length, before it is read.
     const auto most = static_cast<std::uint64_t>(kMaxFileRecords + 1) * recordLength;
-    if (files::RecordCount(files::FileLength(path), recordLength) > kMaxFileRecords) throw vb::Error(vb::errOverflow);
-    file.bytes = files::ReadAllBytes(path, most);  // 6 too when the file grew meanwhile
-    file.count = files::RecordCount(file.bytes.size(), recordLength);
-    if (file.count > kMaxFileRecords) throw vb::Error(vb::errOverflow);
-    return file;
+    auto reader = std::make_unique<files::RecordReader>(path, recordLength, most);
+    if (reader->count() > kMaxFileRecords) throw vb::Error(vb::errOverflow);
+    return reader;
 }
 
 std::optional<vb::Error> SaveRecordFile(const fs::path& path, std::string_view bytes) {

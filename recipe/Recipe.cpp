@@ -52,6 +52,7 @@ void Recipe::Main() {
         alreadyRunning_ = true;
         return;
     }
+    readAhead_.Start(Ing.file(), Recipes.file());
     Splash().Show();
 }
 
@@ -106,7 +107,11 @@ frmIngrediant& Recipe::frmIngrediant() {
 SearchFrm& Recipe::SearchFrm() { return search_(); }
 
 void Recipe::Load_Ingredients() {
-    if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);
+    std::vector<std::string> names;  // sorted for the lists
+    if (!readAhead_.TakeIngredients(Ing, names)) {
+        if (auto error = Ing.Load()) ReportStoreError(Ing.file(), "read", *error);
+        names = SortedListNames(Ing.Ing_Table);
+    }
     if (Ing.partialBytes() > 0) {
         const std::uint64_t length = Ing.Count() * kIngRecordSize + Ing.partialBytes();
         services::MsgBox("\"" + Ing.file().filename().string() + "\" is damaged: its " + std::to_string(length) +
@@ -120,10 +125,9 @@ void Recipe::Load_Ingredients() {
     recipe::CalcFrm& calc = CalcFrm();
     if (!Ing.readFailed() && files::FileLength(Ing.file()) >= 1) {
         calc.IngLst.Clear();
-        for (const auto& rec : Ing.Ing_Table) {
-            std::string name = ListName(rec);
-            calc.IngLst.AddItem(name);
-            DeleteIngFrm().IngLst.AddItem(std::move(name));
+        if (!names.empty()) {
+            calc.IngLst.AddItems(names);
+            DeleteIngFrm().IngLst.AddItems(std::move(names));
         }
     }
     calc.IngLst.Text("Select Ingredients From This List");
@@ -178,17 +182,21 @@ bool Recipe::Save_Recipes() {
 }
 
 void Recipe::Get_Big_Recipe() {
+    if (readAhead_.TakeRecipes(Recipes)) return;
     if (auto error = Recipes.Get_Big_Recipe()) ReportStoreError(Recipes.file(), "read", *error);
 }
 
 void Recipe::Load_Recipes() {
     Recipes.Recipe_Table.clear();
-    const std::vector<std::string> names = Recipes.Load_Recipes();
-    forms::ComboBox& list = ViewFrm().RecipeLst;
-    for (const auto& name : names) list.AddItem(name);
+    const bool readAhead = Recipes.HasParse();
+    std::vector<std::string> names = Recipes.Load_Recipes();
+    const std::size_t count = names.size();
+    std::vector<std::string> sorted = readAhead ? readAhead_.TakeRecipeNames() : std::vector<std::string>();
+    if (sorted.size() != count) sorted = SortedNames(std::move(names));
+    ViewFrm().RecipeLst.AddItems(std::move(sorted));
     if (Recipes.damaged()) {
         services::MsgBox("Part of \"" + Recipes.file().filename().string() + "\" could not be read: " +
-                             vb::CStr(static_cast<vb::Long>(names.size())) +
+                             vb::CStr(static_cast<vb::Long>(count)) +
                              " recipes were read before the damaged part.\r\n\r\n"
                              "The unread part is kept in the file as it is, and recipes you save are "
                              "stored ahead of it.",

@@ -13,6 +13,7 @@
 #include "recipe/ContextIDs.h"
 #include "recipe/Improved.h"
 #include "recipe/ingstore.h"
+#include "recipe/readahead.h"
 #include "recipe/recipestore.h"
 
 namespace recipe {
@@ -130,6 +131,9 @@ public:
     RecipeStore Recipes;
 
 private:
+    // The stores, read while the splash shows.
+    StoreReadAhead readAhead_;
+
     void EnsureMainWindow();
 
     // Declared before the windows, so it is dropped after they have gone.

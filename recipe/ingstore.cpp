@@ -4,6 +4,7 @@
 
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
+#include "platform/files/recordfile.h"
 #include "platform/files/records.h"
 #include "platform/files/safesave.h"
 #include "recipe/Improved.h"
@@ -19,21 +20,23 @@ std::optional<vb::Error> IngStore::Load() {
     partial_ = 0;
     readFailed_ = false;
     keptAside_ = false;
-    std::string bytes;
     try {
         if (files::IsMissing(file_)) {
             files::EnsureFile(file_);
             return std::nullopt;
         }
-        bytes = files::ReadAllBytes(file_, kMaxIngFileBytes);
+        files::RecordReader reader(file_, kIngRecordSize, kMaxIngFileBytes, files::CountRule::WholeRecords);
+        Ing_Table.reserve(static_cast<std::size_t>(reader.count()));
+        while (auto bytes = reader.Next()) Take(*bytes);
+        partial_ = reader.length() - Ing_Table.size() * kIngRecordSize;
     } catch (const vb::Error& e) {
         // Whatever is there and could not be read is never written over.
+        Ing_Table.clear();
         readFailed_ = !files::IsMissing(file_);
         if (e.number == vb::errOverflow)
             return TooLarge(file_, files::FileLength(file_), std::to_string(kMaxIngredients) + " ingredients");
         return e;
     }
-    LoadBytes(bytes);
     return std::nullopt;
 }
 
@@ -42,12 +45,22 @@ void IngStore::LoadBytes(std::string_view bytes) {
     const auto count = files::RecordCount(bytes.size(), kIngRecordSize, files::CountRule::WholeRecords);
     partial_ = bytes.size() - static_cast<std::uint64_t>(count) * kIngRecordSize;
     Ing_Table.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i) {
-        IngRecord rec = decode(bytes.substr(static_cast<std::size_t>(i) * kIngRecordSize, kIngRecordSize));
-        // Stored back trimmed, so a name with leading blanks is written back without them.
-        rec.Name = vb::Trim(rec.Name.view());
-        Ing_Table.push_back(std::move(rec));
-    }
+    for (std::int64_t i = 0; i < count; ++i)
+        Take(bytes.substr(static_cast<std::size_t>(i) * kIngRecordSize, kIngRecordSize));
+}
+
+void IngStore::Adopt(std::vector<IngRecord> table) {
+    Ing_Table = std::move(table);
+    partial_ = 0;
+    readFailed_ = false;
+    keptAside_ = false;
+}
+
+void IngStore::Take(std::string_view record) {
+    IngRecord& rec = Ing_Table.emplace_back(decode(record));
+    // Stored back trimmed, so a name with leading blanks is written back without them (a name
+    // without them keeps its bytes as they are).
+    if (rec.Name.view().front() == ' ') rec.Name = vb::Trim(rec.Name.view());
 }
 
 std::optional<vb::Error> IngStore::Save_Ing_File() const {

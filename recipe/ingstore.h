@@ -30,6 +30,9 @@ public:
     [[nodiscard]] std::optional<vb::Error> Load();
     // The same from the file's bytes.
     void LoadBytes(std::string_view bytes);
+    // Takes a table read from this store's file elsewhere (whole, without fault, names trimmed),
+    // as Load leaves it.
+    void Adopt(std::vector<IngRecord> table);
 
     // Rewrites the file from Ing_Table through a safe save (the old file kept as "Ing.bak"); a
     // damaged file is first kept aside, and when that fails nothing is written.
@@ -58,6 +61,9 @@ public:
     std::vector<IngRecord> Ing_Table;
 
 private:
+    // Appends a record read from the file.
+    void Take(std::string_view record);
+
     std::filesystem::path file_;
     std::uint64_t partial_ = 0;
     bool readFailed_ = false;

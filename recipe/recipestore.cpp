@@ -43,6 +43,7 @@ ParsedRecipes ParseRecipeText(std::string_view t) {
 RecipeStore::RecipeStore(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
+    parsed_.reset();
     Recipe_Text.clear();
     tail_.clear();
     readFailed_ = false;
@@ -65,13 +66,24 @@ std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
     return std::nullopt;
 }
 
+void RecipeStore::Adopt(std::string text, ParsedRecipes parsed) {
+    Recipe_Text = std::move(text);
+    tail_.clear();
+    readFailed_ = false;
+    parsed_ = std::move(parsed);
+}
+
 std::vector<std::string> RecipeStore::Load_Recipes() {
-    ParsedRecipes parsed = ParseRecipeText(Recipe_Text);
+    ParsedRecipes parsed = parsed_ ? std::move(*parsed_) : ParseRecipeText(Recipe_Text);
+    parsed_.reset();
     std::vector<std::string> names;
     names.reserve(parsed.entries.size());
-    for (auto& e : parsed.entries) {
-        names.push_back(e.RecipeName);
-        Recipe_Table.push_back(std::move(e));
+    for (const auto& e : parsed.entries) names.push_back(e.RecipeName);
+    if (Recipe_Table.empty()) {
+        Recipe_Table = std::move(parsed.entries);
+    } else {
+        Recipe_Table.reserve(Recipe_Table.size() + parsed.entries.size());
+        for (auto& e : parsed.entries) Recipe_Table.push_back(std::move(e));
     }
     tail_ = std::move(parsed.tail);
     return names;
@@ -87,6 +99,7 @@ std::optional<vb::Error> RecipeStore::Save_Recipes() {
 }
 
 void RecipeStore::Rebuild() {
+    parsed_.reset();
     std::size_t size = tail_.size();
     for (const auto& e : Recipe_Table) size += 1 + e.RecipeName.size() + e.RecipeBody.size();
     std::string text;
@@ -161,6 +174,7 @@ std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::
     next += record;
     next += tail_;
     Recipe_Text = std::move(next);
+    parsed_.reset();
     Recipe_Table.push_back(std::move(parsed.entries.front()));
     auto error = Save_Recipes();
     if (error) {

@@ -44,6 +44,12 @@ public:
     // never overwritten.
     [[nodiscard]] std::optional<vb::Error> Get_Big_Recipe();
 
+    // Takes the file's text and its parse, made elsewhere, as Get_Big_Recipe leaves the text; the
+    // next Load_Recipes takes the parse instead of parsing the text again. Any change of the store
+    // through its operations drops the parse.
+    void Adopt(std::string text, ParsedRecipes parsed);
+    bool HasParse() const { return parsed_.has_value(); }
+
     // Parses Recipe_Text into Recipe_Table; returns the names in store order.
     std::vector<std::string> Load_Recipes();
 
@@ -82,6 +88,7 @@ private:
     std::filesystem::path file_;
     std::string tail_;
     bool readFailed_ = false;
+    std::optional<ParsedRecipes> parsed_;  // of Recipe_Text, taken with it
 };
 
 }  // namespace recipe

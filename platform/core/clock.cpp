@@ -14,6 +14,7 @@ namespace {
 
 std::mutex gMutex;
 std::function<Date()> gClock;  // empty: the system's local time
+std::function<std::int64_t()> gMilliseconds;  // empty: the system's steady clock
 std::uint32_t gSeed = 0x50000;  // the runtime's start value, so an unseeded Rnd repeats
 
 // Local time, to the second for Now and to the millisecond for Timer.
@@ -47,6 +48,22 @@ void SetClock(std::function<Date()> now) {
 }
 
 void ResetClock() { SetClock(nullptr); }
+
+void SetMilliseconds(std::function<std::int64_t()> source) {
+    std::lock_guard lock(gMutex);
+    gMilliseconds = std::move(source);
+}
+
+std::int64_t Milliseconds() {
+    std::function<std::int64_t()> source;
+    {
+        std::lock_guard lock(gMutex);
+        source = gMilliseconds;
+    }
+    if (source) return source();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 Date Now() {
     std::function<Date()> clock;

@@ -1,5 +1,6 @@
 #pragma once
 // One replaceable source of time and random numbers, so tests can fix "today".
+#include <cstdint>
 #include <functional>
 
 #include "platform/core/date.h"
@@ -17,5 +18,10 @@ void Randomize();  // from the clock
 
 // Seconds since midnight, as Timer gave them.
 double Timer();
+
+// Milliseconds of a steady clock, for pacing work such as repaints (no time of day); tests may
+// put a source of their own in its place (an empty one restores the system's).
+std::int64_t Milliseconds();
+void SetMilliseconds(std::function<std::int64_t()> source);
 
 }  // namespace vb

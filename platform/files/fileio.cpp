@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -14,7 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path& path) {
+// Up to `size` bytes from `offset`; fewer only at the end of the file (the rest is left as it was).
+std::size_t PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path& path) {
     std::size_t done = 0;
     while (done < size) {
         ssize_t n = ::pread(fd, out + done, size - done, offset + static_cast<off_t>(done));
@@ -22,9 +24,10 @@ void PreadAll(int fd, char* out, std::size_t size, off_t offset, const fs::path&
             if (errno == EINTR) continue;
             throw ErrorFromErrno(errno, path);
         }
-        if (n == 0) break;  // end of file: the rest stays NUL
+        if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
+    return done;
 }
 
 // Opens without waiting (a FIFO would block until a writer or reader came) and accepts only a
@@ -94,22 +97,19 @@ std::string ReadAllBytes(const fs::path& path) { return ReadAllBytes(path, kMost
 
 std::string ReadAllBytes(const fs::path& path, std::uint64_t limit) {
     const FileHandle f = OpenRegular(path, O_RDONLY, false);
-    struct stat st {};
-    if (::fstat(f.get(), &st) != 0) throw ErrorFromErrno(errno, path);
-    const auto size = static_cast<std::uint64_t>(st.st_size);
+    const std::uint64_t size = OpenLength(f, path);
     if (size > limit) throw TooLarge(path, size, limit);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(size));
-    char buf[65536];
-    for (;;) {
-        ssize_t n = ::read(f.get(), buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw ErrorFromErrno(errno, path);
-        }
-        if (n == 0) break;
-        out.append(buf, static_cast<std::size_t>(n));
-        // A file that grows while it is read is held to the limit too.
+    // Sized from the length and read straight into place: no growing, no second copy.
+    std::string out(static_cast<std::size_t>(size), '\0');
+    const std::size_t got = ReadInto(f, out.data(), out.size(), path);
+    if (got < out.size()) {
+        out.resize(got);  // cut short meanwhile
+        return out;
+    }
+    // A file that grew meanwhile is read to its end, and held to the limit too.
+    char more[65536];
+    while (const std::size_t n = ReadInto(f, more, sizeof more, path)) {
+        out.append(more, n);
         if (out.size() > limit) throw TooLarge(path, out.size(), limit);
     }
     return out;
@@ -130,11 +130,18 @@ FileHandle::~FileHandle() {
 
 FileHandle OpenToRead(const fs::path& path) { return OpenRegular(path, O_RDONLY, false); }
 
-std::string ReadAt(const FileHandle& file, std::uint64_t offset, std::size_t length, const fs::path& path) {
-    std::string out(length, '\0');
+std::uint64_t OpenLength(const FileHandle& file, const fs::path& path) {
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0) throw ErrorFromErrno(errno, path);
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::size_t ReadInto(const FileHandle& file, char* out, std::size_t length, const fs::path& path) {
+    // One call may take the whole length; the kernel hands a regular file over in large pieces.
+    constexpr std::size_t kMostPerCall = std::size_t{1} << 30;
     std::size_t done = 0;
     while (done < length) {
-        ssize_t n = ::pread(file.get(), out.data() + done, length - done, static_cast<off_t>(offset + done));
+        const ssize_t n = ::read(file.get(), out + done, std::min(length - done, kMostPerCall));
         if (n < 0) {
             if (errno == EINTR) continue;
             throw ErrorFromErrno(errno, path);
@@ -142,8 +149,21 @@ std::string ReadAt(const FileHandle& file, std::uint64_t offset, std::size_t len
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
-    out.resize(done);
+    return done;
+}
+
+std::string ReadAt(const FileHandle& file, std::uint64_t offset, std::size_t length, const fs::path& path) {
+    std::string out(length, '\0');
+    out.resize(PreadAll(file.get(), out.data(), length, static_cast<off_t>(offset), path));
     return out;
+}
+
+std::optional<FileStamp> StampOf(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    auto ns = [](const timespec& t) { return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::uint64_t>(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
 }
 
 std::uint64_t FileLength(const fs::path& path) {
@@ -192,7 +212,7 @@ std::string ReadRecord(const fs::path& path, std::int64_t k, std::size_t length)
     if (k < 1) throw vb::Error(vb::errBadRecordNumber);
     if (length == 0) throw vb::Error(vb::errBadRecordLength);
     const FileHandle f = OpenRegular(path, O_RDONLY, false);
-    std::string out(length, '\0');
+    std::string out(length, '\0');  // bytes beyond the end stay NUL
     PreadAll(f.get(), out.data(), length, static_cast<off_t>((k - 1) * static_cast<std::int64_t>(length)), path);
     return out;
 }

@@ -2,6 +2,7 @@
 // Whole-file and line reads, random-access records, and the runtime's error numbers for failures.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,9 +51,24 @@ private:
 
 // Opens a file for reading on ReadAllBytes's rules: a regular file only, never waiting.
 FileHandle OpenToRead(const std::filesystem::path& path);
+// The open file's length in bytes.
+std::uint64_t OpenLength(const FileHandle& file, const std::filesystem::path& path);
+// Reads up to `length` bytes from the file's position straight into `out`, in large pieces; fewer
+// only at the end of the file. Returns how many were read.
+std::size_t ReadInto(const FileHandle& file, char* out, std::size_t length, const std::filesystem::path& path);
 // Up to `length` bytes from `offset` (fewer at the end of the file); `path` names it in errors.
 std::string ReadAt(const FileHandle& file, std::uint64_t offset, std::size_t length,
                    const std::filesystem::path& path);
+
+// What tells one state of a file from another without reading it: which file it is, its length
+// and the times of its last change (nanoseconds).
+struct FileStamp {
+    std::uint64_t device = 0, inode = 0, length = 0;
+    std::int64_t modified = 0, changed = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+// The stamp of what is at the path; nullopt when nothing is there or it cannot be looked at.
+std::optional<FileStamp> StampOf(const std::filesystem::path& path);
 
 // Length in bytes; 0 for a missing file.
 std::uint64_t FileLength(const std::filesystem::path& path);

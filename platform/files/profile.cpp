@@ -346,6 +346,8 @@ std::uint64_t Lead(std::string_view name) {
 }
 
 constexpr std::size_t kChunk = 1 << 20;
+// Any INI a person keeps is smaller than this: it is read once and held as it is.
+constexpr std::size_t kHeld = 64 << 10;
 
 }  // namespace
 
@@ -376,9 +378,22 @@ IniFile::IniFile(std::string text)
     sections_->Index(text_, 0, true);
 }
 
-// The file is read through once, a piece at a time, and only its headers are kept.
+// A small file is read once and held, like a text; a larger one is read through once, a piece at
+// a time, and only its headers are kept.
 IniFile::IniFile(FileHandle file, fs::path path)
     : file_(std::move(file)), path_(std::move(path)), sections_(std::make_unique<Sections>()) {
+    if (const std::uint64_t length = OpenLength(file_, path_); length <= kHeld) {
+        std::string text(static_cast<std::size_t>(length), '\0');
+        text.resize(ReadInto(file_, text.data(), text.size(), path_));
+        char more;
+        if (ReadInto(file_, &more, 1, path_) == 0) {  // else it grew meanwhile: read it in pieces
+            file_ = FileHandle();
+            text_ = std::move(text);
+            size_ = text_.size();
+            sections_->Index(text_, 0, true);
+            return;
+        }
+    }
     // Whole lines, after the part of a line the previous read ended in; a line longer than a
     // piece makes the buffer grow.
     std::size_t capacity = 2 * kChunk;

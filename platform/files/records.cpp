@@ -46,32 +46,13 @@ ByteWriter& ByteWriter::Raw(std::string_view bytes) {
     return *this;
 }
 
-std::int16_t ByteReader::Int16() {
-    auto v = static_cast<std::uint16_t>(Byte(0) | (Byte(1) << 8));
-    pos_ += 2;
-    return static_cast<std::int16_t>(v);
-}
+std::int16_t ByteReader::Int16() { return static_cast<std::int16_t>(Number<std::uint16_t>()); }
 
-std::int32_t ByteReader::Int32() {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(Byte(i)) << (8 * i);
-    pos_ += 4;
-    return static_cast<std::int32_t>(v);
-}
+std::int32_t ByteReader::Int32() { return static_cast<std::int32_t>(Number<std::uint32_t>()); }
 
-float ByteReader::Single() {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(Byte(i)) << (8 * i);
-    pos_ += 4;
-    return std::bit_cast<float>(v);
-}
+float ByteReader::Single() { return std::bit_cast<float>(Number<std::uint32_t>()); }
 
-double ByteReader::Double() {
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < 8; ++i) v |= static_cast<std::uint64_t>(Byte(i)) << (8 * i);
-    pos_ += 8;
-    return std::bit_cast<double>(v);
-}
+double ByteReader::Double() { return std::bit_cast<double>(Number<std::uint64_t>()); }
 
 std::string ByteReader::Text(std::size_t width) {
     std::string out(width, '\0');

@@ -1,6 +1,7 @@
 #pragma once
 // Record files: explicit little-endian codecs of each record's exact byte layout, fixed-width text
 // fields, and the record count of a file.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -34,8 +35,8 @@ public:
     std::string_view view() const { return std::string_view(bytes_.data(), N); }
     // Sets the raw bytes as read from a file (no padding rule).
     void SetRaw(std::string_view raw) {
-        bytes_.fill('\0');
-        raw.copy(bytes_.data(), raw.size() < N ? raw.size() : N);
+        const std::size_t n = raw.copy(bytes_.data(), N);
+        std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(n), bytes_.end(), '\0');
     }
     static constexpr std::size_t size() { return N; }
     friend bool operator==(const FixedString& a, const FixedString& b) { return a.bytes_ == b.bytes_; }
@@ -82,13 +83,32 @@ public:
     template <std::size_t N>
     FixedString<N> Text() {
         FixedString<N> f;
-        f.SetRaw(Text(N));
+        f.SetRaw(Take(N));  // bytes beyond the end stay NUL
         return f;
     }
     void Skip(std::size_t n) { pos_ += n; }
     std::size_t position() const { return pos_; }
 
 private:
+    // The next `width` bytes as far as there are any.
+    std::string_view Take(std::size_t width) {
+        const std::string_view part = pos_ < bytes_.size() ? bytes_.substr(pos_, width) : std::string_view();
+        pos_ += width;
+        return part;
+    }
+    // A little-endian number of the next sizeof(U) bytes.
+    template <typename U>
+    U Number() {
+        U v = 0;
+        if (pos_ + sizeof(U) <= bytes_.size()) {
+            for (std::size_t i = 0; i < sizeof(U); ++i)
+                v |= static_cast<U>(static_cast<U>(static_cast<std::uint8_t>(bytes_[pos_ + i])) << (8 * i));
+        } else {
+            for (std::size_t i = 0; i < sizeof(U); ++i) v |= static_cast<U>(static_cast<U>(Byte(i)) << (8 * i));
+        }
+        pos_ += sizeof(U);
+        return v;
+    }
     std::uint8_t Byte(std::size_t offset) const {
         std::size_t at = pos_ + offset;
         return at < bytes_.size() ? static_cast<std::uint8_t>(bytes_[at]) : 0;

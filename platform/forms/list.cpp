@@ -50,6 +50,12 @@ void ItemStore::insert(int i, Item item) {
     }
 }
 
+void ItemStore::push_back(Item item) {
+    if (blocks_.empty() || blocks_.back().size() >= kBlock) blocks_.emplace_back().reserve(kBlock);
+    blocks_.back().push_back(std::move(item));
+    ++size_;
+}
+
 void ItemStore::erase(int i) {
     auto [b, k] = locate(i);
     auto& block = blocks_[b];
@@ -110,6 +116,24 @@ void ListControl::AddItem(std::string text, int index) {
     newIndex_ = index;
     if (listIndex_ >= index) ++listIndex_;
     if (Peer* p = LivePeer()) p->ItemsInserted(index, 1);
+    AfterItemsChanged();
+}
+
+void ListControl::AddItems(std::vector<std::string> texts) {
+    if (texts.empty()) return;
+    const int first = items_.size();
+    bool atEnd = true;
+    if (sorted_) {
+        atEnd = first == 0 || !vb::TextLess(texts.front(), items_.at(first - 1).text);
+        for (std::size_t i = 1; atEnd && i < texts.size(); ++i) atEnd = !vb::TextLess(texts[i], texts[i - 1]);
+    }
+    if (!atEnd) {
+        for (auto& text : texts) AddItem(std::move(text));
+        return;
+    }
+    for (auto& text : texts) items_.push_back({std::move(text), 0});
+    newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
+    if (Peer* p = LivePeer()) p->ItemsInserted(first, items_.size() - first);
     AfterItemsChanged();
 }
 

@@ -37,6 +37,8 @@ public:
     const Item& at(int i) const;
     Item& at(int i);
     void insert(int i, Item item);
+    // At the end, filling blocks in turn: the way to add many.
+    void push_back(Item item);
     void erase(int i);
     void clear();
     // The position after the last item not greater than text (vb::TextLess order).
@@ -62,6 +64,10 @@ public:
 
     void AddItem(std::string text);
     void AddItem(std::string text, int index);
+    // Adds the texts as AddItem adds each in turn. Texts already in the list's order (for a sorted
+    // list: in its order and none before its last item) go in at once, the fast way to fill a
+    // list from a table sorted ahead.
+    void AddItems(std::vector<std::string> texts);
     void RemoveItem(int index);
     void Clear();
 

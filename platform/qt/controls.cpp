@@ -218,6 +218,7 @@ private:
 class TimerPeer : public ControlPeer {
 public:
     explicit TimerPeer(forms::Timer& timer) : ControlPeer(timer, nullptr), timer_(timer), qtimer_(new QTimer) {
+        qtimer_->setObjectName(ToQ(timer.Name()));  // so tools watching the event loop can tell timers apart
         QObject::connect(qtimer_, &QTimer::timeout, Context(), [this] {
             Call([this] { forms::input::Tick(timer_); });
         });

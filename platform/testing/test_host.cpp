@@ -301,6 +301,7 @@ TestHost::~TestHost() {
     forms::ResetApplication();
     Host::Install(nullptr);
     vb::ResetClock();
+    vb::SetMilliseconds(nullptr);
 }
 
 void TestHost::SetNow(vb::Date now) {

@@ -218,6 +218,81 @@ TEST_F(RecordFiles, LimitOfASixteenBitCount) {
     EXPECT_EQ(t.size(), 1u);
 }
 
+// Records read ahead on a thread of their own load exactly as the file read at the load does.
+TEST_F(RecordFiles, ReadAheadLoadsWhatTheLoadReads) {
+    const struct {
+        const char* name;
+        std::string bytes;
+    } rows[] = {
+        {"records", Food("A", 1, "Beef") + Food("B", 2, "Soups", 1) + Food("C", 3, "Cakes")},
+        {"a partial record counted", Food("A", 1, "Beef") + std::string(100, 'x')},
+        {"less than half a record", std::string(63, 'x')},
+        {"empty", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        WriteBytes(Data("fooddata.bok"), r.bytes);
+        std::vector<FoodItem> read, ahead;
+        std::vector<std::int64_t> readSeen, aheadSeen;
+        const auto expected = LoadFoods("fooddata.bok", read, &readSeen);
+
+        calories::TableReadAhead<FoodItem> reader;
+        reader.Start("fooddata.bok", calories::kFoodItemSize, [](std::string_view b) { return calories::decode(b); });
+        auto taken = reader.Take("fooddata.bok", [](std::int64_t) {});
+        ASSERT_TRUE(taken);
+        const auto got = calories::LoadTable(
+            "fooddata.bok", calories::kFoodItemSize, [](std::string_view b) { return calories::decode(b); }, ahead,
+            [&](std::int64_t i) { aheadSeen.push_back(i); }, std::move(taken));
+        EXPECT_EQ(ahead, read);
+        EXPECT_EQ(aheadSeen, readSeen);
+        EXPECT_EQ(got.records, expected.records);
+        EXPECT_EQ(got.length, expected.length);
+        EXPECT_EQ(got.damaged, expected.damaged);
+        EXPECT_FALSE(reader.Take("fooddata.bok", [](std::int64_t) {})) << "once";
+    }
+}
+
+// What cannot be read ahead whole is left to the load, which reads it and says why at its place.
+TEST_F(RecordFiles, ReadAheadLeavesTheRestToTheLoad) {
+    auto decode = [](std::string_view b) { return calories::decode(b); };
+    auto none = [](std::int64_t) {};
+    {
+        calories::TableReadAhead<FoodItem> reader;
+        reader.Start("fooddata.bok", calories::kFoodItemSize, decode);
+        EXPECT_FALSE(reader.Take("fooddata.bok", none)) << "missing";
+        EXPECT_FALSE(fs::exists(Data("fooddata.bok"))) << "reading ahead makes no file";
+    }
+    {
+        fs::create_directory(Data("folder.bok"));
+        calories::TableReadAhead<FoodItem> reader;
+        reader.Start("folder.bok", calories::kFoodItemSize, decode);
+        EXPECT_FALSE(reader.Take("folder.bok", none));
+    }
+    {
+        WriteBytes(Data("over.bok"), std::string(calories::kFoodItemSize * 32768, 'a'));
+        calories::TableReadAhead<FoodItem> reader;
+        reader.Start("over.bok", calories::kFoodItemSize, decode);
+        EXPECT_FALSE(reader.Take("over.bok", none)) << "more records than a table takes";
+    }
+    {
+        WriteBytes(Data("fooddata.bok"), Food("A", 1, "Beef"));
+        calories::TableReadAhead<FoodItem> reader;
+        reader.Start("fooddata.bok", calories::kFoodItemSize, decode);
+        EXPECT_FALSE(reader.Take("other.bok", none)) << "only the file it read";
+        EXPECT_TRUE(reader.Take("fooddata.bok", none));
+    }
+    {
+        // Changed since: whatever is taken is the file as it is now.
+        WriteBytes(Data("fooddata.bok"), Food("A", 1, "Beef"));
+        calories::TableReadAhead<FoodItem> reader;
+        reader.Start("fooddata.bok", calories::kFoodItemSize, decode);
+        WriteBytes(Data("fooddata.bok"), Food("A", 1, "Beef") + Food("B", 2, "Soups"));
+        if (auto taken = reader.Take("fooddata.bok", none)) {
+            EXPECT_EQ(taken->records.size(), 2u);
+        }
+    }
+}
+
 TEST_F(RecordFiles, UnopenableFileFailsWithItsError) {
     std::vector<FoodItem> t;
     auto r = LoadFoods(Data("no/such/folder/x.per"), t);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "platform/files/fileio.h"
+#include "platform/files/recordfile.h"
 #include "platform/files/records.h"
 #include "sandbox_env.h"
 
@@ -89,6 +92,77 @@ TEST(Records, RecordsOnDiskAreReadAndWrittenInPlace) {
     EXPECT_EQ(files::ReadRecord("r.dat", 2, 3), "BBB");
     EXPECT_EQ(files::ReadRecord("r.dat", 3, 3), std::string(3, '\0'));
     EXPECT_THROW(files::ReadRecord("missing.dat", 1, 3), vb::Error);
+}
+
+// Every record as RecordAt gives it from the whole file, whatever the pieces the file is read in.
+std::vector<std::string> ReadAll(files::RecordReader& reader) {
+    std::vector<std::string> out;
+    while (auto r = reader.Next()) out.emplace_back(*r);
+    return out;
+}
+
+TEST(RecordReader, HandsOverTheRecordsOfTheWholeFileWhateverThePieces) {
+    testenv::Sandbox box;
+    const struct {
+        const char* name;
+        std::size_t length;  // of the file, records of 7 bytes
+        CountRule rule;
+    } files[] = {
+        {"empty", 0, CountRule::NearestHalfEven},
+        {"whole records", 7 * 10, CountRule::NearestHalfEven},
+        {"a partial record counted", 7 * 10 + 4, CountRule::NearestHalfEven},
+        {"a partial record not counted", 7 * 10 + 3, CountRule::NearestHalfEven},
+        {"whole records only", 7 * 10 + 6, CountRule::WholeRecords},
+        {"less than a record", 5, CountRule::NearestHalfEven},
+    };
+    for (const auto& f : files) {
+        std::string bytes;
+        for (std::size_t i = 0; i < f.length; ++i) bytes += static_cast<char>('A' + i % 26);
+        testenv::Sandbox::Write("r.dat", bytes);
+        const std::int64_t count = files::RecordCount(f.length, 7, f.rule);
+        std::vector<std::string> expected;
+        for (std::int64_t k = 1; k <= count; ++k) expected.push_back(files::RecordAt(bytes, k, 7));
+        for (std::size_t piece : {1, 7, 16, 21, 1 << 20}) {
+            files::RecordReader reader("r.dat", 7, files::kMostBytesRead, f.rule, piece);
+            EXPECT_EQ(reader.count(), count) << f.name << ", pieces of " << piece;
+            EXPECT_EQ(reader.length(), f.length) << f.name;
+            EXPECT_EQ(ReadAll(reader), expected) << f.name << ", pieces of " << piece;
+            EXPECT_FALSE(reader.Next()) << "nothing after the end";
+        }
+    }
+}
+
+TEST(RecordReader, AFileCutShortWhileItIsReadGivesWhatIsThere) {
+    testenv::Sandbox box;
+    testenv::Sandbox::Write("r.dat", std::string(7 * 10, 'x'));
+    files::RecordReader reader("r.dat", 7, files::kMostBytesRead, CountRule::NearestHalfEven, 14);
+    ASSERT_EQ(reader.count(), 10);
+    ASSERT_TRUE(reader.Next());
+    ASSERT_EQ(::truncate("r.dat", 7 * 3 + 5), 0);
+    EXPECT_EQ(ReadAll(reader).size(), 3u) << "one read before, two whole and the partial one counted after";
+    EXPECT_EQ(reader.count(), 4);
+    EXPECT_EQ(reader.length(), 7u * 3 + 5);
+}
+
+TEST(RecordReader, RefusesWhatCannotBeReadBeforeReadingIt) {
+    testenv::Sandbox box;
+    auto number = [](const char* path, std::uint64_t limit) {
+        try {
+            files::RecordReader reader(path, 7, limit);
+            return 0;
+        } catch (const vb::Error& e) {
+            return e.number;
+        }
+    };
+    testenv::Sandbox::Write("small.dat", std::string(70, 'x'));
+    EXPECT_EQ(number("small.dat", 70), 0);
+    EXPECT_EQ(number("small.dat", 69), vb::errOverflow);
+    testenv::Sandbox::Write("huge.dat", "");
+    ASSERT_EQ(::truncate("huge.dat", 1LL << 40), 0);  // sparse: reading it would take the memory
+    EXPECT_EQ(number("huge.dat", files::kMostBytesRead), vb::errOverflow);
+    EXPECT_EQ(number("missing.dat", files::kMostBytesRead), vb::errFileNotFound);
+    std::filesystem::create_directory("folder.dat");
+    EXPECT_EQ(number("folder.dat", files::kMostBytesRead), vb::errPathFileAccess);
 }
 
 TEST(Records, LinesSplitOnCrLfOrLf) {

@@ -161,6 +161,39 @@ TEST_F(Lists, ManyRandomInsertsAndRemovalsKeepTheOrder) {
     EXPECT_EQ(Items(form.List1), model);
 }
 
+TEST_F(Lists, AddingManyAtOnceEqualsAddingEachInTurn) {
+    struct Pair : forms::Form {
+        Pair() : Form("Pair") {}
+        forms::ListBox AtOnce{*this, "AtOnce"};
+        forms::ListBox InTurn{*this, "InTurn"};
+    };
+    const struct {
+        const char* name;
+        bool sorted;
+        std::vector<std::string> before, added;
+    } rows[] = {
+        {"sorted, in order from the last item on", true, {"apple", "Beef"}, {"beef", "Cheese", "cheese", "date"}},
+        {"sorted, out of order", true, {"apple", "melon"}, {"kiwi", "Banana", "apple", "zest"}},
+        {"sorted, before the last item", true, {"melon"}, {"apple", "banana"}},
+        {"unsorted", false, {"b"}, {"c", "a"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Pair pair;
+        for (forms::ListBox* list : {&pair.AtOnce, &pair.InTurn}) {
+            list->Sorted(r.sorted);
+            for (const auto& s : r.before) list->AddItem(s);
+            list->ListIndex(0);
+        }
+        pair.AtOnce.AddItems(r.added);
+        for (const auto& s : r.added) pair.InTurn.AddItem(s);
+        EXPECT_EQ(Items(pair.AtOnce), Items(pair.InTurn));
+        EXPECT_EQ(pair.AtOnce.NewIndex(), pair.InTurn.NewIndex());
+        EXPECT_EQ(pair.AtOnce.ListIndex(), pair.InTurn.ListIndex());
+        EXPECT_EQ(pair.AtOnce.List(pair.AtOnce.ListIndex()), pair.InTurn.List(pair.InTurn.ListIndex()));
+    }
+}
+
 TEST_F(Lists, DropDownListTextSelectsAnItem) {
     for (const char* s : {"Beef", "Poultry", "Soups"}) form.Combo1.AddItem(s);
     const struct {
