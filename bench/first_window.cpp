@@ -33,12 +33,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/recipe_data.h"
 #include "calories/fooditem.h"
 #include "calories/foodgroups.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
-#include "recipe/grammar.h"
-#include "recipe/ingrecord.h"
 
 extern char** environ;
 
@@ -199,14 +198,6 @@ struct CaloriesFolder {
     TempDir tmp;
 };
 
-std::string Name(const char* prefix, int i) {
-    std::string s(1, static_cast<char>('A' + (i * 7919) % 26));
-    s += prefix;
-    s += " ";
-    s += std::to_string(i);
-    return s;
-}
-
 // A recipe folder at `root` with that many recipes: data/ and config/.
 void MakeRecipeFolder(const fs::path& root, int recipes) {
     const fs::path data = root / "data";
@@ -214,31 +205,11 @@ void MakeRecipeFolder(const fs::path& root, int recipes) {
     std::error_code ec;
     fs::create_directories(data);
     fs::copy(RECIPE_DATA_DIR, data, fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
-    std::string ing;
-    for (int i = 0; i < 10000; ++i) {
-        recipe::IngRecord r;
-        r.Name = Name("ingredient", i);
-        r.Qty1 = 1;
-        r.Unit1 = "cup";
-        r.Qty2 = 240;
-        r.Unit2 = "g";
-        r.Fat = 3.5f;
-        r.Chol = 12;
-        r.TotalCarbs = 20;
-        r.MeasureKind = recipe::kVolumeAndWeight;
-        ing += recipe::encode(r);
-    }
-    WriteFile(data / "Ing.dat", ing);
-    namespace g = recipe::grammar;
-    std::string text;
-    for (int i = 0; i < recipes; ++i) {
-        std::vector<std::string> lines;
-        for (int k = 0; k < 8; ++k)
-            lines.push_back(g::IngredientLine(Name("ingredient", (i * 8 + k) % 10000), true, "1 1/2", "cup"));
-        lines.insert(lines.begin() + 4, g::HeadingLine("Topping"));
-        text += g::RecipeRecord(Name("recipe", i), "4", lines,
-                                "Mix everything in a large bowl.\r\nBake for 40 minutes until golden.");
-    }
+    using benchdata::SpreadName;
+    WriteFile(data / "Ing.dat", benchdata::IngredientStore(10000, [](int i) { return SpreadName("ingredient", i); }));
+    const std::string text = benchdata::RecipeRecords(
+        recipes, [](int i) { return SpreadName("recipe", i); },
+        [](int i, int k) { return SpreadName("ingredient", (i * 8 + k) % 10000); }, true);
     WriteFile(data / "Recipe.Dat", text + "\r\n");
     // No start-up music: the program would wait for it to end.
     WriteFile(root / "config" / "recipe" / "settings.ini", "[Options]\r\nPlay music at Startup=0\r\n");

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/recipe_data.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/test_host.h"
@@ -35,21 +36,7 @@ struct Program {
     std::unique_ptr<recipe::Recipe> app;
 
     Program() {
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(kIngredients) * recipe::kIngRecordSize);
-        for (int i = 0; i < kIngredients; ++i) {
-            recipe::IngRecord r;
-            r.Name = Name(i);
-            r.Qty1 = 1;
-            r.Unit1 = "cup";
-            r.Qty2 = 240;
-            r.Unit2 = "g";
-            r.Fat = 3.5f;
-            r.TotalCarbs = 20;
-            r.Cal = 112;
-            bytes += recipe::encode(r);
-        }
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", bytes);
+        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", benchdata::IngredientStore(kIngredients, Name));
         app = std::make_unique<recipe::Recipe>();
         app->Interface();
     }

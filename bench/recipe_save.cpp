@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/recipe_data.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -15,8 +16,6 @@
 #include "recipe/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/grammar.h"
-#include "recipe/ingrecord.h"
 
 namespace {
 
@@ -24,34 +23,10 @@ constexpr int kRecipes = 5000;
 constexpr int kLines = 30;
 
 void WriteStores(const std::filesystem::path& dir) {
-    std::string ing;
-    for (const char* name : {"Flour", "Butter", "Milk"}) {
-        recipe::IngRecord r;
-        r.Name = name;
-        r.Qty1 = 1;
-        r.Unit1 = "cup";
-        r.Qty2 = 240;
-        r.Unit2 = "g";
-        r.Fat = 12.5f;
-        r.SatFat = 3;
-        r.Chol = 20;
-        r.Sodium = 150;
-        r.TotalCarbs = 24;
-        r.Fiber = 2;
-        r.Protein = 6;
-        r.MeasureKind = recipe::kVolumeAndWeight;
-        ing += recipe::encode(r);
-    }
-    testing::TempEnvironment::WriteFile(dir / "Ing.dat", ing);
-
-    namespace g = recipe::grammar;
-    std::string text;
-    for (int i = 0; i < kRecipes; ++i) {
-        std::vector<std::string> lines;
-        for (int k = 0; k < 8; ++k) lines.push_back(g::IngredientLine("Flour", true, "1 1/2", "cup"));
-        text += g::RecipeRecord("Stored recipe " + std::to_string(i), "4", lines,
-                                "Mix everything in a large bowl.\r\nBake for 40 minutes until golden.");
-    }
+    const char* names[] = {"Flour", "Butter", "Milk"};
+    testing::TempEnvironment::WriteFile(dir / "Ing.dat", benchdata::IngredientStore(3, [&](int i) { return names[i]; }));
+    const std::string text = benchdata::RecipeRecords(
+        kRecipes, [](int i) { return "Stored recipe " + std::to_string(i); }, [](int, int) { return "Flour"; }, false);
     testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/recipe_data.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -17,7 +18,6 @@
 #include "recipe/ViewFrm.h"
 #include "recipe/frmEmail.h"
 #include "recipe/grammar.h"
-#include "recipe/ingrecord.h"
 #include "recipe/mailbody.h"
 
 namespace {
@@ -29,35 +29,11 @@ constexpr int kLines = 30;
 std::string IngName(int i) { return "Ingredient number " + std::to_string(i); }
 
 void WriteStores(const std::filesystem::path& dir) {
-    std::string ing;
-    ing.reserve(static_cast<std::size_t>(kIngredients) * recipe::kIngRecordSize);
-    for (int i = 0; i < kIngredients; ++i) {
-        recipe::IngRecord r;
-        r.Name = IngName(i);
-        r.Qty1 = 1;
-        r.Unit1 = "cup";
-        r.Qty2 = 240;
-        r.Unit2 = "g";
-        r.Fat = 12.5f;
-        r.SatFat = 3;
-        r.Chol = 20;
-        r.Sodium = 150;
-        r.TotalCarbs = 24;
-        r.Fiber = 2;
-        r.Protein = 6;
-        r.MeasureKind = recipe::kVolumeAndWeight;
-        ing += recipe::encode(r);
-    }
-    testing::TempEnvironment::WriteFile(dir / "Ing.dat", ing);
-
+    testing::TempEnvironment::WriteFile(dir / "Ing.dat", benchdata::IngredientStore(kIngredients, IngName));
     namespace g = recipe::grammar;
-    std::string text;
-    for (int i = 0; i < kRecipes; ++i) {
-        std::vector<std::string> lines;
-        for (int k = 0; k < 8; ++k) lines.push_back(g::IngredientLine(IngName(k * 7), true, "1 1/2", "cup"));
-        text += g::RecipeRecord("Stored recipe " + std::to_string(i), "4", lines,
-                                "Mix everything in a large bowl.\r\nBake for 40 minutes until golden.");
-    }
+    std::string text = benchdata::RecipeRecords(
+        kRecipes, [](int i) { return "Stored recipe " + std::to_string(i); }, [](int, int k) { return IngName(k * 7); },
+        false);
     // The one shown: thirty lines whose ingredients lie all over the table.
     std::vector<std::string> lines{g::HeadingLine("Dough")};
     for (int k = 1; k < kLines; ++k)
