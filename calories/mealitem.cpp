@@ -7,7 +7,7 @@ namespace calories {
 std::string encode(const MealItem& item) {
     files::ByteWriter w;
     WriteFoodFields(w, item);
-    w.Text(item.servings).Text(item.meal).Int32(item.day).Int16(item.deleted);
+    w.Text(item.servings).Text(item.meal.fixed()).Int32(item.day).Int16(item.deleted);
     return w.take();
 }
 

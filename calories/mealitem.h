@@ -29,7 +29,7 @@ struct MealItem {
     vb::Long protein = 0;
     SharedFixedString<kFoodGroupWidth> group;  // one of few values, held once
     files::FixedString<kServingsWidth> servings;
-    files::FixedString<kMealNameWidth> meal;
+    SharedFixedString<kMealNameWidth> meal;  // one of the six meals, held once
     vb::Long day = 0;         // from 1; 0 = the blank record, which belongs to no day
     vb::Integer deleted = 0;  // 1 = deleted
 
