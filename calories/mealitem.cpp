@@ -4,6 +4,9 @@
 
 namespace calories {
 
+// A year's log holds thousands of these in memory: keep them small.
+static_assert(sizeof(MealItem) <= 88);
+
 std::string encode(const MealItem& item) {
     files::ByteWriter w;
     WriteFoodFields(w, item);

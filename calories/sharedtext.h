@@ -1,9 +1,11 @@
 #pragma once
 // A fixed-width text field that takes few distinct values, such as a food's group: every record
-// holding the same bytes points at one shared copy of them. A food database of 32,767 foods in
-// thirty groups would otherwise hold the 60-byte group text 32,767 times.
+// holding the same bytes names one shared copy of them by a 4-byte index. A food database of
+// 32,767 foods in thirty groups would otherwise hold the 60-byte group text 32,767 times.
+#include <atomic>
 #include <cstddef>
-#include <memory>
+#include <cstdint>
+#include <new>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -20,64 +22,81 @@ public:
     using Fixed = files::FixedString<N>;
 
     // All NULs, as a field never filled.
-    SharedFixedString() : p_(Unfilled()) {}
-    explicit SharedFixedString(const Fixed& f) : p_(Intern(f)) {}
+    SharedFixedString() : i_(Unfilled()) {}
+    explicit SharedFixedString(const Fixed& f) : i_(Intern(f)) {}
     // Pads with blanks and cuts, as assigning text to the field does.
     template <typename T>
         requires std::is_convertible_v<const T&, std::string_view>
-    SharedFixedString(const T& s) : p_(Intern(Fixed(s))) {}  // NOLINT: assigning text is the point
+    SharedFixedString(const T& s) : i_(Intern(Fixed(s))) {}  // NOLINT: assigning text is the point
     template <typename T>
         requires std::is_convertible_v<const T&, std::string_view>
     SharedFixedString& operator=(const T& s) {
-        p_ = Intern(Fixed(s));
+        i_ = Intern(Fixed(s));
         return *this;
     }
     SharedFixedString& operator=(const Fixed& f) {
-        p_ = Intern(f);
+        i_ = Intern(f);
         return *this;
     }
 
-    const Fixed& fixed() const { return *p_; }
-    std::string str() const { return p_->str(); }
+    const Fixed& fixed() const { return At(i_); }
+    std::string str() const { return fixed().str(); }
     operator std::string() const { return str(); }  // NOLINT
-    std::string_view view() const { return p_->view(); }
+    std::string_view view() const { return fixed().view(); }
     void SetRaw(std::string_view raw) {
         Fixed f;
         f.SetRaw(raw);
-        p_ = Intern(f);
+        i_ = Intern(f);
     }
     static constexpr std::size_t size() { return N; }
-    // One shared copy per value, so equal bytes are an equal pointer.
-    friend bool operator==(const SharedFixedString& a, const SharedFixedString& b) { return a.p_ == b.p_; }
+    // One shared copy per value, so equal bytes are an equal index.
+    friend bool operator==(const SharedFixedString& a, const SharedFixedString& b) { return a.i_ == b.i_; }
 
 private:
-    static const Fixed* Unfilled() {
-        static const Fixed* const unfilled = Intern(Fixed{});
+    // The values by index, in segments that never move, so reading one takes no lock. The
+    // segment table is zero until used and costs no memory before.
+    static constexpr std::uint32_t kSegmentBits = 8, kSegmentSize = 1u << kSegmentBits, kSegments = 1u << 18;
+    static inline std::atomic<Fixed*> segments_[kSegments] = {};
+
+    static const Fixed& At(std::uint32_t i) {
+        return segments_[i >> kSegmentBits].load(std::memory_order_acquire)[i & (kSegmentSize - 1)];
+    }
+    static std::uint32_t Unfilled() {
+        static const std::uint32_t unfilled = Intern(Fixed{});
         return unfilled;
     }
     // Safe from several threads (a table is read ahead on a thread of its own). The values stay
-    // for the life of the process: they are few, and records anywhere may point at them.
-    static const Fixed* Intern(const Fixed& f) {
+    // for the life of the process: they are few, and records anywhere may name them.
+    static std::uint32_t Intern(const Fixed& f) {
         // Records of one group tend to come together: the last value found is tried first.
-        thread_local const Fixed* last = nullptr;
-        if (last && *last == f) return last;
+        thread_local std::uint32_t last = kNone;
+        if (last != kNone && At(last) == f) return last;
         struct Pool {
             std::mutex m;
-            std::unordered_map<std::string_view, std::unique_ptr<const Fixed>> values;  // keys view the values
+            std::unordered_map<std::string_view, std::uint32_t> index;  // keys view the values
+            std::uint32_t count = 0;
         };
         static Pool* const pool = new Pool;  // never destroyed: records may outlive static destruction
         std::lock_guard lock(pool->m);
-        auto it = pool->values.find(f.view());
-        if (it == pool->values.end()) {
-            auto copy = std::make_unique<const Fixed>(f);
-            const std::string_view key = copy->view();
-            it = pool->values.emplace(key, std::move(copy)).first;
+        auto it = pool->index.find(f.view());
+        if (it == pool->index.end()) {
+            const std::uint32_t i = pool->count;
+            if (i >= kSegments * kSegmentSize) throw std::bad_alloc();
+            Fixed* segment = segments_[i >> kSegmentBits].load(std::memory_order_relaxed);
+            if (!segment) {
+                segment = new Fixed[kSegmentSize];
+                segments_[i >> kSegmentBits].store(segment, std::memory_order_release);
+            }
+            segment[i & (kSegmentSize - 1)] = f;
+            ++pool->count;
+            it = pool->index.emplace(segment[i & (kSegmentSize - 1)].view(), i).first;
         }
-        last = it->second.get();
+        last = it->second;
         return last;
     }
+    static constexpr std::uint32_t kNone = ~0u;
 
-    const Fixed* p_;
+    std::uint32_t i_;
 };
 
 }  // namespace calories
