@@ -2,9 +2,11 @@
 // A fixed-width text field that takes few distinct values, such as a food's group: every record
 // holding the same bytes names one shared copy of them by a 4-byte index. A food database of
 // 32,767 foods in thirty groups would otherwise hold the 60-byte group text 32,767 times.
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <mutex>
 #include <string>
@@ -68,9 +70,10 @@ private:
     // Safe from several threads (a table is read ahead on a thread of its own). The values stay
     // for the life of the process: they are few, and records anywhere may name them.
     static std::uint32_t Intern(const Fixed& f) {
-        // Records of one group tend to come together: the last value found is tried first.
-        thread_local std::uint32_t last = kNone;
-        if (last != kNone && At(last) == f) return last;
+        // Each thread remembers the values it met last, so a table's load rarely takes the lock.
+        thread_local std::array<std::uint32_t, 64> recent = Nones();
+        std::uint32_t& slot = recent[QuickHash(f.view()) % recent.size()];
+        if (slot != kNone && At(slot) == f) return slot;
         struct Pool {
             std::mutex m;
             std::unordered_map<std::string_view, std::uint32_t> index;  // keys view the values
@@ -91,8 +94,24 @@ private:
             ++pool->count;
             it = pool->index.emplace(segment[i & (kSegmentSize - 1)].view(), i).first;
         }
-        last = it->second;
-        return last;
+        slot = it->second;
+        return slot;
+    }
+    static std::array<std::uint32_t, 64> Nones() {
+        std::array<std::uint32_t, 64> a;
+        a.fill(kNone);
+        return a;
+    }
+    // Only picks a cache slot: the first words of the text mixed (texts that share them just
+    // take turns in the slot).
+    static std::size_t QuickHash(std::string_view v) {
+        std::uint64_t h = 0;
+        for (std::size_t at = 0; at + 8 <= v.size() && at < 16; at += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, v.data() + at, 8);
+            h = (h ^ w) * 0x9E3779B97F4A7C15ull;
+        }
+        return static_cast<std::size_t>(h >> 40);
     }
     static constexpr std::uint32_t kNone = ~0u;
 

@@ -48,6 +48,16 @@ TEST(SharedText, EqualBytesShareOneCopy) {
     b = "Fish";
     EXPECT_NE(a, b);
     EXPECT_EQ(a.view(), "Soups   ");  // a value never changes under another record
+
+    // Texts alike in their first words stay apart, whichever came last.
+    using Group = SharedFixedString<60>;
+    const Group raw("Vegetables and legumes, raw"), dried("Vegetables and legumes, dried");
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(Group("Vegetables and legumes, raw"), raw);
+        EXPECT_EQ(Group("Vegetables and legumes, dried"), dried);
+        EXPECT_NE(raw, dried);
+    }
+    EXPECT_EQ(dried.view().substr(0, 30), "Vegetables and legumes, dried ");
 }
 
 TEST(SharedText, RecordsKeepTheirBytesThroughTheCodec) {
