@@ -6,6 +6,9 @@
 
 namespace calories {
 
+// A full database holds 32,767 of these in memory: keep them small.
+static_assert(sizeof(FoodItem) <= 72);
+
 std::string encode(const FoodItem& item) {
     files::ByteWriter w;
     WriteFoodFields(w, item);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calories/sharedtext.h"
 #include "platform/core/types.h"
 #include "platform/files/records.h"
 
@@ -25,7 +26,7 @@ struct FoodItem {
     vb::Long fiber = 0;         // g
     vb::Long carbohydrate = 0;  // g
     vb::Long protein = 0;       // g
-    files::FixedString<kFoodGroupWidth> group;
+    SharedFixedString<kFoodGroupWidth> group;  // one of few values, held once
     vb::Integer deleted = 0;  // 1 = deleted
 
     friend bool operator==(const FoodItem&, const FoodItem&) = default;
@@ -42,7 +43,7 @@ void WriteFoodFields(files::ByteWriter& w, const Item& item) {
         .Int32(item.fiber)
         .Int32(item.carbohydrate)
         .Int32(item.protein)
-        .Text(item.group);
+        .Text(item.group.fixed());
 }
 
 template <class Item>

@@ -4,10 +4,13 @@
 
 namespace calories {
 
+// A year's log holds thousands of these in memory: keep them small.
+static_assert(sizeof(MealItem) <= 88);
+
 std::string encode(const MealItem& item) {
     files::ByteWriter w;
     WriteFoodFields(w, item);
-    w.Text(item.servings).Text(item.meal).Int32(item.day).Int16(item.deleted);
+    w.Text(item.servings).Text(item.meal.fixed()).Int32(item.day).Int16(item.deleted);
     return w.take();
 }
 

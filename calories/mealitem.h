@@ -27,9 +27,9 @@ struct MealItem {
     vb::Long fiber = 0;
     vb::Long carbohydrate = 0;
     vb::Long protein = 0;
-    files::FixedString<kFoodGroupWidth> group;
+    SharedFixedString<kFoodGroupWidth> group;  // one of few values, held once
     files::FixedString<kServingsWidth> servings;
-    files::FixedString<kMealNameWidth> meal;
+    SharedFixedString<kMealNameWidth> meal;  // one of the six meals, held once
     vb::Long day = 0;         // from 1; 0 = the blank record, which belongs to no day
     vb::Integer deleted = 0;  // 1 = deleted
 

@@ -58,21 +58,9 @@ struct ReadTable {
 // are. `progress(i)` runs after record i, which is table[i - 1].
 template <class Record, class Decode, class Progress>
 LoadResult LoadTable(const std::filesystem::path& path, std::size_t recordLength, Decode decode,
-                     std::vector<Record>& table, Progress progress,
-                     std::optional<ReadTable<Record>> ahead = std::nullopt) {
+                     std::vector<Record>& table, Progress progress) {
     table.assign(1, Record{});
     LoadResult result;
-    if (ahead) {
-        const auto count = static_cast<std::int64_t>(ahead->records.size());
-        if (count > 0) table = std::move(ahead->records);
-        result.length = ahead->length;
-        result.damaged = ahead->length % recordLength != 0;
-        for (std::int64_t i = 1; i <= count; ++i) {
-            result.records = i;
-            progress(i);
-        }
-        return result;
-    }
     try {
         OpenedRecordFile file = OpenRecordFile(path, recordLength);
         files::RecordReader& reader = *file.reader;
@@ -88,6 +76,24 @@ LoadResult LoadTable(const std::filesystem::path& path, std::size_t recordLength
         result.damaged = reader.length() % recordLength != 0;
     } catch (const vb::Error& e) {
         result.error = e;
+    }
+    return result;
+}
+
+// The same, taking the records read ahead when there are any.
+template <class Record, class Decode, class Progress>
+LoadResult LoadTable(const std::filesystem::path& path, std::size_t recordLength, Decode decode,
+                     std::vector<Record>& table, Progress progress, std::optional<ReadTable<Record>>&& ahead) {
+    if (!ahead) return LoadTable(path, recordLength, decode, table, progress);
+    table.assign(1, Record{});
+    LoadResult result;
+    const auto count = static_cast<std::int64_t>(ahead->records.size());
+    if (count > 0) table = std::move(ahead->records);
+    result.length = ahead->length;
+    result.damaged = ahead->length % recordLength != 0;
+    for (std::int64_t i = 1; i <= count; ++i) {
+        result.records = i;
+        progress(i);
     }
     return result;
 }

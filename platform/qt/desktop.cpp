@@ -15,6 +15,8 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <chrono>
+#include <cstdio>
+#include <map>
 #include <cstdlib>
 #include <condition_variable>
 #include <filesystem>
@@ -26,10 +28,13 @@
 #include "platform/qt/convert.h"
 #include "platform/qt/help.h"
 #include "platform/qt/peer.h"
+#include "platform/services/library.h"
 
 namespace qtui {
 
 namespace {
+
+const CanberraApi& Canberra();
 
 QtDesktop* g_desktop = nullptr;
 
@@ -73,7 +78,7 @@ QtDesktop::QtDesktop() : noTrayNotice_(DefaultNoTrayNotice) { g_desktop = this; 
 QtDesktop::~QtDesktop() {
     if (g_desktop == this) g_desktop = nullptr;
     if (help_) delete help_.data();
-    if (sound_) ca_context_destroy(sound_);
+    if (sound_) Canberra().context_destroy(sound_);
 }
 
 bool QtDesktop::Open(const std::string& target) {
@@ -251,25 +256,65 @@ bool SoundOutputExists() {
 
 }  // namespace
 
+const CanberraApi* LoadCanberra(const std::string& soname, std::string* why) {
+    static std::mutex m;
+    static std::map<std::string, CanberraApi> loaded;
+    std::lock_guard lock(m);
+    if (auto it = loaded.find(soname); it != loaded.end()) return &it->second;
+    const services::LibrarySymbols lib = services::LoadLibrarySymbols(
+        soname, {"ca_context_create", "ca_context_destroy", "ca_context_change_props", "ca_context_play_full",
+                 "ca_proplist_create", "ca_proplist_sets", "ca_proplist_destroy"});
+    if (!lib.ok()) {
+        if (why) *why = lib.error;
+        return nullptr;
+    }
+    using services::As;
+    const auto& f = lib.symbols;
+    const CanberraApi api{As<decltype(CanberraApi::context_create)>(f[0]),
+                          As<decltype(CanberraApi::context_destroy)>(f[1]),
+                          As<decltype(CanberraApi::context_change_props)>(f[2]),
+                          As<decltype(CanberraApi::context_play_full)>(f[3]),
+                          As<decltype(CanberraApi::proplist_create)>(f[4]),
+                          As<decltype(CanberraApi::proplist_sets)>(f[5]),
+                          As<decltype(CanberraApi::proplist_destroy)>(f[6])};
+    return &loaded.emplace(soname, api).first->second;
+}
+
+namespace {
+
+// The sound library every desktop uses, opened on the first sound. Only called once a context
+// exists, so it is loaded then.
+const CanberraApi& Canberra() { return *LoadCanberra(kCanberraLibrary, nullptr); }
+
+}  // namespace
+
 bool QtDesktop::PlaySound(const std::string& path, bool wait) {
     if (!QFileInfo(ToQ(path)).isFile() || !SoundOutputExists()) return false;
+    std::string why;
+    const CanberraApi* ca = LoadCanberra(kCanberraLibrary, &why);
+    if (!ca) {
+        // Said once: the sound is simply not heard, as without a sound device.
+        static std::once_flag told;
+        std::call_once(told, [&] { std::fprintf(stderr, "No sound: %s\n", why.c_str()); });
+        return false;
+    }
     if (!sound_) {
-        if (ca_context_create(&sound_) != CA_SUCCESS) {
+        if (ca->context_create(&sound_) != CA_SUCCESS) {
             sound_ = nullptr;
             return false;
         }
         std::string app = forms::App().Title().empty() ? "program" : vb::ToUtf8(forms::App().Title());
-        ca_context_change_props(sound_, CA_PROP_APPLICATION_NAME, app.c_str(), nullptr);
+        ca->context_change_props(sound_, CA_PROP_APPLICATION_NAME, app.c_str(), nullptr);
     }
     QByteArray file = QFileInfo(ToQ(path)).absoluteFilePath().toUtf8();
     ca_proplist* props = nullptr;
-    if (ca_proplist_create(&props) != CA_SUCCESS) return false;
-    ca_proplist_sets(props, CA_PROP_MEDIA_FILENAME, file.constData());
-    ca_proplist_sets(props, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
+    if (ca->proplist_create(&props) != CA_SUCCESS) return false;
+    ca->proplist_sets(props, CA_PROP_MEDIA_FILENAME, file.constData());
+    ca->proplist_sets(props, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
     auto playback = std::make_shared<Playback>();
     auto* holder = new std::shared_ptr<Playback>(playback);
-    int rc = ca_context_play_full(sound_, 1, props, Finished, holder);
-    ca_proplist_destroy(props);
+    int rc = ca->context_play_full(sound_, 1, props, Finished, holder);
+    ca->proplist_destroy(props);
     if (rc != CA_SUCCESS) {
         delete holder;  // no callback comes for a sound that did not start
         return false;

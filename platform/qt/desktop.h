@@ -2,6 +2,7 @@
 // The desktop on Qt: links and files (QDesktopServices), programs (QProcess), help pages in a
 // help window, the tray icon (QSystemTrayIcon) and sounds (libcanberra).
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -12,6 +13,7 @@
 
 class QSystemTrayIcon;
 struct ca_context;
+struct ca_proplist;
 
 namespace qtui {
 
@@ -48,6 +50,22 @@ private:
     bool noTrayTold_ = false;
     std::function<void()> noTrayNotice_;
 };
+
+// libcanberra's functions, from the library opened on the first sound rather than at start-up.
+inline constexpr const char* kCanberraLibrary = "libcanberra.so.0";
+struct CanberraApi {
+    int (*context_create)(ca_context**);
+    int (*context_destroy)(ca_context*);
+    int (*context_change_props)(ca_context*, ...);
+    int (*context_play_full)(ca_context*, std::uint32_t, ca_proplist*,
+                             void (*)(ca_context*, std::uint32_t, int, void*), void*);
+    int (*proplist_create)(ca_proplist**);
+    int (*proplist_sets)(ca_proplist*, const char*, const char*);
+    int (*proplist_destroy)(ca_proplist*);
+};
+// That library's API (loaded once and kept); nullptr, with the reason in `why`, when it cannot
+// be loaded.
+const CanberraApi* LoadCanberra(const std::string& soname, std::string* why);
 
 // The installed desktop's stand-in state (false, nothing, when none is installed).
 bool TrayStandInActive();

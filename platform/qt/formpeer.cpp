@@ -1,6 +1,7 @@
 #include "platform/qt/formpeer.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiArea>
@@ -127,6 +128,9 @@ FormPeer::~FormPeer() {
     if (top_) {
         top_->Detach();
         top_->hide();
+        // The window goes when the event loop next runs; its pixels (a splash's half a megabyte)
+        // are given back now, before the window that follows it paints.
+        if (QBackingStore* store = top_->backingStore()) store->resize(QSize());
         top_->deleteLater();
     }
     if (child_) {

@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
 #include <mutex>
 #include <random>
 #include <vector>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
+#include "platform/services/library.h"
 
 namespace services {
 
@@ -62,9 +64,40 @@ std::string NewMessageId(std::string_view envelopeFrom) {
     return "<" + std::string(buf) + "@" + domain + ">";
 }
 
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+// libcurl's functions, from the library opened on the first mail.
+struct CurlApi {
+    CURLcode (*global_init)(long flags);
+    CURL* (*easy_init)();
+    CURLcode (*easy_setopt)(CURL*, CURLoption, ...);
+    CURLcode (*easy_perform)(CURL*);
+    CURLcode (*easy_getinfo)(CURL*, CURLINFO, ...);
+    const char* (*easy_strerror)(CURLcode);
+    void (*easy_cleanup)(CURL*);
+    curl_slist* (*slist_append)(curl_slist*, const char*);
+    void (*slist_free_all)(curl_slist*);
+};
+
+// The API of that libcurl, initialised once; vb::Error 2 (libcurl's "failed initialization")
+// naming the library when it cannot be loaded.
+const CurlApi& Curl(const std::string& soname) {
+    static std::mutex m;
+    static std::map<std::string, CurlApi> loaded;
+    std::lock_guard lock(m);
+    if (auto it = loaded.find(soname); it != loaded.end()) return it->second;
+    const LibrarySymbols lib =
+        LoadLibrarySymbols(soname, {"curl_global_init", "curl_easy_init", "curl_easy_setopt", "curl_easy_perform",
+                                    "curl_easy_getinfo", "curl_easy_strerror", "curl_easy_cleanup",
+                                    "curl_slist_append", "curl_slist_free_all"});
+    if (!lib.ok()) Fail(CURLE_FAILED_INIT, "Mail cannot be sent: the mail library " + lib.error);
+    const auto& f = lib.symbols;
+    CurlApi api{As<decltype(CurlApi::global_init)>(f[0]),   As<decltype(CurlApi::easy_init)>(f[1]),
+                As<decltype(CurlApi::easy_setopt)>(f[2]),   As<decltype(CurlApi::easy_perform)>(f[3]),
+                As<decltype(CurlApi::easy_getinfo)>(f[4]),  As<decltype(CurlApi::easy_strerror)>(f[5]),
+                As<decltype(CurlApi::easy_cleanup)>(f[6]),  As<decltype(CurlApi::slist_append)>(f[7]),
+                As<decltype(CurlApi::slist_free_all)>(f[8])};
+    if (const CURLcode rc = api.global_init(CURL_GLOBAL_DEFAULT); rc != CURLE_OK)
+        Fail(rc, std::string("Mail cannot be sent: ") + api.easy_strerror(rc));
+    return loaded.emplace(soname, api).first->second;
 }
 
 struct Upload {
@@ -111,8 +144,9 @@ std::string ReplyText(const std::vector<std::string>& lines) {
 }
 
 struct CurlDeleter {
-    void operator()(CURL* c) const { curl_easy_cleanup(c); }
-    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+    const CurlApi* api;
+    void operator()(CURL* c) const { api->easy_cleanup(c); }
+    void operator()(curl_slist* l) const { api->slist_free_all(l); }
 };
 
 }  // namespace
@@ -139,10 +173,11 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
                                             .date = MailDateNow(),
                                             .messageId = NewMessageId(envelopeFrom)});
 
-    GlobalInit();
-    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
-    if (!curl) Fail(CURLE_OUT_OF_MEMORY, curl_easy_strerror(CURLE_OUT_OF_MEMORY));
-    std::unique_ptr<curl_slist, CurlDeleter> rcpt(curl_slist_append(nullptr, ("<" + envelopeTo + ">").c_str()));
+    const CurlApi& api = Curl(options_.library);
+    std::unique_ptr<CURL, CurlDeleter> curl(api.easy_init(), CurlDeleter{&api});
+    if (!curl) Fail(CURLE_OUT_OF_MEMORY, api.easy_strerror(CURLE_OUT_OF_MEMORY));
+    std::unique_ptr<curl_slist, CurlDeleter> rcpt(api.slist_append(nullptr, ("<" + envelopeTo + ">").c_str()),
+                                                  CurlDeleter{&api});
     Upload upload{message};
     Replies replies;
     char errorText[CURL_ERROR_SIZE] = {};
@@ -151,38 +186,38 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
     std::string mailFrom = "<" + envelopeFrom + ">";
 
     CURL* c = curl.get();
-    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(c, CURLOPT_PROXY, "");  // mail goes straight to the server
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
-    curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, options_.verifyTls ? 1L : 0L);
-    curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, options_.verifyTls ? 2L : 0L);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.connectTimeout.count()));
+    api.easy_setopt(c, CURLOPT_URL, url.c_str());
+    api.easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    api.easy_setopt(c, CURLOPT_PROXY, "");  // mail goes straight to the server
+    api.easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    api.easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
+    api.easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    api.easy_setopt(c, CURLOPT_SSL_VERIFYPEER, options_.verifyTls ? 1L : 0L);
+    api.easy_setopt(c, CURLOPT_SSL_VERIFYHOST, options_.verifyTls ? 2L : 0L);
+    api.easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.connectTimeout.count()));
     long answerSeconds = std::max(1L, static_cast<long>(options_.answerTimeout.count()));
-    curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, answerSeconds);
+    api.easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, answerSeconds);
     // While the message is sent, a server that stops taking it counts as not answering.
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, answerSeconds);
-    curl_easy_setopt(c, CURLOPT_MAIL_FROM, mailFrom.c_str());
-    curl_easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
-    curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
-    curl_easy_setopt(c, CURLOPT_READFUNCTION, ReadMessage);
-    curl_easy_setopt(c, CURLOPT_READDATA, &upload);
-    curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadReply);
-    curl_easy_setopt(c, CURLOPT_HEADERDATA, &replies);
+    api.easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    api.easy_setopt(c, CURLOPT_LOW_SPEED_TIME, answerSeconds);
+    api.easy_setopt(c, CURLOPT_MAIL_FROM, mailFrom.c_str());
+    api.easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
+    api.easy_setopt(c, CURLOPT_UPLOAD, 1L);
+    api.easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
+    api.easy_setopt(c, CURLOPT_READFUNCTION, ReadMessage);
+    api.easy_setopt(c, CURLOPT_READDATA, &upload);
+    api.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadReply);
+    api.easy_setopt(c, CURLOPT_HEADERDATA, &replies);
 
-    CURLcode result = curl_easy_perform(c);
+    CURLcode result = api.easy_perform(c);
     if (result == CURLE_OK) return;
     long code = 0;
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &code);
+    api.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &code);
     if (code >= 400 && code <= 599) {
         std::string text = ReplyText(replies.refusal);
         Fail(static_cast<int>(code), text.empty() ? std::string(errorText) : text);
     }
-    std::string text = errorText[0] ? std::string(errorText) : std::string(curl_easy_strerror(result));
+    std::string text = errorText[0] ? std::string(errorText) : std::string(api.easy_strerror(result));
     if (result == CURLE_OPERATION_TIMEDOUT) text = "The mail server did not answer in time (" + text + ")";
     Fail(result, text);
 }

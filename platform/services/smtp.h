@@ -15,7 +15,8 @@
 //              line break (or other control character) in server, recipient, sender or subject;
 //              a server text that is no host name or has a bad port
 //   1 .. 99    the transfer failed: libcurl's error code and text (6 host not found, 7 nothing
-//              listens there, 28 timed out, 60 certificate not trusted ...)
+//              listens there, 28 timed out, 60 certificate not trusted ...); 2 also when libcurl
+//              itself cannot be loaded (it is opened on the first mail, not at start-up)
 //   400 .. 599 the server refused: its reply code, and its reply text as the description
 #include <chrono>
 #include <ctime>
@@ -38,6 +39,8 @@ struct SmtpOptions {
     // Check the server's TLS certificate and name. Only tests against a self-signed server turn
     // it off.
     bool verifyTls = true;
+    // The libcurl opened on the first mail (by its runtime name; tests name one that is missing).
+    std::string library = "libcurl.so.4";
 };
 
 class SmtpMailSender : public MailSender {

@@ -31,6 +31,7 @@
 #include "platform/services/dialogs.h"
 #include "platform/services/host.h"
 #include "platform/testing/temp_env.h"
+#include "support/needed_libraries.h"
 
 namespace {
 
@@ -487,6 +488,27 @@ TEST_F(QtServices, ProgramsStartDetached) {
         ADD_FAILURE() << "a missing program must raise";
     } catch (const vb::Error& e) {
         EXPECT_EQ(e.number, vb::errFileNotFound);
+    }
+}
+
+// The sound library is opened on the first sound, not at start-up; without it there is no sound.
+TEST(QtSoundLibrary, OpenedOnFirstUseAndMissingOneNamed) {
+    std::string why;
+    const qtui::CanberraApi* ca = qtui::LoadCanberra(qtui::kCanberraLibrary, &why);
+    ASSERT_NE(ca, nullptr) << why;
+    EXPECT_EQ(qtui::LoadCanberra(qtui::kCanberraLibrary, nullptr), ca);  // loaded once
+    EXPECT_NE(ca->context_play_full, nullptr);
+
+    EXPECT_EQ(qtui::LoadCanberra("libcanberra-not-installed.so.0", &why), nullptr);
+    EXPECT_NE(why.find("libcanberra-not-installed.so.0 could not be loaded"), std::string::npos) << why;
+
+    // Neither the programs nor this test program have the sound or the mail library linked in.
+    for (const std::string exe : {"/proc/self/exe", VT_BUILD_DIR "/calories/calories", VT_BUILD_DIR "/recipe/recipe"}) {
+        SCOPED_TRACE(exe);
+        if (exe != "/proc/self/exe" && !fs::exists(exe)) continue;
+        EXPECT_TRUE(testsupport::Needs(exe, "libQt6Widgets"));
+        EXPECT_FALSE(testsupport::Needs(exe, "libcanberra"));
+        EXPECT_FALSE(testsupport::Needs(exe, "libcurl"));
     }
 }
 

@@ -351,6 +351,26 @@ TEST_F(Smtp, WithoutStartTlsTheMailGoesPlain) {
     }
 }
 
+// libcurl is opened on the first mail; without it a send fails with a message naming it, after
+// the texts were checked, and a later send with the library works.
+TEST_F(Smtp, AMissingMailLibraryIsReportedAsTheSendsError) {
+    SmtpTestServer server(SmtpTestServer::Options{});
+    SmtpOptions missing = Quick();
+    missing.library = "libcurl-not-installed.so.4";
+    SmtpMailSender without(missing);
+    vb::Error e = SendExpectingError(without, server.Address());
+    EXPECT_EQ(e.number, 2) << e.description;  // libcurl's "failed initialization"
+    EXPECT_EQ(e.source, "MailSender");
+    EXPECT_EQ(e.description.rfind("Mail cannot be sent: the mail library libcurl-not-installed.so.4 could not be loaded", 0), 0u)
+        << e.description;
+    EXPECT_EQ(SendExpectingError(without, server.Address(), "ann@example.org\r\nBcc: x@y").number, kMailBadArgument);
+    EXPECT_TRUE(server.Commands().empty());
+
+    SmtpMailSender with(Quick());
+    with.SendHtmlMail(server.Address(), "ann@example.org", "After", "<p>x</p>", "bob@example.org");
+    EXPECT_EQ(server.Mails().size(), 1u);
+}
+
 TEST_F(Smtp, TheFactoryKnowsOnlyTheMailClass) {
     MailFactory factory = SmtpMailFactory();
     EXPECT_NE(dynamic_cast<SmtpMailSender*>(factory(kMailSenderClassId).get()), nullptr);
