@@ -54,6 +54,17 @@ void Recipe::Main() {
     }
     readAhead_.Start(Ing.file(), Recipes.file());
     Splash().Show();
+    if (SplashFrm* splash = LoadedSplash()) splash->WhenDrawn([this] { PrepareMainWindow(); });
+}
+
+void Recipe::PrepareMainWindow() {
+    if (mainStarting_ || mainStarted_ || interface_.Existing()) return;
+    // In the order the main window's load reaches them.
+    interface_.Prepare();
+    ingrediant_.Prepare();
+    calc_.Prepare();
+    deleteIng_.Prepare();
+    view_.Prepare();
 }
 
 void Recipe::StartMainWindow() {
@@ -72,6 +83,7 @@ void Recipe::StartMainWindow() {
 
 SplashFrm& Recipe::Splash() { return splash_(); }
 InterfaceFrm& Recipe::Interface() { return interface_(); }
+InterfaceFrm& Recipe::InterfaceInstance() { return interface_.Instance(); }
 SplashFrm* Recipe::LoadedSplash() const { return splash_.Existing(); }
 InterfaceFrm* Recipe::LoadedInterface() const { return interface_.Existing(); }
 CalcFrm* Recipe::LoadedCalcFrm() const { return calc_.Existing(); }

@@ -151,6 +151,10 @@ forms::Menu* QtBackend::PopupMenu(forms::Form& form, forms::Menu& menu, vb::Inte
 
 void QtBackend::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+void QtBackend::WhenDrawn(forms::Form& form, std::function<void()> task) {
+    if (auto* fp = dynamic_cast<FormPeer*>(form.peer())) fp->WhenDrawn(std::move(task));
+}
+
 forms::ScreenMetrics QtBackend::Screen() const {
     forms::ScreenMetrics m;
     if (QScreen* s = QGuiApplication::primaryScreen()) {

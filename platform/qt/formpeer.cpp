@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 #include "platform/forms/input.h"
 #include "platform/forms/menu.h"
@@ -148,9 +149,28 @@ QWidget* FormPeer::Widget() const {
 }
 
 bool FormPeer::Call(const std::function<void()>& call) {
+    if (!form_.IsLoaded()) return true;
     std::weak_ptr<int> alive = alive_;
     Guarded(call);
     return !alive.expired();
+}
+
+void FormPeer::WhenDrawn(std::function<void()> task) {
+    whenDrawn_.push_back(std::move(task));
+    if (drawn_) RunWhenDrawn();
+}
+
+// Queued behind the paint pass, so the window is on screen before the tasks take their time.
+void FormPeer::RunWhenDrawn() {
+    if (drawnPosted_ || whenDrawn_.empty()) return;
+    drawnPosted_ = true;
+    QTimer::singleShot(0, context_.get(), [this] {
+        drawnPosted_ = false;
+        std::vector<std::function<void()>> tasks = std::move(whenDrawn_);
+        whenDrawn_.clear();
+        for (auto& task : tasks)
+            if (!Call(task)) return;  // the form went with its peer
+    });
 }
 
 void FormPeer::Init() {
@@ -415,12 +435,16 @@ void FormPeer::OnClientMouse(QEvent::Type type, QMouseEvent* e) {
 }
 
 void FormPeer::PaintClient(QWidget& area) {
-    QPainter p(&area);
-    p.fillRect(area.rect(), ToQColor(form_.BackColor()));
-    if (!form_.Picture().empty()) {
-        QPixmap pix(ToQ(form_.Picture()));
-        if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+    {
+        QPainter p(&area);
+        p.fillRect(area.rect(), ToQColor(form_.BackColor()));
+        if (!form_.Picture().empty()) {
+            QPixmap pix(ToQ(form_.Picture()));
+            if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+        }
     }
+    drawn_ = true;
+    RunWhenDrawn();
 }
 
 void FormPeer::LayoutMdiArea() {

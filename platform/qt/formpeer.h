@@ -100,8 +100,11 @@ public:
     void OnClientMouse(QEvent::Type type, QMouseEvent* event);
     void PaintClient(QWidget& area);
 
-    // Calls into the model; false when this peer went away meanwhile.
+    // Calls into the model; false when this peer went away meanwhile. Nothing reaches a form
+    // that is not loaded (a prepared one).
     bool Call(const std::function<void()>& call);
+    // Runs the task from the event loop once the client area has been painted.
+    void WhenDrawn(std::function<void()> task);
 
 private:
     void ApplyGeometry();
@@ -110,6 +113,7 @@ private:
     void ApplyVisible();
     void ApplyWindowState();
     QSize ClientSize() const;
+    void RunWhenDrawn();
     int MenuBarHeight() const;
     void ShowMenusIn(QMenuBar* bar, const std::vector<QMenu*>& menus);
     FormPeer* ParentPeer() const;
@@ -126,6 +130,9 @@ private:
     bool syncing_ = false;
     bool flagsApplied_ = false;
     bool minimizedForTray_ = false;
+    bool drawn_ = false;         // the client area was painted
+    bool drawnPosted_ = false;   // the tasks below are queued in the event loop
+    std::vector<std::function<void()>> whenDrawn_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
