@@ -138,8 +138,8 @@ private:
 
     void EnsureMainWindow();
     // Makes the main window and its screens, hidden and not loaded, while the splash waits out
-    // its second; the splash's timer then only loads and shows them.
-    void PrepareMainWindow();
+    // its second; the splash's timer then only loads and shows them. Step 0 is the first.
+    void PrepareMainWindow(int step);
 
     // Declared before the windows, so it is dropped after they have gone.
     std::unique_ptr<files::InstanceLock> folderLock_;

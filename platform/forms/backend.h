@@ -139,6 +139,9 @@ public:
     virtual void Attach(Form& form) = 0;
     // A control created after its form was attached.
     virtual void AttachControl(Control& control) {}
+    // Attach a form ahead of its load (forms::Prepare). A backend may also draw the hidden
+    // window once off screen, so that its first real paint finds fonts, styles and layouts ready.
+    virtual void Prepare(Form& form) { Attach(form); }
     // Run until the form is hidden or unloaded.
     virtual void RunModal(Form& form) = 0;
     virtual void EndModal(Form& form) {}

@@ -33,7 +33,7 @@ struct FormAccess {
         if (f.loaded_ || f.attached_) return;
         if (Form* parent = f.mdiParent_) Prepare(*parent);  // its window holds the child's
         f.attached_ = true;
-        backend().Attach(f);
+        backend().Prepare(f);
     }
 
     static void AnnounceFocus(Form& f) {

@@ -108,6 +108,11 @@ void QtBackend::Attach(forms::Form& form) {
     SetTabOrder(peers);
 }
 
+void QtBackend::Prepare(forms::Form& form) {
+    Attach(form);
+    if (auto* fp = dynamic_cast<FormPeer*>(form.peer())) fp->DrawOffScreen();
+}
+
 void QtBackend::AttachControl(forms::Control& control) {
     auto* fp = dynamic_cast<FormPeer*>(control.Parent().peer());
     if (!fp) return;

@@ -37,6 +37,7 @@ public:
 
     void Attach(forms::Form& form) override;
     void AttachControl(forms::Control& control) override;
+    void Prepare(forms::Form& form) override;
     void RunModal(forms::Form& form) override;
     void EndModal(forms::Form& form) override;
     forms::Menu* PopupMenu(forms::Form& form, forms::Menu& menu, vb::Integer flags, vb::Single x, vb::Single y,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -158,6 +159,15 @@ bool FormPeer::Call(const std::function<void()>& call) {
 void FormPeer::WhenDrawn(std::function<void()> task) {
     whenDrawn_.push_back(std::move(task));
     if (drawn_) RunWhenDrawn();
+}
+
+void FormPeer::DrawOffScreen() {
+    QWidget* w = Widget();
+    if (!w || w->isVisible()) return;
+    QImage image(w->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    drawingOffScreen_ = true;
+    w->render(&image);
+    drawingOffScreen_ = false;
 }
 
 // Queued behind the paint pass, so the window is on screen before the tasks take their time.
@@ -443,6 +453,7 @@ void FormPeer::PaintClient(QWidget& area) {
             if (!pix.isNull()) p.drawPixmap(0, 0, pix);
         }
     }
+    if (drawingOffScreen_) return;
     drawn_ = true;
     RunWhenDrawn();
 }

@@ -105,6 +105,9 @@ public:
     bool Call(const std::function<void()>& call);
     // Runs the task from the event loop once the client area has been painted.
     void WhenDrawn(std::function<void()> task);
+    // Draws the hidden window into an image, so that its first paint on screen finds the fonts
+    // loaded, the glyphs drawn and the widgets polished and laid out. Not drawn on screen.
+    void DrawOffScreen();
 
 private:
     void ApplyGeometry();
@@ -132,6 +135,7 @@ private:
     bool minimizedForTray_ = false;
     bool drawn_ = false;         // the client area was painted
     bool drawnPosted_ = false;   // the tasks below are queued in the event loop
+    bool drawingOffScreen_ = false;
     std::vector<std::function<void()>> whenDrawn_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
