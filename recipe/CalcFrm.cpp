@@ -16,7 +16,7 @@ constexpr vb::Long kWarningRed = 0x0000C0;
 }  // namespace
 
 CalcFrm::CalcFrm(Recipe& app) : forms::Form("CalcFrm"), app(app), nameGuard_(RecipeNameRule()) {
-    MDIParent(app.Interface());
+    MDIParent(app.InterfaceInstance());
     Layout();
     LayoutPanel();
     Wire();

@@ -20,7 +20,7 @@ constexpr vb::Long kLightYellow = 0xC0FFFF;  // red 255, green 255, blue 192
 }  // namespace
 
 DeleteIngFrm::DeleteIngFrm(Recipe& app) : forms::Form("DeleteIngFrm"), app(app) {
-    MDIParent(app.Interface());
+    MDIParent(app.InterfaceInstance());
     Layout();
     Load = [this] { Form_Load(); };
     IngLst.Click = [this] { IngLst_Click(); };

@@ -54,6 +54,24 @@ void Recipe::Main() {
     }
     readAhead_.Start(Ing.file(), Recipes.file());
     Splash().Show();
+    if (SplashFrm* splash = LoadedSplash()) splash->WhenDrawn([this] { PrepareMainWindow(0); });
+}
+
+void Recipe::PrepareMainWindow(int step) {
+    if (mainStarting_ || mainStarted_ || interface_.Existing()) return;
+    // One window a turn, so the splash's animation keeps moving; in the order the main window's
+    // load reaches them, then the tip its first activation shows.
+    switch (step) {
+    case 0: interface_.Prepare(); break;
+    case 1: ingrediant_.Prepare(); break;
+    case 2: calc_.Prepare(); break;
+    case 3: deleteIng_.Prepare(); break;
+    case 4: view_.Prepare(); break;
+    default:
+        if (!Tips_Shown && OptionValue(kShowTips, 1) != 0) tip_.Prepare();
+        return;
+    }
+    if (SplashFrm* splash = LoadedSplash()) splash->WhenDrawn([this, step] { PrepareMainWindow(step + 1); });
 }
 
 void Recipe::StartMainWindow() {
@@ -72,6 +90,7 @@ void Recipe::StartMainWindow() {
 
 SplashFrm& Recipe::Splash() { return splash_(); }
 InterfaceFrm& Recipe::Interface() { return interface_(); }
+InterfaceFrm& Recipe::InterfaceInstance() { return interface_.Instance(); }
 SplashFrm* Recipe::LoadedSplash() const { return splash_.Existing(); }
 InterfaceFrm* Recipe::LoadedInterface() const { return interface_.Existing(); }
 CalcFrm* Recipe::LoadedCalcFrm() const { return calc_.Existing(); }
@@ -236,7 +255,11 @@ long Recipe::OptionValue(std::string_view key, long defaultValue) const {
 
 void Recipe::SaveOption(std::string_view key, std::string_view value) {
     try {
-        files::SaveSetting(SettingsName(), kOptions, key, value);
+        // A value already stored is not written again (the tip window stores its check box at
+        // each start).
+        const std::string name = SettingsName();
+        if (!value.empty() && files::GetSetting(name, kOptions, key, "") == value) return;
+        files::SaveSetting(name, kOptions, key, value);
     } catch (const vb::Error& e) {
         services::MsgBox("The setting \"" + std::string(key) + "\" could not be stored:\r\n" + e.description,
                          services::vbExclamation, "Options");

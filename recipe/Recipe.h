@@ -79,6 +79,8 @@ public:
     // The ingredient search dialog: a fresh one after each time it closes.
     recipe::SearchFrm& SearchFrm();
     recipe::frmEmail& frmEmail();
+    // The main window's instance, not loaded by this: the screens name it as their MDI parent.
+    InterfaceFrm& InterfaceInstance();
     // The window when it exists; never loads one.
     SplashFrm* LoadedSplash() const;
     InterfaceFrm* LoadedInterface() const;
@@ -135,6 +137,9 @@ private:
     StoreReadAhead readAhead_;
 
     void EnsureMainWindow();
+    // Makes the main window and its screens, hidden and not loaded, while the splash waits out
+    // its second; the splash's timer then only loads and shows them. Step 0 is the first.
+    void PrepareMainWindow(int step);
 
     // Declared before the windows, so it is dropped after they have gone.
     std::unique_ptr<files::InstanceLock> folderLock_;

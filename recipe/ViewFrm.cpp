@@ -35,7 +35,7 @@ forms::Label& Put(forms::Label& l, std::string caption, Single left, Single top,
 }  // namespace
 
 ViewFrm::ViewFrm(Recipe& app) : forms::Form("ViewFrm"), app(app) {
-    MDIParent(app.Interface());
+    MDIParent(app.InterfaceInstance());
     Icon(std::string(kProgramIcon));
     Caption("");
     Layout();

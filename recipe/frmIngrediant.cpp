@@ -41,7 +41,7 @@ constexpr const char* kInstructions[frmIngrediant::kSteps] = {
 }  // namespace
 
 frmIngrediant::frmIngrediant(Recipe& app) : forms::Form("frmIngrediant"), app(app) {
-    MDIParent(app.Interface());
+    MDIParent(app.InterfaceInstance());
     Layout();
     LayoutPages();
     Wire();

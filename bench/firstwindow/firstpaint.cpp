@@ -72,6 +72,11 @@ public:
             }
             break;
         case QEvent::Paint:
+            // Only a window on screen counts: a hidden one may be drawn into an image.
+            if (auto* w = qobject_cast<QWidget*>(o)) {
+                const QWindow* handle = w->window()->windowHandle();
+                if (!handle || !handle->isExposed()) break;
+            }
             if (InWindow(o, splash_)) splashPainted_ = true;
             if (!paintedAt_ && InWindow(o, window_)) {
                 paintedAt_ = Now();

@@ -3,7 +3,10 @@
 //
 //  * One process-wide backend (SetBackend; services::Host::Install does it). Without one a null
 //    backend runs: no windows, modal shows return at once, fixed font metrics, a 1024x768 screen.
-//  * Peers. Backend::Attach(form) runs when a form loads, before its Load event. It makes the
+//  * Peers. Backend::Attach(form) runs when a form loads, before its Load event, or earlier when
+//    the form is prepared (forms::Prepare): then the form is not loaded yet, and its peers must
+//    not call into the model (the window's input is dropped until the load) nor start its
+//    timers (Timer::Running is false until the load, which tells each timer's peer). It makes the
 //    window and gives the form and each control (form.Controls(), menus and timers included) a
 //    peer with SetPeer(std::make_unique<...>()). Peers are OWNED BY THE MODEL: a control's peer
 //    dies with the control or when the form unloads (control peers first, the form's last, in no
@@ -57,6 +60,7 @@
 //    or unloaded; the model calls Backend::EndModal(form) at that moment (quit the nested loop).
 //    PopupMenu calls Backend::PopupMenu and then runs the chosen item's Click.
 //  * Twips: 15 per pixel. The model works in twips only.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -135,6 +139,9 @@ public:
     virtual void Attach(Form& form) = 0;
     // A control created after its form was attached.
     virtual void AttachControl(Control& control) {}
+    // Attach a form ahead of its load (forms::Prepare). A backend may also draw the hidden
+    // window once off screen, so that its first real paint finds fonts, styles and layouts ready.
+    virtual void Prepare(Form& form) { Attach(form); }
     // Run until the form is hidden or unloaded.
     virtual void RunModal(Form& form) = 0;
     virtual void EndModal(Form& form) {}
@@ -144,6 +151,9 @@ public:
                             bool hasPosition) = 0;
     // Let pending events run (DoEvents).
     virtual void DoEvents() {}
+    // Run the task from the event loop once the loaded form's window has been drawn (see
+    // Form::WhenDrawn); drop it when the form's peer goes. Backends that draw nothing drop it.
+    virtual void WhenDrawn(Form& form, std::function<void()> task) {}
     virtual const FontMetrics& Metrics() const = 0;
     virtual ScreenMetrics Screen() const { return {}; }
     virtual void ScreenMousePointerChanged(Integer pointer) {}

@@ -16,8 +16,24 @@ struct FormAccess {
         f.loaded_ = true;
         f.unloaded_ = false;
         detail::State().forms.push_back(&f);
-        backend().Attach(f);
+        if (!f.attached_) {
+            f.attached_ = true;
+            backend().Attach(f);
+        } else {
+            // Prepared: the window is there (controls made since join it); its timers may run
+            // from now on.
+            f.AttachPending();
+            for (Control* c : f.controls_)
+                if (c->Kind() == ControlKind::Timer && c->peer()) c->peer()->Changed(Property::Timer);
+        }
         detail::Fire(f.Load);
+    }
+
+    static void Prepare(Form& f) {
+        if (f.loaded_ || f.attached_) return;
+        if (Form* parent = f.mdiParent_) Prepare(*parent);  // its window holds the child's
+        f.attached_ = true;
+        backend().Prepare(f);
     }
 
     static void AnnounceFocus(Form& f) {
@@ -101,6 +117,7 @@ struct FormAccess {
         for (auto it = f.controls_.rbegin(); it != f.controls_.rend(); ++it) (*it)->ClearPeer();
         f.peer_.reset();
         f.pendingAttach_.clear();
+        f.attached_ = false;
         f.loaded_ = false;
         f.unloaded_ = true;
         f.visible_ = false;
@@ -189,13 +206,13 @@ Form::~Form() {
 // first use, when it is complete.
 void Form::Register(Control* c) {
     controls_.push_back(c);
-    if (loaded_) pendingAttach_.push_back(c);
+    if (attached_) pendingAttach_.push_back(c);
 }
 
 void Form::AttachPending() {
     std::vector<Control*> pending = std::move(pendingAttach_);
     pendingAttach_.clear();
-    if (!loaded_) return;
+    if (!attached_) return;
     for (Control* c : pending) backend().AttachControl(*c);
 }
 
@@ -410,6 +427,10 @@ void Form::SetFocus() {
 
 void Form::ZOrder(Integer position) { Notify(Property::ZOrder, position); }
 
+void Form::WhenDrawn(std::function<void()> task) {
+    if (loaded_ && task) backend().WhenDrawn(*this, std::move(task));
+}
+
 void Form::PopupMenu(Menu& menu, Integer flags) {
     Menu* chosen = backend().PopupMenu(*this, menu, flags, 0, 0, false);
     if (chosen) input::ChooseMenu(*chosen);
@@ -461,18 +482,25 @@ void Load(Form& form) {
     FormAccess::BeginLoad(form);
 }
 
+void Prepare(Form& form) { FormAccess::Prepare(form); }
+
 bool Unload(Form& form, Integer unloadMode) { return FormAccess::Unload(form, unloadMode); }
 
 FormHolderBase::~FormHolderBase() {
     if (current_) detail::Discard(*current_);
 }
 
-Form& FormHolderBase::Get() {
+Form& FormHolderBase::Instance() {
     if (current_ && current_->WasUnloaded()) retired_.push_back(std::move(current_));
     if (EventDepth() == 0) retired_.clear();
     if (!current_) current_ = make_();
-    if (!current_->IsLoaded()) Load(*current_);
     return *current_;
+}
+
+Form& FormHolderBase::Get() {
+    Form& form = Instance();
+    if (!form.IsLoaded()) Load(form);
+    return form;
 }
 
 }  // namespace forms

@@ -14,6 +14,9 @@
 //    vbFormMDIForm). When the last form is unloaded the backend is told the program ends.
 //  * A FormHolder creates its form on first access and loads it; after an Unload the next access
 //    makes a fresh instance (the old one stays alive until no event handler is running).
+//  * forms::Prepare makes a form's window ahead of its load, while the program waits anyway: the
+//    backend builds it hidden, no event runs, and the form stays unloaded (outside Forms(), its
+//    timers stopped, its window deaf to input) until Load, which then only runs the events.
 // Inside a form's methods write forms::Load(...) / forms::Unload(...): the unqualified names are
 // the form's own Load and Unload events.
 #include <functional>
@@ -44,6 +47,8 @@ public:
     bool IsLoaded() const { return loaded_; }
     // Was loaded once and is unloaded now.
     bool WasUnloaded() const { return unloaded_; }
+    // Its window was made ahead of its load (forms::Prepare) and it is not loaded yet.
+    bool IsPrepared() const { return attached_ && !loaded_; }
 
     const std::string& Caption() const { return caption_; }
     Form& Caption(std::string v);
@@ -119,6 +124,11 @@ public:
     // item's Click has run.
     void PopupMenu(Menu& menu, Integer flags = 0);
     void PopupMenu(Menu& menu, Integer flags, Single x, Single y);
+    // Runs `task` once, from the event loop and outside any event handler, after the window has
+    // been drawn on screen (at the next turn when it already was); dropped when the form unloads
+    // first. For work that may wait until the user sees the window (nothing runs it without a
+    // backend that draws).
+    void WhenDrawn(std::function<void()> task);
 
     Control* ActiveControl() const { return focus_; }
     const std::vector<Control*>& Controls() const { return controls_; }
@@ -166,6 +176,7 @@ private:
     Single left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     bool loaded_ = false;
     bool unloaded_ = false;
+    bool attached_ = false;  // the backend made its window and peers
     bool visible_ = false;
     bool enabled_ = true;
     bool shownOnce_ = false;
@@ -193,6 +204,9 @@ private:
 
 // Loads a form (no effect when loaded).
 void Load(Form& form);
+// Makes the window of a form that is not loaded, hidden, without running any event (an MDI
+// child's parent first); its load later skips that work. No effect when loaded or prepared.
+void Prepare(Form& form);
 // Unloads a form; false when QueryUnload or Unload cancelled. No effect when not loaded.
 bool Unload(Form& form, Integer unloadMode = vbFormCode);
 // The loaded forms in load order.
@@ -209,7 +223,9 @@ protected:
     explicit FormHolderBase(std::function<std::unique_ptr<Form>()> make) : make_(std::move(make)) {}
     ~FormHolderBase();
     Form& Get();
-    Form* Existing() const { return current_ && !current_->WasUnloaded() ? current_.get() : nullptr; }
+    // The instance, made when there is none (or the last one was unloaded), not loaded.
+    Form& Instance();
+    Form* Existing() const { return current_ && current_->IsLoaded() ? current_.get() : nullptr; }
 
 private:
     std::function<std::unique_ptr<Form>()> make_;
@@ -227,8 +243,13 @@ public:
     // The loaded instance (created and loaded when needed).
     T& operator()() { return static_cast<T&>(Get()); }
     T* operator->() { return &(*this)(); }
-    // The instance when it exists and was not unloaded; never creates one.
+    // The instance when it is loaded; never creates one.
     T* Existing() const { return static_cast<T*>(FormHolderBase::Existing()); }
+    // The instance as it is, made but not loaded when there is none: for a window that names
+    // another (an MDI child its parent) without loading it.
+    T& Instance() { return static_cast<T&>(FormHolderBase::Instance()); }
+    // Makes the instance and prepares its window (forms::Prepare) without loading it.
+    void Prepare() { forms::Prepare(FormHolderBase::Instance()); }
 };
 
 // A control array, indexed like the old arrays (from a lower bound). Elements are named after the

@@ -108,6 +108,11 @@ void QtBackend::Attach(forms::Form& form) {
     SetTabOrder(peers);
 }
 
+void QtBackend::Prepare(forms::Form& form) {
+    Attach(form);
+    if (auto* fp = dynamic_cast<FormPeer*>(form.peer())) fp->DrawOffScreen();
+}
+
 void QtBackend::AttachControl(forms::Control& control) {
     auto* fp = dynamic_cast<FormPeer*>(control.Parent().peer());
     if (!fp) return;
@@ -150,6 +155,10 @@ forms::Menu* QtBackend::PopupMenu(forms::Form& form, forms::Menu& menu, vb::Inte
 }
 
 void QtBackend::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtBackend::WhenDrawn(forms::Form& form, std::function<void()> task) {
+    if (auto* fp = dynamic_cast<FormPeer*>(form.peer())) fp->WhenDrawn(std::move(task));
+}
 
 forms::ScreenMetrics QtBackend::Screen() const {
     forms::ScreenMetrics m;

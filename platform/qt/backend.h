@@ -37,11 +37,13 @@ public:
 
     void Attach(forms::Form& form) override;
     void AttachControl(forms::Control& control) override;
+    void Prepare(forms::Form& form) override;
     void RunModal(forms::Form& form) override;
     void EndModal(forms::Form& form) override;
     forms::Menu* PopupMenu(forms::Form& form, forms::Menu& menu, vb::Integer flags, vb::Single x, vb::Single y,
                            bool hasPosition) override;
     void DoEvents() override;
+    void WhenDrawn(forms::Form& form, std::function<void()> task) override;
     const forms::FontMetrics& Metrics() const override { return metrics_; }
     forms::ScreenMetrics Screen() const override;
     void ScreenMousePointerChanged(vb::Integer pointer) override;

@@ -4,12 +4,14 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 #include "platform/forms/input.h"
 #include "platform/forms/menu.h"
@@ -152,9 +154,37 @@ QWidget* FormPeer::Widget() const {
 }
 
 bool FormPeer::Call(const std::function<void()>& call) {
+    if (!form_.IsLoaded()) return true;
     std::weak_ptr<int> alive = alive_;
     Guarded(call);
     return !alive.expired();
+}
+
+void FormPeer::WhenDrawn(std::function<void()> task) {
+    whenDrawn_.push_back(std::move(task));
+    if (drawn_) RunWhenDrawn();
+}
+
+void FormPeer::DrawOffScreen() {
+    QWidget* w = Widget();
+    if (!w || w->isVisible()) return;
+    QImage image(w->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    drawingOffScreen_ = true;
+    w->render(&image);
+    drawingOffScreen_ = false;
+}
+
+// Queued behind the paint pass, so the window is on screen before the tasks take their time.
+void FormPeer::RunWhenDrawn() {
+    if (drawnPosted_ || whenDrawn_.empty()) return;
+    drawnPosted_ = true;
+    QTimer::singleShot(0, context_.get(), [this] {
+        drawnPosted_ = false;
+        std::vector<std::function<void()>> tasks = std::move(whenDrawn_);
+        whenDrawn_.clear();
+        for (auto& task : tasks)
+            if (!Call(task)) return;  // the form went with its peer
+    });
 }
 
 void FormPeer::Init() {
@@ -419,12 +449,17 @@ void FormPeer::OnClientMouse(QEvent::Type type, QMouseEvent* e) {
 }
 
 void FormPeer::PaintClient(QWidget& area) {
-    QPainter p(&area);
-    p.fillRect(area.rect(), ToQColor(form_.BackColor()));
-    if (!form_.Picture().empty()) {
-        QPixmap pix(ToQ(form_.Picture()));
-        if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+    {
+        QPainter p(&area);
+        p.fillRect(area.rect(), ToQColor(form_.BackColor()));
+        if (!form_.Picture().empty()) {
+            QPixmap pix(ToQ(form_.Picture()));
+            if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+        }
     }
+    if (drawingOffScreen_) return;
+    drawn_ = true;
+    RunWhenDrawn();
 }
 
 void FormPeer::LayoutMdiArea() {

@@ -100,8 +100,14 @@ public:
     void OnClientMouse(QEvent::Type type, QMouseEvent* event);
     void PaintClient(QWidget& area);
 
-    // Calls into the model; false when this peer went away meanwhile.
+    // Calls into the model; false when this peer went away meanwhile. Nothing reaches a form
+    // that is not loaded (a prepared one).
     bool Call(const std::function<void()>& call);
+    // Runs the task from the event loop once the client area has been painted.
+    void WhenDrawn(std::function<void()> task);
+    // Draws the hidden window into an image, so that its first paint on screen finds the fonts
+    // loaded, the glyphs drawn and the widgets polished and laid out. Not drawn on screen.
+    void DrawOffScreen();
 
 private:
     void ApplyGeometry();
@@ -110,6 +116,7 @@ private:
     void ApplyVisible();
     void ApplyWindowState();
     QSize ClientSize() const;
+    void RunWhenDrawn();
     int MenuBarHeight() const;
     void ShowMenusIn(QMenuBar* bar, const std::vector<QMenu*>& menus);
     FormPeer* ParentPeer() const;
@@ -126,6 +133,10 @@ private:
     bool syncing_ = false;
     bool flagsApplied_ = false;
     bool minimizedForTray_ = false;
+    bool drawn_ = false;         // the client area was painted
+    bool drawnPosted_ = false;   // the tasks below are queued in the event loop
+    bool drawingOffScreen_ = false;
+    std::vector<std::function<void()>> whenDrawn_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 

@@ -19,7 +19,8 @@ bool g_inPopup = false;
 MenuPeer::MenuPeer(forms::Menu& menu, QMenu* submenu, QAction* action)
     : menu_(menu), submenu_(submenu), action_(action), context_(std::make_unique<QObject>()) {
     std::weak_ptr<int> alive = alive_;
-    auto call = [alive](const std::function<void()>& f) {
+    auto call = [this, alive](const std::function<void()>& f) {
+        if (!menu_.Parent().IsLoaded()) return true;  // prepared: the form hears nothing yet
         Guarded(f);
         return !alive.expired();
     };

@@ -70,6 +70,7 @@ ControlPeer::~ControlPeer() {
 void ControlPeer::Watch(QWidget* w) { w->installEventFilter(router_.get()); }
 
 bool ControlPeer::Call(const std::function<void()>& call) {
+    if (!control_.Parent().IsLoaded()) return true;  // prepared: the form hears nothing yet
     std::weak_ptr<int> alive = alive_;
     Guarded(call);
     return !alive.expired();

@@ -59,6 +59,7 @@ struct TestHost::State {
     long sequence = 0;
     long elapsed = 0;
     std::function<void()> doEventsHook;
+    bool drawWindows = true;
     bool programEnded = false;
 
     vb::Date Now() const { return vb::Date{now.serial + elapsed / 86400000.0}; }
@@ -88,6 +89,30 @@ namespace {
 
 using State = TestHost::State;
 
+// A form's window: what waits for it to be drawn.
+class FormPeer : public forms::Peer {
+public:
+    void Changed(forms::Property, int) override {}
+    std::vector<std::function<void()>> whenDrawn;
+};
+
+// Runs the tasks of the shown forms' windows, as the event loop does after they paint.
+void RunDrawn(const State& s) {
+    if (!s.drawWindows) return;
+    std::vector<forms::Form*> shown;
+    for (forms::Form* f : forms::Forms())
+        if (f->Visible() && dynamic_cast<FormPeer*>(f->peer())) shown.push_back(f);
+    for (forms::Form* f : shown) {
+        const auto& loaded = forms::Forms();  // a task before may have unloaded this one
+        if (std::find(loaded.begin(), loaded.end(), f) == loaded.end()) continue;
+        auto* peer = dynamic_cast<FormPeer*>(f->peer());
+        if (!peer) continue;
+        std::vector<std::function<void()>> tasks = std::move(peer->whenDrawn);
+        peer->whenDrawn.clear();
+        for (auto& task : tasks) task();
+    }
+}
+
 class TimerPeer : public forms::Peer {
 public:
     TimerPeer(State& s, forms::Timer& t) : state_(s), timer_(t) { state_.Schedule(timer_); }
@@ -113,7 +138,11 @@ class Backend : public forms::Backend {
 public:
     explicit Backend(State& s) : s_(s) {}
     void Attach(forms::Form& form) override {
+        form.SetPeer(std::make_unique<FormPeer>());
         for (forms::Control* c : form.Controls()) AttachControl(*c);
+    }
+    void WhenDrawn(forms::Form& form, std::function<void()> task) override {
+        if (auto* peer = dynamic_cast<FormPeer*>(form.peer())) peer->whenDrawn.push_back(std::move(task));
     }
     void AttachControl(forms::Control& c) override {
         if (c.Kind() == forms::ControlKind::Timer)
@@ -144,6 +173,7 @@ public:
         return nullptr;
     }
     void DoEvents() override {
+        RunDrawn(s_);
         if (s_.doEventsHook) s_.doEventsHook();
     }
     const forms::FontMetrics& Metrics() const override { return s_.metrics; }
@@ -374,6 +404,7 @@ void TestHost::FailMail(vb::Error error) { state_->mailFailure = std::move(error
 void TestHost::ClearMailFailure() { state_->mailFailure.reset(); }
 
 void TestHost::TickTimers() {
+    RunDrawn(*state_);
     std::vector<forms::Timer*> due;
     for (forms::Form* f : forms::Forms())
         for (forms::Control* c : f->Controls())
@@ -387,16 +418,19 @@ void TestHost::TickTimers() {
 
 void TestHost::Advance(long milliseconds) {
     long until = state_->elapsed + milliseconds;
+    RunDrawn(*state_);
     while (forms::Timer* t = state_->NextDue(until)) {
         auto& slot = state_->timers[t];
         state_->elapsed = std::max(state_->elapsed, slot.due);
         slot.due = state_->elapsed + std::max<long>(1, t->Interval());
         forms::input::Tick(*t);
+        RunDrawn(*state_);
     }
     state_->elapsed = until;
 }
 
 long TestHost::Elapsed() const { return state_->elapsed; }
+void TestHost::DrawWindows(bool draw) { state_->drawWindows = draw; }
 void TestHost::OnDoEvents(std::function<void()> hook) { state_->doEventsHook = std::move(hook); }
 bool TestHost::ProgramEnded() const { return state_->programEnded; }
 const forms::FontMetrics& TestHost::Metrics() const { return state_->metrics; }

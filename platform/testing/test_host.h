@@ -130,9 +130,13 @@ public:
     void ClearMailFailure();
 
     // Timers: every running timer once, in load order of the forms; or time passing, which runs
-    // the timers whose intervals pass, in time order.
+    // the timers whose intervals pass, in time order. Each of these, and DoEvents, is a turn of
+    // the event loop: first the tasks waiting for a shown window to be drawn (Form::WhenDrawn) run.
     void TickTimers();
     void Advance(long milliseconds);
+    // Whether shown windows count as drawn (default true); false keeps their tasks waiting, as
+    // on a desktop that has not painted yet.
+    void DrawWindows(bool draw);
     long Elapsed() const;
     // Runs at each DoEvents.
     void OnDoEvents(std::function<void()> hook);
