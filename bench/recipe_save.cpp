@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/recipe_data.h"
+#include "bench/recipe_session.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -31,19 +32,8 @@ void WriteStores(const std::filesystem::path& dir) {
 }
 
 // A started program with a 30-line recipe on the builder.
-struct Session {
-    testing::TempEnvironment env;
-    testing::TestHost host;
-    std::unique_ptr<recipe::Recipe> app;
-
-    Session() {
-        WriteStores(env.CurrentDir());
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        app = std::make_unique<recipe::Recipe>();
-        app->Main();
-        host.Advance(1000);
-        host.Advance(100);
+struct Session : benchdata::RecipeSession {
+    Session() : RecipeSession(WriteStores) {
         recipe::CalcFrm& c = app->CalcFrm();
         const char* names[] = {"Flour", "Butter", "Milk"};
         for (int i = 0; i < kLines; ++i) {
@@ -55,11 +45,6 @@ struct Session {
             testing::Click(c.Addcmd);
         }
         testing::TypeText(c.DirectionsTxt, "Mix, then bake for an hour.");
-    }
-    ~Session() {
-        forms::Unload(app->Interface());
-        app.reset();
-        forms::ResetApplication();
     }
 };
 

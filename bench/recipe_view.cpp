@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/recipe_data.h"
+#include "bench/recipe_session.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -45,26 +46,8 @@ void WriteStores(const std::filesystem::path& dir) {
     testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
 }
 
-struct Session {
-    testing::TempEnvironment env;
-    testing::TestHost host;
-    std::unique_ptr<recipe::Recipe> app;
-
-    Session() {
-        WriteStores(env.CurrentDir());
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        app = std::make_unique<recipe::Recipe>();
-        app->Main();
-        host.Advance(1000);
-        host.Advance(100);
-        testing::ClickTool(app->Interface().TopBar, "Recipes");
-    }
-    ~Session() {
-        forms::Unload(app->Interface());
-        app.reset();
-        forms::ResetApplication();
-    }
+struct Session : benchdata::RecipeSession {
+    Session() : RecipeSession(WriteStores) { testing::ClickTool(app->Interface().TopBar, "Recipes"); }
     recipe::ViewFrm& view() { return app->ViewFrm(); }
 };
 
