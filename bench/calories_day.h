@@ -2,6 +2,7 @@
 // A single-day diet period of foods spread over the six meals, with goals, for the print benchmarks.
 #include <string>
 
+#include "calories/fooditem.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
 #include "platform/files/profile.h"
@@ -27,6 +28,12 @@ inline void WriteDay(const testing::TempEnvironment& env, int foods) {
         log += calories::encode(m);
     }
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    // A food database too: without one the program stops at its start to say so.
+    calories::FoodItem food;
+    food.name = "Beef, chops, 100 g";
+    food.calories = 250;
+    food.group = "Beef";
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", calories::encode(food));
     auto ini = [](const char* section, const std::string& key, const std::string& value) {
         files::WritePrivateProfileString(section, key, value, "calories.INI");
     };

@@ -2,7 +2,6 @@
 // the layout with the printer's real font metrics and the pages painted into the file.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -41,13 +40,3 @@ void BM_PrintDayOf60FoodsToPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintDayOf60FoodsToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The QApplication must go before the library's own statics do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -122,13 +122,3 @@ void BM_DesktopStartup(benchmark::State& state) {
 BENCHMARK(BM_DesktopStartup)->Arg(1 << 10)->Arg(20 << 20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The QApplication must go before the library's own statics do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

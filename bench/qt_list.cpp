@@ -116,13 +116,3 @@ void BM_FillModelOnly(benchmark::State& state) {
 BENCHMARK(BM_FillModelOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The QApplication must go before the library's own statics do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
