@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/calories_data.h"
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/fooditem.h"
@@ -20,17 +21,10 @@ namespace {
 const char* const kWords[] = {"apple", "Bean", "cheese", "Rice", "soup", "Toast", "pie", "Milk"};
 
 std::string Foods(int count, std::string_view group) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(count) * calories::kFoodItemSize);
-    for (int i = 0; i < count; ++i) {
-        calories::FoodItem f;
-        f.name = std::string(kWords[i % 8]) + " dish number " + std::to_string((i * 7919) % count) + ", 100 g";
-        f.calories = i % 900;
-        f.fat = i % 50;
-        f.group = group.empty() ? calories::kFoodGroups[static_cast<std::size_t>(i % 30)] : group;
-        bytes += calories::encode(f);
-    }
-    return bytes;
+    const auto name = [count](int i) {
+        return std::string(kWords[i % 8]) + " dish number " + std::to_string((i * 7919) % count) + ", 100 g";
+    };
+    return benchdata::FoodDatabase(count, name, group);
 }
 
 // A started program over a full database; the Search Options window is open.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench/calories_data.h"
 #include "calories/Calories.h"
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
@@ -16,24 +17,10 @@
 
 namespace {
 
-std::string Database(int count) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(count) * calories::kFoodItemSize);
-    for (int i = 0; i < count; ++i) {
-        calories::FoodItem f;
-        f.name = "Food number " + std::to_string((i * 7919) % count) + ", 100 g";
-        f.calories = i % 900;
-        f.fat = i % 50;
-        f.group = calories::kFoodGroups[static_cast<std::size_t>(i % 30)];
-        bytes += calories::encode(f);
-    }
-    return bytes;
-}
-
 void BM_StartupLoad(benchmark::State& state) {
     testing::TempEnvironment env;
     testing::TestHost host;
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", Database(32767));
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(32767));
     files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
     files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
     for (auto _ : state) {

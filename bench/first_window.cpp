@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/calories_data.h"
 #include "bench/recipe_data.h"
 #include "calories/fooditem.h"
 #include "calories/foodgroups.h"
@@ -139,21 +140,6 @@ double Median(std::vector<double> v) {
 
 // ---- generated data ----
 
-std::string Foods(int count) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(count) * calories::kFoodItemSize);
-    for (int i = 0; i < count; ++i) {
-        calories::FoodItem f;
-        f.name = "Food number " + std::to_string((i * 7919) % count) + ", 100 g";
-        f.calories = i % 900;
-        f.fat = i % 50;
-        f.protein = i % 40;
-        f.group = calories::kFoodGroups[static_cast<std::size_t>(i % 30)];
-        bytes += calories::encode(f);
-    }
-    return bytes;
-}
-
 // The blank record, then `perDay` foods on each day.
 std::string Log(int days, int perDay) {
     std::string bytes = calories::encode(calories::MealItem{});
@@ -175,7 +161,7 @@ std::string Log(int days, int perDay) {
 // A calories folder at `root`: data/, windows/ (the INI) and config/.
 void MakeCaloriesFolder(const fs::path& root) {
     const fs::path data = root / "data";
-    WriteFile(data / "fooddata.bok", Foods(32767));
+    WriteFile(data / "fooddata.bok", benchdata::FoodDatabase(32767));
     WriteFile(data / "period1.dat", Log(365, 20));
     WriteFile(root / "windows" / "calories.INI",
               "[date]\r\nmessage2=Jan 01/25\r\nmessage3=Dec 31/25\r\nmessage4=200\r\nmessage5=365\r\n"

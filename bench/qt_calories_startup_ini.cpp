@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/calories_data.h"
 #include "calories/Calories.h"
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
@@ -29,20 +30,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// About the size of the shipped sample database.
-std::string Database() {
-    std::string bytes;
-    for (int i = 0; i < 542; ++i) {
-        calories::FoodItem f;
-        f.name = "Food number " + std::to_string(i) + ", 100 g";
-        f.calories = 50 + i % 400;
-        f.fat = i % 30;
-        f.group = calories::kFoodGroups[static_cast<std::size_t>(i % 30)];
-        bytes += calories::encode(f);
-    }
-    return bytes;
-}
 
 // A week with a few foods a day.
 std::string Log() {
@@ -82,7 +69,8 @@ std::string ForeignSections(std::size_t bytes) {
 // The data folder and INI of one benchmark; the INI holds `size` bytes.
 struct Folder {
     explicit Folder(std::size_t size) {
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", Database());
+        // About the size of the shipped sample database.
+        testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(542));
         testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", Log());
         const std::string own = OwnSections();
         testing::TempEnvironment::WriteFile(ini, size > own.size() ? ForeignSections(size - own.size()) + own : own);
