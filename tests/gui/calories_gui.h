@@ -21,11 +21,6 @@
 
 namespace gui {
 
-inline std::filesystem::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? std::filesystem::path(build) : std::filesystem::current_path();
-}
-
 class CaloriesGui : public ::testing::Test {
 protected:
     CaloriesGui() {

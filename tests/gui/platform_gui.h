@@ -4,10 +4,18 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 namespace gui {
+
+// The build folder ($VT_BUILD_DIR, else the current one): sample data, screenshots.
+inline std::filesystem::path BuildDir() {
+    const char* build = std::getenv("VT_BUILD_DIR");
+    return build ? std::filesystem::path(build) : std::filesystem::current_path();
+}
 
 // Lets queued events run (and deferred deletes of closed windows).
 void Pump(int milliseconds = 0);

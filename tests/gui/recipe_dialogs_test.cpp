@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/platform_gui.h"
+#include "gui/recipe_gui.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
@@ -32,23 +32,8 @@ namespace fs = std::filesystem;
 
 using gui::PumpUntil;
 
-class RecipeDialogs : public ::testing::Test {
+class RecipeDialogs : public gui::RecipeGuiTest {
 protected:
-    RecipeDialogs() {
-        const char* build = std::getenv("VT_BUILD_DIR");
-        const fs::path data = fs::path(build ? build : ".") / "data" / "recipe";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
-        host = std::make_unique<qtui::QtHost>();
-    }
-    ~RecipeDialogs() override {
-        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
-        app.reset();
-        gui::Pump(50);
-        host.reset();
-    }
-
     void Start() {
         ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
         app = std::make_unique<recipe::Recipe>();
@@ -59,25 +44,8 @@ protected:
         gui::Pump(60);
         const std::string path = gui::ScreenshotPath("recipe_" + name);
         EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-        for (const forms::Control* c : form.Controls()) {
-            if (c->Kind() != forms::ControlKind::Timer) {
-                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
-            }
-        }
+        CheckWidgets(form);
     }
-    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
-        recipe::CalcFrm& c = app->CalcFrm();
-        testing::DropDown(c.IngLst2);
-        testing::ChooseItem(c.IngLst, ingredient);
-        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
-        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
-        testing::ChooseItem(c.MeasureLst, measure);
-        testing::Click(c.Addcmd);
-    }
-
-    testing::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<recipe::Recipe> app;
 };
 
 TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {

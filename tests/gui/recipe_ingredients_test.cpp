@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "gui/recipe_gui.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
@@ -33,11 +34,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? fs::path(build) : fs::current_path();
-}
-
 // Answers the next message box with its button `which` and keeps its text.
 void AnswerNextBox(QMessageBox::StandardButton which, std::string* text = nullptr) {
     gui::WhenModal([which, text](QWidget* w) {
@@ -48,22 +44,8 @@ void AnswerNextBox(QMessageBox::StandardButton which, std::string* text = nullpt
     });
 }
 
-class RecipeIngredientsGui : public ::testing::Test {
+class RecipeIngredientsGui : public gui::RecipeGuiTest {
 protected:
-    RecipeIngredientsGui() {
-        const fs::path data = BuildDir() / "data" / "recipe";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
-        host = std::make_unique<qtui::QtHost>();
-    }
-    ~RecipeIngredientsGui() override {
-        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
-        app.reset();
-        gui::Pump(50);
-        host.reset();
-    }
-
     void Open() {
         app = std::make_unique<recipe::Recipe>();
         app->Main();
@@ -74,23 +56,11 @@ protected:
         ASSERT_TRUE(up);
     }
 
-    void CheckWidgets(const forms::Form& form) {
-        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
-        for (const forms::Control* c : form.Controls()) {
-            if (c->Kind() != forms::ControlKind::Timer) {
-                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
-            }
-        }
-    }
     void Shoot(const forms::Form& form, const std::string& name) {
         gui::Pump(30);
         const std::string path = gui::ScreenshotPath("recipe_" + name);
         EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
     }
-
-    testing::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<recipe::Recipe> app;
 };
 
 TEST_F(RecipeIngredientsGui, EveryWizardPageThenTheStoredScreenAndTheSearch) {

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/platform_gui.h"
+#include "gui/recipe_gui.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
@@ -28,70 +28,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
-fs::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? fs::path(build) : fs::current_path();
-}
-
-std::string ShotPath(const std::string& name) { return (BuildDir() / "screenshots" / ("recipe_" + name + ".png")).string(); }
-
 using gui::Pump;
 using gui::PumpUntil;
 
-class RecipeGui : public ::testing::Test {
+class RecipeGui : public gui::RecipeGuiTest {
 protected:
-    RecipeGui() {
-        EnsureApplication();
-        // The program's data folder: the sample data as the run command seeds it.
-        const fs::path data = BuildDir() / "data" / "recipe";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
-        host = std::make_unique<qtui::QtHost>();
-    }
-    ~RecipeGui() override {
-        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
-        app.reset();
-        Pump(50);
-        host.reset();
-    }
-
-    void CheckWidgets(const forms::Form& form) {
-        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
-        for (const forms::Control* c : form.Controls()) {
-            if (c->Kind() != forms::ControlKind::Timer) {
-                EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
-            }
-        }
-    }
     void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = ShotPath(name);
+        const std::string path = gui::ScreenshotPath("recipe_" + name);
         EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
         EXPECT_TRUE(fs::exists(path)) << path;
     }
-
-    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
-        recipe::CalcFrm& c = app->CalcFrm();
-        testing::DropDown(c.IngLst2);
-        testing::ChooseItem(c.IngLst, ingredient);
-        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
-        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
-        testing::ChooseItem(c.MeasureLst, measure);
-        testing::Click(c.Addcmd);
-        Pump(30);
-    }
-
-    testing::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<recipe::Recipe> app;
 };
 
 TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/platform_gui.h"
+#include "gui/recipe_gui.h"
 #include "platform/core/text.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
@@ -36,11 +36,6 @@ namespace g = recipe::grammar;
 using gui::Pump;
 using gui::PumpUntil;
 
-fs::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? fs::path(build) : fs::current_path();
-}
-
 recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, float qty1, const std::string& unit2,
                              float qty2, float fat, float carbs, float protein, int chol = 0, float sodium = 0) {
     recipe::IngRecord r;
@@ -60,13 +55,9 @@ recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, 
     return r;
 }
 
-class RecipeViewerGui : public ::testing::Test {
+class RecipeViewerGui : public gui::RecipeGuiTest {
 protected:
     RecipeViewerGui() {
-        const fs::path data = BuildDir() / "data" / "recipe";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
         std::string ing;
         recipe::IngRecord egg = Ingredient("Egg", "egg", 1, "g", 50, 5, 0.6f, 6.3f, 186, 70);
         egg.UniqueMeasure = vb::True;
@@ -90,22 +81,11 @@ protected:
             "until bubbles form, then turn it over.\r\nServe warm with butter.");
         const std::string bread = g::RecipeRecord("Bread", "1/2", {g::IngredientLine("Flour", true, "3", "cup")}, "Bake.");
         testing::TempEnvironment::WriteFile(env.CurrentDir() / "Recipe.Dat", bread + pancakes + "\r\n");
-        host = std::make_unique<qtui::QtHost>();
-    }
-    ~RecipeViewerGui() override {
-        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
-        app.reset();
-        Pump(50);
-        host.reset();
     }
     void Shoot(const forms::Form& form, const std::string& name) {
         const std::string path = gui::ScreenshotPath(name);
         EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
     }
-
-    testing::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<recipe::Recipe> app;
 };
 
 TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
