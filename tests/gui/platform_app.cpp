@@ -34,7 +34,6 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
         g_standardHandler = qInstallMessageHandler(QuietMessages);
         app_ = std::make_unique<QApplication>(g_argc, g_argv);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -100,8 +99,10 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
 }
 
 std::string ScreenshotPath(const std::string& name) {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return std::string(build ? build : ".") + "/screenshots/" + name + ".png";
+    const std::filesystem::path folder = BuildDir() / "screenshots";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return (folder / (name + ".png")).string();
 }
 
 void WhenModal(std::function<void(QWidget*)> act) {

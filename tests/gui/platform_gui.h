@@ -21,7 +21,7 @@ inline std::filesystem::path BuildDir() {
 void Pump(int milliseconds = 0);
 // Lets events run until the condition holds; false when the time is up first.
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
-// ${VT_BUILD_DIR}/screenshots/<name>.png
+// ${VT_BUILD_DIR}/screenshots/<name>.png; the folder is made when missing.
 std::string ScreenshotPath(const std::string& name);
 
 // Runs `act` on the next modal widget that opens (a message box, dialog or modal form), once the

@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -214,6 +215,13 @@ TEST_F(QtServices, OpenDialogAsksBeforeNamingAFileThatIsNotThere) {
     });
     ASSERT_TRUE(dlg.ShowOpen());
     EXPECT_EQ(fs::path(dlg.FileName()), env.CurrentDir() / "old.per");
+}
+
+// Whatever printers the machine has, the tests see none (and so never print on them).
+TEST_F(QtServices, TheMachinesPrintersAreNotSeen) {
+    EXPECT_TRUE(QPrinterInfo::availablePrinterNames().isEmpty());
+    EXPECT_TRUE(QPrinterInfo::defaultPrinter().isNull());
+    EXPECT_EQ(host.Printer().Device().outputFormat(), QPrinter::PdfFormat);
 }
 
 TEST_F(QtServices, PrintingWithoutPrinterWritesPdfAndSaysWhere) {
