@@ -1,5 +1,6 @@
 // Reading date texts: the forms the programs write and the US short date, as CDate read them.
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/core/date.h"
@@ -149,6 +150,8 @@ std::optional<Civil> DatePart(const Fields& f) {
     } else {
         Mismatch();
     }
+    // A month that cannot be one is the day written first: "13/1/2026" is the 13th of January.
+    if (f.month == 0 && c.month > 12 && c.day >= 1 && c.day <= 12) std::swap(c.month, c.day);
     if (c.year < 100 || c.year > 9999 || c.month < 1 || c.month > 12 || c.day < 1 ||
         c.day > DaysInMonth(c.year, c.month))
         Mismatch();
