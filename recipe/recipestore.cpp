@@ -115,6 +115,8 @@ void RecipeStore::Rebuild() {
 
 std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     if (readFailed_) return NotOverwritten(file_);
+    // Memory and file stay in step: what was there comes back when the file is not written.
+    std::vector<RecipeEntry> oldTable = Recipe_Table;
     bool removed = false;
     // Each removal moves the last entry into the freed place, which is then looked at again.
     for (std::size_t i = 0; i < Recipe_Table.size();) {
@@ -127,9 +129,15 @@ std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
         }
     }
     if (!removed) return std::nullopt;
+    std::string oldText = Recipe_Text;
     Rebuild();
-    if (Recipe_Text.empty()) return files::SafeSave(file_, "", true);  // an empty store is an empty file
-    return Save_Recipes();
+    // An empty store is an empty file.
+    auto error = Recipe_Text.empty() ? files::SafeSave(file_, "", true) : Save_Recipes();
+    if (error) {
+        Recipe_Text = std::move(oldText);
+        Recipe_Table = std::move(oldTable);
+    }
+    return error;
 }
 
 std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) { return Store(record, nullptr); }
