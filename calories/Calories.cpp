@@ -43,7 +43,8 @@ calSplash* Calories::LoadedSplash() const { return splash_.Existing(); }
 // "&Ok" stays disabled while the main window loads, so the program cannot be shown half loaded
 // while the splash paints its progress.
 void Calories::Main() {
-    folderLock_ = services::StartOnDataFolder("calories", "Vantorel", kProgramTitle);
+    folderLock_ = services::StartOnDataFolder("calories", "Vantorel", kProgramTitle,
+                                              {std::string(kFoodDatabase), std::string(kPeriodLog)});
     if (!folderLock_) {
         alreadyRunning_ = true;
         return;

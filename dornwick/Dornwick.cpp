@@ -65,7 +65,7 @@ bool GetKeyValue(files::HKEY& root, const std::string& keyName, const std::strin
         result = text;
         break;
     case files::REG_EXPAND_SZ:
-        result = files::ExpandEnvironmentStrings(text);
+        result = files::ExpandRegistryString(text);
         break;
     case files::REG_DWORD: {
         // From the four bytes themselves; a dword is unsigned.

@@ -136,6 +136,9 @@ public:
     // Copies the last stored ingredient of that name (letter case ignored) into Current_Ing;
     // false, leaving Current_Ing as it was, when none has that name.
     bool Find_Ing(std::string_view Name);
+    // The store changed the ingredient of that name: a chosen one takes its stored record again,
+    // or none once it has gone, so it cannot be added as it was.
+    void Stored_Ingredient_Changed(std::string_view Name);
     void Load_MeasureLst();
     static std::string Put_Together_Quantity_String(std::string_view Q1, std::string_view F1, bool Opt);
 

@@ -2,6 +2,7 @@
 #include "platform/core/convert.h"
 #include "platform/core/text.h"
 #include "recipe/CalcFrm.h"
+#include "recipe/Improved.h"
 #include "recipe/Recipe.h"
 
 namespace recipe {
@@ -64,6 +65,12 @@ bool CalcFrm::Find_Ing(std::string_view Name) {
     const IngRecord* rec = app.Ing.FindText(Name);
     if (rec) Current_Ing = *rec;
     return rec != nullptr;
+}
+
+void CalcFrm::Stored_Ingredient_Changed(std::string_view Name) {
+    const std::string chosen = R_IngLst.Text();
+    if (chosen.empty() || !SameNameText(chosen, Name)) return;
+    if (!Find_Ing(chosen)) Current_Ing = IngRecord{};
 }
 
 void CalcFrm::Load_MeasureLst() {

@@ -47,6 +47,12 @@ void CalcFrm::Addcmd_Click() {
     }
 
     // Refusals that keep the recipe sound; nothing has changed yet.
+    if (!app.Ing.FindText(name)) {
+        services::MsgBox("\"" + vb::Trim(R_IngLst.Text()) + "\" is no longer among the stored ingredients." +
+                             "\r\n\r\nThe ingredient was not added.",
+                         services::vbExclamation, "Cannot Add Ingredient");
+        return;
+    }
     for (const auto& [what, text] : {std::pair{"ingredient's name", &name}, std::pair{"measure", &measure}}) {
         if (const int d = grammar::FindDelimiter(*text); d >= 0) {
             services::MsgBox(grammar::DelimiterMessage(what, d) + "\r\n\r\nThe ingredient was not added.",

@@ -104,13 +104,9 @@ void DeleteIngFrm::DeleteTool() {
     if (services::MsgBox("Are you sure you want to delete " + item + "?", services::vbYesNo + services::vbQuestion,
                          "Delete?") == services::vbNo)
         return;
-    app.Ing.Delete_Stored_Ingredient(vb::Trim(item));
-    // Both lists hold the same names in the same order.
-    const int i = IngLst.ListIndex();
-    IngLst.RemoveItem(i);
-    forms::ListBox& builder = app.CalcFrm().IngLst;
-    if (i < builder.ListCount()) builder.RemoveItem(i);
-    app.Save_Ing_File();
+    // Both lists hold the same names in the same order. An ingredient the file still holds stays
+    // listed and shown.
+    if (!app.Delete_Ing(vb::Trim(item), IngLst.ListIndex())) return;
     Reset();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/core/convert.h"
+#include "platform/core/text.h"
 #include "platform/files/fileio.h"
 #include "platform/files/locations.h"
 #include "platform/files/safesave.h"
@@ -47,7 +48,8 @@ void Recipe::Main() {
     forms::App().Title(std::string(kProductName));
     if (forms::App().EXEName().empty()) forms::App().EXEName("recipe");
     if (forms::App().Path().empty()) forms::App().Path(files::ProgramDirectory().string());
-    folderLock_ = services::StartOnDataFolder("recipe", kProductName, kProductName);
+    folderLock_ = services::StartOnDataFolder("recipe", kProductName, kProductName,
+                                              {Ing.file().string(), Recipes.file().string()});
     if (!folderLock_) {
         alreadyRunning_ = true;
         return;
@@ -153,19 +155,55 @@ void Recipe::Load_Ingredients() {
 }
 
 bool Recipe::Add_Ing(const IngRecord& rec) {
-    Ing.Add(rec);
-    const std::string name = ListName(rec);
-    CalcFrm().IngLst.AddItem(name);
-    DeleteIngFrm().IngLst.AddItem(name);
-    return Save_Ing_File();
-}
-
-bool Recipe::Save_Ing_File() {
-    if (auto error = Ing.Save_Ing_File()) {
+    if (auto error = Ing.Append(rec)) {
         ReportStoreError(Ing.file(), "written", *error);
         return false;
     }
+    AddIngName(rec);
     return true;
+}
+
+bool Recipe::Replace_Ing(std::string_view name, const IngRecord& rec) {
+    if (auto error = Ing.Replace(name, rec)) {
+        ReportStoreError(Ing.file(), "written", *error);
+        return false;
+    }
+    // The last item of that name, as the stored-ingredient screen lists it.
+    forms::ListBox& stored = DeleteIngFrm().IngLst;
+    int found = -1;
+    for (int i = 0; i < stored.ListCount(); ++i)
+        if (vb::Trim(stored.List(i)) == vb::Trim(name)) found = i;
+    if (found >= 0) RemoveIngItem(found);
+    AddIngName(rec);
+    IngredientChanged(name);
+    return true;
+}
+
+bool Recipe::Delete_Ing(std::string_view name, int listIndex) {
+    if (auto error = Ing.Remove(name)) {
+        ReportStoreError(Ing.file(), "written", *error);
+        return false;
+    }
+    RemoveIngItem(listIndex);
+    IngredientChanged(name);
+    return true;
+}
+
+void Recipe::AddIngName(const IngRecord& rec) {
+    const std::string name = ListName(rec);
+    CalcFrm().IngLst.AddItem(name);
+    DeleteIngFrm().IngLst.AddItem(name);
+}
+
+void Recipe::RemoveIngItem(int listIndex) {
+    forms::ListBox& stored = DeleteIngFrm().IngLst;
+    if (listIndex >= 0 && listIndex < stored.ListCount()) stored.RemoveItem(listIndex);
+    forms::ListBox& builder = CalcFrm().IngLst;
+    if (listIndex >= 0 && listIndex < builder.ListCount()) builder.RemoveItem(listIndex);
+}
+
+void Recipe::IngredientChanged(std::string_view name) {
+    if (recipe::CalcFrm* calc = LoadedCalcFrm()) calc->Stored_Ingredient_Changed(name);
 }
 
 bool Recipe::Append_Recipe(std::string_view record) {

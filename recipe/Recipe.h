@@ -94,10 +94,14 @@ public:
     void Load_Ingredients();
     // Appends a record (its measure kind already set) to the table, adds its trimmed name to both
     // ingredient lists and rewrites the file. False, after a message, when the file was not
-    // written (the table and lists keep the record).
+    // written; the table and the lists are then as they were.
     bool Add_Ing(const IngRecord& rec);
-    // Rewrites "Ing.dat" from the table; false after a message when it could not.
-    bool Save_Ing_File();
+    // The same in place of the stored ingredient of that name: the old record and its list entry
+    // go only when the file holds the new one.
+    bool Replace_Ing(std::string_view name, const IngRecord& rec);
+    // Removes the stored ingredient of that name and the item at that index of both lists (they
+    // hold the same names in the same order), once the file is rewritten without it.
+    bool Delete_Ing(std::string_view name, int listIndex);
 
     // --- the recipe store ---
     // Reads "Recipe.Dat" whole; failures are reported.
@@ -137,6 +141,10 @@ private:
     StoreReadAhead readAhead_;
 
     void EnsureMainWindow();
+    // Both ingredient lists and the builder's choice after a stored ingredient has changed.
+    void AddIngName(const IngRecord& rec);
+    void RemoveIngItem(int listIndex);
+    void IngredientChanged(std::string_view name);
     // Makes the main window and its screens, hidden and not loaded, while the splash waits out
     // its second; the splash's timer then only loads and shows them. Step 0 is the first.
     void PrepareMainWindow(int step);

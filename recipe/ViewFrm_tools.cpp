@@ -69,7 +69,8 @@ void ViewFrm::DeleteTool() {
                                         services::vbYesNo | services::vbQuestion, "Delete?");
     if (answer == services::vbNo) return;
     if (RecipeLst.ListCount() == 0) return;
-    app.Delete_Recipe(name);
+    // A recipe the file still holds stays listed and shown.
+    if (!app.Delete_Recipe(name)) return;
     // The list follows the store, which lets every recipe of that name go.
     for (int i = RecipeLst.ListCount() - 1; i >= 0; --i)
         if (SameName(RecipeLst.List(i), name)) RecipeLst.RemoveItem(i);

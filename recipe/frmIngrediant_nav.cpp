@@ -2,8 +2,6 @@
 #include "platform/core/convert.h"
 #include "platform/core/text.h"
 #include "platform/services/dialogs.h"
-#include "recipe/CalcFrm.h"
-#include "recipe/DeleteIngFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/frmIngrediant.h"
 #include "recipe/ingentry.h"
@@ -132,20 +130,8 @@ void frmIngrediant::cmdFinish_Click() {
 }
 
 bool frmIngrediant::StoreFinished(bool replacing) {
-    if (replacing) {
-        const std::string name = vb::Trim(txtName.Text());
-        app.Ing.Delete_Stored_Ingredient(name);
-        forms::ListBox& stored = app.DeleteIngFrm().IngLst;
-        int found = -1;
-        for (int i = 0; i < stored.ListCount(); ++i)
-            if (vb::Trim(stored.List(i)) == name) found = i;
-        if (found >= 0) {
-            stored.RemoveItem(found);
-            forms::ListBox& builder = app.CalcFrm().IngLst;
-            if (found < builder.ListCount()) builder.RemoveItem(found);
-        }
-    }
-    if (!app.Add_Ing(NewIng)) {
+    const bool stored = replacing ? app.Replace_Ing(vb::Trim(txtName.Text()), NewIng) : app.Add_Ing(NewIng);
+    if (!stored) {
         ShowStep(10);  // reported; the entries stay for another try
         return false;
     }

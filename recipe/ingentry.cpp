@@ -126,9 +126,11 @@ QuantityParts SplitQuantity(Single qty, bool secondMeasure) {
 
 bool IsNutrientNumber(std::string_view text) {
     const std::string t = vb::Trim(text);
-    // A plain decimal: "1,5" would read as fifteen where the user may mean one and a half.
+    // A decimal as the runtime reads one ("$5" is 5, "(5)" and "5-" are -5), but without thousands
+    // separators: "1,5" would read as fifteen where the user may mean one and a half.
     for (char c : t)
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'))
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-' ||
+              c == '$' || c == '(' || c == ')'))
             return false;
     if (!vb::IsNumeric(t)) return false;
     try {

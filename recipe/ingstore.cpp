@@ -83,15 +83,54 @@ bool IngStore::Ing_Exists(std::string_view name) const {
     return false;
 }
 
-bool IngStore::Delete_Stored_Ingredient(std::string_view name) {
+bool IngStore::Delete_Stored_Ingredient(std::string_view name) { return TakeOut(name).has_value(); }
+
+std::optional<IngStore::Removed> IngStore::TakeOut(std::string_view name) {
     for (std::size_t i = 0; i < Ing_Table.size(); ++i) {
         if (SameName(Ing_Table[i].Name.view(), name)) {
-            if (i + 1 != Ing_Table.size()) Ing_Table[i] = Ing_Table.back();
+            Removed removed{i, std::move(Ing_Table[i])};
+            if (i + 1 != Ing_Table.size()) Ing_Table[i] = std::move(Ing_Table.back());
             Ing_Table.pop_back();
-            return true;
+            return removed;
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+void IngStore::PutBack(Removed removed) {
+    // The last record had moved into the freed place; it goes back to the end.
+    if (removed.index < Ing_Table.size()) {
+        Ing_Table.push_back(std::move(Ing_Table[removed.index]));
+        Ing_Table[removed.index] = std::move(removed.record);
+    } else {
+        Ing_Table.push_back(std::move(removed.record));
+    }
+}
+
+std::optional<vb::Error> IngStore::Append(const IngRecord& rec) {
+    Ing_Table.push_back(rec);
+    auto error = Save_Ing_File();
+    if (error) Ing_Table.pop_back();
+    return error;
+}
+
+std::optional<vb::Error> IngStore::Replace(std::string_view name, const IngRecord& rec) {
+    std::optional<Removed> removed = TakeOut(name);
+    Ing_Table.push_back(rec);
+    auto error = Save_Ing_File();
+    if (error) {
+        Ing_Table.pop_back();
+        if (removed) PutBack(std::move(*removed));
+    }
+    return error;
+}
+
+std::optional<vb::Error> IngStore::Remove(std::string_view name) {
+    std::optional<Removed> removed = TakeOut(name);
+    if (!removed) return std::nullopt;
+    auto error = Save_Ing_File();
+    if (error) PutBack(std::move(*removed));
+    return error;
 }
 
 const IngRecord* IngStore::FindText(std::string_view name) const {

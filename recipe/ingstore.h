@@ -48,6 +48,16 @@ public:
     // its place. Returns whether one was removed.
     bool Delete_Stored_Ingredient(std::string_view name);
 
+    // The changes the screens make, each with its rewrite of the file. When the file is not
+    // written the table is put back as it was, so memory never holds what the file does not.
+    // Append: the record at the end.
+    [[nodiscard]] std::optional<vb::Error> Append(const IngRecord& rec);
+    // Replace: the first record of that name taken out (as Delete_Stored_Ingredient) and the new
+    // one appended, in one rewrite.
+    [[nodiscard]] std::optional<vb::Error> Replace(std::string_view name, const IngRecord& rec);
+    // Remove: the first record of that name taken out; a name not stored changes and writes nothing.
+    [[nodiscard]] std::optional<vb::Error> Remove(std::string_view name);
+
     // The last record whose trimmed name equals the name without regard to letter case, as the
     // builder and the viewer look ingredients up; nullptr when there is none.
     const IngRecord* FindText(std::string_view name) const;
@@ -63,6 +73,14 @@ public:
 private:
     // Appends a record read from the file.
     void Take(std::string_view record);
+
+    // What Delete_Stored_Ingredient took out, so that it can be put back in its place.
+    struct Removed {
+        std::size_t index;
+        IngRecord record;
+    };
+    std::optional<Removed> TakeOut(std::string_view name);
+    void PutBack(Removed removed);
 
     std::filesystem::path file_;
     std::uint64_t partial_ = 0;

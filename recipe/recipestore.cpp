@@ -115,21 +115,27 @@ void RecipeStore::Rebuild() {
 
 std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     if (readFailed_) return NotOverwritten(file_);
-    bool removed = false;
+    if (Find(name) < 0) return std::nullopt;
+    // Memory and file stay in step: what was there comes back when the file is not written.
+    std::vector<RecipeEntry> oldTable = Recipe_Table;
+    std::string oldText = Recipe_Text;
     // Each removal moves the last entry into the freed place, which is then looked at again.
     for (std::size_t i = 0; i < Recipe_Table.size();) {
         if (SameName(Recipe_Table[i].RecipeName, name)) {
             if (i + 1 != Recipe_Table.size()) Recipe_Table[i] = std::move(Recipe_Table.back());
             Recipe_Table.pop_back();
-            removed = true;
         } else {
             ++i;
         }
     }
-    if (!removed) return std::nullopt;
     Rebuild();
-    if (Recipe_Text.empty()) return files::SafeSave(file_, "", true);  // an empty store is an empty file
-    return Save_Recipes();
+    // An empty store is an empty file.
+    auto error = Recipe_Text.empty() ? files::SafeSave(file_, "", true) : Save_Recipes();
+    if (error) {
+        Recipe_Text = std::move(oldText);
+        Recipe_Table = std::move(oldTable);
+    }
+    return error;
 }
 
 std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) { return Store(record, nullptr); }

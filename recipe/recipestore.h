@@ -57,7 +57,8 @@ public:
     [[nodiscard]] std::optional<vb::Error> Save_Recipes();
 
     // Removes every entry whose trimmed name equals the trimmed name (letter case counts) and
-    // rewrites the file. Nothing matching changes nothing and writes nothing.
+    // rewrites the file. Nothing matching changes nothing and writes nothing; when the file cannot
+    // be written the table and the text are put back as they were.
     [[nodiscard]] std::optional<vb::Error> Delete_Recipe(std::string_view name);
 
     // Appends a complete record: the table gets its entry, the text gets the record after its

@@ -89,8 +89,10 @@ std::optional<double> RadixNumber(std::string_view s, std::size_t& i, bool stric
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
 }
 
-// The runtime's strict reading of a text as a number (US locale): blanks around, a sign, digits
-// with thousands commas, a point, an exponent (E or D), or &H / &O. nullopt when it is not one.
+// The runtime's strict reading of a text as a number (US locale): blanks around, a sign before or
+// after the number or parentheses around it for a negative one, a dollar sign before the digits,
+// digits with thousands commas, a point, an exponent (E or D), or &H / &O. nullopt when it is not
+// one.
 std::optional<double> ParseStrict(std::string_view s) {
     std::size_t a = 0, b = s.size();
     while (a < b && IsBlank(s[a])) ++a;
@@ -104,7 +106,18 @@ std::optional<double> ParseStrict(std::string_view s) {
         return v;
     }
     std::string clean;
-    if (s[i] == '+' || s[i] == '-') clean += s[i++];
+    // "(5)" is -5; "5-" too: one sign, at one end, and none inside parentheses.
+    const bool parenthesized = s.size() >= 2 && s.front() == '(' && s.back() == ')';
+    if (parenthesized) {
+        s = s.substr(1, s.size() - 2);
+        clean += '-';
+    } else if (s[i] == '+' || s[i] == '-') {
+        clean += s[i++];
+    } else if (s.size() >= 2 && (s.back() == '+' || s.back() == '-')) {
+        clean += s.back();
+        s.remove_suffix(1);
+    }
+    if (i < s.size() && s[i] == '$') ++i;
     int digits = 0;
     while (i < s.size()) {
         if (IsDigit(s[i])) {

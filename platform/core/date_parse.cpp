@@ -1,5 +1,6 @@
 // Reading date texts: the forms the programs write and the US short date, as CDate read them.
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/core/date.h"
@@ -120,6 +121,7 @@ std::optional<Civil> DatePart(const Fields& f) {
     const auto& n = f.numbers;
     int thisYear = Year(Today());
     Civil c{0, 0, 0};
+    bool dayWritten = true;
     if (f.month != 0) {
         c.month = f.month;
         if (n.size() == 2) {
@@ -140,15 +142,19 @@ std::optional<Civil> DatePart(const Fields& f) {
         else
             c = {FullYear(n[2]), n[0].value, n[1].value};
     } else if (n.size() == 2) {
-        if (LooksLikeYear(n[1]))
+        if (LooksLikeYear(n[1])) {
             c = {FullYear(n[1]), n[0].value, 1};
-        else
+            dayWritten = false;
+        } else {
             c = {thisYear, n[0].value, n[1].value};
+        }
     } else if (n.empty() && f.hasTime) {
         return std::nullopt;
     } else {
         Mismatch();
     }
+    // A month that cannot be one is the day written first: "13/1/2026" is the 13th of January.
+    if (f.month == 0 && dayWritten && c.month > 12 && c.day >= 1 && c.day <= 12) std::swap(c.month, c.day);
     if (c.year < 100 || c.year > 9999 || c.month < 1 || c.month > 12 || c.day < 1 ||
         c.day > DaysInMonth(c.year, c.month))
         Mismatch();

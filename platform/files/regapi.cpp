@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -187,7 +188,12 @@ long RegCloseKey(HKEY key) {
     return handles.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
-std::string ExpandEnvironmentStrings(std::string_view text) {
+namespace {
+
+using Lookup = std::function<std::optional<std::string>(const std::string&)>;
+
+// %NAME% replaced by what the lookup gives; a name it does not know stays as written.
+std::string Expand(std::string_view text, const Lookup& lookup) {
     std::string out;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -199,19 +205,9 @@ std::string ExpandEnvironmentStrings(std::string_view text) {
         }
         out.append(text.substr(pos, open - pos));
         std::string name(text.substr(open + 1, close - open - 1));
-        const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
-        if (!value && !name.empty()) {
-            std::string wanted = vb::UCase(name) + "=";
-            for (char** e = environ; e && *e; ++e) {
-                std::string_view entry(*e);
-                if (entry.size() >= wanted.size() && vb::UCase(entry.substr(0, wanted.size())) == wanted) {
-                    value = *e + wanted.size();
-                    break;
-                }
-            }
-        }
+        std::optional<std::string> value = name.empty() ? std::nullopt : lookup(name);
         if (value) {
-            out += vb::FromUtf8(value);  // the environment is UTF-8, our text Windows-1252
+            out += *value;
             pos = close + 1;
         } else {
             // Left as written; the closing '%' may open the next name.
@@ -220,6 +216,81 @@ std::string ExpandEnvironmentStrings(std::string_view text) {
         }
     }
     return out;
+}
+
+std::optional<std::string> ProcessVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (!value) {
+        std::string wanted = vb::UCase(name) + "=";
+        for (char** e = environ; e && *e; ++e) {
+            std::string_view entry(*e);
+            if (entry.size() >= wanted.size() && vb::UCase(entry.substr(0, wanted.size())) == wanted) {
+                value = *e + wanted.size();
+                break;
+            }
+        }
+    }
+    if (!value) return std::nullopt;
+    return vb::FromUtf8(value);  // the environment is UTF-8, our text Windows-1252
+}
+
+constexpr std::string_view kMachineEnvironment = "System\\CurrentControlSet\\Control\\Session Manager\\Environment";
+constexpr std::string_view kUserEnvironment = "Environment";
+
+// A key path with a leading part that is a link (Wine keeps CurrentControlSet as a link to
+// ControlSet001) replaced by the link's target under the same root.
+std::string FollowLink(const Registry& reg, HKEY root, const std::string& path) {
+    constexpr std::string_view kMachinePrefix = "\\REGISTRY\\MACHINE\\";
+    if (root != HKEY_LOCAL_MACHINE) return path;
+    std::size_t end = 0;
+    while ((end = path.find('\\', end + 1)) != std::string::npos) {
+        const RegValue* link = reg.Find(root, path.substr(0, end), "SymbolicLinkValue");
+        if (!link || link->type != REG_LINK) continue;
+        std::string target = RegTextToUtf8(link->data);
+        if (std::size_t nul = target.find('\0'); nul != std::string::npos) target.resize(nul);
+        if (vb::UCase(target).rfind(kMachinePrefix, 0) != 0) return path;
+        return target.substr(kMachinePrefix.size()) + path.substr(end);
+    }
+    return path;
+}
+
+// The registry's own environment variable: the user's over the machine's. An expandable one is
+// expanded in turn, a few levels deep so that names defined by each other end.
+std::optional<std::string> RegistryVariable(const std::string& name, int depth) {
+    for (auto [root, key] : {std::pair{HKEY_CURRENT_USER, kUserEnvironment}, std::pair{HKEY_LOCAL_MACHINE, kMachineEnvironment}}) {
+        std::shared_ptr<const Registry> reg;
+        {
+            std::lock_guard lock(mutex);
+            const Cached& c = LoadRoot(root);
+            if (c.error) continue;
+            reg = c.registry;
+        }
+        std::string path(key);
+        if (!reg->HasKey(root, path)) path = FollowLink(*reg, root, path);
+        const RegValue* v = reg->Find(root, path, vb::ToUtf8(name));
+        if (!v || (v->type != REG_SZ && v->type != REG_EXPAND_SZ)) continue;
+        std::string text = RegTextToUtf8(v->data);
+        if (std::size_t nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
+        text = vb::FromUtf8(text);
+        if (v->type == REG_EXPAND_SZ && depth < 8)
+            text = Expand(text, [depth](const std::string& n) {
+                auto found = RegistryVariable(n, depth + 1);
+                return found ? found : ProcessVariable(n);
+            });
+        return text;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string ExpandEnvironmentStrings(std::string_view text) { return Expand(text, ProcessVariable); }
+
+std::string ExpandRegistryString(std::string_view text) {
+    return Expand(text, [](const std::string& name) {
+        auto found = RegistryVariable(name, 0);
+        return found ? found : ProcessVariable(name);
+    });
 }
 
 }  // namespace files

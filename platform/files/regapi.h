@@ -57,5 +57,10 @@ long RegCloseKey(HKEY key);
 // %NAME% replaced by the environment variable (the exact name first, then without regard to case);
 // unknown names are left as written.
 std::string ExpandEnvironmentStrings(std::string_view text);
+// The same as the Windows of the registry expands a REG_EXPAND_SZ value: a name defined in the
+// registry's own environment (the user's key "Environment" over the machine's
+// "System\CurrentControlSet\Control\Session Manager\Environment", as a Wine prefix keeps them)
+// takes its value there, any other the process's; a name defined nowhere is left as written.
+std::string ExpandRegistryString(std::string_view text);
 
 }  // namespace files

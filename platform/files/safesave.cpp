@@ -1,6 +1,7 @@
 #include "platform/files/safesave.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,6 +108,61 @@ fs::path TempName(const fs::path& path) {
     fs::path t = path;
     t += "." + std::to_string(::getpid()) + ".tmp";
     return t;
+}
+
+namespace {
+
+// The process id of "<name>.<pid>.tmp" as TempName writes it; 0 when the file name is not that.
+pid_t TempOwner(std::string_view file, std::string_view name) {
+    constexpr std::string_view kTail = ".tmp";
+    if (name.empty() || file.size() <= name.size() + 1 + kTail.size()) return 0;
+    if (file.substr(0, name.size()) != name || file[name.size()] != '.') return 0;
+    if (file.substr(file.size() - kTail.size()) != kTail) return 0;
+    const std::string_view digits = file.substr(name.size() + 1, file.size() - name.size() - 1 - kTail.size());
+    if (digits.empty() || digits.size() > 10 || digits.front() == '0') return 0;
+    long long pid = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid <= 0x7FFFFFFF ? static_cast<pid_t>(pid) : 0;
+}
+
+// A process of another user still counts as running.
+bool Running(pid_t pid) { return pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH; }
+
+}  // namespace
+
+std::vector<fs::path> LeftoverSaves(const fs::path& folder, const std::vector<std::string>& names) {
+    std::vector<std::string> owners;  // the names a save of these files writes first
+    for (const auto& name : names) {
+        owners.push_back(name);
+        if (std::string backup = BackupName(name); !backup.empty()) owners.push_back(backup);
+    }
+    std::vector<fs::path> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string file = it->path().filename().string();
+        for (const auto& owner : owners) {
+            const pid_t pid = TempOwner(file, owner);
+            if (pid == 0) continue;
+            std::error_code statError;
+            if (fs::is_regular_file(fs::symlink_status(it->path(), statError)) && !Running(pid))
+                found.push_back(it->path());
+            break;
+        }
+    }
+    return found;
+}
+
+std::vector<fs::path> RemoveLeftoverSaves(const fs::path& folder, const std::vector<std::string>& names) {
+    std::vector<fs::path> removed;
+    for (const auto& path : LeftoverSaves(folder, names)) {
+        std::error_code ec;
+        if (fs::remove(path, ec)) removed.push_back(path);
+    }
+    return removed;
 }
 
 std::optional<vb::Error> SafeSave(const fs::path& given, std::string_view bytes, bool keepBackup) {

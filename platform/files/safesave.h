@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/core/error.h"
 
@@ -18,6 +19,15 @@ std::string BackupName(std::string_view path);
 // The temporary file this process writes a save of `path` into first: the path followed by the
 // process id and ".tmp", so two programs saving into one folder never share one.
 std::filesystem::path TempName(const std::filesystem::path& path);
+
+// The leftovers of saves of these files (bare names in `folder`) that a process ended in the
+// middle of: "<name>.<pid>.tmp" and the backup's "<backup name>.<pid>.tmp", plain files only, of a
+// process id that no process has now. Nothing else in the folder is named.
+std::vector<std::filesystem::path> LeftoverSaves(const std::filesystem::path& folder,
+                                                 const std::vector<std::string>& names);
+// Removes those leftovers; returns the ones removed.
+std::vector<std::filesystem::path> RemoveLeftoverSaves(const std::filesystem::path& folder,
+                                                       const std::vector<std::string>& names);
 
 // Writes `bytes` as the whole new content of `path`. With keepBackup the previous file is first
 // copied to its backup name (an older backup is replaced only when there is a file to back up);

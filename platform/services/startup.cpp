@@ -3,15 +3,19 @@
 #include <string>
 
 #include "platform/files/locations.h"
+#include "platform/files/safesave.h"
 #include "platform/services/dialogs.h"
 
 namespace services {
 
 std::unique_ptr<files::InstanceLock> StartOnDataFolder(std::string_view lockName, std::string_view product,
-                                                       std::string_view title) {
+                                                       std::string_view title,
+                                                       const std::vector<std::string>& stores) {
     files::IgnoreFileSizeSignal();
     const auto folder = files::CurrentDirectory();
     auto lock = std::make_unique<files::InstanceLock>(folder, lockName);
+    // Only the holder of the folder may tidy it: another instance's save may be under way.
+    if (lock->state() == files::InstanceLock::State::Held) files::RemoveLeftoverSaves(folder, stores);
     if (lock->state() != files::InstanceLock::State::Busy) return lock;
     const std::string name(product);
     MsgBox(name + " is already running on the data folder \"" + folder.string() + "\".\r\n\r\nOnly one " + name +

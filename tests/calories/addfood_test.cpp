@@ -63,7 +63,9 @@ TEST_F(AddFood, StoresWholeNumbersHalvesToEvenAndCutsTheName) {
     const struct {
         const char* typed;
         vb::Long stored;
-    } rows[] = {{"12.5", 12}, {"13.5", 14}, {"-7", -7}, {"  42 ", 42}, {"", 0}, {"2147483647", 2147483647}};
+    } rows[] = {{"12.5", 12}, {"13.5", 14}, {"-7", -7},  {"  42 ", 42}, {"", 0}, {"2147483647", 2147483647},
+                // as the runtime reads a typed amount
+                {"$5", 5},    {"(5)", -5},  {"5-", -5},  {"(1,234.5)", -1234}};
     testing::ChooseItem(w().Combo1, "Beef");
     for (const auto& r : rows) {
         Type("Food " + std::string(r.typed), {r.typed, r.typed, r.typed, r.typed, r.typed, r.typed});

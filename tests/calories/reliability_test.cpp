@@ -62,6 +62,23 @@ TEST_F(Reliability, ASecondStartOnTheSameFolderEndsWithoutTouchingAnyFile) {
     EXPECT_EQ(host.MsgBoxes().size(), 1u);
 }
 
+// What saves left behind when the program was killed in the middle of one goes at the next start;
+// other programs' files and a save still under way stay.
+TEST_F(Reliability, TheLeftoversOfInterruptedSavesGoAtTheNextStart) {
+    const std::string dead = std::to_string(testsupport::EndedProcess());
+    WriteFoods({Food("Sirloin", 200)});
+    const std::vector<std::string> gone = {"fooddata.bok." + dead + ".tmp", "period1.dat." + dead + ".tmp",
+                                           "fooddata.bak." + dead + ".tmp", "period1.bak." + dead + ".tmp"};
+    const std::vector<std::string> kept = {"fooddata.bok." + std::to_string(::getppid()) + ".tmp",
+                                           "Ing.dat." + dead + ".tmp", "day1.dat." + dead + ".tmp"};
+    for (const auto& name : gone) testing::TempEnvironment::WriteFile(Data(name), "half");
+    for (const auto& name : kept) testing::TempEnvironment::WriteFile(Data(name), "half");
+    Open();
+    for (const auto& name : gone) EXPECT_FALSE(fs::exists(Data(name))) << name;
+    for (const auto& name : kept) EXPECT_TRUE(fs::exists(Data(name))) << name;
+    EXPECT_EQ(app->fooddata.size(), 1u);
+}
+
 // A record file whose length is not a whole number of records is read by the count rule, named
 // in a message, and kept as it was beside itself before the first save writes over it.
 TEST_F(Reliability, ADamagedRecordFileIsReportedAndKeptAsItWas) {

@@ -125,6 +125,8 @@ TEST_F(SearchWindow, ByNutrientIncludesTheThresholdItself) {
         {1, 0, "100", {"Pie, apple", "Sirloin", "Big apple cake for a whole party of ten", "Toast"}},
         {1, 1, "100", {"Apple juice", "Big apple cake for a whole party of ten", "Toast"}},
         {1, 1, "99.5", {"Apple juice"}},
+        {1, 0, "$100", {"Pie, apple", "Sirloin", "Big apple cake for a whole party of ten", "Toast"}},
+        {1, 1, "(1)", {}},
         {3, 0, "70", {"Sirloin"}},
         {5, 0, "43", {"Pie, apple"}},
         {6, 1, " 2 ", {"Pie, apple", "Apple juice", "Big apple cake for a whole party of ten", "Toast"}},

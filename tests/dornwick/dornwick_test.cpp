@@ -124,6 +124,69 @@ TEST(Dornwick, ARegistryThatCannotBeReadLeavesTheStoredPathAlone) {
     }
 }
 
+// Wine hive files: the machine's with the App Paths entry's expandable Path and the keys given,
+// the user's with the keys given.
+std::string MachineHive(const std::string& path, const std::string& keys) {
+    return "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+           "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\WINWORD.EXE] 1700000000\n"
+           "\"Path\"=str(2):\"" + path + "\"\n\n" + keys;
+}
+std::string UserHive(const std::string& keys) {
+    return "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n" + keys;
+}
+const std::string kMachineEnv = "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment] 1700000000\n";
+// As Wine writes it: CurrentControlSet is a link to ControlSet001.
+std::string LinkedMachineEnv() {
+    std::string hex;
+    for (char c : std::string("\\Registry\\Machine\\System\\ControlSet001")) {
+        char b[8];
+        std::snprintf(b, sizeof b, "%s%02x,00", hex.empty() ? "" : ",", static_cast<unsigned char>(c));
+        hex += b;
+    }
+    return "[System\\\\CurrentControlSet] 1700000000\n#link\n\"SymbolicLinkValue\"=hex(6):" + hex + "\n\n"
+           "[System\\\\ControlSet001\\\\Control\\\\Session Manager\\\\Environment] 1700000000\n";
+}
+
+TEST(Dornwick, AnExpandablePathTakesTheWinePrefixsOwnEnvironment) {
+    const std::string programFiles = "\"ProgramFiles\"=\"C:\\\\Program Files\"\n";
+    const struct {
+        const char* name;
+        std::string path, machine, user;
+        const char* expected;
+    } rows[] = {
+        {"the machine's variable", "%ProgramFiles%\\\\Office\\\\", kMachineEnv + programFiles, "",
+         "C:\\Program Files\\Office\\"},
+        {"through the control set link", "%PROGRAMFILES%\\\\Office", LinkedMachineEnv() + programFiles, "",
+         "C:\\Program Files\\Office"},
+        {"the user's over the machine's", "%Office%", kMachineEnv + "\"Office\"=\"C:\\\\Machine\"\n",
+         "[Environment] 1700000000\n\"Office\"=\"D:\\\\Mine\"\n", "D:\\Mine"},
+        {"a variable made of another", "%OfficeDir%\\\\Winword",
+         kMachineEnv + programFiles + "\"OfficeDir\"=str(2):\"%ProgramFiles%\\\\Office\"\n", "",
+         "C:\\Program Files\\Office\\Winword"},
+        {"defined nowhere stays as it stands", "%NoSuchPlace%\\\\Office\\\\", kMachineEnv + programFiles, "",
+         "%NoSuchPlace%\\Office\\"},
+        {"the process's when the prefix has none", "%DW_DRIVE%\\\\Office", kMachineEnv + programFiles, "",
+         "D:\\Office"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Sandbox box;
+        box.Set("DW_DRIVE", "D:");
+        box.Set("ProgramFiles", std::nullopt);
+        box.Set("NoSuchPlace", std::nullopt);
+        Sandbox::Write(box.wine / "system.reg", MachineHive(row.path, row.machine));
+        if (!row.user.empty()) Sandbox::Write(box.wine / "user.reg", UserHive(row.user));
+        EXPECT_EQ(dornwick::Main(), 0);
+        EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI"), std::string("[WinWord]\r\nPath=") + row.expected + "\r\n");
+    }
+
+    // Variables defined by each other end.
+    Sandbox box;
+    Sandbox::Write(box.wine / "system.reg", MachineHive("%Loop%", kMachineEnv + "\"Loop\"=str(2):\"%Loop%x\"\n"));
+    EXPECT_EQ(dornwick::Main(), 0);
+    EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI").rfind("[WinWord]\r\nPath=", 0), 0u);
+}
+
 TEST(Dornwick, OnlyTheMachineHiveIsRead) {
     Sandbox box;
     Sandbox::Write(box.wine / "user.reg", "damaged");

@@ -119,7 +119,10 @@ TEST(IngEntry, NutrientBoxesTakeNumbersOfAtLeastZero) {
         bool ok;
     } rows[] = {{"0", true},   {"12", true},   {" 12 ", true},  {"0.5", true},  {".5", true},    {"1e3", true},
                 {"", false},   {".", false},   {"abc", false},  {"-1", false},  {"1,5", false},  {"12g", false},
-                {"&H10", false}, {"1e39", false}};  // no separators or hex; nothing beyond a single
+                {"&H10", false}, {"1e39", false},  // no separators or hex; nothing beyond a single
+                // read as the runtime reads numbers: a currency sign, a negative in parentheses or
+                // with its sign behind
+                {"$5", true},  {"5+", true},    {"(5)", false},  {"5-", false},  {"-$5", false}, {"$", false}};
     for (const auto& r : rows) EXPECT_EQ(IsNutrientNumber(r.text), r.ok) << '"' << r.text << '"';
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Checks for tests of special files: a deadline for calls that must not wait, and every file of a
-// folder with its bytes, to show that nothing was touched.
+// Checks for tests of special files: a deadline for calls that must not wait, every file of a
+// folder with its bytes, to show that nothing was touched, and a process that has ended.
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -28,6 +29,15 @@ inline std::map<std::string, std::string> FilesUnder(const std::filesystem::path
         out[e.path().string()] = std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     return out;
+}
+
+// A process id that no process has: a child's, once it has ended.
+inline pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
 }
 
 }  // namespace testsupport

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <string>
 
 #include "platform/core/convert.h"
 #include "platform/core/error.h"
@@ -58,6 +59,10 @@ TEST(Convert, StrictTextToNumber) {
         {"1.", 1},         {"1,000", 1000},    {"1,234,567.5", 1234567.5},
         {"1e3", 1000},     {"2.5E-1", 0.25},   {"1D2", 100},    {"&H10", 16},
         {"&hff", 255},     {"&HFFFF", -1},     {"&O17", 15},    {"&H10000", 65536},
+        // a dollar sign, parentheses and a sign after the number, as a typed amount may have them
+        {"$5", 5},         {"-$5", -5},        {"(5)", -5},     {"5-", -5},
+        {"(1,234.5)", -1234.5}, {"($2.50)", -2.5}, {"5+", 5},   {" (5) ", -5},
+        {"$1,000", 1000},
     };
     for (const auto& r : rows) {
         EXPECT_DOUBLE_EQ(CDbl(r.text), r.expected) << r.text;
@@ -70,7 +75,8 @@ TEST(Convert, StrictTextToNumber) {
 
 TEST(Convert, TextThatIsNoNumberIsError13) {
     const char* rows[] = {"", "   ", "abc", "1 2", "1.2.3", ",5", "1,", "-", ".", "1e", "12abc",
-                          "&H", "&HG", "$5"};
+                          "&H", "&HG", "$", "5$", "$-5", "(5", "5)", "()", "(-5)", "-(5)", "(5)-",
+                          "-5-", "+5-", "( 5)", "$ 5", "--5", "1e-"};
     EXPECT_FALSE(IsNumeric("1e999")) << "overflows, so the conversion fails";
     EXPECT_EQ(CDbl("1e-999"), 0) << "underflow is zero, not an error";
     EXPECT_EQ(CDbl("0.000000000000000000000000000000000000000000000000000000000000000000000000000000"
@@ -90,11 +96,20 @@ TEST(Convert, HugeExponentsOverflowOrVanish) {
     // error 6: overflow, as "1E400" does; otherwise the value CDbl gives. Val never fails: an
     // overflowing prefix reads as the largest Double of its sign.
     struct Row {
-        const char* text;
+        std::string text;
         int error;
         double value;
     };
+    const std::string zeros(9999, '0');
     const Row rows[] = {
+        // many digits count as what they are worth, however few of them a Double keeps
+        {"1" + zeros, 6, 0},
+        {"-1" + zeros + ".5", 6, 0},
+        {"1" + zeros + "E-10000", 0, 0.1},
+        {"1" + zeros + "0E-10000", 0, 1},
+        {"0." + zeros + "1E10000", 0, 1},
+        {"." + zeros + "1", 0, 0},
+        {"1E-10000", 0, 0},
         {"1E400", 6, 0},
         {"10E99999999999999999999", 6, 0},
         {"-10E99999999999999999999", 6, 0},
@@ -110,7 +125,7 @@ TEST(Convert, HugeExponentsOverflowOrVanish) {
         {"1000E-3", 0, 1},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.text);
+        SCOPED_TRACE(r.text.substr(0, 40) + " (" + std::to_string(r.text.size()) + " characters)");
         double value = -1;
         EXPECT_EQ(ErrorOf([&] { value = CDbl(r.text); }), r.error);
         EXPECT_EQ(IsNumeric(r.text), r.error == 0);
@@ -129,6 +144,7 @@ TEST(Convert, ValReadsTheNumericPrefix) {
         {"  12 34abc", 1234}, {"1.5e2x", 150}, {"&HFF", 255},   {"-.5", -0.5},
         {"abc", 0},           {"1,000", 1},    {"", 0},         {"3 .2", 3.2},
         {"1e", 1},            {"&HFFFF", -1},  {"&O7x", 7},     {"\t-4\n2", -42},
+        {"$5", 0},            {"(5)", 0},      {"5-", 5},
     };
     for (const auto& r : rows) EXPECT_DOUBLE_EQ(Val(r.text), r.expected) << r.text;
 }

@@ -111,6 +111,11 @@ TEST(Date, ParsesTheTextsTheProgramsWrite) {
         {"  2/29/2028 ", "2028-02-29"},
         {"12/8", "2026-12-08"},
         {"1/5/2030 3:04:05 PM", "2030-01-05"},
+        // a month that cannot be one is the day written first
+        {"13/1/2026", "2026-01-13"},
+        {"31/12/2026", "2026-12-31"},
+        {"25/12", "2026-12-25"},
+        {"2026/13/1", "2026-01-13"},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(Ymd(CDate(r.text)), r.expected) << r.text;
@@ -123,7 +128,7 @@ TEST(Date, ParsesTheTextsTheProgramsWrite) {
 
 TEST(Date, RejectsWhatIsNoDate) {
     FixedClock today(DateSerial(2026, 6, 15));
-    const char* rows[] = {"", "abc", "13/1/2026", "2/29/2027", "2/30/2028", "12/32/26", "8",
+    const char* rows[] = {"", "abc", "13/13/2026", "31/2/2026", "13/0/2026", "13/2026", "2/29/2027", "2/30/2028", "12/32/26", "8",
                           "Dec", "12/8/2026 25:00", "1/1/99999", "12/8/2026 x", "Foo 8/26"};
     for (const char* text : rows) {
         EXPECT_FALSE(IsDate(text)) << '"' << text << '"';
