@@ -2,6 +2,7 @@
 #include "platform/services/smtp.h"
 
 #include <curl/curl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "platform/core/error.h"
@@ -169,18 +171,55 @@ int StopWhenCancelled(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off
     return static_cast<const CancelFlag*>(cancel)->Cancelled() ? 1 : 0;
 }
 
-// Runs the transfer until it ends, or until Cancel is pressed (CURLE_ABORTED_BY_CALLBACK). The
-// wait for the server wakes at once on Cancel.
-CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel) {
+// The transfer's sockets, so that Cancel can cut them: libcurl then ends the transfer with an
+// error at once, whatever step it is in, and the server sees the line drop (a message that loses
+// its end is not delivered). Ending it otherwise would let libcurl close the message properly.
+struct Sockets {
+    const CancelFlag* cancel;
+    std::mutex m;
+    std::set<curl_socket_t> open;
+
+    void CutAll() {
+        std::lock_guard lock(m);
+        for (curl_socket_t fd : open) shutdown(fd, SHUT_RDWR);
+    }
+    bool None() {
+        std::lock_guard lock(m);
+        return open.empty();
+    }
+};
+
+curl_socket_t OpenSocket(void* user, curlsocktype, curl_sockaddr* a) {
+    auto* s = static_cast<Sockets*>(user);
+    std::lock_guard lock(s->m);
+    if (s->cancel->Cancelled()) return CURL_SOCKET_BAD;
+    const curl_socket_t fd = socket(a->family, a->socktype | SOCK_CLOEXEC, a->protocol);
+    if (fd != CURL_SOCKET_BAD) s->open.insert(fd);
+    return fd;
+}
+
+int CloseSocket(void* user, curl_socket_t fd) {
+    auto* s = static_cast<Sockets*>(user);
+    std::lock_guard lock(s->m);
+    s->open.erase(fd);
+    return close(fd);
+}
+
+// Runs the transfer to its end; Cancel cuts its line and wakes the wait for the server.
+// CURLE_ABORTED_BY_CALLBACK when Cancel came before there was a line.
+CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel, Sockets& sockets) {
     CURLM* multi = api.multi_init();
     if (!multi) return CURLE_OUT_OF_MEMORY;
-    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
     if (api.multi_add_handle(multi, c) != CURLM_OK) {
         api.multi_cleanup(multi);
         return CURLE_FAILED_INIT;
     }
-    cancel.WhenCancelled([&api, multi] { api.multi_wakeup(multi); });
-    while (!cancel.Cancelled()) {
+    cancel.WhenCancelled([&api, &sockets, multi] {
+        sockets.CutAll();
+        api.multi_wakeup(multi);
+    });
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    for (;;) {
         int running = 0;
         if (api.multi_perform(multi, &running) != CURLM_OK) {
             result = CURLE_FAILED_INIT;
@@ -193,10 +232,11 @@ CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel) {
             }
             break;
         }
+        // Still looking the server up: no line yet, nothing sent.
+        if (cancel.Cancelled() && sockets.None()) break;
         api.multi_poll(multi, nullptr, 0, 1000, nullptr);
     }
     cancel.WhenCancelled(nullptr);
-    // A transfer cut short here is closed without a QUIT.
     api.multi_remove_handle(multi, c);
     api.multi_cleanup(multi);
     return result;
@@ -243,6 +283,7 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
     // The exchange may take as long as the server makes it; the windows go on meanwhile.
     RunBusy("Sending\x85", {}, [&](CancelFlag& cancel) {
         const CurlApi& api = Curl(options_.library);
+        Sockets sockets{&cancel, {}, {}};  // outlives the handle, which may close a socket last
         std::unique_ptr<CURL, CurlDeleter> curl(api.easy_init(), CurlDeleter{&api});
         if (!curl) Fail(CURLE_OUT_OF_MEMORY, api.easy_strerror(CURLE_OUT_OF_MEMORY));
         std::unique_ptr<curl_slist, CurlDeleter> rcpt(api.slist_append(nullptr, ("<" + envelopeTo + ">").c_str()),
@@ -274,6 +315,10 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         api.easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
         api.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
         api.easy_setopt(c, CURLOPT_XFERINFODATA, static_cast<void*>(&cancel));
+        api.easy_setopt(c, CURLOPT_OPENSOCKETFUNCTION, OpenSocket);
+        api.easy_setopt(c, CURLOPT_OPENSOCKETDATA, static_cast<void*>(&sockets));
+        api.easy_setopt(c, CURLOPT_CLOSESOCKETFUNCTION, CloseSocket);
+        api.easy_setopt(c, CURLOPT_CLOSESOCKETDATA, static_cast<void*>(&sockets));
         api.easy_setopt(c, CURLOPT_MAIL_FROM, mailFrom.c_str());
         api.easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
         api.easy_setopt(c, CURLOPT_UPLOAD, 1L);
@@ -283,9 +328,9 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         api.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadReply);
         api.easy_setopt(c, CURLOPT_HEADERDATA, &replies);
 
-        const CURLcode result = Perform(api, c, cancel);
-        if (result == CURLE_OK) return;
-        if (result == CURLE_ABORTED_BY_CALLBACK && cancel.Cancelled())
+        const CURLcode result = Perform(api, c, cancel, sockets);
+        if (result == CURLE_OK) return;  // it went out, even when Cancel came too late to stop it
+        if (cancel.Cancelled())
             Fail(kMailCancelled, "Sending was cancelled; the mail was not sent");
         long code = 0;
         api.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &code);
