@@ -219,6 +219,9 @@ CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel, Sockets& socke
         api.multi_wakeup(multi);
     });
     CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    // A cut line ends the transfer in a round or two; should it not, it is given up all the same
+    // (its line is dead, so nothing more can reach the server).
+    int roundsSinceCancel = 0;
     for (;;) {
         int running = 0;
         if (api.multi_perform(multi, &running) != CURLM_OK) {
@@ -233,7 +236,7 @@ CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel, Sockets& socke
             break;
         }
         // Still looking the server up: no line yet, nothing sent.
-        if (cancel.Cancelled() && sockets.None()) break;
+        if (cancel.Cancelled() && (sockets.None() || ++roundsSinceCancel > 5)) break;
         api.multi_poll(multi, nullptr, 0, 1000, nullptr);
     }
     cancel.WhenCancelled(nullptr);
@@ -312,6 +315,8 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         api.easy_setopt(c, CURLOPT_LOW_SPEED_TIME, answerSeconds);
         // The connection ends (QUIT) within the transfer, where Cancel still reaches it.
         api.easy_setopt(c, CURLOPT_FORBID_REUSE, 1L);
+        // A Cancel during the name lookup does not wait for the lookup to end (libcurl 7.87 on).
+        api.easy_setopt(c, CURLOPT_QUICK_EXIT, 1L);
         api.easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
         api.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
         api.easy_setopt(c, CURLOPT_XFERINFODATA, static_cast<void*>(&cancel));
