@@ -36,7 +36,7 @@ bool IsDottedWords(std::string_view s, Ok ok) {
 
 // name@domain: the name of the characters an unquoted mailbox name may have, the domain a host
 // name (letters of any script, for names that become IDN).
-bool IsAddrSpec(std::string_view s) {
+bool IsBareAddress(std::string_view s) {
     const std::size_t at = s.find('@');
     if (at == std::string_view::npos || s.find('@', at + 1) != std::string_view::npos) return false;
     constexpr std::string_view kNameMarks = "!#$%&'*+-/=?^_`{|}~";
@@ -56,17 +56,17 @@ std::optional<MailAddress> ParseMailAddress(std::string_view text) {
         if (IsControl(c)) return std::nullopt;
     }
     MailAddress out;
-    std::string_view spec = s;
+    std::string_view bare = s;
     if (!s.empty() && s.back() == '>') {
         const std::size_t open = s.rfind('<');
         if (open == std::string_view::npos) return std::nullopt;
         const std::string_view name = TrimBlanks(s.substr(0, open));
         if (name.find_first_of("<>") != std::string_view::npos) return std::nullopt;
         out.displayName = std::string(name);
-        spec = s.substr(open + 1, s.size() - open - 2);
+        bare = s.substr(open + 1, s.size() - open - 2);
     }
-    if (!IsAddrSpec(spec)) return std::nullopt;
-    out.address = std::string(spec);
+    if (!IsBareAddress(bare)) return std::nullopt;
+    out.address = std::string(bare);
     return out;
 }
 
