@@ -152,6 +152,16 @@ bool frmEmail::CheckFields() {
             return false;
         }
     }
+    // One address each: anything else could add recipients or commands to the envelope.
+    for (const auto& h : {headers[1], headers[2]}) {
+        if (!services::ParseMailAddress(h.box.Text())) {
+            services::MsgBox(std::string("Please enter ") + h.what +
+                                 " as one address, like ann@example.org or Ann Smith <ann@example.org>.",
+                             services::vbCritical, "Information Required");
+            h.box.SetFocus();
+            return false;
+        }
+    }
     return true;
 }
 
@@ -193,6 +203,10 @@ void frmEmail::cmdSendMail_Click() {
         sender.reset();
         services::MsgBox("Your recipe has been sent", services::vbInformation, "Done");
     } catch (const vb::Error& e) {
+        if (e.number == services::kMailCancelled) {
+            services::MsgBox("Sending was cancelled: your recipe has not been sent", services::vbInformation, "Cancelled");
+            return;
+        }
         const std::string source = e.source.empty() ? forms::App().Title() : e.source;
         services::MsgBox("An error occurred: [" + vb::CStr(static_cast<vb::Long>(e.number)) + "] " + e.description +
                              " - Source: " + source,

@@ -46,8 +46,8 @@ private:
     void cmdSendMail_Click();
     void cmdHelp_Click();
     void cmdClose_Click();
-    // The first required box that is empty, or a header box holding a line break, is reported and
-    // gets the focus; false then.
+    // The first required box that is empty, a header box holding a line break, or an address box
+    // holding anything but one address, is reported and gets the focus; false then.
     bool CheckFields();
 
     Recipe& app;

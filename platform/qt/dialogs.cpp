@@ -17,12 +17,12 @@
 
 namespace qtui {
 
-namespace {
-
 QWidget* DialogParent() {
     if (QWidget* w = QApplication::activeModalWidget()) return w;
     return QApplication::activeWindow();
 }
+
+namespace {
 
 QMessageBox::StandardButton ButtonFor(int code) {
     switch (code) {

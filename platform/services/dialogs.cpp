@@ -86,4 +86,20 @@ std::string InputBox(std::string_view prompt, std::string_view title, std::strin
     return host().DialogService().InputBox(r).value_or(std::string());
 }
 
+void RunBusy(std::string_view prompt, std::string_view title, const std::function<void(CancelFlag&)>& work) {
+    host().DialogService().RunBusy(BusyRequest{std::string(prompt), TitleOr(title)}, work);
+}
+
+void CancelFlag::WhenCancelled(std::function<void()> wake) {
+    std::lock_guard lock(m_);
+    wake_ = std::move(wake);
+    if (wake_ && cancelled_) wake_();
+}
+
+void CancelFlag::Cancel() {
+    std::lock_guard lock(m_);
+    cancelled_ = true;
+    if (wake_) wake_();
+}
+
 }  // namespace services

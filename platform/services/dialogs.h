@@ -1,5 +1,8 @@
 #pragma once
 // Message boxes, input boxes and the common file and print dialogs. Texts are Windows-1252.
+#include <atomic>
+#include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,6 +81,28 @@ struct PrintDialogRequest {
     int copies = 1;
 };
 
+// Work that blocks (a mail on its way) shows a modal indicator with a Cancel button.
+struct BusyRequest {
+    std::string prompt;  // "Sending..."
+    std::string title;
+};
+
+// The indicator's Cancel button as the work behind it sees it. Safe to use from any thread.
+class CancelFlag {
+public:
+    bool Cancelled() const { return cancelled_.load(); }
+    // wake runs on the cancelling thread when Cancel is pressed, or at once when it already was,
+    // so that work waiting on something else can wake up. Clearing it (nullptr) waits for a wake
+    // under way, so what wake touches may go afterwards.
+    void WhenCancelled(std::function<void()> wake);
+    void Cancel();
+
+private:
+    std::atomic<bool> cancelled_{false};
+    std::mutex m_;
+    std::function<void()> wake_;
+};
+
 // One filter pair of a common-dialog filter text.
 struct FilterEntry {
     std::string description;
@@ -97,12 +122,18 @@ public:
     virtual std::optional<FileDialogResult> FileDialog(const FileDialogRequest& request) = 0;
     // Lets the user pick and set up the printer; false on Cancel.
     virtual bool PrintDialog(const PrintDialogRequest& request) = 0;
+    // Runs work while the modal indicator shows, and returns when work has returned, passing on
+    // what it threw. The windows keep painting meanwhile: the desktop may run work on a thread of
+    // its own, so work touches no window. Cancel only raises the flag; work ends soon after.
+    virtual void RunBusy(const BusyRequest& request, const std::function<void(CancelFlag&)>& work) = 0;
 };
 
 // The old MsgBox: the result vbOK (1) ... vbNo (7). An empty title shows App.Title.
 int MsgBox(std::string_view prompt, int style = vbOKOnly, std::string_view title = {});
 int MsgBox(std::string_view prompt, int style, std::string_view title, std::string_view helpFile,
            long context);
+// Runs work under a busy indicator (see Dialogs::RunBusy). An empty title shows App.Title.
+void RunBusy(std::string_view prompt, std::string_view title, const std::function<void(CancelFlag&)>& work);
 // The old InputBox: the text entered, "" on Cancel. An empty title shows App.Title.
 std::string InputBox(std::string_view prompt, std::string_view title = {},
                      std::string_view defaultText = {});

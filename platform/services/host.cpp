@@ -6,8 +6,8 @@ namespace services {
 
 namespace {
 
-// No desktop at all: message boxes take their default button, everything else is cancelled or
-// reports failure.
+// No desktop at all: message boxes take their default button, busy work runs as it is, everything
+// else is cancelled or reports failure.
 class HeadlessHost : public Host, Dialogs, PrinterDevice, Desktop {
 public:
     forms::Backend& FormsBackend() override { return forms::backend(); }
@@ -20,6 +20,10 @@ public:
     std::optional<std::string> InputBox(const InputBoxRequest&) override { return std::nullopt; }
     std::optional<FileDialogResult> FileDialog(const FileDialogRequest&) override { return std::nullopt; }
     bool PrintDialog(const PrintDialogRequest&) override { return false; }
+    void RunBusy(const BusyRequest&, const std::function<void(CancelFlag&)>& work) override {
+        CancelFlag never;
+        work(never);
+    }
 
     const forms::FontMetrics& Metrics() const override { return metrics_; }
     PageSetup Page() const override { return {}; }

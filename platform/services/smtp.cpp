@@ -2,16 +2,20 @@
 #include "platform/services/smtp.h"
 
 #include <curl/curl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
+#include "platform/services/dialogs.h"
 #include "platform/services/library.h"
 
 namespace services {
@@ -69,12 +73,19 @@ struct CurlApi {
     CURLcode (*global_init)(long flags);
     CURL* (*easy_init)();
     CURLcode (*easy_setopt)(CURL*, CURLoption, ...);
-    CURLcode (*easy_perform)(CURL*);
     CURLcode (*easy_getinfo)(CURL*, CURLINFO, ...);
     const char* (*easy_strerror)(CURLcode);
     void (*easy_cleanup)(CURL*);
     curl_slist* (*slist_append)(curl_slist*, const char*);
     void (*slist_free_all)(curl_slist*);
+    CURLM* (*multi_init)();
+    CURLMcode (*multi_add_handle)(CURLM*, CURL*);
+    CURLMcode (*multi_remove_handle)(CURLM*, CURL*);
+    CURLMcode (*multi_perform)(CURLM*, int*);
+    CURLMcode (*multi_poll)(CURLM*, curl_waitfd[], unsigned, int, int*);
+    CURLMcode (*multi_wakeup)(CURLM*);
+    CURLMsg* (*multi_info_read)(CURLM*, int*);
+    CURLMcode (*multi_cleanup)(CURLM*);
 };
 
 // The API of that libcurl, initialised once; vb::Error 2 (libcurl's "failed initialization")
@@ -84,17 +95,22 @@ const CurlApi& Curl(const std::string& soname) {
     static std::map<std::string, CurlApi> loaded;
     std::lock_guard lock(m);
     if (auto it = loaded.find(soname); it != loaded.end()) return it->second;
-    const LibrarySymbols lib =
-        LoadLibrarySymbols(soname, {"curl_global_init", "curl_easy_init", "curl_easy_setopt", "curl_easy_perform",
-                                    "curl_easy_getinfo", "curl_easy_strerror", "curl_easy_cleanup",
-                                    "curl_slist_append", "curl_slist_free_all"});
+    // curl_multi_poll and curl_multi_wakeup came with libcurl 7.68.
+    const LibrarySymbols lib = LoadLibrarySymbols(
+        soname, {"curl_global_init", "curl_easy_init", "curl_easy_setopt", "curl_easy_getinfo", "curl_easy_strerror",
+                 "curl_easy_cleanup", "curl_slist_append", "curl_slist_free_all", "curl_multi_init",
+                 "curl_multi_add_handle", "curl_multi_remove_handle", "curl_multi_perform", "curl_multi_poll",
+                 "curl_multi_wakeup", "curl_multi_info_read", "curl_multi_cleanup"});
     if (!lib.ok()) Fail(CURLE_FAILED_INIT, "Mail cannot be sent: the mail library " + lib.error);
     const auto& f = lib.symbols;
-    CurlApi api{As<decltype(CurlApi::global_init)>(f[0]),   As<decltype(CurlApi::easy_init)>(f[1]),
-                As<decltype(CurlApi::easy_setopt)>(f[2]),   As<decltype(CurlApi::easy_perform)>(f[3]),
-                As<decltype(CurlApi::easy_getinfo)>(f[4]),  As<decltype(CurlApi::easy_strerror)>(f[5]),
-                As<decltype(CurlApi::easy_cleanup)>(f[6]),  As<decltype(CurlApi::slist_append)>(f[7]),
-                As<decltype(CurlApi::slist_free_all)>(f[8])};
+    CurlApi api{As<decltype(CurlApi::global_init)>(f[0]),          As<decltype(CurlApi::easy_init)>(f[1]),
+                As<decltype(CurlApi::easy_setopt)>(f[2]),          As<decltype(CurlApi::easy_getinfo)>(f[3]),
+                As<decltype(CurlApi::easy_strerror)>(f[4]),        As<decltype(CurlApi::easy_cleanup)>(f[5]),
+                As<decltype(CurlApi::slist_append)>(f[6]),         As<decltype(CurlApi::slist_free_all)>(f[7]),
+                As<decltype(CurlApi::multi_init)>(f[8]),           As<decltype(CurlApi::multi_add_handle)>(f[9]),
+                As<decltype(CurlApi::multi_remove_handle)>(f[10]), As<decltype(CurlApi::multi_perform)>(f[11]),
+                As<decltype(CurlApi::multi_poll)>(f[12]),          As<decltype(CurlApi::multi_wakeup)>(f[13]),
+                As<decltype(CurlApi::multi_info_read)>(f[14]),     As<decltype(CurlApi::multi_cleanup)>(f[15])};
     if (const CURLcode rc = api.global_init(CURL_GLOBAL_DEFAULT); rc != CURLE_OK)
         Fail(rc, std::string("Mail cannot be sent: ") + api.easy_strerror(rc));
     return loaded.emplace(soname, api).first->second;
@@ -149,6 +165,103 @@ struct CurlDeleter {
     void operator()(curl_slist* l) const { api->slist_free_all(l); }
 };
 
+// Tells libcurl to stop when Cancel was pressed; it asks while it waits inside a step, e.g. for
+// the answer to QUIT.
+int StopWhenCancelled(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const CancelFlag*>(cancel)->Cancelled() ? 1 : 0;
+}
+
+// The transfer's sockets, so that Cancel can cut them: libcurl then ends the transfer with an
+// error at once, whatever step it is in, and the server sees the line drop (a message that loses
+// its end is not delivered). Ending it otherwise would let libcurl close the message properly.
+struct Sockets {
+    const CancelFlag* cancel;
+    std::mutex m;
+    std::set<curl_socket_t> open;
+
+    void CutAll() {
+        std::lock_guard lock(m);
+        for (curl_socket_t fd : open) shutdown(fd, SHUT_RDWR);
+    }
+    bool None() {
+        std::lock_guard lock(m);
+        return open.empty();
+    }
+};
+
+curl_socket_t OpenSocket(void* user, curlsocktype, curl_sockaddr* a) {
+    auto* s = static_cast<Sockets*>(user);
+    std::lock_guard lock(s->m);
+    if (s->cancel->Cancelled()) return CURL_SOCKET_BAD;
+    const curl_socket_t fd = socket(a->family, a->socktype | SOCK_CLOEXEC, a->protocol);
+    if (fd != CURL_SOCKET_BAD) s->open.insert(fd);
+    return fd;
+}
+
+int CloseSocket(void* user, curl_socket_t fd) {
+    auto* s = static_cast<Sockets*>(user);
+    std::lock_guard lock(s->m);
+    s->open.erase(fd);
+    return close(fd);
+}
+
+// Runs the transfer to its end; Cancel cuts its line and wakes the wait for the server.
+// CURLE_ABORTED_BY_CALLBACK when Cancel came before there was a line.
+CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel, Sockets& sockets) {
+    CURLM* multi = api.multi_init();
+    if (!multi) return CURLE_OUT_OF_MEMORY;
+    if (api.multi_add_handle(multi, c) != CURLM_OK) {
+        api.multi_cleanup(multi);
+        return CURLE_FAILED_INIT;
+    }
+    cancel.WhenCancelled([&api, &sockets, multi] {
+        sockets.CutAll();
+        api.multi_wakeup(multi);
+    });
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    // A cut line ends the transfer in a round or two; should it not, it is given up all the same
+    // (its line is dead, so nothing more can reach the server).
+    int roundsSinceCancel = 0;
+    for (;;) {
+        int running = 0;
+        if (api.multi_perform(multi, &running) != CURLM_OK) {
+            result = CURLE_FAILED_INIT;
+            break;
+        }
+        if (running == 0) {
+            int left = 0;
+            while (CURLMsg* msg = api.multi_info_read(multi, &left)) {
+                if (msg->msg == CURLMSG_DONE && msg->easy_handle == c) result = msg->data.result;
+            }
+            break;
+        }
+        // Still looking the server up: no line yet, nothing sent.
+        if (cancel.Cancelled() && (sockets.None() || ++roundsSinceCancel > 5)) break;
+        api.multi_poll(multi, nullptr, 0, 1000, nullptr);
+    }
+    cancel.WhenCancelled(nullptr);
+    api.multi_remove_handle(multi, c);
+    api.multi_cleanup(multi);
+    return result;
+}
+
+// The address of an envelope field, or vb::Error kMailBadArgument naming the field.
+MailAddress EnvelopeField(const std::string& text, const std::string& whose) {
+    CheckOneLine(text, (whose + " address").c_str(), false);
+    if (text.find_first_not_of(" \t") == std::string::npos) Fail(kMailBadArgument, "No " + whose + " address was given");
+    std::optional<MailAddress> a = ParseMailAddress(text);
+    if (!a)
+        Fail(kMailBadArgument, "The " + whose + " address \"" + vb::ToUtf8(text) +
+                                   "\" is not one address such as name@example.org or Name <name@example.org>");
+    return *a;
+}
+
+// The field as the message header shows it, in UTF-8.
+std::string HeaderAddress(const MailAddress& a) {
+    const std::string address = vb::ToUtf8(a.address);
+    return a.displayName.empty() ? address : vb::ToUtf8(a.displayName) + " <" + address + ">";
+}
+
 }  // namespace
 
 SmtpMailSender::SmtpMailSender(SmtpOptions options) : options_(options) {}
@@ -157,69 +270,83 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
                                   const std::string& subject, const std::string& htmlBody,
                                   const std::string& sender) {
     // Everything is checked before a connection is made.
-    CheckOneLine(recipient, "recipient's address", false);
-    CheckOneLine(sender, "sender's address", false);
+    const MailAddress to = EnvelopeField(recipient, "recipient's");
+    const MailAddress from = EnvelopeField(sender, "sender's");
     CheckOneLine(subject, "subject", true);
-    MailServerAddress address = ParseMailServer(vb::ToUtf8(server));
-    std::string to = vb::ToUtf8(recipient), from = vb::ToUtf8(sender);
-    std::string envelopeTo = EnvelopeAddress(to), envelopeFrom = EnvelopeAddress(from);
-    if (envelopeTo.empty()) Fail(kMailBadArgument, "No recipient's address was given");
-    if (envelopeFrom.empty()) Fail(kMailBadArgument, "No sender's address was given");
+    const MailServerAddress address = ParseMailServer(vb::ToUtf8(server));
+    const std::string envelopeTo = vb::ToUtf8(to.address), envelopeFrom = vb::ToUtf8(from.address);
 
-    std::string message = BuildMailMessage({.from = from,
-                                            .to = to,
-                                            .subject = vb::ToUtf8(subject),
-                                            .htmlBody = vb::ToUtf8(htmlBody),
-                                            .date = MailDateNow(),
-                                            .messageId = NewMessageId(envelopeFrom)});
+    const std::string message = BuildMailMessage({.from = HeaderAddress(from),
+                                                  .to = HeaderAddress(to),
+                                                  .subject = vb::ToUtf8(subject),
+                                                  .htmlBody = vb::ToUtf8(htmlBody),
+                                                  .date = MailDateNow(),
+                                                  .messageId = NewMessageId(envelopeFrom)});
 
-    const CurlApi& api = Curl(options_.library);
-    std::unique_ptr<CURL, CurlDeleter> curl(api.easy_init(), CurlDeleter{&api});
-    if (!curl) Fail(CURLE_OUT_OF_MEMORY, api.easy_strerror(CURLE_OUT_OF_MEMORY));
-    std::unique_ptr<curl_slist, CurlDeleter> rcpt(api.slist_append(nullptr, ("<" + envelopeTo + ">").c_str()),
-                                                  CurlDeleter{&api});
-    Upload upload{message};
-    Replies replies;
-    char errorText[CURL_ERROR_SIZE] = {};
-    // The URL's path is the name we greet the server with.
-    std::string url = address.Url() + "/" + ThisHost();
-    std::string mailFrom = "<" + envelopeFrom + ">";
+    // The exchange may take as long as the server makes it; the windows go on meanwhile.
+    RunBusy("Sending\x85", {}, [&](CancelFlag& cancel) {
+        const CurlApi& api = Curl(options_.library);
+        Sockets sockets{&cancel, {}, {}};  // outlives the handle, which may close a socket last
+        std::unique_ptr<CURL, CurlDeleter> curl(api.easy_init(), CurlDeleter{&api});
+        if (!curl) Fail(CURLE_OUT_OF_MEMORY, api.easy_strerror(CURLE_OUT_OF_MEMORY));
+        std::unique_ptr<curl_slist, CurlDeleter> rcpt(api.slist_append(nullptr, ("<" + envelopeTo + ">").c_str()),
+                                                      CurlDeleter{&api});
+        Upload upload{message};
+        Replies replies;
+        char errorText[CURL_ERROR_SIZE] = {};
+        // The URL's path is the name we greet the server with.
+        const std::string url = address.Url() + "/" + ThisHost();
+        const std::string mailFrom = "<" + envelopeFrom + ">";
 
-    CURL* c = curl.get();
-    api.easy_setopt(c, CURLOPT_URL, url.c_str());
-    api.easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    api.easy_setopt(c, CURLOPT_PROXY, "");  // mail goes straight to the server
-    api.easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    api.easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
-    api.easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
-    api.easy_setopt(c, CURLOPT_SSL_VERIFYPEER, options_.verifyTls ? 1L : 0L);
-    api.easy_setopt(c, CURLOPT_SSL_VERIFYHOST, options_.verifyTls ? 2L : 0L);
-    api.easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.connectTimeout.count()));
-    long answerSeconds = std::max(1L, static_cast<long>(options_.answerTimeout.count()));
-    api.easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, answerSeconds);
-    // While the message is sent, a server that stops taking it counts as not answering.
-    api.easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    api.easy_setopt(c, CURLOPT_LOW_SPEED_TIME, answerSeconds);
-    api.easy_setopt(c, CURLOPT_MAIL_FROM, mailFrom.c_str());
-    api.easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
-    api.easy_setopt(c, CURLOPT_UPLOAD, 1L);
-    api.easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
-    api.easy_setopt(c, CURLOPT_READFUNCTION, ReadMessage);
-    api.easy_setopt(c, CURLOPT_READDATA, &upload);
-    api.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadReply);
-    api.easy_setopt(c, CURLOPT_HEADERDATA, &replies);
+        CURL* c = curl.get();
+        api.easy_setopt(c, CURLOPT_URL, url.c_str());
+        api.easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+        api.easy_setopt(c, CURLOPT_PROXY, "");  // mail goes straight to the server
+        api.easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+        api.easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
+        api.easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+        api.easy_setopt(c, CURLOPT_SSL_VERIFYPEER, options_.verifyTls ? 1L : 0L);
+        api.easy_setopt(c, CURLOPT_SSL_VERIFYHOST, options_.verifyTls ? 2L : 0L);
+        api.easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.connectTimeout.count()));
+        const long answerSeconds = std::max(1L, static_cast<long>(options_.answerTimeout.count()));
+        api.easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, answerSeconds);
+        // While the message is sent, a server that stops taking it counts as not answering.
+        api.easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        api.easy_setopt(c, CURLOPT_LOW_SPEED_TIME, answerSeconds);
+        // The connection ends (QUIT) within the transfer, where Cancel still reaches it.
+        api.easy_setopt(c, CURLOPT_FORBID_REUSE, 1L);
+        // A Cancel during the name lookup does not wait for the lookup to end (libcurl 7.87 on).
+        api.easy_setopt(c, CURLOPT_QUICK_EXIT, 1L);
+        api.easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+        api.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
+        api.easy_setopt(c, CURLOPT_XFERINFODATA, static_cast<void*>(&cancel));
+        api.easy_setopt(c, CURLOPT_OPENSOCKETFUNCTION, OpenSocket);
+        api.easy_setopt(c, CURLOPT_OPENSOCKETDATA, static_cast<void*>(&sockets));
+        api.easy_setopt(c, CURLOPT_CLOSESOCKETFUNCTION, CloseSocket);
+        api.easy_setopt(c, CURLOPT_CLOSESOCKETDATA, static_cast<void*>(&sockets));
+        api.easy_setopt(c, CURLOPT_MAIL_FROM, mailFrom.c_str());
+        api.easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
+        api.easy_setopt(c, CURLOPT_UPLOAD, 1L);
+        api.easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
+        api.easy_setopt(c, CURLOPT_READFUNCTION, ReadMessage);
+        api.easy_setopt(c, CURLOPT_READDATA, &upload);
+        api.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadReply);
+        api.easy_setopt(c, CURLOPT_HEADERDATA, &replies);
 
-    CURLcode result = api.easy_perform(c);
-    if (result == CURLE_OK) return;
-    long code = 0;
-    api.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &code);
-    if (code >= 400 && code <= 599) {
-        std::string text = ReplyText(replies.refusal);
-        Fail(static_cast<int>(code), text.empty() ? std::string(errorText) : text);
-    }
-    std::string text = errorText[0] ? std::string(errorText) : std::string(api.easy_strerror(result));
-    if (result == CURLE_OPERATION_TIMEDOUT) text = "The mail server did not answer in time (" + text + ")";
-    Fail(result, text);
+        const CURLcode result = Perform(api, c, cancel, sockets);
+        if (result == CURLE_OK) return;  // it went out, even when Cancel came too late to stop it
+        if (cancel.Cancelled())
+            Fail(kMailCancelled, "Sending was cancelled; the mail was not sent");
+        long code = 0;
+        api.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &code);
+        if (code >= 400 && code <= 599) {
+            const std::string text = ReplyText(replies.refusal);
+            Fail(static_cast<int>(code), text.empty() ? std::string(errorText) : text);
+        }
+        std::string text = errorText[0] ? std::string(errorText) : std::string(api.easy_strerror(result));
+        if (result == CURLE_OPERATION_TIMEDOUT) text = "The mail server did not answer in time (" + text + ")";
+        Fail(result, text);
+    });
 }
 
 MailFactory SmtpMailFactory(SmtpOptions options) {

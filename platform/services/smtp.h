@@ -8,16 +8,20 @@
 // port 465 speaks TLS from the start. On any other port STARTTLS is used when the server offers it
 // (and the certificate must check out); a server that does not offer it gets plain SMTP. Texts come
 // in as Windows-1252 and go out as UTF-8: a text/html message in quoted-printable, with Date,
-// Message-ID, MIME headers and the subject as RFC 2047 words when it needs them.
+// Message-ID, MIME headers and the subject as RFC 2047 words when it needs them. Recipient and
+// sender must each be one address as ParseMailAddress takes it. The exchange runs under the
+// host's busy indicator ("Sending..."), whose Cancel ends it at once.
 //
 // Failures are vb::Error with source kMailErrorSource and, by number:
 //   5          an argument was refused before connecting: empty server, recipient or sender; a
 //              line break (or other control character) in server, recipient, sender or subject;
-//              a server text that is no host name or has a bad port
+//              a recipient or sender that is not one address; a server text that is no host
+//              name or has a bad port
 //   1 .. 99    the transfer failed: libcurl's error code and text (6 host not found, 7 nothing
 //              listens there, 28 timed out, 60 certificate not trusted ...); 2 also when libcurl
 //              itself cannot be loaded (it is opened on the first mail, not at start-up)
 //   400 .. 599 the server refused: its reply code, and its reply text as the description
+//   32755      the user pressed Cancel (kMailCancelled)
 #include <chrono>
 #include <ctime>
 #include <memory>
@@ -68,10 +72,6 @@ struct MailServerAddress {
 // Throws vb::Error kMailBadArgument for an empty text, control characters, a host name with
 // characters no host name has, or a port that is no number from 1 to 65535.
 MailServerAddress ParseMailServer(std::string_view server);
-
-// The address for the envelope: the part in angle brackets when there is one ("Ann <a@b.org>"),
-// else the text with blanks trimmed.
-std::string EnvelopeAddress(std::string_view utf8);
 
 struct MailMessageParts {
     std::string from, to, subject, htmlBody;  // UTF-8

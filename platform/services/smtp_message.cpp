@@ -82,16 +82,28 @@ std::size_t SequenceLength(unsigned char c) {
     return 1;
 }
 
-// "Ann Example <ann@example.org>" with a non-ASCII name: the name as encoded words, the address
-// as it stands. A bare non-ASCII address is left to the server (it needs SMTPUTF8 anyway).
+// "Ann Example <ann@example.org>": a non-ASCII name as encoded words, a name with characters that
+// would split the field ("Doe, Ann") in quotes; the address as it stands. A bare non-ASCII
+// address is left to the server (it needs SMTPUTF8 anyway).
 std::string AddressHeader(std::string_view text, std::size_t prefix) {
     text = TrimBlanks(text);
-    if (IsPlainAscii(text)) return std::string(text);
     std::size_t open = text.rfind('<');
     if (open == std::string_view::npos || open == 0) return std::string(text);
     std::string_view name = TrimBlanks(text.substr(0, open));
-    if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
-    return EncodeHeaderValue(name, prefix) + " " + std::string(text.substr(open));
+    const std::string_view angle = text.substr(open);
+    const bool quoted = name.size() >= 2 && name.front() == '"' && name.back() == '"';
+    if (!IsPlainAscii(name)) {
+        if (quoted) name = name.substr(1, name.size() - 2);
+        return EncodeHeaderValue(name, prefix) + " " + std::string(angle);
+    }
+    if (quoted || name.find_first_of(",;:@()[]\\\"") == std::string_view::npos)
+        return std::string(name) + " " + std::string(angle);
+    std::string q = "\"";
+    for (char c : name) {
+        if (c == '"' || c == '\\') q += '\\';
+        q += c;
+    }
+    return q + "\" " + std::string(angle);
 }
 
 }  // namespace
@@ -141,16 +153,6 @@ MailServerAddress ParseMailServer(std::string_view server) {
         if (a.port == 0) BadArgument("The mail server's port must be a number from 1 to 65535");
     }
     return a;
-}
-
-std::string EnvelopeAddress(std::string_view utf8) {
-    std::string_view s = TrimBlanks(utf8);
-    std::size_t open = s.rfind('<');
-    if (open != std::string_view::npos) {
-        std::size_t close = s.find('>', open);
-        if (close != std::string_view::npos) return std::string(TrimBlanks(s.substr(open + 1, close - open - 1)));
-    }
-    return std::string(s);
 }
 
 std::string EncodeHeaderValue(std::string_view utf8, std::size_t prefix) {

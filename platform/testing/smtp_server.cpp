@@ -285,7 +285,7 @@ void SmtpTestServer::Serve(int fd) {
         } else if (verb == "noop") {
             reply("NOOP", "250 OK");
         } else if (verb == "quit") {
-            reply("QUIT", "221 Bye");
+            if (!reply("QUIT", "221 Bye")) break;
             return;
         } else {
             reply(verb, "500 Command not recognised");

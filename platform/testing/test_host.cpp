@@ -1,9 +1,12 @@
 #include "platform/testing/test_host.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <filesystem>
 #include <stdexcept>
+#include <thread>
 
 #include "platform/core/clock.h"
 #include "platform/core/text.h"
@@ -29,6 +32,8 @@ struct TestHost::State {
     std::vector<FileDialogRecord> fileDialogs;
     std::deque<bool> printAnswers;
     int printDialogs = 0;
+    std::deque<long> busyCancels;
+    std::vector<BusyRecord> busy;
 
     std::map<std::string, std::function<void(forms::Form&)>> modalScripts;
     std::vector<std::string> modalsShown;
@@ -227,6 +232,42 @@ public:
         return ok;
     }
 
+    void RunBusy(const services::BusyRequest& r, const std::function<void(services::CancelFlag&)>& work) override {
+        services::CancelFlag cancel;
+        std::optional<long> after;
+        if (!s_.busyCancels.empty()) {
+            after = s_.busyCancels.front();
+            s_.busyCancels.pop_front();
+        }
+        if (after && *after <= 0) cancel.Cancel();
+        // A later Cancel comes from a thread of its own, as a click comes while the work blocks.
+        std::mutex m;
+        std::condition_variable over;
+        bool done = false;
+        std::thread presser;
+        if (after && *after > 0)
+            presser = std::thread([&, wait = std::chrono::milliseconds(*after)] {
+                std::unique_lock lock(m);
+                if (!over.wait_for(lock, wait, [&] { return done; })) cancel.Cancel();
+            });
+        auto finish = [&] {
+            {
+                std::lock_guard lock(m);
+                done = true;
+            }
+            over.notify_all();
+            if (presser.joinable()) presser.join();
+            s_.busy.push_back({r.prompt, r.title, cancel.Cancelled()});
+        };
+        try {
+            work(cancel);
+        } catch (...) {
+            finish();
+            throw;
+        }
+        finish();
+    }
+
 private:
     State& s_;
 };
@@ -397,6 +438,9 @@ void TestHost::SetDefaultApplication(std::string extension, std::string program)
 }
 void TestHost::FailDesktop(bool fail) { state_->desktopFails = fail; }
 void TestHost::RefuseTray(bool refuse) { state_->trayRefused = refuse; }
+
+void TestHost::CancelBusy(long afterMilliseconds) { state_->busyCancels.push_back(afterMilliseconds); }
+const std::vector<BusyRecord>& TestHost::BusyShown() const { return state_->busy; }
 
 const std::vector<SentMail>& TestHost::SentMails() const { return state_->mails; }
 void TestHost::SetMailFactory(MailFactory factory) { state_->mailFactory = std::move(factory); }

@@ -7,7 +7,7 @@
 //     ... drive the program with testing::Click, TypeText ... (testing/user.h)
 //     EXPECT_EQ(host.MsgBoxes().at(0).prompt, "...");
 // Unscripted message boxes answer their default button, input boxes their default text, file
-// dialogs Cancel, print dialogs OK, modal forms are closed with their close box, pop-up menus are
+// dialogs Cancel, print dialogs OK, busy indicators run their work to its end, modal forms are closed with their close box, pop-up menus are
 // dismissed; every one is recorded. Declare the program object after the TestHost, so it goes
 // first.
 #include <deque>
@@ -65,6 +65,12 @@ struct DesktopCall {
     long data = 0;                   // help: context id
 };
 
+struct BusyRecord {
+    std::string prompt;
+    std::string title;
+    bool cancelled = false;  // Cancel was pressed while it showed
+};
+
 struct SentMail {
     std::string server, recipient, subject, body, sender;
 };
@@ -105,6 +111,12 @@ public:
     void AnswerPopupMenu(std::string itemName);
     void OnPopupMenu(std::function<forms::Menu*(forms::Form&, forms::Menu&)> handler);
     const std::vector<PopupRecord>& Popups() const;
+
+    // Busy indicators ("Sending..."): the work runs at once, on the test's thread. A Cancel
+    // scripted here is pressed that many milliseconds after the next indicator shows (0: before
+    // the work starts); one per indicator, in order.
+    void CancelBusy(long afterMilliseconds = 0);
+    const std::vector<BusyRecord>& BusyShown() const;
 
     // Printing.
     const std::vector<services::PrintedDocument>& PrintedDocuments() const;

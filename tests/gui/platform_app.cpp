@@ -109,6 +109,15 @@ void WhenModal(std::function<void(QWidget*)> act) {
     WhenFound([] { return QApplication::activeModalWidget(); }, std::move(act));
 }
 
+void WhenModal(std::function<bool(QWidget*)> which, std::function<void(QWidget*)> act) {
+    WhenFound(
+        [which] {
+            QWidget* w = QApplication::activeModalWidget();
+            return w && which(w) ? w : nullptr;
+        },
+        std::move(act));
+}
+
 void WhenPopup(std::function<void(QWidget*)> act) {
     WhenFound(
         [] {

@@ -27,6 +27,8 @@ std::string ScreenshotPath(const std::string& name);
 // Runs `act` on the next modal widget that opens (a message box, dialog or modal form), once the
 // event loop reaches it. Call before the code that opens it.
 void WhenModal(std::function<void(QWidget*)> act);
+// The same for the first modal widget on top that `which` picks (over a modal form, say).
+void WhenModal(std::function<bool(QWidget*)> which, std::function<void(QWidget*)> act);
 // The same for an open pop-up menu.
 void WhenPopup(std::function<void(QWidget*)> act);
 

@@ -1,6 +1,16 @@
-// The Qt host sends mail for real: its mail component is the SMTP sender.
+// The Qt host sends mail for real: its mail component is the SMTP sender, and while a send waits
+// for the server the event loop keeps running under the "Sending..." indicator.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
+
+#include "gui/platform_gui.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
 #include "platform/services/mail.h"
@@ -10,9 +20,48 @@
 
 namespace {
 
-TEST(QtMail, TheMailComponentIsTheSmtpSender) {
+bool IsBusyIndicator(QWidget* w) { return w->findChild<QProgressBar*>() != nullptr; }
+
+// The longest wait between two ticks of a 10 ms timer while `run` runs, and their number.
+struct Ticks {
+    int count = 0;
+    qint64 longestGap = 0;
+};
+
+template <class Run>
+Ticks Measure(Run run) {
+    Ticks t;
+    QElapsedTimer since;
+    since.start();
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++t.count;
+        t.longestGap = std::max(t.longestGap, since.restart());
+    });
+    timer.start();
+    run();
+    t.longestGap = std::max(t.longestGap, since.elapsed());
+    return t;
+}
+
+vb::Error SendExpectingError(services::MailSender& mail, const std::string& server) {
+    try {
+        mail.SendHtmlMail(server, "ann@example.org", "Pancakes", "<p>x</p>", "bob@example.org");
+    } catch (const vb::Error& e) {
+        return e;
+    }
+    return vb::Error(0, "no error");
+}
+
+class QtMail : public ::testing::Test {
+protected:
+    ~QtMail() override { forms::ResetApplication(); }
     ::testing::TempEnvironment env;
     qtui::QtHost host;
+};
+
+TEST_F(QtMail, TheMailComponentIsTheSmtpSender) {
     testing::SmtpTestServer server;
     auto mail = services::CreateObject(services::kMailSenderClassId);
     ASSERT_NE(dynamic_cast<services::SmtpMailSender*>(mail.get()), nullptr);
@@ -21,7 +70,53 @@ TEST(QtMail, TheMailComponentIsTheSmtpSender) {
     ASSERT_EQ(mails.size(), 1u);
     EXPECT_EQ(mails[0].Body(), "<p>1\xC2\xBD cups</p>");
     EXPECT_THROW(services::CreateObject("{00000000-0000-0000-0000-000000000000}"), vb::Error);
-    forms::ResetApplication();
+}
+
+// A server that takes the connection and never says a word: the window's loop keeps ticking, and
+// Cancel ends the send long before the 15 s the greeting may take; without Cancel the timeout
+// ends it, the loop ticking all the while.
+TEST_F(QtMail, ASilentServerNeverStallsTheEventLoop) {
+    testing::SmtpTestServer server({.replies = {{"greeting", ""}}});
+    forms::App().Title("Sorvella");
+
+    services::SmtpMailSender patient;  // the default waits
+    QString prompt, title, afterCancel;
+    std::chrono::steady_clock::time_point pressed;
+    gui::WhenModal(IsBusyIndicator, [&](QWidget* w) {
+        QTimer::singleShot(400, w, [&, w] {
+            prompt = w->findChild<QLabel*>()->text();
+            title = w->windowTitle();
+            EXPECT_TRUE(w->grab().save(QString::fromStdString(gui::ScreenshotPath("mail_sending"))));
+            auto* cancel = gui::FindChild<QPushButton>(w, QStringLiteral("Cancel"));
+            ASSERT_NE(cancel, nullptr);
+            pressed = std::chrono::steady_clock::now();
+            cancel->click();
+            afterCancel = w->findChild<QLabel*>()->text();
+        });
+    });
+    vb::Error cancelled(0);
+    const Ticks whileCancelled = Measure([&] { cancelled = SendExpectingError(patient, server.Address()); });
+    const auto cancelTook = std::chrono::steady_clock::now() - pressed;
+    EXPECT_EQ(cancelled.number, services::kMailCancelled) << cancelled.description;
+    EXPECT_EQ(cancelled.source, "MailSender");
+    EXPECT_EQ(prompt, QStringLiteral("Sending\u2026"));
+    EXPECT_EQ(title, QStringLiteral("Sorvella"));
+    EXPECT_EQ(afterCancel, QStringLiteral("Cancelling\u2026"));
+    // At once: the wait for the server wakes up, it does not run on to its next check.
+    EXPECT_LT(cancelTook, std::chrono::milliseconds(500));
+    EXPECT_GE(whileCancelled.count, 20);
+    EXPECT_LT(whileCancelled.longestGap, 250);
+    EXPECT_TRUE(server.Mails().empty());
+
+    services::SmtpOptions quick;
+    quick.connectTimeout = std::chrono::milliseconds(1500);
+    services::SmtpMailSender impatient(quick);
+    vb::Error timedOut(0);
+    const Ticks whileWaiting = Measure([&] { timedOut = SendExpectingError(impatient, server.Address()); });
+    EXPECT_EQ(timedOut.number, 28) << timedOut.description;
+    EXPECT_GE(whileWaiting.count, 50);
+    EXPECT_LT(whileWaiting.longestGap, 250);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

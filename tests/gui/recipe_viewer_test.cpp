@@ -1,10 +1,15 @@
 // The stored-recipes screen on the Qt desktop, offscreen: a recipe shown with its panel, the mail
-// window, and the printout, which goes to a PDF file (no printer here) that is read back with
+// window (with a send cancelled under its "Sending..." indicator), and the printout, which goes to a PDF file (no printer here) that is read back with
 // pdftotext and whose first page is rendered with pdftoppm. Screenshots land under the build folder.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 
 #include <cstdlib>
@@ -18,7 +23,9 @@
 #include "platform/forms/forms.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/qtui.h"
+#include "platform/services/smtp.h"
 #include "platform/testing/pdf.h"
+#include "platform/testing/smtp_server.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
 #include "recipe/CalcFrm.h"
@@ -122,6 +129,30 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
         testing::TypeText(mail.txtBody, "<p>Our Sunday pancakes.</p>");
         Pump(50);
         Shoot(mail, "recipe_mail");
+
+        // Sent to a server that never greets: the indicator over the window, then Cancel.
+        testing::SmtpTestServer silent({.replies = {{"greeting", ""}}});
+        host->SetMailFactory(services::SmtpMailFactory());
+        testing::TypeText(mail.txtServer, silent.Address());
+        gui::WhenModal([](QWidget* w) { return w->findChild<QProgressBar*>() != nullptr; },
+                       [&](QWidget* busy) {
+                           QTimer::singleShot(300, busy, [&, busy] {
+                               EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(
+                                   QString::fromStdString(gui::ScreenshotPath("recipe_mail_sending"))));
+                               gui::FindChild<QPushButton>(busy, QStringLiteral("Cancel"))->click();
+                           });
+                       });
+        QString said, saidTitle;
+        gui::WhenModal([](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
+                       [&](QWidget* box) {
+                           said = static_cast<QMessageBox*>(box)->text();
+                           saidTitle = box->windowTitle();
+                           static_cast<QMessageBox*>(box)->accept();
+                       });
+        testing::Click(mail.cmdSendMail);
+        EXPECT_EQ(said, QStringLiteral("Sending was cancelled: your recipe has not been sent"));
+        EXPECT_EQ(saidTitle, QStringLiteral("Cancelled"));
+        EXPECT_TRUE(silent.Mails().empty());
         testing::Click(mail.cmdClose);
     });
     testing::ClickTool(view.ViewBar, "Email");

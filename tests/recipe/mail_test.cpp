@@ -178,6 +178,18 @@ TEST_F(Mail, RequiredFieldsAndLineBreaksAreRefusedBeforeSending) {
         {"a line break in the server", "smtp.example.org\r", "ann@example.org", "bob@example.org", "Pancakes",
          &recipe::frmEmail::txtServer,
          "Please put the name of your Email Server on one line: a line break cannot be sent in it."},
+        {"SMTP parameters after the recipient", "smtp.example.org",
+         "ann@example.org> NOTIFY=SUCCESS ORCPT=rfc822;eve@evil.org", "bob@example.org", "Pancakes",
+         &recipe::frmEmail::txtTo,
+         "Please enter the Email address of your Recipient as one address, like ann@example.org or Ann Smith "
+         "<ann@example.org>."},
+        {"two recipients", "smtp.example.org", "ann@example.org, eve@example.org", "bob@example.org", "Pancakes",
+         &recipe::frmEmail::txtTo,
+         "Please enter the Email address of your Recipient as one address, like ann@example.org or Ann Smith "
+         "<ann@example.org>."},
+        {"SMTP parameters after the sender", "smtp.example.org", "ann@example.org",
+         "bob@example.org> SIZE=1 BODY=8BITMIME", "Pancakes", &recipe::frmEmail::txtFrom,
+         "Please enter your Email Address as one address, like ann@example.org or Ann Smith <ann@example.org>."},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -291,6 +303,37 @@ TEST_F(RealMail, TheServerReceivesTheRecipeAsHtml) {
     EXPECT_FALSE(mail.Header("Date").empty());
     EXPECT_FALSE(mail.Header("Message-ID").empty());
     EXPECT_EQ(mail.Body(), vb::ToUtf8("Caf\xE9 au lait goes well with these." + kPancakeHtml));
+}
+
+// A sender planted in the settings is refused like a typed one: the server never hears of it.
+TEST_F(RealMail, APlantedSenderNeverReachesTheServer) {
+    testing::SmtpTestServer server;
+    SetOption("From Email", "bob@example.org> SIZE=1 BODY=8BITMIME");
+    Show();
+    WithMail([&](recipe::frmEmail& m) {
+        testing::TypeText(m.txtServer, server.Address());
+        testing::TypeText(m.txtTo, "ann@example.org");
+        testing::Click(m.cmdSendMail);
+        EXPECT_EQ(m.ActiveControl(), &m.txtFrom);
+        testing::Click(m.cmdClose);
+    });
+    EXPECT_EQ(MsgBoxPrompts(), std::vector<std::string>{"Please enter your Email Address as one address, like "
+                                                        "ann@example.org or Ann Smith <ann@example.org>."});
+    EXPECT_EQ(server.Connections(), 0);
+    EXPECT_TRUE(host.BusyShown().empty());
+}
+
+// Cancel while the server keeps silent: the window says so, and nothing is reported as sent.
+TEST_F(RealMail, ACancelledSendIsNotReportedAsSent) {
+    host.SetMailFactory(services::SmtpMailFactory());  // the default waits: only Cancel ends it soon
+    testing::SmtpTestServer server({.replies = {{"DATA", ""}}});
+    host.CancelBusy(150);
+    EXPECT_EQ(SendTo(server.Address()), std::vector<std::string>{"Sending was cancelled: your recipe has not been sent"});
+    EXPECT_EQ(host.MsgBoxes().back().style, 64);
+    EXPECT_EQ(host.MsgBoxes().back().title, "Cancelled");
+    ASSERT_EQ(host.BusyShown().size(), 1u);
+    EXPECT_TRUE(host.BusyShown()[0].cancelled);
+    EXPECT_TRUE(server.Mails().empty());
 }
 
 TEST_F(RealMail, AServerThatRefusesIsReported) {

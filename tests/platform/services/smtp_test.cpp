@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <regex>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
+#include "platform/forms/forms.h"
 #include "platform/services/mail.h"
 #include "platform/services/smtp.h"
 #include "platform/testing/smtp_server.h"
@@ -85,6 +87,151 @@ TEST(SmtpServerText, RefusedTexts) {
     }
 }
 
+TEST(MailAddressText, OneAddressAsAUserTypesIt) {
+    const struct {
+        const char* name;
+        std::string text;
+        const char* displayName;
+        const char* address;
+    } accepted[] = {
+        {"plain", "ann@example.org", "", "ann@example.org"},
+        {"blanks around", "  ann@example.org\t", "", "ann@example.org"},
+        {"display name", "Ann Smith <ann@example.org>", "Ann Smith", "ann@example.org"},
+        {"no blank before the bracket", "Ann<ann@example.org>", "Ann", "ann@example.org"},
+        {"brackets alone", "<ann@example.org>", "", "ann@example.org"},
+        {"comma in the display name", "Smith, Ann <ann@example.org>", "Smith, Ann", "ann@example.org"},
+        {"quoted display name", "\"Ann @ home\" <ann@example.org>", "\"Ann @ home\"", "ann@example.org"},
+        {"marks in the name", "ann.o'neil+recipes@example.org", "", "ann.o'neil+recipes@example.org"},
+        {"one-label domain", "bob@localhost", "", "bob@localhost"},
+        {"letters of another script", "Ren\xE9 <ren\xE9@caf\xE9.example>", "Ren\xE9", "ren\xE9@caf\xE9.example"},
+    };
+    for (const auto& c : accepted) {
+        SCOPED_TRACE(c.name);
+        const std::optional<MailAddress> a = ParseMailAddress(c.text);
+        ASSERT_TRUE(a.has_value());
+        EXPECT_EQ(a->displayName, c.displayName);
+        EXPECT_EQ(a->address, c.address);
+    }
+    const struct {
+        const char* name;
+        std::string text;
+    } refused[] = {
+        {"empty", ""},
+        {"blanks", "   "},
+        {"SMTP parameters after the address", "ann@example.org> NOTIFY=SUCCESS ORCPT=rfc822;eve@evil.org"},
+        {"parameters inside the brackets", "Ann <ann@example.org> SIZE=1>"},
+        {"parameters without brackets", "ann@example.org NOTIFY=SUCCESS"},
+        {"two addresses", "ann@x.org, eve@y.org"},
+        {"two addresses, no blank", "ann@x.org,eve@y.org"},
+        {"two in brackets", "Ann <ann@x.org>, Eve <eve@y.org>"},
+        {"a bracket opened only", "<ann@example.org"},
+        {"a bracket closed only", "ann@example.org>"},
+        {"blank inside the brackets", "Ann <ann @example.org>"},
+        {"bracket in the display name", "A<n <ann@example.org>"},
+        {"no @", "ann.example.org"},
+        {"two @", "ann@eve@example.org"},
+        {"nothing before @", "@example.org"},
+        {"nothing after @", "ann@"},
+        {"empty brackets", "Ann <>"},
+        {"dot at the end of the domain", "ann@example.org."},
+        {"two dots", "ann..b@example.org"},
+        {"no-break space", "ann\xA0@example.org"},
+        {"line break", "ann@example.org\r\nRCPT TO:<eve@evil.org>"},
+        {"tab inside", "ann@exa\tmple.org"},
+        {"control character", "ann@example.org\x01"},
+        {"Windows-1252 byte for no character", "ann\x81@example.org"},
+        {"line break in the display name", "Ann\n <ann@example.org>"},
+        {"quote in the address", "\"ann\"@example.org"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(ParseMailAddress(c.text).has_value());
+    }
+}
+
+// What the server is told in the envelope is exactly the addresses typed; anything that would
+// add a parameter or a recipient is refused before a connection is made.
+TEST_F(Smtp, TheEnvelopeCarriesOnlyTheAddressesTyped) {
+    SmtpTestServer server;
+    SmtpMailSender mail(Quick());
+    const struct {
+        const char* name;
+        std::string to, from;
+    } smuggled[] = {
+        {"DSN parameters after the recipient", "ann@example.org> NOTIFY=SUCCESS ORCPT=rfc822;eve@evil.org",
+         "bob@example.org"},
+        {"parameters after the sender", "ann@example.org", "bob@example.org> SIZE=1 BODY=8BITMIME"},
+        {"a second recipient", "ann@example.org, eve@evil.org", "bob@example.org"},
+        {"a second recipient in brackets", "Ann <ann@example.org>, <eve@evil.org>", "bob@example.org"},
+        {"a second sender", "ann@example.org", "bob@example.org eve@evil.org"},
+    };
+    for (const auto& c : smuggled) {
+        SCOPED_TRACE(c.name);
+        vb::Error e = SendExpectingError(mail, server.Address(), c.to, "Pancakes", c.from);
+        EXPECT_EQ(e.number, kMailBadArgument);
+        EXPECT_EQ(e.source, "MailSender");
+        EXPECT_NE(e.description.find("is not one address"), std::string::npos) << e.description;
+    }
+    EXPECT_EQ(server.Connections(), 0);
+
+    mail.SendHtmlMail(server.Address(), "  Smith, Ann <ann@example.org> ", "Pancakes", "x", "Bob <bob@example.org>");
+    std::vector<std::string> envelope;
+    for (const std::string& command : server.Commands()) {
+        if (command.rfind("MAIL", 0) == 0 || command.rfind("RCPT", 0) == 0) envelope.push_back(command);
+    }
+    ASSERT_EQ(envelope.size(), 2u);
+    // The message's size is the one parameter, and the transfer library's own.
+    EXPECT_TRUE(std::regex_match(envelope[0], std::regex(R"(MAIL FROM:<bob@example\.org> SIZE=\d+)"))) << envelope[0];
+    EXPECT_EQ(envelope[1], "RCPT TO:<ann@example.org>");
+    const auto mails = server.Mails();
+    ASSERT_EQ(mails.size(), 1u);
+    // The comma stays inside the name: the header names one recipient too.
+    EXPECT_EQ(mails[0].Header("To"), "\"Smith, Ann\" <ann@example.org>");
+    EXPECT_EQ(mails[0].Header("From"), "Bob <bob@example.org>");
+}
+
+// Cancel ends the exchange where it stands, long before the server's time is up (the default
+// waits here: a send Cancel did not stop would end in a timeout, error 28), and nothing is sent.
+TEST_F(Smtp, CancelEndsTheSendAtOnce) {
+    forms::App().Title("Sorvella");
+    const struct {
+        const char* name;
+        const char* silentStep;
+        long cancelAfter;
+    } cases[] = {
+        {"before the work starts", "greeting", 0},
+        {"waiting for the greeting", "greeting", 150},
+        {"waiting for the answer to RCPT", "RCPT", 150},
+        {"waiting for the answer to the message", ".", 150},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SmtpTestServer server({.replies = {{c.silentStep, ""}}});
+        SmtpMailSender mail;
+        host.CancelBusy(c.cancelAfter);
+        const std::size_t before = host.BusyShown().size();
+        vb::Error e = SendExpectingError(mail, server.Address());
+        EXPECT_EQ(e.number, kMailCancelled) << e.description;
+        EXPECT_EQ(e.description, "Sending was cancelled; the mail was not sent");
+        EXPECT_EQ(e.source, "MailSender");
+        EXPECT_TRUE(server.Mails().empty());
+        ASSERT_EQ(host.BusyShown().size(), before + 1);
+        EXPECT_EQ(host.BusyShown().back().prompt, "Sending\x85");
+        EXPECT_EQ(host.BusyShown().back().title, "Sorvella");
+        EXPECT_TRUE(host.BusyShown().back().cancelled);
+        if (c.cancelAfter == 0) {
+            EXPECT_TRUE(server.Commands().empty());
+        }
+    }
+    // A Cancel that comes after the server took the message changes nothing: it was sent.
+    SmtpTestServer server({.replies = {{"QUIT", ""}}});
+    SmtpMailSender mail;
+    host.CancelBusy(300);
+    EXPECT_NO_THROW(mail.SendHtmlMail(server.Address(), "ann@example.org", "Hi", "x", "bob@example.org"));
+    EXPECT_EQ(server.Mails().size(), 1u);
+    EXPECT_TRUE(host.BusyShown().back().cancelled);
+}
+
 TEST_F(Smtp, TheRealSenderReplacesTheRecorderAndDeliversTheMessage) {
     SmtpTestServer server;
     host.SetMailFactory(SmtpMailFactory(Quick()));
@@ -97,6 +244,8 @@ TEST_F(Smtp, TheRealSenderReplacesTheRecorderAndDeliversTheMessage) {
     mail->SendHtmlMail(server.Address(), "Ann Example <ann@example.org>", subject, body, "bob@example.org");
 
     EXPECT_TRUE(host.SentMails().empty());
+    ASSERT_EQ(host.BusyShown().size(), 1u);
+    EXPECT_FALSE(host.BusyShown()[0].cancelled);
     auto mails = server.Mails();
     ASSERT_EQ(mails.size(), 1u);
     const auto& m = mails[0];
