@@ -103,9 +103,9 @@ TEST_F(QtMail, ASilentServerNeverStallsTheEventLoop) {
     EXPECT_EQ(title, QStringLiteral("Sorvella"));
     EXPECT_EQ(afterCancel, QStringLiteral("Cancelling\u2026"));
     // At once: the wait for the server wakes up, it does not run on to its next check.
-    EXPECT_LT(cancelTook, std::chrono::milliseconds(500));
+    EXPECT_LT(cancelTook, std::chrono::milliseconds(750));
     EXPECT_GE(whileCancelled.count, 20);
-    EXPECT_LT(whileCancelled.longestGap, 250);
+    EXPECT_LT(whileCancelled.longestGap, 500);  // a frozen window waits seconds; a loaded machine a little
     EXPECT_TRUE(server.Mails().empty());
 
     services::SmtpOptions quick;
@@ -115,7 +115,7 @@ TEST_F(QtMail, ASilentServerNeverStallsTheEventLoop) {
     const Ticks whileWaiting = Measure([&] { timedOut = SendExpectingError(impatient, server.Address()); });
     EXPECT_EQ(timedOut.number, 28) << timedOut.description;
     EXPECT_GE(whileWaiting.count, 50);
-    EXPECT_LT(whileWaiting.longestGap, 250);
+    EXPECT_LT(whileWaiting.longestGap, 500);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
