@@ -15,6 +15,7 @@
 
 #include "platform/forms/input.h"
 #include "platform/forms/menu.h"
+#include "platform/qt/barkeys.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/menus.h"
@@ -105,6 +106,8 @@ FormPeer::FormPeer(forms::Form& form) : form_(form), context_(std::make_unique<Q
         top_->setAttribute(Qt::WA_DeleteOnClose, false);
         top_->setCentralWidget(client_);
         top_->menuBar()->hide();
+        KeyboardWindow(top_);
+        KeyboardMenuBar(top_->menuBar());
         if (form.IsMDIForm()) {
             mdi_ = new QMdiArea(client_);
             mdi_->setBackground(QApplication::palette().brush(QPalette::Dark));

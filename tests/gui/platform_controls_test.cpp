@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -346,6 +348,112 @@ TEST_F(QtControls, TimersTickWhileEnabled) {
     EXPECT_GE(ticks, 2);
     gui::Pump(100);
     EXPECT_EQ(std::count(f->log.begin(), f->log.end(), "Timer1_Tick"), ticks);
+}
+
+// A key as the user presses it: to the open menu, else to whatever has the focus.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+    ASSERT_NE(to, nullptr);
+    QTest::keyClick(to, key, modifiers);
+}
+
+void AltAlone() {
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
+}
+
+TEST_F(QtControls, KeysReachTheMenusAndTheTools) {
+    auto f = Open();
+    QWidget* w = qtui::WindowOf(*f);
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    QMenuBar* bar = static_cast<QMainWindow*>(w)->menuBar();
+    QWidget* text = Qt<QLineEdit>(f->Text1);
+    text->setFocus();
+    gui::Pump();
+    auto highlighted = [&] { return bar->hasFocus() && bar->activeAction() ? bar->activeAction()->text() : QString(); };
+    auto open = [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu ? menu->title() : QString();
+    };
+    auto focused = [&](const char* tool) { return ToolButton(*f, tool)->hasFocus(); };
+    const struct {
+        const char* name;
+        std::function<void()> keys;
+        std::function<bool()> then;
+    } steps[] = {
+        {"F10 takes the focus to the first menu", [] { Press(Qt::Key_F10); },
+         [&] { return highlighted() == "&File" && open().isEmpty(); }},
+        {"Right moves along the menus", [] { Press(Qt::Key_Right); }, [&] { return highlighted() == "&View"; }},
+        {"Down opens the menu", [] { Press(Qt::Key_Down); }, [&] { return open() == "&View"; }},
+        {"Escape closes it and stays on the bar", [] { Press(Qt::Key_Escape); },
+         [&] { return open().isEmpty() && highlighted() == "&View"; }},
+        {"Right from the last menu goes on to the tools", [] { Press(Qt::Key_Right); }, [&] { return focused("Open"); }},
+        {"Right moves along the tools", [] { Press(Qt::Key_Right); }, [&] { return focused("Print"); }},
+        {"Right from the last tool comes back to the menus", [] { Press(Qt::Key_Right); },
+         [&] { return highlighted() == "&File"; }},
+        {"Left from the first menu goes to the last tool", [] { Press(Qt::Key_Left); }, [&] { return focused("Print"); }},
+        {"Enter uses the tool and the focus goes back", [] { Press(Qt::Key_Return); },
+         [&] { return f->log == std::vector<std::string>{"Toolbar1 Print"} && text->hasFocus(); }},
+        {"a lone Alt takes the focus to the menus", [] { AltAlone(); }, [&] { return highlighted() == "&File"; }},
+        {"Escape on the bar goes back", [] { Press(Qt::Key_Escape); }, [&] { return text->hasFocus(); }},
+        {"Alt and a menu's letter open that menu", [] { Press(Qt::Key_V, Qt::AltModifier); },
+         [&] { return open() == "&View"; }},
+        {"Enter in the menu runs its item", [] {
+             Press(Qt::Key_Escape);
+             Press(Qt::Key_Left);
+             Press(Qt::Key_Down);
+             Press(Qt::Key_Return);
+         },
+         [&] { return f->log.back() == "mnuFileOpen_Click"; }},
+        {"F10 twice goes there and back", [] {
+             Press(Qt::Key_F10);
+             Press(Qt::Key_F10);
+         },
+         [&] { return text->hasFocus(); }},
+        {"Escape from the tools goes back", [] {
+             Press(Qt::Key_F10);
+             Press(Qt::Key_Left);
+             Press(Qt::Key_Escape);
+         },
+         [&] { return text->hasFocus(); }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.keys();
+        gui::Pump();
+        EXPECT_TRUE(s.then()) << "focus: " << (QApplication::focusWidget() ? qPrintable(QApplication::focusWidget()->metaObject()->className()) : "none")
+                              << " open: " << qPrintable(open()) << " highlighted: " << qPrintable(highlighted());
+    }
+    while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+}
+
+// Between two groups of tools an etched groove, a dark line beside a light one, across the bar.
+TEST_F(QtControls, ToolGroupsArePartedByAGroove) {
+    auto f = Open();
+    auto* bar = qtui::WidgetOf(f->Toolbar1)->findChild<QToolBar*>();
+    QToolButton* open = ToolButton(*f, "Open");
+    QToolButton* print = ToolButton(*f, "Print");
+    ASSERT_TRUE(bar && open && print);
+    const QImage shot = bar->grab().toImage();
+    const QColor ground = shot.pixelColor(open->geometry().right() + 1, 1);
+    int darkRows = 0, lightRows = 0;
+    for (int y = open->geometry().top(); y <= open->geometry().bottom(); ++y) {
+        bool dark = false, light = false;
+        for (int x = open->geometry().right() + 1; x < print->geometry().left(); ++x) {
+            const int v = shot.pixelColor(x, y).value();
+            dark = dark || v < ground.value() - 40;
+            light = light || v > ground.value() + 5 || v == 255;
+        }
+        darkRows += dark;
+        lightRows += light;
+    }
+    const int height = open->geometry().height();
+    EXPECT_GE(darkRows, height * 3 / 4);
+    EXPECT_GE(lightRows, height * 3 / 4);
+    f->Toolbar1.Tools("Print").BeginGroup(false);
+    gui::Pump();
+    EXPECT_LE(print->geometry().left() - open->geometry().right(), 2) << "no groove, no gap";
 }
 
 TEST_F(QtControls, PopupMenuRunsTheChosenItemOnce) {
