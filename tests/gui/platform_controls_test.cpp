@@ -350,18 +350,6 @@ TEST_F(QtControls, TimersTickWhileEnabled) {
     EXPECT_EQ(std::count(f->log.begin(), f->log.end(), "Timer1_Tick"), ticks);
 }
 
-// A key as the user presses it: to the open menu, else to whatever has the focus.
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
-    ASSERT_NE(to, nullptr);
-    QTest::keyClick(to, key, modifiers);
-}
-
-void AltAlone() {
-    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
-}
-
 TEST_F(QtControls, KeysReachTheMenusAndTheTools) {
     auto f = Open();
     QWidget* w = qtui::WindowOf(*f);
@@ -371,11 +359,10 @@ TEST_F(QtControls, KeysReachTheMenusAndTheTools) {
     QWidget* text = Qt<QLineEdit>(f->Text1);
     text->setFocus();
     gui::Pump();
-    auto highlighted = [&] { return bar->hasFocus() && bar->activeAction() ? bar->activeAction()->text() : QString(); };
-    auto open = [] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        return menu ? menu->title() : QString();
-    };
+    using gui::AltAlone;
+    using gui::Press;
+    auto highlighted = [&] { return gui::Highlighted(bar); };
+    auto open = [] { return gui::OpenMenu(); };
     auto focused = [&](const char* tool) { return ToolButton(*f, tool)->hasFocus(); };
     const struct {
         const char* name;

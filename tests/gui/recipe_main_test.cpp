@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdlib>
@@ -23,6 +26,7 @@
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/ViewFrm.h"
 
 namespace {
 
@@ -84,6 +88,64 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     testing::ClickTool(main.TopBar, "NewRecipe");
 
     EXPECT_EQ(testing::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat"), ingBefore);
+}
+
+// A user without a mouse: the menus by F10 and by Alt and a menu's letter (the captions mark
+// none), then along into the tools and a screen switched with Enter.
+TEST_F(RecipeGui, MenusAndScreensFromTheKeyboard) {
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::InterfaceFrm& main = app->Interface();
+    QWidget* window = qtui::WindowOf(main);
+    QApplication::setActiveWindow(window);
+    QWidget* name = qtui::WidgetOf(app->CalcFrm().NameTxt);
+    name->setFocus();
+    Pump(20);
+    QMenuBar* bar = qtui::WidgetOf(main.TopBar)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    auto tool = [&](const char* caption) -> QWidget* {
+        for (QToolButton* b : qtui::WidgetOf(main.TopBar)->findChildren<QToolButton*>())
+            if (b->text() == caption) return b;
+        return nullptr;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> keys;
+        std::function<bool()> then;
+    } steps[] = {
+        {"F10", [] { gui::Press(Qt::Key_F10); }, [&] { return gui::Highlighted(bar) == "File"; }},
+        {"Escape", [] { gui::Press(Qt::Key_Escape); }, [&] { return name->hasFocus(); }},
+        {"Alt and H", [] { gui::Press(Qt::Key_H, Qt::AltModifier); }, [&] { return gui::OpenMenu() == "Help"; }},
+        {"Escape, Escape", [] {
+             gui::Press(Qt::Key_Escape);
+             gui::Press(Qt::Key_Escape);
+         },
+         [&] { return gui::OpenMenu().isEmpty() && name->hasFocus(); }},
+        {"Alt alone, then F on the bar", [] {
+             gui::AltAlone();
+             gui::Press(Qt::Key_F);
+         },
+         [&] { return gui::OpenMenu() == "File"; }},
+        {"Escape, Right, Right: the first tool", [] {
+             gui::Press(Qt::Key_Escape);
+             gui::Press(Qt::Key_Right);
+             gui::Press(Qt::Key_Right);
+         },
+         [&] { return tool("Analyze Recipe")->hasFocus(); }},
+        {"Right, Enter: the stored recipes", [] {
+             gui::Press(Qt::Key_Right);
+             gui::Press(Qt::Key_Return);
+         },
+         [&] { return main.TopLbl.Caption() == "Stored Recipes Screen" && app->ViewFrm().Visible(); }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.keys();
+        Pump(20);
+        EXPECT_TRUE(s.then());
+    }
+    while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
 }
 
 }  // namespace
