@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -78,6 +79,17 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
 
     CheckWidgets(main);
     CheckWidgets(calc);
+    // The quantity shows in read-outs beside its spin bars, not in boxes that look typed into.
+    testing::ScrollTo(calc.OnesVs, 2);
+    testing::ScrollTo(calc.FracVs, 5);
+    for (const forms::Label* readOut : {&calc.OnesTxt, &calc.FracTxt}) {
+        auto* label = qobject_cast<QLabel*>(qtui::WidgetOf(*readOut));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->frameShape(), QFrame::NoFrame) << readOut->Name();
+        EXPECT_FALSE(label->autoFillBackground()) << readOut->Name();
+    }
+    EXPECT_EQ(qobject_cast<QLabel*>(qtui::WidgetOf(calc.FracTxt))->text(), "1/2");
+    Pump(20);
     Shoot(main, "main");
     Shoot(calc, "builder");
 
