@@ -543,6 +543,76 @@ TEST_F(QtControls, SimpleComboShowsItsListAndEditBox) {
     EXPECT_EQ(f.log, (std::vector<std::string>{"Click", "Change"}));
 }
 
+// Typing in a drop-down goes to the first item that begins with what was typed; in an open one
+// Enter takes it. A program's own list that its DropDown shows in the box's place is such an open
+// drop-down too.
+TEST_F(QtControls, TypingInDropDownsFindsTheItem) {
+    class Picker : public Form {
+    public:
+        Picker() : Form("frmPicker") {
+            ClientSize(4500, 3000);
+            Pick.Style(vbComboDropdown).Move(120, 120, 3000, 330);
+            Pick.Text("Select");
+            Foods.Sorted(true).Visible(false).Move(120, 120, 3000, 2000);
+            for (const char* s : {"Rye", "Rice, raw", "Apple", "Rice flakes", "Banana"}) Foods.AddItem(s);
+            Meal.Style(vbComboDropdownList).Move(120, 2400, 3000, 330);
+            for (const char* s : {"Breakfast", "Lunch", "Dinner"}) Meal.AddItem(s);
+            Pick.DropDown = [this] {
+                Pick.Visible(false);
+                Foods.Visible(true);
+            };
+            Foods.Click = [this] {
+                log.push_back("Foods_Click " + Foods.Text());
+                Pick.Text(Foods.Text());
+                Foods.Visible(false);
+                Pick.Visible(true);
+            };
+            Foods.KeyPress = [this](Integer& k) {
+                if (k == 13) log.emplace_back("Foods_KeyPress 13");
+            };
+            Meal.Click = [this] { log.push_back("Meal_Click " + Meal.Text()); };
+        }
+        ComboBox Pick{*this, "Pick"};
+        ListBox Foods{*this, "Foods"};
+        ComboBox Meal{*this, "Meal"};
+        std::vector<std::string> log;
+    } f;
+    f.Show();
+    QApplication::setActiveWindow(qtui::WindowOf(f));
+    gui::Pump();
+    auto* pick = Qt<QComboBox>(f.Pick);
+    auto* foods = Qt<QListView>(f.Foods);
+    auto* meal = Qt<QComboBox>(f.Meal);
+    auto row = [](QAbstractItemView* v) { return v->currentIndex().data().toString(); };
+
+    pick->showPopup();  // what a click on its arrow does
+    gui::Pump();
+    EXPECT_TRUE(foods->isVisible() && foods->hasFocus());
+    EXPECT_FALSE(pick->view()->isVisible()) << "no popup of its own over the list";
+    QTest::keyClicks(foods, "Rice,");
+    EXPECT_EQ(row(foods), "Rice, raw");
+    EXPECT_TRUE(f.log.empty()) << "moving is not choosing";
+    QTest::keyClick(foods, Qt::Key_Return);
+    gui::Pump();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Foods_Click Rice, raw", "Foods_KeyPress 13"}));
+    EXPECT_EQ(f.Pick.Text(), "Rice, raw");
+    EXPECT_TRUE(pick->hasFocus()) << "back to the drop-down";
+
+    f.log.clear();
+    meal->setFocus();
+    QTest::keyClicks(meal, "d");  // closed: the item is chosen at once
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Meal_Click Dinner"}));
+    gui::Pump(QApplication::keyboardInputInterval() + 50);  // a new word, not "dl"
+    meal->showPopup();
+    gui::Pump();
+    QTest::keyClicks(meal->view(), "l");
+    EXPECT_EQ(row(meal->view()), "Lunch");
+    EXPECT_EQ(f.log.size(), 1u) << "moving is not choosing";
+    QTest::keyClick(meal->view(), Qt::Key_Return);
+    gui::Pump();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Meal_Click Dinner", "Meal_Click Lunch"}));
+}
+
 TEST_F(QtControls, TabFollowsTabIndexAndMovesTheModelsFocus) {
     class Three : public Form {
     public:
