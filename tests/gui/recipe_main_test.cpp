@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QTest>
 #include <QToolButton>
 #include <QWidget>
 
@@ -158,6 +160,34 @@ TEST_F(RecipeGui, MenusAndScreensFromTheKeyboard) {
         EXPECT_TRUE(s.then());
     }
     while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+}
+
+// The ingredient drop-down, hundreds of names long, answers typing: "Rice" and Enter take the
+// first ingredient that begins with it.
+TEST_F(RecipeGui, IngredientChosenByTyping) {
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::CalcFrm& calc = app->CalcFrm();
+    QApplication::setActiveWindow(qtui::WindowOf(app->Interface()));
+    std::string expected;
+    for (int i = 0; i < calc.IngLst.ListCount() && expected.empty(); ++i)
+        if (calc.IngLst.List(i).rfind("Rice", 0) == 0) expected = calc.IngLst.List(i);
+    ASSERT_FALSE(expected.empty()) << "the sample ingredients hold rice";
+    auto* box = qobject_cast<QComboBox*>(qtui::WidgetOf(calc.IngLst2));
+    ASSERT_NE(box, nullptr);
+    box->showPopup();
+    Pump(20);
+    QWidget* list = qtui::WidgetOf(calc.IngLst);
+    ASSERT_TRUE(list->hasFocus());
+    QTest::keyClicks(list, "Rice");
+    QTest::keyClick(list, Qt::Key_Return);
+    Pump(20);
+    EXPECT_EQ(calc.IngLst2.Text(), expected);
+    EXPECT_EQ(calc.R_IngLst.Text(), expected);
+    EXPECT_FALSE(calc.IngLst.Visible());
+    EXPECT_GT(calc.MeasureLst.ListCount(), 0);
+    EXPECT_TRUE(box->hasFocus());
 }
 
 }  // namespace
