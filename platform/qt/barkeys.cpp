@@ -10,6 +10,7 @@
 #include <QProxyStyle>
 #include <QShortcut>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -32,6 +33,19 @@ public:
                   QStyleHintReturn* data) const override {
         if (hint == SH_MenuBar_AltKeyNavigation) return 1;
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+    // The menu the keys are on shows highlighted, as an open one does (some styles mark only that).
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuBarItem && (option->state & State_Selected) && widget && widget->hasFocus()) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem on(*item);
+                on.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &on, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 

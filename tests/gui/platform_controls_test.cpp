@@ -364,13 +364,26 @@ TEST_F(QtControls, KeysReachTheMenusAndTheTools) {
     auto highlighted = [&] { return gui::Highlighted(bar); };
     auto open = [] { return gui::OpenMenu(); };
     auto focused = [&](const char* tool) { return ToolButton(*f, tool)->hasFocus(); };
+    // The menu the keys are on shows in the highlight colour.
+    auto lit = [&](const QString& caption) {
+        const QImage shot = bar->grab().toImage();
+        const QColor mark = bar->palette().color(QPalette::Highlight);
+        for (QAction* a : bar->actions()) {
+            if (a->text() != caption) continue;
+            const QRect r = bar->actionGeometry(a);
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (shot.pixelColor(x, y) == mark) return true;
+        }
+        return false;
+    };
     const struct {
         const char* name;
         std::function<void()> keys;
         std::function<bool()> then;
     } steps[] = {
         {"F10 takes the focus to the first menu", [] { Press(Qt::Key_F10); },
-         [&] { return highlighted() == "&File" && open().isEmpty(); }},
+         [&] { return highlighted() == "&File" && open().isEmpty() && lit("&File"); }},
         {"Right moves along the menus", [] { Press(Qt::Key_Right); }, [&] { return highlighted() == "&View"; }},
         {"Down opens the menu", [] { Press(Qt::Key_Down); }, [&] { return open() == "&View"; }},
         {"Escape closes it and stays on the bar", [] { Press(Qt::Key_Escape); },
