@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "gui/platform_gui.h"
 #include "platform/forms/forms.h"
@@ -654,6 +655,53 @@ TEST_F(QtControls, TabFollowsTabIndexAndMovesTheModelsFocus) {
     EXPECT_EQ(f.ActiveControl(), &f.B);
     EXPECT_EQ(f.log, (std::vector<std::string>{"A_LostFocus", "C_GotFocus", "B_GotFocus"}));
     EXPECT_EQ(qtui::WidgetOf(f.D)->focusPolicy(), Qt::ClickFocus);
+}
+
+// The frame follows the border style: a window of fixed size has no maximize button and keeps its
+// size; no caption and no control box leave no title bar, and the window draws its own frame; a
+// window without a caption is not named after the program.
+TEST_F(QtControls, FramesFollowTheBorderStyle) {
+    class Framed : public Form {
+    public:
+        Framed(Integer border, bool box, const char* caption) : Form("frmFramed") {
+            BorderStyle(border).ControlBox(box).MinButton(true).MaxButton(true).Caption(caption);
+            ClientSize(3000, 1500);
+        }
+    };
+    App().Title("Program name");
+    const QString name = QApplication::applicationName();
+    QApplication::setApplicationName("Program name");
+    const struct {
+        const char* name;
+        Integer border;
+        bool controlBox;
+        const char* caption;
+        bool titleBar, maximize, minimize, fixed;
+    } rows[] = {
+        {"sizable", vbSizable, true, "Sizable", true, true, true, false},
+        {"fixed single, even with MaxButton", vbFixedSingle, true, "Fixed", true, false, true, true},
+        {"fixed dialog", vbFixedDialog, true, "Dialog", true, false, false, true},
+        {"no caption, no control box", vbFixedDialog, false, "", false, false, false, true},
+        {"no caption, a control box", vbFixedSingle, true, "", true, false, true, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Framed f(r.border, r.controlBox, r.caption);
+        f.Show();
+        gui::Pump();
+        QWidget* w = qtui::WindowOf(f);
+        const Qt::WindowFlags flags = w->windowFlags();
+        EXPECT_EQ(bool(flags & Qt::WindowTitleHint), r.titleBar);
+        EXPECT_EQ(bool(flags & Qt::WindowMaximizeButtonHint), r.maximize);
+        EXPECT_EQ(bool(flags & Qt::WindowMinimizeButtonHint), r.minimize);
+        EXPECT_EQ(w->minimumSize() == w->maximumSize(), r.fixed);
+        EXPECT_EQ(w->contentsMargins().isNull(), r.titleBar) << "a frame of its own";
+        EXPECT_EQ(qtui::ClientAreaOf(f)->size(), QSize(200, 100));
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->title().trimmed(), QString(r.caption));
+        EXPECT_EQ(w->windowTitle(), QString(r.caption));
+    }
+    QApplication::setApplicationName(name);
 }
 
 TEST_F(QtControls, ResizingTheWindowResizesTheForm) {
