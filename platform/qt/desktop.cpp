@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
@@ -244,6 +245,9 @@ void QtDesktop::ShowNoTrayNotice() {
     grid->addWidget(text, 0, 1);
     grid->addWidget(buttons, 1, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    box->adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        box->move(screen->availableGeometry().center() - QPoint(box->width() / 2, box->height() / 2));
     notice_ = box;
     box->show();
 }
