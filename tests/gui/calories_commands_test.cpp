@@ -6,8 +6,6 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -127,27 +125,6 @@ TEST_F(CaloriesCommandsGui, TrayStandInWithoutANotificationArea) {
         EXPECT_FALSE(host->Desktop().StandInActive());
         EXPECT_EQ(host->Desktop().NoTrayNotice(), nullptr) << "the notice goes with the stand-in";
     }
-}
-
-TEST_F(CaloriesCommandsGui, MenusFromTheKeyboard) {
-    calories::calmain& main = Open();
-    QWidget* window = qtui::WindowOf(main);
-    QApplication::setActiveWindow(window);
-    QWidget* foods = qtui::WidgetOf(main.List1);
-    foods->setFocus();
-    gui::Pump(20);
-    QMenuBar* bar = static_cast<QMainWindow*>(window)->menuBar();
-    gui::Press(Qt::Key_F10);
-    EXPECT_EQ(gui::Highlighted(bar), "&File");
-    gui::Press(Qt::Key_Right);
-    gui::Press(Qt::Key_Down);
-    EXPECT_EQ(gui::OpenMenu(), "&Tools");
-    gui::Press(Qt::Key_Escape);
-    gui::Press(Qt::Key_Escape);
-    EXPECT_TRUE(foods->hasFocus());
-    gui::Press(Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(gui::OpenMenu(), "&Options");
-    gui::Press(Qt::Key_Escape);
 }
 
 TEST_F(CaloriesCommandsGui, StatusBarDatePanelShowsWhole) {
