@@ -327,7 +327,7 @@ void FormPeer::ApplyFlags() {
     top_->setWindowFlags(f);
     flagsApplied_ = true;
     if (visible) {
-        ShowBlankTitle();
+        CreateBlankTitled();
         top_->show();
     }
 }
@@ -337,11 +337,18 @@ void FormPeer::ApplyTitle() {
     ShowBlankTitle();
 }
 
-// Qt names a window without a title after the program; a blank keeps the title empty. The native
-// window is made here, before it shows, so it never shows the name.
+// Qt names a window without a title after the program; a blank keeps the title empty.
 void FormPeer::ShowBlankTitle() {
     if (!top_ || !form_.Caption().empty() || !top_->testAttribute(Qt::WA_WState_Created)) return;
     if (QWindow* handle = top_->windowHandle()) handle->setTitle(QStringLiteral(" "));
+}
+
+// Before a window without a title shows: its native window is made first and given the blank, so
+// it never shows the program's name.
+void FormPeer::CreateBlankTitled() {
+    if (!top_ || !form_.Caption().empty()) return;
+    top_->winId();
+    ShowBlankTitle();
 }
 
 void FormPeer::ApplyColors() {
@@ -377,10 +384,7 @@ void FormPeer::ApplyVisible() {
         minimizedForTray_ = false;
         if (top_ && !top_->isVisible()) {
             top_->setWindowModality(form_.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
-            if (form_.Caption().empty()) {
-                top_->winId();
-                ShowBlankTitle();
-            }
+            CreateBlankTitled();
         }
         if (top_ && top_->isMinimized() && form_.WindowState() != forms::vbMinimized) top_->showNormal();
         w->show();

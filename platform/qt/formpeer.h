@@ -115,6 +115,7 @@ private:
     void ApplyFlags();
     void ApplyTitle();
     void ShowBlankTitle();
+    void CreateBlankTitled();
     void ApplyColors();
     void ApplyVisible();
     void ApplyWindowState();
