@@ -59,12 +59,11 @@ void CalcFrm::Layout() {
     auto quantityLabel = [](forms::Label& l, Integer align, double x, double w) {
         l.Alignment(align).FontName("Arial").FontSize(12).FontBold(true).Move(px(x), px(28), px(w), px(28));
     };
+    // Read-outs of the spin bars, not boxes to type into.
     quantityLabel(OnesTxt, forms::vbRightJustify, 32, 56);
-    OnesTxt.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite);
     quantityLabel(DLbl, forms::vbCenter, 89, 12);
     DLbl.Caption(".").Visible(false);
     quantityLabel(FracTxt, forms::vbLeftJustify, 102, 48);
-    FracTxt.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite);
     FracVs.Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(153), px(12), px(17), px(62));
     F_DOpt[0].Caption("Fractions").Value(true).Move(px(176), px(18), px(70), px(20));
     F_DOpt[1].Caption("Decimals").Move(px(176), px(46), px(70), px(20));

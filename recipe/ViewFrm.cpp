@@ -38,6 +38,8 @@ ViewFrm::ViewFrm(Recipe& app) : forms::Form("ViewFrm"), app(app) {
     MDIParent(app.InterfaceInstance());
     Icon(std::string(kProgramIcon));
     Caption("");
+    // The screen's font, which its labels without a font of their own take: the panel's.
+    Font(forms::Font{"Arial", 9});
     Layout();
     LayoutPanel();
 
@@ -130,8 +132,9 @@ void ViewFrm::LayoutPanel() {
     rule(Line12, 120, 4380, 1);
     Put(Label18, "Dietary Fiber", 120, 4440, 1075, 240);
     value(lblTFg, 1200, 4440, 680);
-    // The screen's default font: this label never had one of its own.
-    lblTFP.BackStyle(forms::vbTransparent).ForeColor(kInk).Alignment(forms::vbRightJustify).Move(1890, 4440, 570, 240);
+    // This label never had a font of its own: it shows, and prints, in the screen's.
+    lblTFP.Font(Font()).BackStyle(forms::vbTransparent).ForeColor(kInk).Alignment(forms::vbRightJustify).Move(1890, 4440,
+                                                                                                            570, 240);
     rule(Line10, 0, 4710, 1);
     Put(Label15, " Protein", 15, 4800, 720, 240, 9, true);
     value(lblPg, 735, 4800, 1100);

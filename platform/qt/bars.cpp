@@ -1,5 +1,6 @@
 // Status bars with panels, toolbars with named tools (and the bar's own menus for banded tools).
 #include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -7,10 +8,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 #include <map>
 
 #include "platform/forms/bars.h"
 #include "platform/forms/input.h"
+#include "platform/qt/barkeys.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/kinds.h"
 
@@ -92,6 +95,8 @@ public:
         layout->addWidget(menus_);
         layout->addWidget(tools_);
         layout->addStretch(1);
+        KeyboardMenuBar(menus_);
+        KeyboardToolBar(tools_);
     }
     void Init() override {
         ControlPeer::Init();
@@ -125,8 +130,8 @@ private:
         separators_.clear();
         for (const forms::Tool& tool : bar_.AllTools()) {
             QWidget* holder = Holder(tool.Band());
-            auto* sep = new QAction(holder);
-            sep->setSeparator(true);
+            QAction* sep = holder == tools_ ? GroupLine() : new QAction(holder);
+            if (holder != tools_) sep->setSeparator(true);
             holder->addAction(sep);
             auto* a = new QAction(holder);
             holder->addAction(a);
@@ -159,15 +164,37 @@ private:
         a->setVisible(tool.Visible());
         separators_[static_cast<std::size_t>(index)]->setVisible(tool.BeginGroup() && tool.Visible());
     }
+    // Between two groups of tools: an etched groove across the whole bar.
+    QAction* GroupLine() {
+        auto* action = new QWidgetAction(tools_);
+        auto* line = new QFrame;
+        line->setObjectName(QStringLiteral("groupLine"));
+        line->setFrameShadow(QFrame::Sunken);
+        action->setDefaultWidget(line);
+        ShapeGroupLine(line);
+        return action;
+    }
+    void ShapeGroupLine(QFrame* line) {
+        const bool upright = tools_->orientation() == Qt::Vertical;
+        line->setFrameShape(upright ? QFrame::HLine : QFrame::VLine);
+        line->setMinimumSize(0, 0);
+        line->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (upright) line->setFixedHeight(kGroupGap);
+        else line->setFixedWidth(kGroupGap);
+    }
     void FitIcons() {
         // A bar taller than wide stands upright, its tools one under the other.
         const bool upright = bar_.Height() > bar_.Width();
         tools_->setOrientation(upright ? Qt::Vertical : Qt::Horizontal);
+        for (QAction* sep : separators_)
+            if (auto* w = qobject_cast<QWidgetAction*>(sep))
+                if (auto* line = qobject_cast<QFrame*>(w->defaultWidget())) ShapeGroupLine(line);
         int h = upright ? Px(bar_.Width())
                         : Px(bar_.Height()) - (menus_->isVisibleTo(widget_) ? menus_->sizeHint().height() : 0);
         int side = std::clamp(h - 10, 16, 48);
         tools_->setIconSize(QSize(side, side));
     }
+    static constexpr int kGroupGap = 10;  // pixels: the groove and the room on either side
     forms::Toolbar& bar_;
     QPointer<QMenuBar> menus_;
     QPointer<QToolBar> tools_;

@@ -6,10 +6,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QScreen>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -46,16 +50,6 @@ bool HasScheme(const std::string& s) {
     return false;
 }
 
-void DefaultNoTrayNotice() {
-    auto* box = new QMessageBox(QMessageBox::Information, ToQ(forms::App().Title().empty() ? "Notification area" : forms::App().Title()),
-                                QStringLiteral("This desktop has no notification area (system tray). The window "
-                                               "stays in the task bar, minimized: restore it from there."),
-                                QMessageBox::Ok, QApplication::activeWindow());
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
-}
-
 QIcon IconFor(const services::TrayIcon& icon) {
     if (!icon.icon.empty()) {
         QIcon i(ToQ(icon.icon));
@@ -73,11 +67,12 @@ void RestoreFromTrayStandIn() {
     if (g_desktop) g_desktop->RestoreFromStandIn();
 }
 
-QtDesktop::QtDesktop() : noTrayNotice_(DefaultNoTrayNotice) { g_desktop = this; }
+QtDesktop::QtDesktop() : noTrayNotice_([this] { ShowNoTrayNotice(); }) { g_desktop = this; }
 
 QtDesktop::~QtDesktop() {
     if (g_desktop == this) g_desktop = nullptr;
     if (help_) delete help_.data();
+    if (notice_) delete notice_.data();
     if (sound_) Canberra().context_destroy(sound_);
 }
 
@@ -158,10 +153,11 @@ void QtDesktop::ShowHelp(const services::HelpRequest& request) {
 
 bool QtDesktop::TrayAdd(const services::TrayIcon& icon) {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        // The task bar stands in: a window hidden now is minimized there instead.
+        // The task bar stands in: a window hidden now is minimized there instead. Each time, the
+        // user is told, since a bare desktop may have no task bar to find it in either.
+        const bool told = !standIns_.empty();
         standIns_[icon.id] = icon;
-        if (!noTrayTold_ && noTrayNotice_) noTrayNotice_();
-        noTrayTold_ = true;
+        if (!told && noTrayNotice_) noTrayNotice_();
         return true;
     }
     auto tray = std::make_unique<QSystemTrayIcon>(IconFor(icon));
@@ -202,7 +198,10 @@ bool QtDesktop::TrayModify(const services::TrayIcon& icon) {
 }
 
 bool QtDesktop::TrayDelete(int id) {
-    if (standIns_.erase(id) > 0) return false;
+    if (standIns_.erase(id) > 0) {
+        if (standIns_.empty() && notice_) notice_->close();  // the window is back: nothing to tell
+        return false;
+    }
     auto it = icons_.find(id);
     if (it == icons_.end()) return false;
     it->second->hide();
@@ -210,6 +209,47 @@ bool QtDesktop::TrayDelete(int id) {
     icons_.erase(it);
     callbacks_.erase(id);
     return true;
+}
+
+// Its own window, owned by none: the window that goes to the task bar takes no notice with it (a
+// window manager minimizes a window's dialogs together with it). Its button is the way back.
+void QtDesktop::ShowNoTrayNotice() {
+    if (notice_) {
+        notice_->raise();
+        return;
+    }
+    const std::string& title = forms::App().Title();
+    auto* box = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(ToQ(title.empty() ? std::string("Notification area") : title));
+    auto* icon = new QLabel(box);
+    const int side = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+    icon->setPixmap(box->style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, box).pixmap(side, side));
+    auto* text = new QLabel(QStringLiteral("This desktop has no notification area (system tray), so the window is "
+                                           "minimized instead. Restore it from the task bar or the window list, or "
+                                           "with the button below."),
+                            box);
+    text->setWordWrap(true);
+    text->setMinimumWidth(320);
+    auto* buttons = new QDialogButtonBox(box);
+    QPushButton* back = buttons->addButton(QStringLiteral("&Show the window"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+    back->setDefault(true);
+    QObject::connect(back, &QPushButton::clicked, box, [this, box] {
+        box->close();
+        RestoreFromStandIn();
+    });
+    QObject::connect(ok, &QPushButton::clicked, box, &QWidget::close);
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(icon, 0, 0, Qt::AlignTop);
+    grid->addWidget(text, 0, 1);
+    grid->addWidget(buttons, 1, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    box->adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        box->move(screen->availableGeometry().center() - QPoint(box->width() / 2, box->height() / 2));
+    notice_ = box;
+    box->show();
 }
 
 void QtDesktop::RestoreFromStandIn() {

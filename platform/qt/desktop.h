@@ -12,6 +12,7 @@
 #include "platform/services/desktop.h"
 
 class QSystemTrayIcon;
+class QWidget;
 struct ca_context;
 struct ca_proplist;
 
@@ -33,8 +34,13 @@ public:
 
     // The help window (nullptr until help was asked for).
     HelpWindow* Help() const { return help_; }
-    // Tells the user once that there is no tray (default: a message box that does not wait).
+    // Tells the user, each time a window goes where the tray would be, that there is none (default:
+    // ShowNoTrayNotice).
     void SetNoTrayNotice(std::function<void()> notice) { noTrayNotice_ = std::move(notice); }
+    // A notice of its own window that does not wait, with a button that brings the window back; it
+    // closes when the window comes back.
+    void ShowNoTrayNotice();
+    QWidget* NoTrayNotice() const { return notice_; }
 
     // Without a tray, icons stand in: the last window is minimized instead of hidden, and
     // restoring it acts as a double click on the icon.
@@ -47,7 +53,7 @@ private:
     std::map<int, services::TrayIcon> standIns_;
     QPointer<HelpWindow> help_;
     ca_context* sound_ = nullptr;
-    bool noTrayTold_ = false;
+    QPointer<QWidget> notice_;
     std::function<void()> noTrayNotice_;
 };
 

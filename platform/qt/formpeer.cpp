@@ -11,10 +11,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QWindow>
+#include <qdrawutil.h>
 #include <QTimer>
 
 #include "platform/forms/input.h"
 #include "platform/forms/menu.h"
+#include "platform/qt/barkeys.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/menus.h"
@@ -55,6 +58,14 @@ void ClientArea::resizeEvent(QResizeEvent*) {
 
 TopWindow::TopWindow(FormPeer& peer) : peer_(&peer) {}
 
+void TopWindow::paintEvent(QPaintEvent* e) {
+    QMainWindow::paintEvent(e);
+    if (contentsMargins().isNull()) return;
+    // The dialog frame of a window without a title bar, raised as the old one was.
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), QApplication::palette(), false);
+}
+
 void TopWindow::closeEvent(QCloseEvent* e) {
     e->ignore();  // the model decides (QueryUnload may cancel); an unload hides the window
     if (peer_) peer_->OnClose();
@@ -86,6 +97,14 @@ void ChildWindow::changeEvent(QEvent* e) {
 
 // ---- the peer ----
 
+namespace {
+
+bool FixedSize(Integer borderStyle) {
+    return borderStyle != forms::vbSizable && borderStyle != forms::vbSizableToolWindow;
+}
+
+}  // namespace
+
 FormPeer::FormPeer(forms::Form& form) : form_(form), context_(std::make_unique<QObject>()) {
     if (forms::Form* p = form.MDIParent()) {
         parent_ = dynamic_cast<FormPeer*>(p->peer());
@@ -105,6 +124,8 @@ FormPeer::FormPeer(forms::Form& form) : form_(form), context_(std::make_unique<Q
         top_->setAttribute(Qt::WA_DeleteOnClose, false);
         top_->setCentralWidget(client_);
         top_->menuBar()->hide();
+        KeyboardWindow(top_);
+        KeyboardMenuBar(top_->menuBar());
         if (form.IsMDIForm()) {
             mdi_ = new QMdiArea(client_);
             mdi_->setBackground(QApplication::palette().brush(QPalette::Dark));
@@ -192,7 +213,7 @@ void FormPeer::Init() {
     bool old = syncing_;
     syncing_ = true;
     QWidget* w = Widget();
-    w->setWindowTitle(ToQ(form_.Caption()));
+    ApplyTitle();
     if (!form_.Icon().empty()) w->setWindowIcon(QIcon(ToQ(form_.Icon())));
     client_->setFont(ToQFont(form_.Font()));
     ApplyColors();
@@ -250,9 +271,11 @@ void FormPeer::ApplyGeometry() {
     bool old = syncing_;
     syncing_ = true;
     QSize client = ClientSize();
-    bool fixed = form_.BorderStyle() != forms::vbSizable && form_.BorderStyle() != forms::vbSizableToolWindow;
+    bool fixed = FixedSize(form_.BorderStyle());
     if (top_) {
-        QSize outer(client.width(), client.height() + MenuBarHeight());
+        const QMargins frame = top_->contentsMargins();
+        QSize outer(client.width() + frame.left() + frame.right(),
+                    client.height() + MenuBarHeight() + frame.top() + frame.bottom());
         if (fixed) top_->setFixedSize(outer);
         else {
             top_->setMinimumSize(0, 0);
@@ -272,28 +295,60 @@ void FormPeer::ApplyGeometry() {
     syncing_ = old;
 }
 
+// As the old runtime made them: no caption and no control box leave no title bar, only the frame;
+// a window of fixed size can be neither maximized nor resized; a dialog frame has no minimize
+// button either.
 void FormPeer::ApplyFlags() {
     if (!top_) return;
+    blankCaption_ = form_.Caption().empty();
+    const Integer border = form_.BorderStyle();
     Qt::WindowFlags f = Qt::Window;
-    switch (form_.BorderStyle()) {
+    switch (border) {
     case forms::vbBSNone: f |= Qt::FramelessWindowHint; break;
     case forms::vbFixedDialog: f = Qt::Dialog; break;
     case forms::vbFixedToolWindow:
     case forms::vbSizableToolWindow: f = Qt::Tool; break;
     default: break;
     }
-    f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    f |= Qt::CustomizeWindowHint;
+    const bool titleBar = form_.ControlBox() || !blankCaption_;
+    if (titleBar) f |= Qt::WindowTitleHint;
     if (form_.ControlBox()) {
         f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        bool dialog = form_.BorderStyle() == forms::vbFixedDialog || form_.BorderStyle() >= forms::vbFixedToolWindow;
+        bool dialog = border == forms::vbFixedDialog || border >= forms::vbFixedToolWindow;
         if (form_.MinButton() && !dialog) f |= Qt::WindowMinimizeButtonHint;
-        if (form_.MaxButton() && !dialog) f |= Qt::WindowMaximizeButtonHint;
+        if (form_.MaxButton() && !dialog && !FixedSize(border)) f |= Qt::WindowMaximizeButtonHint;
     }
+    // Without a title bar the window manager draws no frame either: the window draws its own.
+    const int frame = !titleBar && border != forms::vbBSNone ? kOwnFrame : 0;
+    top_->setContentsMargins(frame, frame, frame, frame);
     if (flagsApplied_ && top_->windowFlags() == f) return;
     bool visible = top_->isVisible();
     top_->setWindowFlags(f);
     flagsApplied_ = true;
-    if (visible) top_->show();
+    if (visible) {
+        CreateBlankTitled();
+        top_->show();
+    }
+}
+
+void FormPeer::ApplyTitle() {
+    Widget()->setWindowTitle(ToQ(form_.Caption()));
+    ShowBlankTitle();
+}
+
+// Qt names a window without a title after the program; a blank keeps the title empty.
+void FormPeer::ShowBlankTitle() {
+    if (!top_ || !form_.Caption().empty() || !top_->testAttribute(Qt::WA_WState_Created)) return;
+    if (QWindow* handle = top_->windowHandle()) handle->setTitle(QStringLiteral(" "));
+}
+
+// Before a window without a title shows: its native window is made first and given the blank, so
+// it never shows the program's name.
+void FormPeer::CreateBlankTitled() {
+    if (!top_ || !form_.Caption().empty()) return;
+    top_->winId();
+    ShowBlankTitle();
 }
 
 void FormPeer::ApplyColors() {
@@ -327,8 +382,10 @@ void FormPeer::ApplyVisible() {
     QWidget* w = Widget();
     if (form_.Visible()) {
         minimizedForTray_ = false;
-        if (top_ && !top_->isVisible())
+        if (top_ && !top_->isVisible()) {
             top_->setWindowModality(form_.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+            CreateBlankTitled();
+        }
         if (top_ && top_->isMinimized() && form_.WindowState() != forms::vbMinimized) top_->showNormal();
         w->show();
         if (top_) {
@@ -352,7 +409,13 @@ void FormPeer::Changed(Property what, int index) {
     syncing_ = true;
     QWidget* w = Widget();
     switch (what) {
-    case Property::Caption: w->setWindowTitle(ToQ(form_.Caption())); break;
+    case Property::Caption:
+        ApplyTitle();
+        if (form_.Caption().empty() != blankCaption_) {
+            ApplyFlags();
+            ApplyGeometry();
+        }
+        break;
     case Property::Geometry: ApplyGeometry(); break;
     case Property::Visible: ApplyVisible(); break;
     case Property::Enabled: w->setEnabled(form_.Enabled()); break;

@@ -48,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     FormPeer* peer_;
@@ -112,6 +113,9 @@ public:
 private:
     void ApplyGeometry();
     void ApplyFlags();
+    void ApplyTitle();
+    void ShowBlankTitle();
+    void CreateBlankTitled();
     void ApplyColors();
     void ApplyVisible();
     void ApplyWindowState();
@@ -131,7 +135,9 @@ private:
     FormPeer* parent_ = nullptr;         // an MDI child's parent, while it lives
     std::weak_ptr<int> parentAlive_;
     bool syncing_ = false;
+    static constexpr int kOwnFrame = 2;  // pixels of the frame a window without a title bar draws
     bool flagsApplied_ = false;
+    bool blankCaption_ = false;  // the flags were made for an empty caption
     bool minimizedForTray_ = false;
     bool drawn_ = false;         // the client area was painted
     bool drawnPosted_ = false;   // the tasks below are queued in the event loop

@@ -29,9 +29,10 @@ protected:
         QFrame::paintEvent(e);
         if (!picture_) return;
         QPainter p(this);
+        const int fw = frameWidth();
+        p.fillRect(rect().adjusted(fw, fw, -fw, -fw), ToQColor(picture_->BackColor()));
         QRect inner = contentsRect();
         p.setClipRect(inner);
-        p.fillRect(inner, ToQColor(picture_->BackColor()));
         p.translate(inner.topLeft());
         if (!picture_->Picture().empty()) {
             QPixmap pix(ToQ(picture_->Picture()));
@@ -66,11 +67,15 @@ protected:
     void Update(Property what, int) override {
         switch (what) {
         case Property::Appearance:
+            // The sunken border of the text and list boxes, so a white box shows all four edges; inside
+            // it the inner area starts as far in as the old border's two pixels.
             if (picture_.BorderStyle() == forms::vbFixedSingle) {
-                w_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                w_->setLineWidth(2);
+                w_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+                const int pad = std::max(0, 2 - w_->frameWidth());
+                w_->setContentsMargins(pad, pad, pad, pad);
             } else {
                 w_->setFrameStyle(QFrame::NoFrame);
+                w_->setContentsMargins(0, 0, 0, 0);
             }
             w_->update();
             break;

@@ -1,12 +1,16 @@
 #include "platform/qt/lists.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "platform/forms/form.h"
 #include "platform/forms/input.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/kinds.h"
@@ -128,6 +132,8 @@ public:
         QObject::connect(w_->selectionModel(), &QItemSelectionModel::currentRowChanged, Context(),
                          [this](const QModelIndex& current) {
                              if (syncing_ || !current.isValid() || current.row() == list_.ListIndex()) return;
+                             // In a list that stands open for a drop-down the keys only move; Enter takes.
+                             if (dropped_ && std::exchange(keyed_, false)) return;
                              int row = current.row();
                              if (Call([&] { forms::input::ChooseItem(list_, row); })) ShowSelection();
                          });
@@ -163,8 +169,44 @@ public:
         model_->Reset();
         ShowSelection();
     }
+    // A drop-down's DropDown showed this list in its place: the list is that drop-down, open, until
+    // it hides; then the focus goes back to the drop-down.
+    void TakeDrop(QWidget* from) {
+        dropped_ = true;
+        keyed_ = true;  // the focus puts the current row on the first item: that chooses nothing
+        dropFrom_ = from;
+        w_->setFocus(Qt::OtherFocusReason);
+    }
 
 protected:
+    bool BeforeEvent(QObject* watched, QEvent* event) override {
+        if (!dropped_) return false;
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+                keyed_ = true;
+                return false;
+            }
+            // Enter takes the item the keys moved to, and then is the key it is.
+            const int row = w_->currentIndex().row();
+            if (row >= 0 && row != list_.ListIndex() && !Call([&] { forms::input::ChooseItem(list_, row); })) return true;
+            return false;
+        }
+        case QEvent::MouseButtonPress: keyed_ = false; return false;
+        case QEvent::Hide:
+            if (watched != w_) return false;
+            dropped_ = keyed_ = false;
+            if (w_->hasFocus() && dropFrom_) {
+                QPointer<QWidget> from = dropFrom_;
+                QTimer::singleShot(0, Context(), [from] {
+                    if (from && from->isVisible()) from->setFocus(Qt::OtherFocusReason);
+                });
+            }
+            return false;
+        default: return false;
+        }
+    }
     void Update(Property what, int index) override {
         Syncing s(*this);
         switch (what) {
@@ -208,6 +250,28 @@ private:
     QListView* w_;
     QPointer<ListModel> model_;
     std::unique_ptr<ChangeBatch> batch_;
+    bool dropped_ = false;  // standing open for a drop-down
+    bool keyed_ = false;    // the current row moves by a key, not by the mouse
+    QPointer<QWidget> dropFrom_;
+};
+
+// Qt's open drop-down list lets letters pass by: they go to the first item that begins with what
+// was typed, as in the closed one. Enter then takes it.
+class PopupSearch : public QObject {
+public:
+    explicit PopupSearch(QAbstractItemView* view) : QObject(view), view_(view) { view->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        const QString text = k->text();
+        if (text.isEmpty() || !text.at(0).isPrint() || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        view_->keyboardSearch(text);
+        return true;
+    }
+
+private:
+    QAbstractItemView* view_;
 };
 
 class Combo : public QComboBox {
@@ -231,7 +295,14 @@ public:
         w_->setInsertPolicy(QComboBox::NoInsert);
         w_->setMaxVisibleItems(16);
         if (auto* view = qobject_cast<QListView*>(w_->view())) view->setUniformItemSizes(true);
-        w_->beforePopup = [this] { return Call([this] { forms::input::DropDown(combo_); }); };
+        new PopupSearch(w_->view());
+        w_->beforePopup = [this] {
+            if (!Call([this] { forms::input::DropDown(combo_); })) return false;
+            if (combo_.Visible()) return true;
+            // The handler hid the box: a list of the program's own stands open in its place.
+            if (ListBoxPeer* list = StandIn()) list->TakeDrop(w_);
+            return false;
+        };
         QObject::connect(w_, &QComboBox::activated, Context(), [this](int row) {
             if (syncing_) return;
             if (Call([&] { forms::input::ChooseItem(combo_, row); })) ShowState();
@@ -299,6 +370,16 @@ private:
                 if (Call([&] { forms::input::Edit(combo_, t); })) ShowState();
             });
         }
+    }
+    // A visible list box of the same container over the box's place.
+    ListBoxPeer* StandIn() const {
+        for (forms::Control* c : combo_.Parent().Controls()) {
+            if (c->Kind() != forms::ControlKind::ListBox || !c->Visible() || c->Container() != combo_.Container()) continue;
+            if (c->Left() <= combo_.Left() && combo_.Left() < c->Left() + c->Width() && c->Top() <= combo_.Top() &&
+                combo_.Top() < c->Top() + c->Height())
+                if (auto* p = dynamic_cast<ListBoxPeer*>(c->peer())) return p;
+        }
+        return nullptr;
     }
     void ShowState() {
         Syncing s(*this);

@@ -194,6 +194,7 @@ bool ControlPeer::RoutesDblClick() const {
 bool ControlPeer::OnEvent(QObject* watched, QEvent* event) {
     using forms::Control;
     Control& c = control_;
+    if (BeforeEvent(watched, event)) return true;
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);

@@ -68,6 +68,8 @@ protected:
     virtual bool RoutesDblClick() const;
     // The widget is about to show.
     virtual void Shown() {}
+    // A look at each watched event before the common handling; true eats it.
+    virtual bool BeforeEvent(QObject* watched, QEvent* event) { return false; }
 
     QWidget* ParentWidget() const;
     void Raise();

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <QWindow>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTest>
@@ -92,21 +94,37 @@ TEST_F(CaloriesCommandsGui, TheDayPrintedToPdf) {
     EXPECT_TRUE(testing::PdfPageToPng(pdf, 1, gui::ScreenshotPath("calories_printout"), 100));
 }
 
-// Offscreen there is no notification area: the window goes to the task bar, minimized, and comes
-// back from there.
+// Offscreen there is no notification area: the window goes to the task bar, minimized, and a notice
+// says so. The notice stays in sight, a window of its own that nothing owns (a window manager
+// minimizes a window's dialogs with it), and its button brings the window back.
 TEST_F(CaloriesCommandsGui, TrayStandInWithoutANotificationArea) {
     calories::calmain& main = Open();
-    int notices = 0;
-    host->Desktop().SetNoTrayNotice([&] { ++notices; });
-    testing::Click(main.Command6);
-    gui::Pump(20);
     QWidget* window = qtui::WindowOf(main);
-    EXPECT_EQ(notices, 1);
-    EXPECT_TRUE(window->isMinimized());
-    window->showNormal();
-    gui::Pump(20);
-    EXPECT_TRUE(main.Visible());
-    EXPECT_FALSE(host->Desktop().StandInActive());
+    for (const bool byButton : {true, false}) {
+        SCOPED_TRACE(byButton ? "back by the notice's button" : "back from the task bar");
+        testing::Click(main.Command6);
+        gui::Pump(20);
+        EXPECT_TRUE(window->isMinimized());
+        QWidget* notice = host->Desktop().NoTrayNotice();
+        ASSERT_NE(notice, nullptr);
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_FALSE(notice->isMinimized());
+        EXPECT_EQ(notice->parentWidget(), nullptr);
+        EXPECT_EQ(notice->windowType(), Qt::Window);
+        ASSERT_NE(notice->windowHandle(), nullptr);
+        EXPECT_EQ(notice->windowHandle()->transientParent(), nullptr);
+        if (byButton) {
+            EXPECT_TRUE(notice->grab().save(QString::fromStdString(gui::ScreenshotPath("calories_no_tray_notice"))));
+            QTest::mouseClick(gui::FindChild<QPushButton>(notice, "Show the window"), Qt::LeftButton);
+        } else {
+            window->showNormal();
+        }
+        gui::Pump(20);
+        EXPECT_TRUE(main.Visible());
+        EXPECT_FALSE(window->isMinimized());
+        EXPECT_FALSE(host->Desktop().StandInActive());
+        EXPECT_EQ(host->Desktop().NoTrayNotice(), nullptr) << "the notice goes with the stand-in";
+    }
 }
 
 TEST_F(CaloriesCommandsGui, StatusBarDatePanelShowsWhole) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdlib>
 #include <filesystem>
@@ -71,6 +72,14 @@ TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
     gui::Pump(50);
     CheckWidgets(*splash);
     EXPECT_NE(splash->Label3.Caption().find("Items done!"), std::string::npos);
+    // No caption and no control box: no title bar and no program name for a title; a frame of its
+    // own, of fixed size.
+    QWidget* frame = qtui::WindowOf(*splash);
+    EXPECT_FALSE(frame->windowFlags() & (Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint));
+    ASSERT_NE(frame->windowHandle(), nullptr);
+    EXPECT_EQ(frame->windowHandle()->title().trimmed(), QString());
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    EXPECT_FALSE(frame->contentsMargins().isNull());
     Shoot(*splash, "splash");
 
     testing::Click(splash->Command1);
@@ -129,6 +138,8 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         QWidget* grid = qtui::WidgetOf(cal.picMonth);
         ASSERT_NE(grid, nullptr);
         EXPECT_EQ(grid->window()->focusWidget(), grid) << "the grid has the keyboard";
+        EXPECT_FALSE(grid->window()->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+        EXPECT_EQ(grid->window()->minimumSize(), grid->window()->maximumSize());
         for (int i = 0; i < 3; ++i) QTest::keyClick(grid, Qt::Key_Right);
         EXPECT_EQ(main.Label44.Caption(), "Mar 12/26");
         // The 15th is a Sunday in the third row: cell (0, 2) of 282 x 190 twips.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QTest>
 #include <QThread>
 #include <cstdio>
 #include <cstdlib>
@@ -125,6 +126,28 @@ void WhenPopup(std::function<void(QWidget*)> act) {
             return w && w->isVisible() ? w : nullptr;
         },
         std::move(act));
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+    ASSERT_NE(to, nullptr) << "nothing has the focus";
+    QTest::keyClick(to, key, modifiers);
+}
+
+void AltAlone() {
+    QWidget* to = QApplication::focusWidget();
+    ASSERT_NE(to, nullptr) << "nothing has the focus";
+    QTest::keyPress(to, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
+}
+
+QString Highlighted(const QMenuBar* bar) {
+    return bar->hasFocus() && bar->activeAction() ? bar->activeAction()->text() : QString();
+}
+
+QString OpenMenu() {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return menu ? menu->title() : QString();
 }
 
 }  // namespace gui

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "gui/platform_gui.h"
 #include "platform/forms/forms.h"
@@ -348,6 +351,112 @@ TEST_F(QtControls, TimersTickWhileEnabled) {
     EXPECT_EQ(std::count(f->log.begin(), f->log.end(), "Timer1_Tick"), ticks);
 }
 
+TEST_F(QtControls, KeysReachTheMenusAndTheTools) {
+    auto f = Open();
+    QWidget* w = qtui::WindowOf(*f);
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    QMenuBar* bar = static_cast<QMainWindow*>(w)->menuBar();
+    QWidget* text = Qt<QLineEdit>(f->Text1);
+    text->setFocus();
+    gui::Pump();
+    using gui::AltAlone;
+    using gui::Press;
+    auto highlighted = [&] { return gui::Highlighted(bar); };
+    auto open = [] { return gui::OpenMenu(); };
+    auto focused = [&](const char* tool) { return ToolButton(*f, tool)->hasFocus(); };
+    // The menu the keys are on shows in the highlight colour.
+    auto lit = [&](const QString& caption) {
+        const QImage shot = bar->grab().toImage();
+        const QColor mark = bar->palette().color(QPalette::Highlight);
+        for (QAction* a : bar->actions()) {
+            if (a->text() != caption) continue;
+            const QRect r = bar->actionGeometry(a);
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (shot.pixelColor(x, y) == mark) return true;
+        }
+        return false;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> keys;
+        std::function<bool()> then;
+    } steps[] = {
+        {"F10 takes the focus to the first menu", [] { Press(Qt::Key_F10); },
+         [&] { return highlighted() == "&File" && open().isEmpty() && lit("&File"); }},
+        {"Right moves along the menus", [] { Press(Qt::Key_Right); }, [&] { return highlighted() == "&View"; }},
+        {"Down opens the menu", [] { Press(Qt::Key_Down); }, [&] { return open() == "&View"; }},
+        {"Escape closes it and stays on the bar", [] { Press(Qt::Key_Escape); },
+         [&] { return open().isEmpty() && highlighted() == "&View"; }},
+        {"Right from the last menu goes on to the tools", [] { Press(Qt::Key_Right); }, [&] { return focused("Open"); }},
+        {"Right moves along the tools", [] { Press(Qt::Key_Right); }, [&] { return focused("Print"); }},
+        {"Right from the last tool comes back to the menus", [] { Press(Qt::Key_Right); },
+         [&] { return highlighted() == "&File"; }},
+        {"Left from the first menu goes to the last tool", [] { Press(Qt::Key_Left); }, [&] { return focused("Print"); }},
+        {"Enter uses the tool and the focus goes back", [] { Press(Qt::Key_Return); },
+         [&] { return f->log == std::vector<std::string>{"Toolbar1 Print"} && text->hasFocus(); }},
+        {"a lone Alt takes the focus to the menus", [] { AltAlone(); }, [&] { return highlighted() == "&File"; }},
+        {"Escape on the bar goes back", [] { Press(Qt::Key_Escape); }, [&] { return text->hasFocus(); }},
+        {"Alt and a menu's letter open that menu", [] { Press(Qt::Key_V, Qt::AltModifier); },
+         [&] { return open() == "&View"; }},
+        {"Enter in the menu runs its item", [] {
+             Press(Qt::Key_Escape);
+             Press(Qt::Key_Left);
+             Press(Qt::Key_Down);
+             Press(Qt::Key_Return);
+         },
+         [&] { return f->log.back() == "mnuFileOpen_Click"; }},
+        {"F10 twice goes there and back", [] {
+             Press(Qt::Key_F10);
+             Press(Qt::Key_F10);
+         },
+         [&] { return text->hasFocus(); }},
+        {"Escape from the tools goes back", [] {
+             Press(Qt::Key_F10);
+             Press(Qt::Key_Left);
+             Press(Qt::Key_Escape);
+         },
+         [&] { return text->hasFocus(); }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.keys();
+        gui::Pump();
+        EXPECT_TRUE(s.then()) << "focus: " << (QApplication::focusWidget() ? qPrintable(QApplication::focusWidget()->metaObject()->className()) : "none")
+                              << " open: " << qPrintable(open()) << " highlighted: " << qPrintable(highlighted());
+    }
+    while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+}
+
+// Between two groups of tools an etched groove, a dark line beside a light one, across the bar.
+TEST_F(QtControls, ToolGroupsArePartedByAGroove) {
+    auto f = Open();
+    auto* bar = qtui::WidgetOf(f->Toolbar1)->findChild<QToolBar*>();
+    QToolButton* open = ToolButton(*f, "Open");
+    QToolButton* print = ToolButton(*f, "Print");
+    ASSERT_TRUE(bar && open && print);
+    const QImage shot = bar->grab().toImage();
+    const QColor ground = shot.pixelColor(open->geometry().right() + 1, 1);
+    int darkRows = 0, lightRows = 0;
+    for (int y = open->geometry().top(); y <= open->geometry().bottom(); ++y) {
+        bool dark = false, light = false;
+        for (int x = open->geometry().right() + 1; x < print->geometry().left(); ++x) {
+            const int v = shot.pixelColor(x, y).value();
+            dark = dark || v < ground.value() - 40;
+            light = light || v > ground.value() + 5 || v == 255;
+        }
+        darkRows += dark;
+        lightRows += light;
+    }
+    const int height = open->geometry().height();
+    EXPECT_GE(darkRows, height * 3 / 4);
+    EXPECT_GE(lightRows, height * 3 / 4);
+    f->Toolbar1.Tools("Print").BeginGroup(false);
+    gui::Pump();
+    EXPECT_LE(print->geometry().left() - open->geometry().right(), 2) << "no groove, no gap";
+}
+
 TEST_F(QtControls, PopupMenuRunsTheChosenItemOnce) {
     auto f = Open();
     gui::WhenPopup([](QWidget* menu) {
@@ -448,6 +557,76 @@ TEST_F(QtControls, SimpleComboShowsItsListAndEditBox) {
     EXPECT_EQ(f.log, (std::vector<std::string>{"Click", "Change"}));
 }
 
+// Typing in a drop-down goes to the first item that begins with what was typed; in an open one
+// Enter takes it. A program's own list that its DropDown shows in the box's place is such an open
+// drop-down too.
+TEST_F(QtControls, TypingInDropDownsFindsTheItem) {
+    class Picker : public Form {
+    public:
+        Picker() : Form("frmPicker") {
+            ClientSize(4500, 3000);
+            Pick.Style(vbComboDropdown).Move(120, 120, 3000, 330);
+            Pick.Text("Select");
+            Foods.Sorted(true).Visible(false).Move(120, 120, 3000, 2000);
+            for (const char* s : {"Rye", "Rice, raw", "Apple", "Rice flakes", "Banana"}) Foods.AddItem(s);
+            Meal.Style(vbComboDropdownList).Move(120, 2400, 3000, 330);
+            for (const char* s : {"Breakfast", "Lunch", "Dinner"}) Meal.AddItem(s);
+            Pick.DropDown = [this] {
+                Pick.Visible(false);
+                Foods.Visible(true);
+            };
+            Foods.Click = [this] {
+                log.push_back("Foods_Click " + Foods.Text());
+                Pick.Text(Foods.Text());
+                Foods.Visible(false);
+                Pick.Visible(true);
+            };
+            Foods.KeyPress = [this](Integer& k) {
+                if (k == 13) log.emplace_back("Foods_KeyPress 13");
+            };
+            Meal.Click = [this] { log.push_back("Meal_Click " + Meal.Text()); };
+        }
+        ComboBox Pick{*this, "Pick"};
+        ListBox Foods{*this, "Foods"};
+        ComboBox Meal{*this, "Meal"};
+        std::vector<std::string> log;
+    } f;
+    f.Show();
+    QApplication::setActiveWindow(qtui::WindowOf(f));
+    gui::Pump();
+    auto* pick = Qt<QComboBox>(f.Pick);
+    auto* foods = Qt<QListView>(f.Foods);
+    auto* meal = Qt<QComboBox>(f.Meal);
+    auto row = [](QAbstractItemView* v) { return v->currentIndex().data().toString(); };
+
+    pick->showPopup();  // what a click on its arrow does
+    gui::Pump();
+    EXPECT_TRUE(foods->isVisible() && foods->hasFocus());
+    EXPECT_FALSE(pick->view()->isVisible()) << "no popup of its own over the list";
+    QTest::keyClicks(foods, "Rice,");
+    EXPECT_EQ(row(foods), "Rice, raw");
+    EXPECT_TRUE(f.log.empty()) << "moving is not choosing";
+    QTest::keyClick(foods, Qt::Key_Return);
+    gui::Pump();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Foods_Click Rice, raw", "Foods_KeyPress 13"}));
+    EXPECT_EQ(f.Pick.Text(), "Rice, raw");
+    EXPECT_TRUE(pick->hasFocus()) << "back to the drop-down";
+
+    f.log.clear();
+    meal->setFocus();
+    QTest::keyClicks(meal, "d");  // closed: the item is chosen at once
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Meal_Click Dinner"}));
+    gui::Pump(QApplication::keyboardInputInterval() + 50);  // a new word, not "dl"
+    meal->showPopup();
+    gui::Pump();
+    QTest::keyClicks(meal->view(), "l");
+    EXPECT_EQ(row(meal->view()), "Lunch");
+    EXPECT_EQ(f.log.size(), 1u) << "moving is not choosing";
+    QTest::keyClick(meal->view(), Qt::Key_Return);
+    gui::Pump();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Meal_Click Dinner", "Meal_Click Lunch"}));
+}
+
 TEST_F(QtControls, TabFollowsTabIndexAndMovesTheModelsFocus) {
     class Three : public Form {
     public:
@@ -476,6 +655,53 @@ TEST_F(QtControls, TabFollowsTabIndexAndMovesTheModelsFocus) {
     EXPECT_EQ(f.ActiveControl(), &f.B);
     EXPECT_EQ(f.log, (std::vector<std::string>{"A_LostFocus", "C_GotFocus", "B_GotFocus"}));
     EXPECT_EQ(qtui::WidgetOf(f.D)->focusPolicy(), Qt::ClickFocus);
+}
+
+// The frame follows the border style: a window of fixed size has no maximize button and keeps its
+// size; no caption and no control box leave no title bar, and the window draws its own frame; a
+// window without a caption is not named after the program.
+TEST_F(QtControls, FramesFollowTheBorderStyle) {
+    class Framed : public Form {
+    public:
+        Framed(Integer border, bool box, const char* caption) : Form("frmFramed") {
+            BorderStyle(border).ControlBox(box).MinButton(true).MaxButton(true).Caption(caption);
+            ClientSize(3000, 1500);
+        }
+    };
+    App().Title("Program name");
+    const QString name = QApplication::applicationName();
+    QApplication::setApplicationName("Program name");
+    const struct {
+        const char* name;
+        Integer border;
+        bool controlBox;
+        const char* caption;
+        bool titleBar, maximize, minimize, fixed;
+    } rows[] = {
+        {"sizable", vbSizable, true, "Sizable", true, true, true, false},
+        {"fixed single, even with MaxButton", vbFixedSingle, true, "Fixed", true, false, true, true},
+        {"fixed dialog", vbFixedDialog, true, "Dialog", true, false, false, true},
+        {"no caption, no control box", vbFixedDialog, false, "", false, false, false, true},
+        {"no caption, a control box", vbFixedSingle, true, "", true, false, true, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Framed f(r.border, r.controlBox, r.caption);
+        f.Show();
+        gui::Pump();
+        QWidget* w = qtui::WindowOf(f);
+        const Qt::WindowFlags flags = w->windowFlags();
+        EXPECT_EQ(bool(flags & Qt::WindowTitleHint), r.titleBar);
+        EXPECT_EQ(bool(flags & Qt::WindowMaximizeButtonHint), r.maximize);
+        EXPECT_EQ(bool(flags & Qt::WindowMinimizeButtonHint), r.minimize);
+        EXPECT_EQ(w->minimumSize() == w->maximumSize(), r.fixed);
+        EXPECT_EQ(w->contentsMargins().isNull(), r.titleBar) << "a frame of its own";
+        EXPECT_EQ(qtui::ClientAreaOf(f)->size(), QSize(200, 100));
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->title().trimmed(), QString(r.caption));
+        EXPECT_EQ(w->windowTitle(), QString(r.caption));
+    }
+    QApplication::setApplicationName(name);
 }
 
 TEST_F(QtControls, ResizingTheWindowResizesTheForm) {

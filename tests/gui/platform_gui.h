@@ -2,6 +2,7 @@
 // Helpers for GUI tests on the Qt backend (offscreen): the QApplication exists for the whole
 // test program (platform_app.cpp); each test installs a qtui::QtHost.
 #include <QApplication>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -31,6 +32,15 @@ void WhenModal(std::function<void(QWidget*)> act);
 void WhenModal(std::function<bool(QWidget*)> which, std::function<void(QWidget*)> act);
 // The same for an open pop-up menu.
 void WhenPopup(std::function<void(QWidget*)> act);
+
+// A key as the user presses it: to the open menu, else to whatever has the focus. AltAlone is Alt
+// pressed and let go with no other key.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void AltAlone();
+// The menu of a menu bar that the keyboard is on ("" when the bar has not the focus), and the
+// title of the open menu ("" when none is open).
+QString Highlighted(const QMenuBar* bar);
+QString OpenMenu();
 
 // The first child of the widget of type W whose text/title shows `text` (nullptr when none).
 template <class W>

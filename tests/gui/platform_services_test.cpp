@@ -88,6 +88,9 @@ TEST_F(QtServices, MessageBoxesShowStyleAndAnswer) {
             EXPECT_EQ(box->buttons().size(), static_cast<qsizetype>(r.buttons.size()));
             for (auto b : r.buttons) EXPECT_NE(ButtonOf(box, b), nullptr);
             EXPECT_EQ(box->defaultButton(), ButtonOf(box, r.defaultButton));
+            // A box of its own size: neither maximized nor resized.
+            EXPECT_FALSE(box->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+            EXPECT_EQ(box->minimumSize(), box->maximumSize());
             QTest::mouseClick(ButtonOf(box, r.press), Qt::LeftButton);
         });
         EXPECT_EQ(MsgBox("Save the day?\r\nIt changed.", r.style), r.answer);

@@ -5,6 +5,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTest>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdlib>
@@ -23,6 +29,7 @@
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
 #include "recipe/SplashFrm.h"
+#include "recipe/ViewFrm.h"
 
 namespace {
 
@@ -74,6 +81,17 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
 
     CheckWidgets(main);
     CheckWidgets(calc);
+    // The quantity shows in read-outs beside its spin bars, not in boxes that look typed into.
+    testing::ScrollTo(calc.OnesVs, 2);
+    testing::ScrollTo(calc.FracVs, 5);
+    for (const forms::Label* readOut : {&calc.OnesTxt, &calc.FracTxt}) {
+        auto* label = qobject_cast<QLabel*>(qtui::WidgetOf(*readOut));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->frameShape(), QFrame::NoFrame) << readOut->Name();
+        EXPECT_FALSE(label->autoFillBackground()) << readOut->Name();
+    }
+    EXPECT_EQ(qobject_cast<QLabel*>(qtui::WidgetOf(calc.FracTxt))->text(), "1/2");
+    Pump(20);
     Shoot(main, "main");
     Shoot(calc, "builder");
 
@@ -84,6 +102,92 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     testing::ClickTool(main.TopBar, "NewRecipe");
 
     EXPECT_EQ(testing::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat"), ingBefore);
+}
+
+// A user without a mouse: the menus by F10 and by Alt and a menu's letter (the captions mark
+// none), then along into the tools and a screen switched with Enter.
+TEST_F(RecipeGui, MenusAndScreensFromTheKeyboard) {
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::InterfaceFrm& main = app->Interface();
+    QWidget* window = qtui::WindowOf(main);
+    QApplication::setActiveWindow(window);
+    QWidget* name = qtui::WidgetOf(app->CalcFrm().NameTxt);
+    name->setFocus();
+    Pump(20);
+    QMenuBar* bar = qtui::WidgetOf(main.TopBar)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    auto tool = [&](const char* caption) -> QWidget* {
+        for (QToolButton* b : qtui::WidgetOf(main.TopBar)->findChildren<QToolButton*>())
+            if (b->text() == caption) return b;
+        return nullptr;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> keys;
+        std::function<bool()> then;
+    } steps[] = {
+        {"F10", [] { gui::Press(Qt::Key_F10); }, [&] { return gui::Highlighted(bar) == "File"; }},
+        {"Escape", [] { gui::Press(Qt::Key_Escape); }, [&] { return name->hasFocus(); }},
+        {"Alt and H", [] { gui::Press(Qt::Key_H, Qt::AltModifier); }, [&] { return gui::OpenMenu() == "Help"; }},
+        {"Escape, Escape", [] {
+             gui::Press(Qt::Key_Escape);
+             gui::Press(Qt::Key_Escape);
+         },
+         [&] { return gui::OpenMenu().isEmpty() && name->hasFocus(); }},
+        {"Alt alone, then F on the bar", [] {
+             gui::AltAlone();
+             gui::Press(Qt::Key_F);
+         },
+         [&] { return gui::OpenMenu() == "File"; }},
+        {"Escape, Right, Right: the first tool", [] {
+             gui::Press(Qt::Key_Escape);
+             gui::Press(Qt::Key_Right);
+             gui::Press(Qt::Key_Right);
+         },
+         [&] { return tool("Analyze Recipe")->hasFocus(); }},
+        {"Right, Enter: the stored recipes", [] {
+             gui::Press(Qt::Key_Right);
+             gui::Press(Qt::Key_Return);
+         },
+         [&] { return main.TopLbl.Caption() == "Stored Recipes Screen" && app->ViewFrm().Visible(); }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.keys();
+        Pump(20);
+        EXPECT_TRUE(s.then());
+    }
+    while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+}
+
+// The ingredient drop-down, hundreds of names long, answers typing: "Rice" and Enter take the
+// first ingredient that begins with it.
+TEST_F(RecipeGui, IngredientChosenByTyping) {
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::CalcFrm& calc = app->CalcFrm();
+    QApplication::setActiveWindow(qtui::WindowOf(app->Interface()));
+    std::string expected;
+    for (int i = 0; i < calc.IngLst.ListCount() && expected.empty(); ++i)
+        if (calc.IngLst.List(i).rfind("Rice", 0) == 0) expected = calc.IngLst.List(i);
+    ASSERT_FALSE(expected.empty()) << "the sample ingredients hold rice";
+    auto* box = qobject_cast<QComboBox*>(qtui::WidgetOf(calc.IngLst2));
+    ASSERT_NE(box, nullptr);
+    box->showPopup();
+    Pump(20);
+    QWidget* list = qtui::WidgetOf(calc.IngLst);
+    ASSERT_TRUE(list->hasFocus());
+    QTest::keyClicks(list, "Rice");
+    QTest::keyClick(list, Qt::Key_Return);
+    Pump(20);
+    EXPECT_EQ(calc.IngLst2.Text(), expected);
+    EXPECT_EQ(calc.R_IngLst.Text(), expected);
+    EXPECT_FALSE(calc.IngLst.Visible());
+    EXPECT_GT(calc.MeasureLst.ListCount(), 0);
+    EXPECT_TRUE(box->hasFocus());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -188,6 +190,38 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     EXPECT_EQ(app->CalcFrm().NameTxt.Text(), "Pancakes");
     EXPECT_EQ(app->CalcFrm().StatusLbl.Caption(), "Changes Saved");
     Shoot(main, "recipe_edited");
+}
+
+// The panel stands whole at its place: a border on all four sides, every label inside it, and the
+// percents in one font.
+TEST_F(RecipeViewerGui, ThePanelIsWhole) {
+    app = std::make_unique<recipe::Recipe>();
+    app->Main();
+    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    recipe::ViewFrm& view = app->ViewFrm();
+    testing::ClickTool(app->Interface().TopBar, "Recipes");
+    testing::ChooseItem(view.RecipeLst, "Pancakes");
+    Pump(50);
+    auto* panel = qobject_cast<QFrame*>(qtui::WidgetOf(view.Picture1));
+    ASSERT_NE(panel, nullptr);
+    const QImage shot = panel->grab().toImage();
+    const int w = shot.width(), h = shot.height();
+    // An edge shows where one of its two outer pixel lines is clearly darker than the white inside.
+    auto edge = [&](int count, const std::function<QPoint(int, int)>& at) {
+        int drawn = 0;
+        for (int i = 0; i < count; ++i)
+            drawn += std::min(shot.pixelColor(at(i, 0)).value(), shot.pixelColor(at(i, 1)).value()) < 230;
+        return drawn;
+    };
+    EXPECT_GE(edge(h, [&](int y, int d) { return QPoint(d, y); }), h * 9 / 10) << "left";
+    EXPECT_GE(edge(h, [&](int y, int d) { return QPoint(w - 1 - d, y); }), h * 9 / 10) << "right";
+    EXPECT_GE(edge(w, [&](int x, int d) { return QPoint(x, d); }), w * 9 / 10) << "top";
+    EXPECT_GE(edge(w, [&](int x, int d) { return QPoint(x, h - 1 - d); }), w * 9 / 10) << "bottom";
+    for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(panel->contentsRect().contains(label->geometry())) << qPrintable(label->objectName());
+    EXPECT_EQ(qtui::WidgetOf(view.lblTFP)->font(), qtui::WidgetOf(view.lblTCP)->font());
+    EXPECT_EQ(view.lblTFP.Font(), view.lblTCP.Font());
+    Shoot(app->Interface(), "recipe_viewer_panel");
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ TEST_F(Printout, ThePanelLabelByLabelInADoubleBox) {
         {"1.8g", 1275, 2850, {"Arial", 9}},
         {"9%", 1890, 2850, {"Arial", 9}},
         {"2.2g", 1200, 4440, {"Arial", 9}},
-        {"9%", 1890, 4440, {"MS Sans Serif", 8.25f}},
+        {"9%", 1890, 4440, {"Arial", 9}},
     };
     ASSERT_GE(runs.size(), 1 + std::size(items));
     for (std::size_t i = 0; i < std::size(items); ++i) {
@@ -171,7 +171,7 @@ TEST_F(Printout, ThePanelLabelByLabelInADoubleBox) {
         ASSERT_TRUE(r);
         EXPECT_NEAR(r->x, X(kPanelLeft), 0.5);
         EXPECT_NEAR(r->y, Y(s.top), 0.5);
-        EXPECT_EQ(r->font, (forms::Font{"MS Sans Serif", 10, s.bold, false, s.bold}));
+        EXPECT_EQ(r->font, (forms::Font{"Arial", 10, s.bold, false, s.bold}));
     }
 
     // The left column: the ingredients from the panel's top, a heading in bold, the directions.
