@@ -1,6 +1,7 @@
 // The stored-recipes screen on the Qt desktop, offscreen: a recipe shown with its panel, the mail
-// window (with a send cancelled under its "Sending..." indicator), and the printout, which goes to a PDF file (no printer here) that is read back with
-// pdftotext and whose first page is rendered with pdftoppm. Screenshots land under the build folder.
+// window (with a send cancelled under its "Sending..." indicator), and the printout, which goes to
+// a PDF file (no printer here) that is read back with pdftotext and whose first page is rendered
+// with pdftoppm. Screenshots land under the build folder.
 #include <gtest/gtest.h>
 
 #include <QApplication>
