@@ -46,6 +46,22 @@ void BM_SortedFillRandom(benchmark::State& state) {
 }
 BENCHMARK(BM_SortedFillRandom)->RangeMultiplier(2)->Range(4096, 32767)->Complexity();
 
+// The same items given at once, with their item data: sorted once and merged.
+void BM_SortedFillAtOnce(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    auto names = Names(n, 1);
+    for (auto _ : state) {
+        ListForm form;
+        std::vector<forms::ListItem> items;
+        items.reserve(names.size());
+        for (int i = 0; i < n; ++i) items.push_back({names[static_cast<std::size_t>(i)], i});
+        form.List1.AddItems(std::move(items));
+        benchmark::DoNotOptimize(form.List1.ListCount());
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_SortedFillAtOnce)->RangeMultiplier(2)->Range(4096, 32767)->Complexity();
+
 // Already in order (a database stored sorted): every insert appends.
 void BM_SortedFillAscending(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));

@@ -1,4 +1,6 @@
 // The food side of the main window: the group choice, the food list, "  This Food" and the find box.
+#include <vector>
+
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
@@ -26,25 +28,25 @@ void calmain::Combo1_Click() {
     List1.Clear();
     for (int k = 0; k < 6; ++k) Label21[k].Caption("");
 
+    // The foods go into the list in one go: the same places as adding each in turn, sorted once.
+    std::vector<forms::ListItem> listed;
     const std::string chosen = Combo1.Text();
     if (IsFoodGroup(chosen)) {
         const std::string group = vb::FixedField(chosen, kFoodGroupWidth);
         const int count = static_cast<int>(app.fooddata.size());
         for (app.foodindex = 0; app.foodindex < count; ++app.foodindex) {
             const FoodItem& f = app.fooddata[static_cast<std::size_t>(app.foodindex)];
-            if (f.deleted != 1 && f.group.view() == group) combo1data(app.foodindex);
+            if (f.deleted != 1 && f.group.view() == group) listed.push_back({f.name.str(), app.foodindex});
         }
     } else if (chosen == kPersonalEntry) {
         const std::string group = vb::FixedField(kPersonalGroup, kFoodGroupWidth);
         const int count = static_cast<int>(app.personaldata.size());
         for (app.personalindex = 0; app.personalindex < count; ++app.personalindex) {
             const FoodItem& f = app.personaldata[static_cast<std::size_t>(app.personalindex)];
-            if (f.deleted != 1 && f.group.view() == group) {
-                List1.AddItem(f.name.str());
-                List1.ItemData(List1.NewIndex(), app.personalindex);
-            }
+            if (f.deleted != 1 && f.group.view() == group) listed.push_back({f.name.str(), app.personalindex});
         }
     }
+    List1.AddItems(std::move(listed));
     // The count covers the whole database, deleted records included.
     if (chosen != kPersonalEntry) sbStatusBar.Panels(2).Text(std::to_string(app.foodindex) + " food items");
 }

@@ -91,11 +91,7 @@ std::vector<std::string> RecipeStore::Load_Recipes() {
 
 std::optional<vb::Error> RecipeStore::Save_Recipes() {
     if (readFailed_) return NotOverwritten(file_);
-    std::string bytes;
-    bytes.reserve(Recipe_Text.size() + 2);
-    bytes += Recipe_Text;
-    bytes += "\r\n";
-    return files::SafeSave(file_, bytes, true);
+    return files::SafeSave(file_, {Recipe_Text, "\r\n"}, true);
 }
 
 void RecipeStore::Rebuild() {
@@ -144,6 +140,46 @@ std::optional<vb::Error> RecipeStore::Replace_Recipe(std::string_view name, std:
     return Store(record, &name);
 }
 
+namespace {
+
+// Entries taken out of a table, each by moving the last entry into its place, and how to put them
+// back: in reverse order, each one's place gets it again and the entry moved there goes back to
+// the end.
+class Removal {
+public:
+    explicit Removal(std::vector<RecipeEntry>& table) : table_(table) {}
+    bool empty() const { return removed_.empty(); }
+    void Remove(std::size_t i) {
+        removed_.emplace_back(i, std::move(table_[i]));
+        if (i + 1 != table_.size()) table_[i] = std::move(table_.back());
+        table_.pop_back();
+    }
+    void Undo() {
+        for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
+            auto& [i, entry] = *it;
+            if (i == table_.size()) {
+                table_.push_back(std::move(entry));
+            } else {
+                table_.push_back(std::move(table_[i]));
+                table_[i] = std::move(entry);
+            }
+        }
+        removed_.clear();
+    }
+
+private:
+    std::vector<RecipeEntry>& table_;
+    std::vector<std::pair<std::size_t, RecipeEntry>> removed_;
+};
+
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return s.substr(0, 0);
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
 std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::string_view* replacing) {
     if (readFailed_) return NotOverwritten(file_);
     // What is stored must read back as this one record and nothing else.
@@ -153,42 +189,43 @@ std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::
                          "character that the recipe file uses to mark where things end.",
                          file_.string());
     ParsedRecipes parsed = ParseRecipeText(record);
-    // Memory and file stay in step: what was there comes back when the file is not written.
-    std::string oldText = Recipe_Text;
-    std::vector<RecipeEntry> oldTable = Recipe_Table;
-    std::string oldTail = tail_;
+    // Memory and file stay in step: the file is written first, from the text as it will be, and
+    // memory changes only when that worked; what a replacement took out is put back otherwise.
+    Removal removal(Recipe_Table);
+    std::string before;  // the text as it was, when the replacement rebuilt it
+    bool rebuilt = false;
     if (replacing) {
-        bool removed = false;
         for (std::size_t i = 0; i < Recipe_Table.size();) {
-            if (SameNameText(Recipe_Table[i].RecipeName, *replacing)) {
-                if (i + 1 != Recipe_Table.size()) Recipe_Table[i] = std::move(Recipe_Table.back());
-                Recipe_Table.pop_back();
-                removed = true;
-            } else {
-                ++i;
-            }
+            if (SameNameText(Recipe_Table[i].RecipeName, *replacing)) removal.Remove(i);
+            else ++i;
         }
-        if (removed) Rebuild();
+        if (!removal.empty()) {
+            before = std::move(Recipe_Text);
+            Rebuild();
+            rebuilt = true;
+        }
     }
-    std::string_view text = Recipe_Text;
+    const std::string_view text = Recipe_Text;
     const bool tailKept = text.size() >= tail_.size() && text.substr(text.size() - tail_.size()) == tail_;
-    if (!tailKept) tail_.clear();  // the text was replaced wholesale; it is all readable then
-    const std::string good = vb::Trim(text.substr(0, text.size() - tail_.size()));
-    std::string next;
-    next.reserve(good.size() + record.size() + tail_.size());
-    next += good;
-    next += record;
-    next += tail_;
-    Recipe_Text = std::move(next);
+    // Without it the text was replaced wholesale; it is all readable then.
+    const std::string_view tail = tailKept ? std::string_view(tail_) : std::string_view();
+    const std::string_view good = TrimBlanks(text.substr(0, text.size() - tail.size()));
+    if (auto error = files::SafeSave(file_, {good, record, tail, "\r\n"}, true)) {
+        removal.Undo();
+        if (rebuilt) Recipe_Text = std::move(before);
+        return error;
+    }
+    // The text becomes what was written, changed in place.
+    const std::size_t goodStart = static_cast<std::size_t>(good.data() - text.data());
+    const std::size_t goodSize = good.size();
+    if (!tailKept) tail_.clear();
+    Recipe_Text.resize(goodStart + goodSize);
+    Recipe_Text.erase(0, goodStart);
+    Recipe_Text += record;
+    Recipe_Text += tail_;
     parsed_.reset();
     Recipe_Table.push_back(std::move(parsed.entries.front()));
-    auto error = Save_Recipes();
-    if (error) {
-        Recipe_Text = std::move(oldText);
-        Recipe_Table = std::move(oldTable);
-        tail_ = std::move(oldTail);
-    }
-    return error;
+    return std::nullopt;
 }
 
 long RecipeStore::Find(std::string_view name, bool ignoreCase) const {

@@ -168,6 +168,13 @@ std::string LCase(std::string_view s) {
     return out;
 }
 
+void AppendLCase(std::string& out, std::string_view s) {
+    const std::size_t at = out.size();
+    out.resize(at + s.size());
+    char* to = out.data() + at;
+    for (std::size_t i = 0; i < s.size(); ++i) to[i] = static_cast<char>(Lower(static_cast<unsigned char>(s[i])));
+}
+
 int StrComp(std::string_view a, std::string_view b, Compare mode) {
     std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {

@@ -22,6 +22,8 @@ enum class Compare { Binary, Text };
 // Windows-1252 letter case ("\xE9" <-> "\xC9", "\x9A" <-> "\x8A" ...).
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
+// Appends LCase(s): text compare orders texts as their lower-case forms' bytes (unsigned) do.
+void AppendLCase(std::string& out, std::string_view s);
 // -1, 0, 1. Text compare ignores letter case; it is the one order of sorted lists.
 int StrComp(std::string_view a, std::string_view b, Compare mode = Compare::Binary);
 bool TextLess(std::string_view a, std::string_view b);  // StrComp(a, b, Text) < 0

@@ -62,7 +62,8 @@ std::optional<vb::Error> MakeBackup(const fs::path& path, const fs::path& backup
     return std::nullopt;
 }
 
-std::optional<vb::Error> WriteTemp(const fs::path& temp, std::string_view bytes, mode_t mode, bool keepMode) {
+std::optional<vb::Error> WriteTemp(const fs::path& temp, std::span<const std::string_view> pieces, mode_t mode,
+                                   bool keepMode) {
     // Without waiting: a FIFO in the way must fail, not block.
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) return ErrorFromErrno(errno, temp, true);
@@ -72,14 +73,16 @@ std::optional<vb::Error> WriteTemp(const fs::path& temp, std::string_view bytes,
     else if (!S_ISREG(st.st_mode)) err = EISDIR;
     else ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (err == 0 && keepMode) (void)::fchmod(fd, mode & 07777);  // keeping the old mode is best effort
-    std::size_t done = 0;
-    while (done < bytes.size() && err == 0) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno != EINTR) err = errno;
-            continue;
+    for (std::string_view bytes : pieces) {
+        std::size_t done = 0;
+        while (done < bytes.size() && err == 0) {
+            ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0) {
+                if (errno != EINTR) err = errno;
+                continue;
+            }
+            done += static_cast<std::size_t>(n);
         }
-        done += static_cast<std::size_t>(n);
     }
     if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
@@ -165,7 +168,11 @@ std::vector<fs::path> RemoveLeftoverSaves(const fs::path& folder, const std::vec
     return removed;
 }
 
-std::optional<vb::Error> SafeSave(const fs::path& given, std::string_view bytes, bool keepBackup) {
+std::optional<vb::Error> SafeSave(const fs::path& path, std::string_view bytes, bool keepBackup) {
+    return SafeSave(path, std::span<const std::string_view>(&bytes, 1), keepBackup);
+}
+
+std::optional<vb::Error> SafeSave(const fs::path& given, std::span<const std::string_view> pieces, bool keepBackup) {
     std::error_code ec;
     // Saving through a symbolic link replaces the file it points at, not the link.
     fs::path path = given;
@@ -185,7 +192,7 @@ std::optional<vb::Error> SafeSave(const fs::path& given, std::string_view bytes,
     }
 
     fs::path temp = TempName(path);
-    if (auto err = WriteTemp(temp, bytes, st.st_mode, exists)) {
+    if (auto err = WriteTemp(temp, pieces, st.st_mode, exists)) {
         std::error_code ignored;
         if (fs::is_regular_file(fs::symlink_status(temp, ignored))) fs::remove(temp, ignored);
         return err;

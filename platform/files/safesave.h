@@ -2,7 +2,9 @@
 // Saving never loses data: the old file is kept under its backup name, the new bytes go to a
 // temporary file in the same folder, are flushed, and replace the old file by a rename.
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,16 @@ std::vector<std::filesystem::path> RemoveLeftoverSaves(const std::filesystem::pa
 // has changed and the error says why.
 [[nodiscard]] std::optional<vb::Error> SafeSave(const std::filesystem::path& path, std::string_view bytes,
                                                 bool keepBackup);
+
+// The same with the new content given in pieces, written one after another: a big text with a
+// little added is saved without first being copied whole.
+[[nodiscard]] std::optional<vb::Error> SafeSave(const std::filesystem::path& path,
+                                                std::span<const std::string_view> pieces, bool keepBackup);
+[[nodiscard]] inline std::optional<vb::Error> SafeSave(const std::filesystem::path& path,
+                                                       std::initializer_list<std::string_view> pieces,
+                                                       bool keepBackup) {
+    return SafeSave(path, std::span<const std::string_view>(pieces.begin(), pieces.size()), keepBackup);
+}
 
 // SafeSave that raises the error instead, for callers that handle failures as runtime errors.
 void SafeSaveOrThrow(const std::filesystem::path& path, std::string_view bytes, bool keepBackup);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
@@ -13,12 +14,9 @@ namespace forms {
 namespace detail {
 
 std::pair<std::size_t, std::size_t> ItemStore::locate(int i) const {
-    auto rest = static_cast<std::size_t>(i);
-    for (std::size_t b = 0; b < blocks_.size(); ++b) {
-        if (rest < blocks_[b].size()) return {b, rest};
-        rest -= blocks_[b].size();
-    }
-    return {blocks_.size(), 0};
+    if (i >= size_) return {blocks_.size(), 0};
+    const auto b = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), i) - starts_.begin()) - 1;
+    return {b, static_cast<std::size_t>(i - starts_[b])};
 }
 
 const ItemStore::Item& ItemStore::at(int i) const {
@@ -32,7 +30,10 @@ ItemStore::Item& ItemStore::at(int i) {
 }
 
 void ItemStore::insert(int i, Item item) {
-    if (blocks_.empty()) blocks_.emplace_back();
+    if (blocks_.empty()) {
+        blocks_.emplace_back();
+        starts_.push_back(0);
+    }
     std::size_t b, k;
     if (i == size_) {
         b = blocks_.size() - 1;
@@ -43,15 +44,21 @@ void ItemStore::insert(int i, Item item) {
     auto& block = blocks_[b];
     block.insert(block.begin() + static_cast<std::ptrdiff_t>(k), std::move(item));
     ++size_;
+    for (std::size_t n = b + 1; n < starts_.size(); ++n) ++starts_[n];
     if (block.size() >= 2 * kBlock) {
         std::vector<Item> tail(std::make_move_iterator(block.begin() + kBlock), std::make_move_iterator(block.end()));
         block.resize(kBlock);
-        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(tail));
+        const auto at = static_cast<std::ptrdiff_t>(b) + 1;
+        blocks_.insert(blocks_.begin() + at, std::move(tail));
+        starts_.insert(starts_.begin() + at, starts_[b] + static_cast<int>(kBlock));
     }
 }
 
 void ItemStore::push_back(Item item) {
-    if (blocks_.empty() || blocks_.back().size() >= kBlock) blocks_.emplace_back().reserve(kBlock);
+    if (blocks_.empty() || blocks_.back().size() >= kBlock) {
+        blocks_.emplace_back().reserve(kBlock);
+        starts_.push_back(size_);
+    }
     blocks_.back().push_back(std::move(item));
     ++size_;
 }
@@ -61,11 +68,16 @@ void ItemStore::erase(int i) {
     auto& block = blocks_[b];
     block.erase(block.begin() + static_cast<std::ptrdiff_t>(k));
     --size_;
-    if (block.empty()) blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+    for (std::size_t n = b + 1; n < starts_.size(); ++n) --starts_[n];
+    if (block.empty()) {
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+        starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(b));
+    }
 }
 
 void ItemStore::clear() {
     blocks_.clear();
+    starts_.clear();
     size_ = 0;
 }
 
@@ -76,11 +88,9 @@ int ItemStore::upper_bound(std::string_view text) const {
     });
     if (firstGreater == blocks_.begin()) return 0;
     auto block = std::prev(firstGreater);
-    int before = 0;
-    for (auto it = blocks_.begin(); it != block; ++it) before += static_cast<int>(it->size());
     auto pos = std::partition_point(block->begin(), block->end(),
                                     [&](const Item& item) { return !vb::TextLess(text, item.text); });
-    return before + static_cast<int>(pos - block->begin());
+    return starts_[static_cast<std::size_t>(block - blocks_.begin())] + static_cast<int>(pos - block->begin());
 }
 
 }  // namespace detail
@@ -119,21 +129,116 @@ void ListControl::AddItem(std::string text, int index) {
     AfterItemsChanged();
 }
 
-void ListControl::AddItems(std::vector<std::string> texts) {
-    if (texts.empty()) return;
-    const int first = items_.size();
-    bool atEnd = true;
-    if (sorted_) {
-        atEnd = first == 0 || !vb::TextLess(texts.front(), items_.at(first - 1).text);
-        for (std::size_t i = 1; atEnd && i < texts.size(); ++i) atEnd = !vb::TextLess(texts[i], texts[i - 1]);
+namespace {
+
+// The positions of the items in sorted order, equal ones in the order given: the lower-case
+// texts compared as bytes, from one buffer.
+std::vector<int> SortedOrder(const std::vector<ListItem>& items) {
+    const auto count = static_cast<int>(items.size());
+    std::string folded;
+    std::size_t total = 0;
+    for (const auto& item : items) total += item.text.size();
+    folded.reserve(total);
+    for (const auto& item : items) vb::AppendLCase(folded, item.text);
+    // Each key carries the eight bytes after the part all keys share as a number, which settles
+    // most comparisons; equal numbers compare the whole texts.
+    const std::string_view all(folded);
+    std::size_t common = items.front().text.size();
+    {
+        std::size_t offset = 0;
+        const std::string_view first = all.substr(0, common);
+        for (const auto& item : items) {
+            const std::string_view key = all.substr(offset, item.text.size());
+            offset += item.text.size();
+            std::size_t k = 0;
+            while (k < common && k < key.size() && key[k] == first[k]) ++k;
+            common = k;
+        }
     }
-    if (!atEnd) {
-        for (auto& text : texts) AddItem(std::move(text));
+    struct Key {
+        std::uint64_t head;
+        std::string_view text;
+        int index;
+    };
+    std::vector<Key> keys;
+    keys.reserve(items.size());
+    std::size_t offset = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::string_view text = all.substr(offset, items[static_cast<std::size_t>(i)].text.size());
+        offset += text.size();
+        std::uint64_t head = 0;
+        for (std::size_t k = 0; k < 8; ++k)
+            head = head << 8 | (common + k < text.size() ? static_cast<unsigned char>(text[common + k]) : 0u);
+        keys.push_back({head, text, i});
+    }
+    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.head != b.head) return a.head < b.head;
+        const int c = a.text.compare(b.text);
+        return c < 0 || (c == 0 && a.index < b.index);
+    });
+    std::vector<int> order;
+    order.reserve(items.size());
+    for (const Key& k : keys) order.push_back(k.index);
+    return order;
+}
+
+}  // namespace
+
+void ListControl::AddItems(std::vector<std::string> texts) {
+    std::vector<ListItem> items;
+    items.reserve(texts.size());
+    for (auto& text : texts) items.push_back({std::move(text), 0});
+    AddItems(std::move(items));
+}
+
+void ListControl::AddItems(std::vector<ListItem> items) {
+    if (items.empty()) return;
+    const int before = items_.size();
+    const auto count = static_cast<int>(items.size());
+    bool inOrder = true;
+    if (sorted_) {
+        inOrder = before == 0 || !vb::TextLess(items.front().text, items_.at(before - 1).text);
+        for (std::size_t i = 1; inOrder && i < items.size(); ++i) inOrder = !vb::TextLess(items[i].text, items[i - 1].text);
+    }
+    if (!inOrder && before > 64 * count) {
+        // A few into many: each goes to its place.
+        for (auto& item : items) {
+            AddItem(std::move(item.text));
+            items_.at(newIndex_).data = item.data;
+        }
         return;
     }
-    for (auto& text : texts) items_.push_back({std::move(text), 0});
-    newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
-    if (Peer* p = LivePeer()) p->ItemsInserted(first, items_.size() - first);
+    if (inOrder) {
+        for (auto& item : items) items_.push_back(std::move(item));
+        newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
+        if (Peer* p = LivePeer()) p->ItemsInserted(before, count);
+        AfterItemsChanged();
+        return;
+    }
+    // Merged with the list, an equal item of the list first, as inserting each after its equals
+    // does.
+    const std::vector<int> order = SortedOrder(items);
+    detail::ItemStore merged;
+    int selected = -1;
+    std::size_t next = 0;
+    auto takeAdded = [&] {
+        const int i = order[next++];
+        if (i == count - 1) newIndex_ = merged.size();
+        merged.push_back(std::move(items[static_cast<std::size_t>(i)]));
+    };
+    int at = 0;
+    items_.drain([&](ListItem&& item) {
+        while (next < order.size() && vb::TextLess(items[static_cast<std::size_t>(order[next])].text, item.text)) takeAdded();
+        if (at++ == listIndex_) selected = merged.size();
+        merged.push_back(std::move(item));
+    });
+    while (next < order.size()) takeAdded();
+    items_ = std::move(merged);
+    if (listIndex_ >= 0) listIndex_ = selected;
+    if (Peer* p = LivePeer()) {
+        if (before == 0) p->ItemsInserted(0, count);
+        else p->ItemsReset();
+    }
     AfterItemsChanged();
 }
 
@@ -159,26 +264,42 @@ void ListControl::Clear() {
     AfterItemsChanged();
 }
 
+namespace {
+
+// The first item from after `startAfter` to the end, then from the start up to it, that matches.
+template <class Match>
+int FindWrapping(const detail::ItemStore& items, int startAfter, Match match) {
+    const int n = items.size();
+    if (n == 0) return -1;
+    const int start = startAfter < -1 || startAfter >= n ? -1 : startAfter;
+    int found = -1;
+    auto scan = [&](int from, int to) {
+        int i = from;
+        items.visit_from(from, [&](const ListItem& item) {
+            if (i >= to) return false;
+            if (match(item.text)) {
+                found = i;
+                return false;
+            }
+            ++i;
+            return true;
+        });
+    };
+    scan(start + 1, n);
+    if (found < 0) scan(0, start + 1);
+    return found;
+}
+
+}  // namespace
+
 int ListControl::FindString(std::string_view prefix, int startAfter) const {
-    int n = items_.size();
-    if (prefix.empty() || n == 0) return -1;
-    int start = startAfter < -1 || startAfter >= n ? -1 : startAfter;
-    for (int step = 1; step <= n; ++step) {
-        int i = (start + step) % n;
-        if (StartsWithText(items_.at(i).text, prefix)) return i;
-    }
-    return -1;
+    if (prefix.empty()) return -1;
+    return FindWrapping(items_, startAfter, [&](const std::string& text) { return StartsWithText(text, prefix); });
 }
 
 int ListControl::FindStringExact(std::string_view text, int startAfter) const {
-    int n = items_.size();
-    if (n == 0) return -1;
-    int start = startAfter < -1 || startAfter >= n ? -1 : startAfter;
-    for (int step = 1; step <= n; ++step) {
-        int i = (start + step) % n;
-        if (vb::StrComp(items_.at(i).text, text, vb::Compare::Text) == 0) return i;
-    }
-    return -1;
+    return FindWrapping(items_, startAfter,
+                        [&](const std::string& item) { return vb::StrComp(item, text, vb::Compare::Text) == 0; });
 }
 
 void ListControl::SetListIndex(int index) {

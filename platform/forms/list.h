@@ -22,16 +22,19 @@
 
 namespace forms {
 
+// One item of a list: its text and its item data.
+struct ListItem {
+    std::string text;
+    Long data = 0;
+};
+
 namespace detail {
 
-// Items kept in blocks of bounded size: index access walks the block sizes, an insert or erase
-// moves at most one block.
+// Items kept in blocks of bounded size, with the index of each block's first item: an index is
+// found by a binary search, an insert or erase moves at most one block.
 class ItemStore {
 public:
-    struct Item {
-        std::string text;
-        Long data = 0;
-    };
+    using Item = ListItem;
 
     int size() const { return size_; }
     const Item& at(int i) const;
@@ -43,13 +46,36 @@ public:
     void clear();
     // The position after the last item not greater than text (vb::TextLess order).
     int upper_bound(std::string_view text) const;
+    // Calls f(item) for the items from `first` on, in order, while it returns true.
+    template <class F>
+    void visit_from(int first, F f) const;
+    // Hands every item over to f(Item&&) in order and leaves the store empty.
+    template <class F>
+    void drain(F f);
 
 private:
     static constexpr std::size_t kBlock = 128;  // smaller blocks: an insert moves fewer items
     std::pair<std::size_t, std::size_t> locate(int i) const;
     std::vector<std::vector<Item>> blocks_;
+    std::vector<int> starts_;  // the index of each block's first item
     int size_ = 0;
 };
+
+template <class F>
+void ItemStore::visit_from(int first, F f) const {
+    if (first < 0 || first >= size_) return;
+    auto [b, k] = locate(first);
+    for (; b < blocks_.size(); ++b, k = 0)
+        for (; k < blocks_[b].size(); ++k)
+            if (!f(blocks_[b][k])) return;
+}
+
+template <class F>
+void ItemStore::drain(F f) {
+    for (auto& block : blocks_)
+        for (auto& item : block) f(std::move(item));
+    clear();
+}
 
 }  // namespace detail
 
@@ -64,9 +90,10 @@ public:
 
     void AddItem(std::string text);
     void AddItem(std::string text, int index);
-    // Adds the texts as AddItem adds each in turn. Texts already in the list's order (for a sorted
-    // list: in its order and none before its last item) go in at once, the fast way to fill a
-    // list from a table sorted ahead.
+    // Adds the items as AddItem, then ItemData(NewIndex), add each in turn: the same items in the
+    // same places, NewIndex and ListIndex alike. A sorted list sorts them once and merges them in
+    // (the way to fill a list with many); texts already in order go in as they are.
+    void AddItems(std::vector<ListItem> items);
     void AddItems(std::vector<std::string> texts);
     void RemoveItem(int index);
     void Clear();

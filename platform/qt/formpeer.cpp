@@ -1,7 +1,6 @@
 #include "platform/qt/formpeer.h"
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QImage>
@@ -152,8 +151,9 @@ FormPeer::~FormPeer() {
         top_->Detach();
         top_->hide();
         // The window goes when the event loop next runs; its pixels (a splash's half a megabyte)
-        // are given back now, before the window that follows it paints.
-        if (QBackingStore* store = top_->backingStore()) store->resize(QSize());
+        // are given back now, before the window that follows it paints. (Resizing the surface to
+        // an empty size instead asks X for a 65535 x 65535 one.)
+        top_->ReleaseSurface();
         top_->deleteLater();
     }
     if (child_) {

@@ -43,6 +43,8 @@ class TopWindow : public QMainWindow {
 public:
     explicit TopWindow(FormPeer& peer);
     void Detach() { peer_ = nullptr; }
+    // Gives back the native window and its pixels now (the widget itself may go later).
+    void ReleaseSurface() { destroy(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,13 +1,17 @@
 // The QApplication of the GUI test program, and the helpers of platform_gui.h.
 #include <gtest/gtest.h>
 
+#include <QBackingStore>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 #include "gui/platform_gui.h"
@@ -24,13 +28,53 @@ char* g_argv[] = {g_name, nullptr};
 QtMessageHandler g_standardHandler = nullptr;
 
 // The offscreen platform tells about every window operation it cannot do; that is no news here.
+// A window surface the platform refuses (X's shared memory for a giant one) fails the test.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg && (message.startsWith(QStringLiteral("This plugin does not support")) ||
                                message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))))
         return;
+    if (message.contains(QStringLiteral("can't be called for size")))
+        ADD_FAILURE() << "a window surface was refused: " << qPrintable(message);
     if (g_standardHandler) g_standardHandler(type, context, message);
     else fprintf(stderr, "%s\n", qPrintable(message));
 }
+
+// No window and no window surface is ever larger than all the screens together, and a surface
+// once painted is never sized to nothing (which X turns into 65535 x 65535 pixels): each
+// top-level widget is looked at when it shows, resizes, paints and just before it is deleted.
+class SurfaceWatch : public QObject {
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        const QEvent::Type t = e->type();
+        if (t != QEvent::Show && t != QEvent::Resize && t != QEvent::Paint && t != QEvent::DeferredDelete) return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isWindow()) return false;
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize limit = screen ? screen->virtualSize() : QSize(1 << 14, 1 << 14);
+        auto tooBig = [&](QSize s) { return s.width() > limit.width() || s.height() > limit.height(); };
+        const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        if (t != QEvent::DeferredDelete && tooBig(w->size()))
+            ADD_FAILURE() << "window " << qPrintable(name) << " is " << w->width() << " x " << w->height()
+                          << " pixels, larger than the screen";
+        QBackingStore* store = w->backingStore();
+        const QSize s = store ? store->size() : QSize();
+        if (store && s.isValid() && tooBig(s))
+            ADD_FAILURE() << "the surface of window " << qPrintable(name) << " is " << s.width() << " x " << s.height();
+        auto seen = painted_.find(w);
+        const bool wasPainted = seen != painted_.end() && seen->second == w;
+        if (t == QEvent::DeferredDelete) {
+            if (wasPainted && store && !s.isValid())
+                ADD_FAILURE() << "the surface of window " << qPrintable(name) << " was sized to nothing";
+            painted_.erase(w);
+        } else if (store && s.isValid()) {
+            painted_[w] = w;
+        }
+        return false;
+    }
+
+private:
+    std::map<QWidget*, QPointer<QWidget>> painted_;  // a null pointer: gone, the address reused
+};
 
 class QtEnvironment : public ::testing::Environment {
 public:
@@ -38,6 +82,7 @@ public:
         g_standardHandler = qInstallMessageHandler(QuietMessages);
         app_ = std::make_unique<QApplication>(g_argc, g_argv);
         QApplication::setQuitOnLastWindowClosed(false);
+        app_->installEventFilter(&watch_);
     }
     void TearDown() override {
         forms::ResetApplication();
@@ -47,6 +92,7 @@ public:
 
 private:
     std::unique_ptr<QApplication> app_;
+    SurfaceWatch watch_;
 };
 
 [[maybe_unused]] ::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);

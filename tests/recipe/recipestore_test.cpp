@@ -210,13 +210,42 @@ TEST(RecipeStoreFile, AppendRefusesWhatIsNotOneWholeRecord) {
     EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup"));
 }
 
+// A save that cannot be written leaves the file, the text, the table in its order and a damaged
+// tail as they were; the same save goes through once the way is free.
 TEST(RecipeStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
-    Sandbox sb;
-    RecipeStore s = Loaded(Record("Soup") + "\r\n");
-    std::filesystem::create_directory(files::TempName("Recipe.Dat"));  // the new text cannot be written
-    const auto error = s.Append_Recipe(Record("Pie"));
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup") + "\r\n");
+    const std::string tail = Record("Cut").substr(0, 15);
+    struct Row {
+        const char* name;
+        std::string file;
+        const char* replacing;  // nullptr: an append
+        std::string after;      // the file once the save goes through
+    } rows[] = {
+        {"append", Record("Soup") + "\r\n", nullptr, Record("Soup") + Record("Pie") + "\r\n"},
+        {"append after a damaged tail", Record("Soup") + tail + "\r\n", nullptr, Record("Soup") + Record("Pie") + tail + "\r\n"},
+        {"replace two copies among others",
+         Record("Pie") + Record("Soup") + Record("pie ") + Record("Stew") + Record("Bread") + "\r\n", "PIE",
+         Record("Bread") + Record("Soup") + Record("Stew") + Record("Pie") + "\r\n"},
+        {"replace the last", Record("Soup") + Record("Pie") + tail + "\r\n", "Pie", Record("Soup") + Record("Pie") + tail + "\r\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Sandbox sb;
+        RecipeStore s = Loaded(r.file);
+        const std::string text = s.Recipe_Text;
+        const std::vector<RecipeEntry> table = s.Recipe_Table;
+        std::filesystem::create_directory(files::TempName("Recipe.Dat"));  // the new text cannot be written
+        const auto error = r.replacing ? s.Replace_Recipe(r.replacing, Record("Pie")) : s.Append_Recipe(Record("Pie"));
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), r.file);
+        EXPECT_EQ(s.Recipe_Text, text);
+        EXPECT_EQ(s.Recipe_Table, table);
+        EXPECT_EQ(s.damagedTail(), r.file.find(tail) != std::string::npos ? tail : "");
+
+        std::filesystem::remove(files::TempName("Recipe.Dat"));
+        ASSERT_FALSE((r.replacing ? s.Replace_Recipe(r.replacing, Record("Pie")) : s.Append_Recipe(Record("Pie"))).has_value());
+        EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), r.after);
+        EXPECT_EQ(s.Recipe_Text + "\r\n", r.after);
+    }
 }
 
 TEST(RecipeStoreFile, AnUnreadableStoreIsNeverOverwritten) {

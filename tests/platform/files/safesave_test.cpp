@@ -42,6 +42,10 @@ TEST(SafeSave, KeepsThePreviousFileAsBackupAndReplacesAnOlderBackup) {
     EXPECT_EQ(Sandbox::Read("period1.dat"), "new");
     EXPECT_EQ(Sandbox::Read("period1.bak"), "old");
     EXPECT_FALSE(fs::exists(files::TempName("period1.dat")));
+    // Given in pieces, empty ones among them, the content is the pieces one after another.
+    ASSERT_FALSE(files::SafeSave("period1.dat", {"ne", "", "wer", "\r\n", ""}, true));
+    EXPECT_EQ(Sandbox::Read("period1.dat"), "newer\r\n");
+    EXPECT_EQ(Sandbox::Read("period1.bak"), "new");
 }
 
 TEST(SafeSave, FirstSaveMakesNoBackupAndKeepsAnExistingOne) {

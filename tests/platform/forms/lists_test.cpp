@@ -161,36 +161,74 @@ TEST_F(Lists, ManyRandomInsertsAndRemovalsKeepTheOrder) {
     EXPECT_EQ(Items(form.List1), model);
 }
 
+// Many items at once land where AddItem and ItemData(NewIndex) put each in turn: texts, item
+// data (so the order of equal texts), NewIndex, the selected item and the top row alike.
 TEST_F(Lists, AddingManyAtOnceEqualsAddingEachInTurn) {
     struct Pair : forms::Form {
         Pair() : Form("Pair") {}
         forms::ListBox AtOnce{*this, "AtOnce"};
         forms::ListBox InTurn{*this, "InTurn"};
     };
+    std::mt19937 rng(11);
+    auto words = [&](int n) {
+        std::vector<std::string> out;
+        for (int i = 0; i < n; ++i) {
+            std::string s(1 + rng() % 3, 'a');
+            for (char& ch : s) ch = static_cast<char>((rng() % 2 ? 'a' : 'A') + rng() % 4);
+            out.push_back(s);
+        }
+        return out;
+    };
     const struct {
         const char* name;
         bool sorted;
         std::vector<std::string> before, added;
+        int selected;  // before the items are added; -1 none
     } rows[] = {
-        {"sorted, in order from the last item on", true, {"apple", "Beef"}, {"beef", "Cheese", "cheese", "date"}},
-        {"sorted, out of order", true, {"apple", "melon"}, {"kiwi", "Banana", "apple", "zest"}},
-        {"sorted, before the last item", true, {"melon"}, {"apple", "banana"}},
-        {"unsorted", false, {"b"}, {"c", "a"}},
+        {"sorted, in order from the last item on", true, {"apple", "Beef"}, {"beef", "Cheese", "cheese", "date"}, 0},
+        {"sorted, out of order", true, {"apple", "melon"}, {"kiwi", "Banana", "apple", "zest"}, 0},
+        {"sorted, before the last item", true, {"melon"}, {"apple", "banana"}, 0},
+        {"sorted, equal texts among the list's and each other", true, {"b", "B", "d"}, {"B", "a", "b", "D", "b"}, 1},
+        {"sorted, into an empty list", true, {}, {"pear", "Apple", "apple", "fig"}, -1},
+        {"sorted, texts alike in their first letters", true, {"food number 12345, 1"},
+         {"Food number 12345, 2", "food number 12345, 1", "Food number 12345", "food number 1234", "Food Number 12345, 10",
+          std::string("Food number 12345\0", 18), "food number 12345, 1"}, 0},
+        {"sorted, Windows-1252 letters", true, {"\xE9t\xE9"}, {"\xC9T\xC9", "zebra", "\x8A" "a", "eclair", "\x9A" "b", "\xFF"}, 0},
+        {"sorted, the last selected", true, {"a", "m"}, {"z", "b", "M"}, 1},
+        {"sorted, many into a few", true, words(40), words(3000), 17},
+        {"sorted, a few into many", true, words(3000), words(30), 2999},
+        {"sorted, nothing selected", true, words(50), words(200), -1},
+        {"unsorted", false, {"b"}, {"c", "a"}, 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         Pair pair;
         for (forms::ListBox* list : {&pair.AtOnce, &pair.InTurn}) {
             list->Sorted(r.sorted);
-            for (const auto& s : r.before) list->AddItem(s);
-            list->ListIndex(0);
+            for (std::size_t i = 0; i < r.before.size(); ++i) {
+                list->AddItem(r.before[i]);
+                list->ItemData(list->NewIndex(), -1 - static_cast<vb::Long>(i));
+            }
+            list->ListIndex(r.selected);
+            list->TopIndex(static_cast<int>(r.before.size()) / 2);
         }
-        pair.AtOnce.AddItems(r.added);
-        for (const auto& s : r.added) pair.InTurn.AddItem(s);
-        EXPECT_EQ(Items(pair.AtOnce), Items(pair.InTurn));
+        std::vector<forms::ListItem> items;
+        for (std::size_t i = 0; i < r.added.size(); ++i) items.push_back({r.added[i], static_cast<vb::Long>(i)});
+        pair.AtOnce.AddItems(std::move(items));
+        for (std::size_t i = 0; i < r.added.size(); ++i) {
+            pair.InTurn.AddItem(r.added[i]);
+            pair.InTurn.ItemData(pair.InTurn.NewIndex(), static_cast<vb::Long>(i));
+        }
+        ASSERT_EQ(Items(pair.AtOnce), Items(pair.InTurn));
+        for (int i = 0; i < pair.InTurn.ListCount(); ++i) ASSERT_EQ(pair.AtOnce.ItemData(i), pair.InTurn.ItemData(i)) << i;
         EXPECT_EQ(pair.AtOnce.NewIndex(), pair.InTurn.NewIndex());
         EXPECT_EQ(pair.AtOnce.ListIndex(), pair.InTurn.ListIndex());
-        EXPECT_EQ(pair.AtOnce.List(pair.AtOnce.ListIndex()), pair.InTurn.List(pair.InTurn.ListIndex()));
+        EXPECT_EQ(pair.AtOnce.TopIndex(), pair.InTurn.TopIndex());
+        // Still one list after the change: the prefix search and inserts find their places.
+        EXPECT_EQ(pair.AtOnce.FindString("b", 3), pair.InTurn.FindString("b", 3));
+        pair.AtOnce.AddItem("bb");
+        pair.InTurn.AddItem("bb");
+        EXPECT_EQ(pair.AtOnce.NewIndex(), pair.InTurn.NewIndex());
     }
 }
 

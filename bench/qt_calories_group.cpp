@@ -1,0 +1,124 @@
+// Choosing a food group on the desktop (Qt, offscreen): the whole database of 32,767 foods in one
+// group, listed sorted and painted, run for run beside its floor, a bare Qt list view over a
+// string list model given the same names, sorted without regard to case, and painted. Counters:
+// choice_ms, floor_ms and ratio (medians of the paired runs), show_ms (the bare view given the
+// names already sorted: what showing them costs alone), rows.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QStringList>
+#include <QStringListModel>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/calories_data.h"
+#include "calories/Calories.h"
+#include "calories/calSplash.h"
+#include "calories/calmain.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+
+namespace {
+
+constexpr int kFoods = 32767;
+
+void Settle() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template <class Work>
+double TimedMs(Work work) {
+    const auto t0 = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void BM_DesktopGroupChoice(benchmark::State& state) {
+    testing::TempEnvironment env;
+    const std::string bytes = benchdata::FoodDatabase(
+        kFoods, [](int i) { return "Food number " + std::to_string((i * 7919) % kFoods) + ", 100 g"; }, "Beef");
+    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes);
+    testing::TempEnvironment::WriteFile(
+        env.WindowsDir() / "calories.INI",
+        "[date]\r\nmessage2=Mar 09/26\r\nmessage3=Mar 15/26\r\nmessage4=3\r\nmessage5=7\r\nmessage6=False\r\n"
+        "[openfile info]\r\nMessage1=\r\n[YourString.Something]\r\nMessage5=2000\r\nMessage6=65\r\n"
+        "Message7=300\r\nMessage8=30\r\nMessage9=300\r\nMessage10=50\r\n");
+    qtui::QtHost host;
+    auto app = std::make_unique<calories::Calories>();
+    app->Main();
+    QElapsedTimer waited;
+    waited.start();
+    while (!app->splash().Command1.Enabled() && waited.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    testing::Click(app->splash().Command1);
+    Settle();
+    calories::calmain& main = app->mainform();
+    QWidget* list = qtui::WidgetOf(main.List1);
+
+    // The floor: the same names in a bare view of the same size, on screen beside the program.
+    QStringList presorted;
+    for (int i = 0; i < kFoods; ++i) presorted.append(QString::fromStdString(main.List1.List(i)));
+    QStringList names;  // the same names out of order
+    for (int i = 0; i < kFoods; ++i) names.append(presorted[(i * 7919) % kFoods]);
+    QStringListModel model;
+    QListView bare;
+    bare.setUniformItemSizes(true);
+    bare.setModel(&model);
+    bare.resize(list->size());
+    bare.show();
+    Settle();
+
+    std::vector<double> choice, floor, ratio, show;
+    for (auto _ : state) {
+        main.Combo1.Text("Soups");  // no foods
+        model.setStringList({});
+        Settle();
+        const double choiceMs = TimedMs([&] {
+            main.Combo1.Text("Beef");
+            Settle();
+            list->repaint();
+        });
+        const double floorMs = TimedMs([&] {
+            QStringList sorted = names;
+            sorted.sort(Qt::CaseInsensitive);
+            model.setStringList(sorted);
+            Settle();
+            bare.repaint();
+        });
+        model.setStringList({});
+        Settle();
+        show.push_back(TimedMs([&] {
+            model.setStringList(presorted);
+            Settle();
+            bare.repaint();
+        }));
+        state.SetIterationTime(choiceMs / 1e3);
+        choice.push_back(choiceMs);
+        floor.push_back(floorMs);
+        ratio.push_back(choiceMs / floorMs);
+    }
+    if (main.List1.ListCount() != kFoods) state.SkipWithError("not every food listed");
+    state.counters["choice_ms"] = Median(choice);
+    state.counters["floor_ms"] = Median(floor);
+    state.counters["ratio"] = Median(ratio);
+    state.counters["show_ms"] = Median(show);
+    state.counters["rows"] = main.List1.ListCount();
+    forms::ResetApplication();  // the windows go without writing the files back
+    app.reset();
+    Settle();
+}
+BENCHMARK(BM_DesktopGroupChoice)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,93 @@
+// Finish and Save of a 30-line recipe into a store of 5,000 recipes (1.6 MB), run for run beside
+// its floor: the safe save (backup, write, sync, rename) of the same bytes into a file of its own
+// in the same folder. Counters: save_ms, floor_ms and ratio (medians of the paired runs), MB.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/recipe_data.h"
+#include "platform/files/safesave.h"
+#include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
+#include "recipe/CalcFrm.h"
+#include "recipe/Recipe.h"
+
+namespace benchdata {
+
+inline constexpr int kSaveRecipes = 5000;
+inline constexpr int kSaveLines = 30;
+inline const char* const kSaveIngredients[] = {"Flour", "Butter", "Milk"};
+
+inline void WriteSaveStores(const std::filesystem::path& dir) {
+    testing::TempEnvironment::WriteFile(dir / "Ing.dat",
+                                        IngredientStore(3, [](int i) { return kSaveIngredients[i]; }));
+    const std::string text = RecipeRecords(
+        kSaveRecipes, [](int i) { return SpreadName("recipe", i); },
+        [](int i, int k) { return SpreadName("ingredient", (i * 8 + k) % 10000); }, true);
+    testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
+}
+
+// Thirty lines and the directions on the builder, entered as a user does.
+inline void EnterRecipe(recipe::CalcFrm& c, const std::function<void()>& settle) {
+    for (int i = 0; i < kSaveLines; ++i) {
+        testing::DropDown(c.IngLst2);
+        testing::ChooseItem(c.IngLst, kSaveIngredients[i % 3]);
+        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(1 + i % 4));
+        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(i % 10));
+        testing::ChooseItem(c.MeasureLst, i % 2 ? "cup" : "g");
+        testing::Click(c.Addcmd);
+        settle();
+    }
+    testing::TypeText(c.DirectionsTxt, "Mix, then bake for an hour.");
+}
+
+inline double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+template <class Work>
+double TimedMs(Work work) {
+    const auto t0 = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// Each run saves under a new name; `settle` lets the desktop catch up (its repaint counts).
+inline void PairedFinishAndSave(benchmark::State& state, recipe::Recipe& app, const std::filesystem::path& dir,
+                                const std::function<void()>& settle) {
+    recipe::CalcFrm& c = app.CalcFrm();
+    const auto floorFile = dir / "Floor.Dat";
+    std::vector<double> save, floor, ratio;
+    int n = 0;
+    for (auto _ : state) {
+        testing::TypeText(c.NameTxt, "New recipe " + std::to_string(n++));
+        settle();
+        const double saveMs = TimedMs([&] {
+            testing::ClickTool(c.CalcBar, "Save");
+            settle();
+        });
+        if (!app.Changes_Saved) state.SkipWithError("not saved");
+        const std::string bytes = app.Recipes.Recipe_Text + "\r\n";
+        const double floorMs = TimedMs([&] {
+            if (files::SafeSave(floorFile, bytes, true)) state.SkipWithError("the floor's save failed");
+        });
+        state.SetIterationTime(saveMs / 1e3);
+        save.push_back(saveMs);
+        floor.push_back(floorMs);
+        ratio.push_back(saveMs / floorMs);
+    }
+    state.counters["save_ms"] = Median(save);
+    state.counters["floor_ms"] = Median(floor);
+    state.counters["ratio"] = Median(ratio);
+    state.counters["MB"] = static_cast<double>(app.Recipes.Recipe_Text.size()) / (1 << 20);
+}
+
+}  // namespace benchdata
