@@ -1,10 +1,12 @@
 #pragma once
 // A single-day diet period of foods spread over the six meals, with goals, for the print benchmarks.
 #include <string>
+#include <string_view>
 
 #include "calories/fooditem.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
+#include "calories/period/periodsetup.h"
 #include "platform/files/profile.h"
 #include "platform/testing/temp_env.h"
 
@@ -34,13 +36,13 @@ inline void WriteDay(const testing::TempEnvironment& env, int foods) {
     food.calories = 250;
     food.group = "Beef";
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", calories::encode(food));
-    auto ini = [](const char* section, const std::string& key, const std::string& value) {
+    auto ini = [](std::string_view section, std::string_view key, const std::string& value) {
         files::WritePrivateProfileString(section, key, value, "calories.INI");
     };
-    ini("date", "message2", "Mar 09/26");
-    ini("date", "message3", "Mar 09/26");
-    ini("date", "message4", "1");
-    ini("date", "message5", "1");
+    ini(calories::kDateSection, calories::kStartDate, "Mar 09/26");
+    ini(calories::kDateSection, calories::kEndDate, "Mar 09/26");
+    ini(calories::kDateSection, calories::kCurrentDay, "1");
+    ini(calories::kDateSection, calories::kNumberOfDays, "1");
     const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
     for (int k = 0; k < 6; ++k) ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
 }

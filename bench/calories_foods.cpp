@@ -11,6 +11,7 @@
 #include "calories/fooditem.h"
 #include "calories/foodgroups.h"
 #include "calories/foods/Search.h"
+#include "calories/period/periodsetup.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -32,8 +33,10 @@ struct Fixture {
     Fixture() {
         testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", Foods(32767, ""));
         testing::TempEnvironment::WriteFile(env.CurrentDir() / "group.per", Foods(5000, calories::kPersonalGroup));
-        files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
-        files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
+        files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
+                                         std::string("Mar 09/26"), "calories.INI");
+        files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays,
+                                         std::string("1"), "calories.INI");
         app = std::make_unique<calories::Calories>();
         app->Main();
     }

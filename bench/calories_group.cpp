@@ -6,6 +6,7 @@
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/fooditem.h"
+#include "calories/period/periodsetup.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -25,8 +26,9 @@ void BM_GroupChoice(benchmark::State& state) {
         bytes += calories::encode(f);
     }
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes);
-    files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
-    files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
+                                     std::string("Mar 09/26"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays, std::string("1"), "calories.INI");
     calories::Calories app;
     app.Main();
     calories::calmain& main = app.mainform();

@@ -4,12 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
 #include "calories/period/frmCalendar.h"
+#include "calories/period/periodsetup.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/input.h"
@@ -19,7 +21,7 @@
 
 namespace {
 
-void Ini(const char* section, const std::string& key, const std::string& value) {
+void Ini(std::string_view section, std::string_view key, const std::string& value) {
     files::WritePrivateProfileString(section, key, value, "calories.INI");
 }
 
@@ -44,10 +46,10 @@ void WriteLog(const testing::TempEnvironment& env, int firstDay) {
 }
 
 void SetUp(const char* end, int days, int day) {
-    Ini("date", "message2", "Jan 01/26");
-    Ini("date", "message3", end);
-    Ini("date", "message4", std::to_string(day));
-    Ini("date", "message5", std::to_string(days));
+    Ini(calories::kDateSection, calories::kStartDate, "Jan 01/26");
+    Ini(calories::kDateSection, calories::kEndDate, end);
+    Ini(calories::kDateSection, calories::kCurrentDay, std::to_string(day));
+    Ini(calories::kDateSection, calories::kNumberOfDays, std::to_string(days));
     const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
     for (int k = 0; k < 6; ++k) Ini("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
 }

@@ -3,12 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/fooditem.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
+#include "calories/period/periodsetup.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -16,7 +18,7 @@
 
 namespace {
 
-void Ini(const char* section, const char* key, const std::string& value) {
+void Ini(std::string_view section, std::string_view key, const std::string& value) {
     files::WritePrivateProfileString(section, key, value, "calories.INI");
 }
 
@@ -46,10 +48,10 @@ void BM_SendToMeal(benchmark::State& state) {
             log += calories::encode(m);
         }
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
-    Ini("date", "message2", "Jan 01/26");
-    Ini("date", "message3", "Dec 31/26");
-    Ini("date", "message4", "200");
-    Ini("date", "message5", "365");
+    Ini(calories::kDateSection, calories::kStartDate, "Jan 01/26");
+    Ini(calories::kDateSection, calories::kEndDate, "Dec 31/26");
+    Ini(calories::kDateSection, calories::kCurrentDay, "200");
+    Ini(calories::kDateSection, calories::kNumberOfDays, "365");
     const char* goals[6] = {"2000", "65", "300", "30", "300", "50"};
     for (int k = 0; k < 6; ++k) Ini("YourString.Something", ("Message" + std::to_string(5 + k)).c_str(), goals[k]);
 

@@ -10,6 +10,7 @@
 #include "calories/calmain.h"
 #include "calories/fooditem.h"
 #include "calories/foodgroups.h"
+#include "calories/period/periodsetup.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
@@ -21,8 +22,9 @@ void BM_StartupLoad(benchmark::State& state) {
     testing::TempEnvironment env;
     testing::TestHost host;
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(32767));
-    files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
-    files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
+                                     std::string("Mar 09/26"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays, std::string("1"), "calories.INI");
     for (auto _ : state) {
         calories::Calories app;
         app.Main();

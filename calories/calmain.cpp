@@ -8,8 +8,6 @@ namespace calories {
 
 namespace {
 
-constexpr vb::Long kWhite = 0xFFFFFF;
-constexpr vb::Long kBlue = 0xFF0000;
 constexpr vb::Long kPanelGrey = 0xE0E0E0;
 
 // Rows of the nutrient panel, relative to the top of a column frame.
@@ -56,10 +54,10 @@ void calmain::Layout() {
 
     // The diet period: start and end date, the day scroll bar and "Menu  Day n of m".
     Label43.Caption("Start:").Alignment(forms::vbRightJustify).Move(0, 45, 540, 225);
-    Label42.Caption("").BackColor(kWhite).BorderStyle(forms::vbFixedSingle).Move(600, 15, 1140, 270);
+    Label42.Caption("").BackColor(forms::vbWhite).BorderStyle(forms::vbFixedSingle).Move(600, 15, 1140, 270);
     Command17.Caption("...").ToolTipText("Set the start date").Move(1770, 15, 330, 270);
     Label45.Caption("End:").Alignment(forms::vbRightJustify).Move(2160, 45, 480, 225);
-    Label44.Caption("").BackColor(kWhite).BorderStyle(forms::vbFixedSingle).Move(2700, 15, 1140, 270);
+    Label44.Caption("").BackColor(forms::vbWhite).BorderStyle(forms::vbFixedSingle).Move(2700, 15, 1140, 270);
     Command18.Caption("...").ToolTipText("Set the end date").Move(3870, 15, 330, 270);
     HScroll1.Min(0).Max(1).Value(0).SmallChange(1).LargeChange(1).Move(4440, 15, 3240, 270);
     Label46.Caption("Menu  Day").Alignment(forms::vbRightJustify).Move(7740, 45, 810, 225);
@@ -108,7 +106,7 @@ void calmain::Layout() {
     Combo1.Style(forms::vbComboDropdownList).Sorted(true).Move(120, 960, 3855, 315);
     Text1.Visible(false).Move(120, 960, 3135, 315);
     Command12.Caption("O&K").Visible(false).Move(3255, 960, 720, 315);
-    List1.Sorted(true).ForeColor(kBlue).BackColor(kWhite);
+    List1.Sorted(true).ForeColor(forms::vbBlue).BackColor(forms::vbWhite);
     List1.Move(120, 1350, 3855, 3030);
 
     // The send button between the two lists.
@@ -116,7 +114,7 @@ void calmain::Layout() {
 
     // Meals: the meal list of the current day, in a fixed-pitch font so the servings line up.
     Combo2.Style(forms::vbComboDropdownList).Move(4545, 960, 4905, 315);
-    List2.Sorted(true).BackColor(kWhite).FontName("Courier New").FontSize(8.25f).Move(4545, 1350, 4905, 3030);
+    List2.Sorted(true).BackColor(forms::vbWhite).FontName("Courier New").FontSize(8.25f).Move(4545, 1350, 4905, 3030);
 
     // Hidden detail of the last food picked from the database, beyond the client area.
     vb::Single top = 960;
@@ -153,11 +151,11 @@ void calmain::LayoutPanel() {
     column(Frame3, Label8, " ToDay", 4080, 1200);
     column(Frame4, Label9, "% of Goal for Today", 5340, 2040);
     column(Frame5, Label41, "% of Goal for Period", 7440, 2010);
-    Label24.BackColor(kPanelGrey).ForeColor(kBlue);
+    Label24.BackColor(kPanelGrey).ForeColor(forms::vbBlue);
 
     for (int k = 0; k < 6; ++k) {
         const vb::Single y = rowTop(k);
-        Label21[k].Caption("").ForeColor(kBlue).Alignment(forms::vbRightJustify).Move(120, y, 1020, kRowHeight);
+        Label21[k].Caption("").ForeColor(forms::vbBlue).Alignment(forms::vbRightJustify).Move(120, y, 1020, kRowHeight);
         Label22[k].Caption("").Alignment(forms::vbRightJustify).Move(120, y, 900, kRowHeight);
         Label23[k].Caption("").Alignment(forms::vbRightJustify).Move(120, y, 900, kRowHeight);
         DayPercent(k).Caption("").Alignment(forms::vbRightJustify).Move(60, y, 720, kRowHeight);

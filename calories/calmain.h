@@ -1,6 +1,17 @@
 #pragma once
 // The main window: food groups and foods on the left, the meals of the current day on the right,
 // the nutrient panel with its percent-of-goal bars below, the diet period along the top.
+//   calmain.cpp           layout of the controls, the toolbar and the menus; event wiring and hints
+//   calmain_startup.cpp   loading and unloading: the period from calories.INI, the files, placement
+//   calmain_foods.cpp     the group choice, the food list, "  This Food" and the find box
+//   calmain_meals.cpp     sending a food to a meal and the meal list
+//   calmain_totals.cpp    day, meal and period totals, percent of goal, the bars, the Options menu
+//   calmain_day.cpp       the day scroll bar and the day files (Open Day, Save Day)
+//   calmain_period.cpp    the start and end date buttons, clearing all days, an unusable period
+//   calmain_delete.cpp    deleting a food from a meal and clearing the day
+//   calmain_database.cpp  the "&Database" menu: the personal food group and the food database
+//   calmain_print.cpp     the printed report of the current day
+//   calmain_commands.cpp  the tray, help, the maker's web pages, the About box and the mail link
 #include <array>
 #include <string>
 #include <string_view>
@@ -34,22 +45,22 @@ public:
     forms::Label Label48{*this, "Label48"};  // number of days; "1" = single-day mode
 
     // --- toolbar, left to right ---
-    forms::CommandButton Command2{*this, "Command2"};
-    forms::CommandButton Command3{*this, "Command3"};
-    forms::CommandButton Command4{*this, "Command4"};
-    forms::CommandButton Command5{*this, "Command5"};
-    forms::CommandButton Command9{*this, "Command9"};
-    forms::CommandButton Command7{*this, "Command7"};
-    forms::CommandButton Command16{*this, "Command16"};
-    forms::CommandButton Command8{*this, "Command8"};
-    forms::CommandButton Command20{*this, "Command20"};
-    forms::CommandButton Command1{*this, "Command1"};
-    forms::CommandButton Command19{*this, "Command19"};
-    forms::CommandButton Command6{*this, "Command6"};
-    forms::CommandButton Command10{*this, "Command10"};
-    forms::CommandButton Command14{*this, "Command14"};
-    forms::CommandButton Command15{*this, "Command15"};
-    forms::CommandButton Command13{*this, "Command13"};
+    forms::CommandButton Command2{*this, "Command2"};    // new day: empties a single day, offering to save it first
+    forms::CommandButton Command3{*this, "Command3"};    // open a day file into a single day
+    forms::CommandButton Command4{*this, "Command4"};    // save the single day to a day file
+    forms::CommandButton Command5{*this, "Command5"};    // print the current day's report
+    forms::CommandButton Command9{*this, "Command9"};    // delete the food selected in the meal list
+    forms::CommandButton Command7{*this, "Command7"};    // the find box over the food groups
+    forms::CommandButton Command16{*this, "Command16"};  // the Search Options window
+    forms::CommandButton Command8{*this, "Command8"};    // add the selected food to the personal group
+    forms::CommandButton Command20{*this, "Command20"};  // open another personal group file
+    forms::CommandButton Command1{*this, "Command1"};    // list the personal group's foods
+    forms::CommandButton Command19{*this, "Command19"};  // clear every day of the period, back to day 1
+    forms::CommandButton Command6{*this, "Command6"};    // hide the program in the tray
+    forms::CommandButton Command10{*this, "Command10"};  // the caloric-needs and goals window
+    forms::CommandButton Command14{*this, "Command14"};  // questions and answers ("FAQ")
+    forms::CommandButton Command15{*this, "Command15"};  // the metric converter
+    forms::CommandButton Command13{*this, "Command13"};  // exit: unloading saves the period and the files
 
     // --- foods ---
     forms::ComboBox Combo1{*this, "Combo1"};  // food groups

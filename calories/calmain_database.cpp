@@ -6,6 +6,7 @@
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
 #include "calories/foods/foodentry.h"
+#include "calories/period/periodsetup.h"
 #include "calories/totals.h"
 #include "platform/core/error.h"
 #include "platform/files/fileio.h"
@@ -136,7 +137,7 @@ void calmain::OpenPersonalGroup(std::string_view title, long flags) {
     bool recorded = false;
     try {
         LoadPersonalGroup(app.personalfile);
-        recorded = files::WritePrivateProfileString("openfile info", "Message1", app.personalfile, kIniFile);
+        recorded = files::WritePrivateProfileString(kOpenFileSection, kPersonalFile, app.personalfile, kIniFile);
     } catch (const vb::Error&) {
     }
     if (!recorded) return Tell("Can't open file " + app.personalfile);

@@ -11,7 +11,6 @@ namespace calories {
 
 namespace {
 
-constexpr vb::Long kBlue = 0xFF0000;
 constexpr vb::Long kPanelGrey = 0xE0E0E0;
 
 }  // namespace
@@ -76,8 +75,8 @@ void calmain::List1_Click() {
 void calmain::List1_GotFocus() {
     Text1.Visible(false);
     Command12.Visible(false);
-    for (int k = 0; k < 6; ++k) Label21[k].ForeColor(kBlue);
-    Label24.BackColor(kPanelGrey).ForeColor(kBlue);
+    for (int k = 0; k < 6; ++k) Label21[k].ForeColor(forms::vbBlue);
+    Label24.BackColor(kPanelGrey).ForeColor(forms::vbBlue);
 }
 
 // The right button opens the portion menu, whether or not a food is selected.

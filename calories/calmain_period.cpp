@@ -41,7 +41,7 @@ void calmain::Command19_Click() {
     if (MultiDay() && app.PeriodHasFoods(NumberOfDays())) {
         if (Confirmed("Are you sure you want to clear all menus ?", "Clearing all Menus", "")) tools2();
     }
-    StorePeriodValue("message4", "1");
+    StorePeriodValue(kCurrentDay, "1");
     Label47.Caption("1");
     HScroll1.Value(1);
 }
@@ -62,8 +62,8 @@ void calmain::CheckStoredPeriod() {
     const std::string today = LiveDateText(vb::Today());
     Label42.Caption(today);
     Label44.Caption(today);
-    StorePeriodValue("message2", today);
-    StorePeriodValue("message3", today);
+    StorePeriodValue(kStartDate, today);
+    StorePeriodValue(kEndDate, today);
     Label47.Caption("1");
     Label48.Caption("1");
     PlaceDayNumber(1);

@@ -8,6 +8,7 @@
 #include "calories/calmain.h"
 #include "calories/foodgroups.h"
 #include "calories/notsaved.h"
+#include "calories/period/periodsetup.h"
 #include "platform/core/convert.h"
 #include "platform/core/date.h"
 #include "platform/core/format.h"
@@ -63,12 +64,12 @@ void calmain::Form_Load() {
 
     Step([&] { app.LoadFoodDatabase(std::string(kFoodDatabase)); });
 
-    const std::string start = IniValue("date", "message2");
-    const std::string end = IniValue("date", "message3");
-    const std::string day = IniValue("date", "message4");
-    const std::string days = IniValue("date", "message5");
-    const std::string averageView = IniValue("date", "message6");
-    app.personalfile = IniPath("openfile info", "Message1");
+    const std::string start = IniValue(kDateSection, kStartDate);
+    const std::string end = IniValue(kDateSection, kEndDate);
+    const std::string day = IniValue(kDateSection, kCurrentDay);
+    const std::string days = IniValue(kDateSection, kNumberOfDays);
+    const std::string averageView = IniValue(kDateSection, kAverageView);
+    app.personalfile = IniPath(kOpenFileSection, kPersonalFile);
     app.firstRun = start.empty();
 
     Label42.Caption(start);
@@ -114,8 +115,8 @@ void calmain::Form_Load() {
             const std::string today = vb::Format(vb::Today(), "mmm dd/yy");
             Label42.Caption(today);
             Label44.Caption(today);
-            IniWrite("date", "message2", Label42.Caption());
-            IniWrite("date", "message3", Label44.Caption());
+            IniWrite(kDateSection, kStartDate, Label42.Caption());
+            IniWrite(kDateSection, kEndDate, Label44.Caption());
             const long n = vb::DateDiff("d", vb::CDate(Label42.Caption()), vb::CDate(Label44.Caption())) + 1;
             Label47.Caption("1");
             Label48.Caption(std::to_string(n));
@@ -157,15 +158,15 @@ void calmain::Form_Unload(vb::Integer& Cancel) {
     if (inTray_) RemoveTrayIcon();  // the icon goes with the window
     files::ProfileWriter ini{std::string(kIniFile)};
     Step([&] {
-        ini.Write("date", "message2", Label42.Caption());
-        ini.Write("date", "message3", Label44.Caption());
-        ini.Write("date", "message5", Label48.Caption());
-        ini.Write("date", "message6", std::string(mnudate.Checked() ? "True" : "False"));
+        ini.Write(kDateSection, kStartDate, Label42.Caption());
+        ini.Write(kDateSection, kEndDate, Label44.Caption());
+        ini.Write(kDateSection, kNumberOfDays, Label48.Caption());
+        ini.Write(kDateSection, kAverageView, std::string(mnudate.Checked() ? "True" : "False"));
     });
     Step([&] { app.SaveMealFile(std::string(kPeriodLog)); });
     Step([&] { app.SaveFoodDatabase(std::string(kFoodDatabase)); });
     Step([&] { SavePersonalGroup(); });
-    Step([&] { ini.Write("openfile info", "Message1", app.personalfile); });
+    Step([&] { ini.Write(kOpenFileSection, kPersonalFile, app.personalfile); });
 
     // Every other window, from the last loaded down.
     std::vector<forms::Form*> others;

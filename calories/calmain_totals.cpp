@@ -2,6 +2,7 @@
 // their bars.
 #include "calories/Calories.h"
 #include "calories/calmain.h"
+#include "calories/period/periodsetup.h"
 #include "platform/core/convert.h"
 #include "platform/files/profile.h"
 
@@ -110,7 +111,7 @@ void calmain::tools2() {
         Label51[k].Caption("");
         Label50[k].Visible(false);
     }
-    files::WritePrivateProfileString("date", "message4", std::string("1"), kIniFile);
+    files::WritePrivateProfileString(kDateSection, kCurrentDay, std::string("1"), kIniFile);
 }
 
 // Every total to 0, the day's value and percent labels blank, its bars hidden, the meal list and
@@ -133,7 +134,7 @@ void calmain::ClearDayAndLog() {
 }
 
 void calmain::getnumber() {
-    files::WritePrivateProfileString("date", "message4", Label47.Caption(), kIniFile);
+    files::WritePrivateProfileString(kDateSection, kCurrentDay, Label47.Caption(), kIniFile);
 }
 
 // The Options menu: which period percentage shows. Nothing is recomputed until the next change.

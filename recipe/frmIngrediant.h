@@ -5,7 +5,7 @@
 // and stores the ingredient. A stored ingredient handed over for editing comes back pre-filled.
 //   frmIngrediant.cpp        the pages' layout, load and Reset_Ing
 //   frmIngrediant_nav.cpp    Next, Back, Help, Finish and the edit hand-over
-//   frmIngrediant_steps.cpp  what each step checks and stores, and the input controls' handling
+//   frmIngrediant_steps.cpp  one handler per page, called from a table, and the input controls
 #include <array>
 #include <optional>
 #include <string>
@@ -156,6 +156,22 @@ private:
 
     // Steps and controls (frmIngrediant_steps.cpp).
     void Steps(Integer& step, bool editing);
+    // The pages, one each: name, first unit and quantity, second unit and quantity, calories,
+    // fat, cholesterol, sodium, carbohydrate and fiber, protein.
+    void NameStep(Integer& step, bool editing);
+    void FirstUnitStep(Integer& step, bool editing);
+    void FirstQuantityStep(Integer& step, bool editing);
+    void SecondUnitStep(Integer& step, bool editing);
+    void SecondQuantityStep(Integer& step, bool editing);
+    void CaloriesStep(Integer& step, bool editing);
+    void FatStep(Integer& step, bool editing);
+    void CholesterolStep(Integer& step, bool editing);
+    void SodiumStep(Integer& step, bool editing);
+    void CarbsStep(Integer& step, bool editing);
+    void ProteinStep(Integer& step, bool editing);
+    // An accepted page is marked done; a handed-over ingredient marks CurrentStep instead.
+    void StepAccepted(Integer step, bool editing);
+    void RefuseQuantity(Integer& step, bool editing);
     void RefuseStep(Integer& step, bool editing);
     // The number in a nutrient box, at most `limit`; false after a message naming the field.
     bool NumberOf(forms::TextBox& box, const char* field, double limit, double& value);

@@ -31,6 +31,16 @@ std::string Percent(double value, double daily) {
     return t;
 }
 
+// The quantity of a measure: the whole box's number plus the fractional part.
+Single Quantity(const forms::TextBox& ones, Single part) {
+    const std::string whole = ones.Text().empty() ? std::string("0") : ones.Text();
+    try {
+        return vb::CSng(static_cast<double>(vb::CSng(whole)) + part);
+    } catch (const vb::Error&) {
+        return 0;  // the box is read-only; a text that is no number counts as nothing entered
+    }
+}
+
 // Record delimiters cannot be stored: a box that got one loses it, with a message. True when the
 // text was changed (its Change has then run again with the clean text).
 bool RefuseDelimiters(forms::TextBox& box, std::string_view what) {
@@ -86,170 +96,164 @@ std::string frmIngrediant::FractionsLabel(forms::TextBox& ones, forms::TextBox& 
     return ones.Text() + " " + frac.Text() + " " + unit;
 }
 
+// One handler per page, in page order; each checks and stores its page's input.
 void frmIngrediant::Steps(Integer& step, bool editing) {
-    const auto done = [&] {
-        const Integer s = editing ? CurrentStep : step;
-        if (s >= 0 && s < static_cast<Integer>(StepDone.size())) StepDone[static_cast<std::size_t>(s)] = true;
+    using Page = void (frmIngrediant::*)(Integer& step, bool editing);
+    static constexpr Page pages[kSteps] = {
+        &frmIngrediant::NameStep,          &frmIngrediant::FirstUnitStep,      &frmIngrediant::FirstQuantityStep,
+        &frmIngrediant::SecondUnitStep,    &frmIngrediant::SecondQuantityStep, &frmIngrediant::CaloriesStep,
+        &frmIngrediant::FatStep,           &frmIngrediant::CholesterolStep,    &frmIngrediant::SodiumStep,
+        &frmIngrediant::CarbsStep,         &frmIngrediant::ProteinStep,
     };
-    // The quantity of a measure: the whole box's number plus the fractional part.
-    const auto quantity = [](const forms::TextBox& ones, Single part) -> Single {
-        const std::string whole = ones.Text().empty() ? std::string("0") : ones.Text();
-        try {
-            return vb::CSng(static_cast<double>(vb::CSng(whole)) + part);
-        } catch (const vb::Error&) {
-            return 0;  // the box is read-only; a text that is no number counts as nothing entered
-        }
-    };
-    const auto refuseQuantity = [&] {
-        services::MsgBox("The quantity must be greater than zero.  Please enter it again.", services::vbExclamation,
-                         "Error");
-        cmdNext.Enabled(false);
-        RefuseStep(step, editing);
-    };
+    if (step >= 0 && step < kSteps) (this->*pages[step])(step, editing);
+}
 
-    switch (step) {
-    case 0: {
-        const std::string& name = txtName.Text();
-        if (!editing && (name.size() > 60 || vb::Trim(name).empty())) {
-            services::MsgBox(std::string("60 letters is the maximum for the ") + kCrLf + "name of the ingrediant." +
-                                 kCrLf + kCrLf + "Or you did not enter anything, the " + kCrLf +
-                                 "ingrediant must have a name." + kCrLf + kCrLf + "Please enter it again.",
-                             services::vbInformation, "There's a Problem");
-            --step;
-            txtName.Text("");
-            cmdNext.Enabled(false);
-            txtName.SetFocus();
-            return;
-        }
-        NewIng.Name = name;
-        lblName.Caption(name);
-        if (!editing && GoingForward) cmdBack.Enabled(true);
-        done();
+void frmIngrediant::StepAccepted(Integer step, bool editing) {
+    const Integer s = editing ? CurrentStep : step;
+    if (s >= 0 && s < static_cast<Integer>(StepDone.size())) StepDone[static_cast<std::size_t>(s)] = true;
+}
+
+void frmIngrediant::RefuseQuantity(Integer& step, bool editing) {
+    services::MsgBox("The quantity must be greater than zero.  Please enter it again.", services::vbExclamation,
+                     "Error");
+    cmdNext.Enabled(false);
+    RefuseStep(step, editing);
+}
+
+void frmIngrediant::NameStep(Integer& step, bool editing) {
+    const std::string& name = txtName.Text();
+    if (!editing && (name.size() > 60 || vb::Trim(name).empty())) {
+        services::MsgBox(std::string("60 letters is the maximum for the ") + kCrLf + "name of the ingrediant." +
+                             kCrLf + kCrLf + "Or you did not enter anything, the " + kCrLf +
+                             "ingrediant must have a name." + kCrLf + kCrLf + "Please enter it again.",
+                         services::vbInformation, "There's a Problem");
+        --step;
+        txtName.Text("");
+        cmdNext.Enabled(false);
+        txtName.SetFocus();
         return;
     }
-    case 1:
-        if (editing) return;  // the hand-over has set the unit
-        NewIng.Unit1 = Word(NewIng.Unit1.view());
-        lblDialog[2].Caption(std::string("  Now enter the") + " number of " + Word(NewIng.Unit1.view()) +
-                             " in this item.");
-        if (!GoingForward) cmdBack.Enabled(false);
-        done();
-        return;
-    case 2: {
-        if (StepDone[2]) cmdNext.Enabled(true);
-        NewIng.Qty1 = quantity(txtOnes, Frac1);
-        if (NewIng.Qty1 == 0) {
-            refuseQuantity();
-            return;
-        }
-        const std::string unit = Word(NewIng.Unit1.view());
-        if (optForD[0].Value()) lbl1M.Caption(FractionsLabel(txtOnes, txtFrac, unit));
-        else lbl1M.Caption(vb::CStr(NewIng.Qty1) + " " + unit);
-        done();
-        return;
+    NewIng.Name = name;
+    lblName.Caption(name);
+    if (!editing && GoingForward) cmdBack.Enabled(true);
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::FirstUnitStep(Integer& step, bool editing) {
+    if (editing) return;  // the hand-over has set the unit
+    NewIng.Unit1 = Word(NewIng.Unit1.view());
+    lblDialog[2].Caption(std::string("  Now enter the") + " number of " + Word(NewIng.Unit1.view()) +
+                         " in this item.");
+    if (!GoingForward) cmdBack.Enabled(false);
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::FirstQuantityStep(Integer& step, bool editing) {
+    if (StepDone[2]) cmdNext.Enabled(true);
+    NewIng.Qty1 = Quantity(txtOnes, Frac1);
+    if (NewIng.Qty1 == 0) return RefuseQuantity(step, editing);
+    const std::string unit = Word(NewIng.Unit1.view());
+    if (optForD[0].Value()) lbl1M.Caption(FractionsLabel(txtOnes, txtFrac, unit));
+    else lbl1M.Caption(vb::CStr(NewIng.Qty1) + " " + unit);
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::SecondUnitStep(Integer& step, bool editing) {
+    if (editing) return;
+    NewIng.Unit2 = Word(NewIng.Unit2.view());
+    lblDialog[4].Caption(std::string("  Now enter the") + " number of " + Word(NewIng.Unit2.view()) +
+                         " in this item.");
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::SecondQuantityStep(Integer& step, bool editing) {
+    const std::string unit = Word(NewIng.Unit2.view());
+    if (unit.empty()) {
+        // No second measure: its quantity is 0 whatever the page's spinners were left at.
+        NewIng.Qty2 = 0;
+        lbl2M.Caption("");
+    } else {
+        NewIng.Qty2 = Quantity(txtOnes2, Frac2);
+        if (!editing && NewIng.Qty2 == 0) return RefuseQuantity(step, editing);
+        if (optForD2[0].Value()) lbl2M.Caption(FractionsLabel(txtOnes2, txtFrac2, unit));
+        else lbl2M.Caption(vb::CStr(NewIng.Qty2) + " " + unit);
     }
-    case 3:
-        if (editing) return;
-        NewIng.Unit2 = Word(NewIng.Unit2.view());
-        lblDialog[4].Caption(std::string("  Now enter the") + " number of " + Word(NewIng.Unit2.view()) +
-                             " in this item.");
-        done();
-        return;
-    case 4: {
-        const std::string unit = Word(NewIng.Unit2.view());
-        if (unit.empty()) {
-            // No second measure: its quantity is 0 whatever the page's spinners were left at.
-            NewIng.Qty2 = 0;
-            lbl2M.Caption("");
-        } else {
-            NewIng.Qty2 = quantity(txtOnes2, Frac2);
-            if (!editing && NewIng.Qty2 == 0) {
-                refuseQuantity();
-                return;
-            }
-            if (optForD2[0].Value()) lbl2M.Caption(FractionsLabel(txtOnes2, txtFrac2, unit));
-            else lbl2M.Caption(vb::CStr(NewIng.Qty2) + " " + unit);
-        }
-        if (GoingForward) txtCal.SetFocus();
-        done();
-        return;
+    if (GoingForward) txtCal.SetFocus();
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::CaloriesStep(Integer& step, bool editing) {
+    double cal = 0;
+    if (!NumberOf(txtCal, "Calories", kLongMax, cal)) return RefuseStep(step, editing);
+    NewIng.Cal = static_cast<Single>(vb::CLng(cal));
+    lblCals.Caption(vb::Trim(txtCal.Text()));
+    if (GoingForward) txtFat.SetFocus();
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::FatStep(Integer& step, bool editing) {
+    double fat = 0, sat = 0;
+    if (!NumberOf(txtFat, "Fat", optFatCals[0].Value() ? kSingleMax : kLongMax / 9, fat) ||
+        !NumberOf(txtSatFat, "Saturated Fat", kSingleMax, sat))
+        return RefuseStep(step, editing);
+    if (optFatCals[0].Value()) {
+        lblFCals.Caption(txtFat.Text());
+        NewIng.Fat = static_cast<Single>(static_cast<double>(static_cast<Single>(fat)) / 9);
+        lblFg.Caption(vb::Format(NewIng.Fat, "#####.0") + "g");
+    } else {
+        lblFCals.Caption(vb::CStr(vb::CLng(static_cast<double>(static_cast<Single>(fat)) * 9)));
+        NewIng.Fat = static_cast<Single>(fat);
+        lblFg.Caption(vb::Trim(txtFat.Text()) + "g");
     }
-    case 5: {
-        double cal = 0;
-        if (!NumberOf(txtCal, "Calories", kLongMax, cal)) return RefuseStep(step, editing);
-        NewIng.Cal = static_cast<Single>(vb::CLng(cal));
-        lblCals.Caption(vb::Trim(txtCal.Text()));
-        if (GoingForward) txtFat.SetFocus();
-        done();
-        return;
-    }
-    case 6: {
-        double fat = 0, sat = 0;
-        if (!NumberOf(txtFat, "Fat", optFatCals[0].Value() ? kSingleMax : kLongMax / 9, fat) || !NumberOf(txtSatFat, "Saturated Fat", kSingleMax, sat))
-            return RefuseStep(step, editing);
-        if (optFatCals[0].Value()) {
-            lblFCals.Caption(txtFat.Text());
-            NewIng.Fat = static_cast<Single>(static_cast<double>(static_cast<Single>(fat)) / 9);
-            lblFg.Caption(vb::Format(NewIng.Fat, "#####.0") + "g");
-        } else {
-            lblFCals.Caption(vb::CStr(vb::CLng(static_cast<double>(static_cast<Single>(fat)) * 9)));
-            NewIng.Fat = static_cast<Single>(fat);
-            lblFg.Caption(vb::Trim(txtFat.Text()) + "g");
-        }
-        NewIng.SatFat = static_cast<Single>(sat);
-        lblSFg.Caption(vb::CStr(NewIng.SatFat) + "g");
-        lblSFP.Caption(Percent(NewIng.SatFat, kDailySatFat) + "%");
-        lblFP.Caption(Percent(NewIng.Fat, kDailyFat) + " %");
-        txtChol.SetFocus();
-        done();
-        return;
-    }
-    case 7: {
-        double chol = 0;
-        if (!NumberOf(txtChol, "Cholesterol", kLongMax, chol)) return RefuseStep(step, editing);
-        lblCg.Caption(txtChol.Text() + "mg");
-        NewIng.Chol = vb::CLng(chol);
-        txtSodium.SetFocus();
-        lblCP.Caption(Percent(NewIng.Chol, kDailyChol) + " %");
-        done();
-        return;
-    }
-    case 8: {
-        double sodium = 0;
-        if (!NumberOf(txtSodium, "Sodium", kLongMax, sodium)) return RefuseStep(step, editing);
-        lblSg.Caption(txtSodium.Text() + "mg");
-        NewIng.Sodium = static_cast<Single>(vb::CLng(sodium));
-        txtTotalCarbs.SetFocus();
-        lblSP.Caption(Percent(NewIng.Sodium, kDailySodium) + " %");
-        done();
-        return;
-    }
-    case 9: {
-        double carbs = 0, fiber = 0;
-        if (!NumberOf(txtTotalCarbs, "Total Carbohydrates", kSingleMax, carbs) ||
-            !NumberOf(txtFiber, "Fiber", kSingleMax, fiber))
-            return RefuseStep(step, editing);
-        lblTCg.Caption(txtTotalCarbs.Text() + "g");
-        NewIng.TotalCarbs = static_cast<Single>(carbs);
-        NewIng.Fiber = static_cast<Single>(fiber);
-        lblTFP.Caption(Percent(NewIng.Fiber, kDailyFiber) + "%");
-        lblTFg.Caption(vb::CStr(NewIng.Fiber) + "g");
-        txtProtein.SetFocus();
-        lblTCP.Caption(Percent(NewIng.TotalCarbs, kDailyCarbs) + " %");
-        done();
-        return;
-    }
-    case 10: {
-        double protein = 0;
-        if (!NumberOf(txtProtein, "Protein", kSingleMax, protein)) return RefuseStep(step, editing);
-        lblPg.Caption(txtProtein.Text() + "g");
-        NewIng.Protein = static_cast<Single>(protein);
-        done();
-        return;
-    }
-    default:
-        return;
-    }
+    NewIng.SatFat = static_cast<Single>(sat);
+    lblSFg.Caption(vb::CStr(NewIng.SatFat) + "g");
+    lblSFP.Caption(Percent(NewIng.SatFat, kDailySatFat) + "%");
+    lblFP.Caption(Percent(NewIng.Fat, kDailyFat) + " %");
+    txtChol.SetFocus();
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::CholesterolStep(Integer& step, bool editing) {
+    double chol = 0;
+    if (!NumberOf(txtChol, "Cholesterol", kLongMax, chol)) return RefuseStep(step, editing);
+    lblCg.Caption(txtChol.Text() + "mg");
+    NewIng.Chol = vb::CLng(chol);
+    txtSodium.SetFocus();
+    lblCP.Caption(Percent(NewIng.Chol, kDailyChol) + " %");
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::SodiumStep(Integer& step, bool editing) {
+    double sodium = 0;
+    if (!NumberOf(txtSodium, "Sodium", kLongMax, sodium)) return RefuseStep(step, editing);
+    lblSg.Caption(txtSodium.Text() + "mg");
+    NewIng.Sodium = static_cast<Single>(vb::CLng(sodium));
+    txtTotalCarbs.SetFocus();
+    lblSP.Caption(Percent(NewIng.Sodium, kDailySodium) + " %");
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::CarbsStep(Integer& step, bool editing) {
+    double carbs = 0, fiber = 0;
+    if (!NumberOf(txtTotalCarbs, "Total Carbohydrates", kSingleMax, carbs) ||
+        !NumberOf(txtFiber, "Fiber", kSingleMax, fiber))
+        return RefuseStep(step, editing);
+    lblTCg.Caption(txtTotalCarbs.Text() + "g");
+    NewIng.TotalCarbs = static_cast<Single>(carbs);
+    NewIng.Fiber = static_cast<Single>(fiber);
+    lblTFP.Caption(Percent(NewIng.Fiber, kDailyFiber) + "%");
+    lblTFg.Caption(vb::CStr(NewIng.Fiber) + "g");
+    txtProtein.SetFocus();
+    lblTCP.Caption(Percent(NewIng.TotalCarbs, kDailyCarbs) + " %");
+    StepAccepted(step, editing);
+}
+
+void frmIngrediant::ProteinStep(Integer& step, bool editing) {
+    double protein = 0;
+    if (!NumberOf(txtProtein, "Protein", kSingleMax, protein)) return RefuseStep(step, editing);
+    lblPg.Caption(txtProtein.Text() + "g");
+    NewIng.Protein = static_cast<Single>(protein);
+    StepAccepted(step, editing);
 }
 
 bool frmIngrediant::CheckIt(std::string& S) {

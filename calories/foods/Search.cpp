@@ -15,7 +15,6 @@ namespace calories {
 
 namespace {
 
-constexpr vb::Long kWhite = 0xFFFFFF;
 constexpr vb::Long kGrey = 0xC0C0C0;  // the window's own colour: a box out of use
 
 constexpr std::array<const char*, 6> kNutrientOptions = {"Calories", "TotalFat",     "Cholesterol",
@@ -56,19 +55,19 @@ Search::Search(Calories& app) : forms::Form("Search"), app(app) {
         Option1[k].Caption(kNutrientOptions[static_cast<std::size_t>(k - 1)]).BackColor(kGrey).Move(left, top, k <= 3 ? 1200 : 1440, 255);
     }
     Command1.Caption("Search").Default(true).Move(120, 1800, 1215, 375);
-    Text1.BackColor(kWhite).Move(120, 2295, 2880, 315);
+    Text1.BackColor(forms::vbWhite).Move(120, 2295, 2880, 315);
     Frame2.Caption("").BackColor(kGrey).Move(120, 2760, 2880, 1155);
     Option2[0].Caption("Equal to or above").BackColor(kGrey).Move(150, 285, 1830, 255);
     Option2[1].Caption("Equal to or below ").BackColor(kGrey).Move(150, 735, 1830, 255);
-    Text2[0].BackColor(kWhite).Move(2010, 255, 735, 315);
+    Text2[0].BackColor(forms::vbWhite).Move(2010, 255, 735, 315);
     Text2[1].Move(2010, 705, 735, 315);
 
     // Middle: the clicked food's values, the copy button and "O&K".
     for (int k = 0; k < 6; ++k) {
         const vb::Single top = 300 + 420 * static_cast<vb::Single>(k);
         Label5[k].Caption(kHeadings[static_cast<std::size_t>(k)]).BackColor(kGrey).Move(3120, top + 30, 690, 255);
-        Label4[k].Caption("").Alignment(forms::vbRightJustify).BackColor(kWhite).BorderStyle(forms::vbFixedSingle)
-            .Move(3810, top, 720, 315);
+        Label4[k].Caption("").Alignment(forms::vbRightJustify).BackColor(forms::vbWhite);
+        Label4[k].BorderStyle(forms::vbFixedSingle).Move(3810, top, 720, 315);
     }
     Command3.Caption("").ToolTipText("Add entry to Personal Database").Move(3120, 3060, 575, 575);
     if (const auto picture = ProgramPicture("addpersonal")) Command3.Picture(*picture);
@@ -103,12 +102,12 @@ void Search::Option1_Click(vb::Integer) {
 
 void Search::Option2_Click(vb::Integer) {
     const bool above = Option2[0].Value();
-    Text2[0].BackColor(above ? kWhite : kGrey);
-    Text2[1].BackColor(above ? kGrey : kWhite);
+    Text2[0].BackColor(above ? forms::vbWhite : kGrey);
+    Text2[1].BackColor(above ? kGrey : forms::vbWhite);
 }
 
 void Search::Option3_Click() {
-    Text1.BackColor(kWhite).Enabled(true);
+    Text1.BackColor(forms::vbWhite).Enabled(true);
     for (auto& option : Option2) option.Enabled(false);
     for (auto& box : Text2) box.BackColor(kGrey).Enabled(false);
 }

@@ -4,6 +4,11 @@
 // deficit or surplus does to one's weight. "&Okay" stores everything in "calories.INI",
 // section "YourString.Something" (keys Message1 .. Message21), where the meal totals read the
 // six goals (Message5 .. Message10).
+//   calcalintake.cpp             layout; load from the INI section; "&Okay"; the manual-goals box;
+//                                the sex list and the bars of age, weight, activity and the goals
+//   calcalintake_projection.cpp  the "Projection" frame: its three bars, the lose/gain options and
+//                                the button that sets its days back to 1
+//   formulas.cpp                 the numbers of both: recommended intake and projected weight
 //
 // For the program object: the window needs nothing but the platform.
 //   hold:    forms::FormHolder<calcalintake> calcalintake_;   // default-constructed

@@ -14,7 +14,6 @@ namespace calories {
 namespace {
 
 constexpr vb::Long kLightGrey = 0xC0C0C0;
-constexpr vb::Long kWhite = 0xFFFFFF;
 constexpr vb::Long kFrameBlue = 0x800000;
 
 // Moving the selection adds two frames to the grid's display list; past this many operations the
@@ -29,11 +28,11 @@ frmCalendar::frmCalendar(Calories& app) : forms::Form("frmCalendar"), app(app) {
     MinButton(false).MaxButton(false).ShowInTaskbar(false);
     ClientSize(2295, 2535);
 
-    picMonth.BorderStyle(forms::vbFixedSingle).BackColor(kWhite).TabIndex(0).Move(120, 840, 2055, 1215);
+    picMonth.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).TabIndex(0).Move(120, 840, 2055, 1215);
     lblPrev.Caption("<<").Alignment(forms::vbCenter).FontBold(true).BackColor(kLightGrey).Move(0, 120, 375, 255);
-    lblMonth.Caption("").Alignment(forms::vbCenter).FontBold(true).BackColor(kWhite).Move(360, 120, 1575, 255);
+    lblMonth.Caption("").Alignment(forms::vbCenter).FontBold(true).BackColor(forms::vbWhite).Move(360, 120, 1575, 255);
     lblNext.Caption(">>").Alignment(forms::vbCenter).FontBold(true).BackColor(kLightGrey).Move(1920, 120, 375, 255);
-    Label1.Caption(" S    M    T    W    T    F    S").BackColor(kWhite).Move(120, 480, 2055, 255);
+    Label1.Caption(" S    M    T    W    T    F    S").BackColor(forms::vbWhite).Move(120, 480, 2055, 255);
     // Enter anywhere is "&Ok" and Escape is "&Cancel", so no unapplied date stays in the labels.
     Command1.Caption("&Ok").Default(true).Move(480, 2160, 615, 255);
     Command2.Caption("&Cancel").Cancel(true).Move(1200, 2160, 615, 255);

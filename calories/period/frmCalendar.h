@@ -3,6 +3,11 @@
 // date moves with the mouse, the arrow and page keys and the two month buttons, and is written at
 // once into the main window's start or end date label (whichever the period setup is editing).
 // "&Ok" applies the diet period, "&Cancel" puts the edited date back.
+//   frmCalendar.cpp          layout, GetDate, the month grid and its selection frame, the keys,
+//                            the mouse and the month buttons; the live date in the main window
+//   frmCalendar_period.cpp   "&Ok" (checking and applying the period) and "&Cancel"
+//   calendar.cpp             the grid's arithmetic: cells, key moves, the live date text
+//   periodsetup.cpp          the stored period in "calories.INI" and the number of its days
 #include <optional>
 #include <string>
 

@@ -27,8 +27,8 @@ void frmCalendar::coloring2() {
 void frmCalendar::RestoreEditedDate() {
     calmain* main = app.LoadedMainform();
     if (!main) return;
-    if (app.datemode == 1) main->Label42.Caption(StoredPeriodValue("message2"));
-    if (app.datemode == 2) main->Label44.Caption(StoredPeriodValue("message3"));
+    if (app.datemode == 1) main->Label42.Caption(StoredPeriodValue(kStartDate));
+    if (app.datemode == 2) main->Label44.Caption(StoredPeriodValue(kEndDate));
 }
 
 void frmCalendar::Command2_Click() {
@@ -71,15 +71,15 @@ void frmCalendar::Command1_Click() {
     if (N <= L - 1 && N != 1 && periodHasMeals) {
         if (!Confirmed("If you want to make a smaller multiply day menu,you must first clear all present meals",
                        "Warning")) {
-            main.Label42.Caption(StoredPeriodValue("message2"));
-            main.Label44.Caption(StoredPeriodValue("message3"));
+            main.Label42.Caption(StoredPeriodValue(kStartDate));
+            main.Label44.Caption(StoredPeriodValue(kEndDate));
             forms::Unload(*this);
             return;
         }
         main.tools2();
-        StorePeriodValue("message2", S);
-        StorePeriodValue("message3", E);
-        StorePeriodValue("message4", "1");
+        StorePeriodValue(kStartDate, S);
+        StorePeriodValue(kEndDate, E);
+        StorePeriodValue(kCurrentDay, "1");
         main.Label47.Caption("1");
         main.HScroll1.Value(1);
     }
@@ -95,8 +95,8 @@ void frmCalendar::Command1_Click() {
         return;
     }
 
-    StorePeriodValue("message2", S);
-    StorePeriodValue("message3", E);
+    StorePeriodValue(kStartDate, S);
+    StorePeriodValue(kEndDate, E);
     main.Label47.Caption("1");
     main.Label48.Caption(vb::CStr(static_cast<vb::Long>(N)));
     // A current day beyond the new end moves to it, which runs the day change.

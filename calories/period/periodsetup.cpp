@@ -8,11 +8,11 @@
 namespace calories {
 
 std::string StoredPeriodValue(std::string_view key) {
-    return files::GetPrivateProfileString("date", key, "", 75, kIniFile);
+    return files::GetPrivateProfileString(kDateSection, key, "", 75, kIniFile);
 }
 
 void StorePeriodValue(std::string_view key, const std::string& value) {
-    files::WritePrivateProfileString("date", key, value, kIniFile);
+    files::WritePrivateProfileString(kDateSection, key, value, kIniFile);
 }
 
 std::optional<vb::Date> LabelDate(std::string_view text) {

@@ -15,7 +15,6 @@ namespace calories {
 namespace {
 
 constexpr vb::Long kDarkGrey = 0x808080;
-constexpr vb::Long kWhite = 0xFFFFFF;
 
 // Starts the program at the path as one name, blanks and all.
 void StartProgramAt(const std::string& path) { services::StartProgram("\"" + path + "\"", services::SW_SHOWNORMAL); }
@@ -42,7 +41,7 @@ calAbout::calAbout() : forms::Form("calAbout") {
     lblDisclaimer.Caption(std::string(kMakerHomePage)).Move(2040, 1500, 3840, 255);
     // An etched rule above the buttons.
     Line1[0].BorderColor(kDarkGrey).Coordinates(240, 2010, 5880, 2010);
-    Line1[1].BorderColor(kWhite).Coordinates(240, 2025, 5880, 2025);
+    Line1[1].BorderColor(forms::vbWhite).Coordinates(240, 2025, 5880, 2025);
     cmdOK.Caption("OK").Default(true).Cancel(true).Move(4440, 2220, 1440, 375);
     cmdSysInfo.Caption("&System Info...").Move(4440, 2700, 1440, 375);
 

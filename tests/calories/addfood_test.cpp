@@ -18,7 +18,7 @@ protected:
         SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
         WriteFoods({Food("Sirloin", 200, "Beef"), Food("Duck", 337, "Poultry")});
         WriteFoods({Food("Oat bar", 120, kPersonal)}, "mine.per");
-        SetIni("openfile info", "Message1", Data("mine.per").string());
+        SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
         Open();
         testing::ChooseMenu(main().mnuaddmaindatabase);
         ASSERT_NE(app->addfood().Visible(), false);

@@ -317,7 +317,7 @@ TEST_F(Calendar, EachWayOfClosing) {
         PickEnd(D(2026, 3, day), r.how);
         EXPECT_FALSE(calendarStayedOpen);
         EXPECT_EQ(main().Label44.Caption(), r.end);
-        EXPECT_EQ(Ini("date", "message3"), r.stored);
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), r.stored);
         EXPECT_EQ(main().Label48.Caption(), r.days);
         EXPECT_EQ(main().Label44.BackColor(), 0xFFFFFF);
         day += 2;

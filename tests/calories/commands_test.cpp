@@ -141,13 +141,13 @@ TEST_F(Commands, WindowsShownByButtonsAndMenus) {
 
 TEST_F(Commands, ExitFromTheButtonAndTheMenuSavesAndEnds) {
     for (bool menu : {false, true}) {
-        SetIni("date", "message5", "1");
+        SetIni(calories::kDateSection, calories::kNumberOfDays, "1");
         Open();
         main().Label48.Caption("1");
         if (menu) testing::ChooseMenu(main().mnuFileExit);
         else testing::Click(main().Command13);
         EXPECT_EQ(app->LoadedMainform(), nullptr);
-        EXPECT_EQ(Ini("date", "message6"), "False");
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kAverageView), "False");
         app.reset();
     }
 }
@@ -203,7 +203,7 @@ TEST_F(Commands, TheTrayMenuShowsOrEnds) {
     host.SendTrayMessage(services::WM_RBUTTONUP);
     EXPECT_TRUE(host.ProgramEnded());
     EXPECT_TRUE(host.TrayIcons().empty());
-    EXPECT_EQ(Ini("date", "message5"), "1");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kNumberOfDays), "1");
     EXPECT_TRUE(fs::exists(Data("period1.dat")));
 }
 
@@ -401,7 +401,7 @@ TEST_F(AboutBox, RegistryValuesAsText) {
 
 TEST_F(Commands, MailLinkWindow) {
     const std::string group = (env.CurrentDir() / "My foods & more #1.per").string();
-    SetIni("openfile info", "Message1", group);
+    SetIni(calories::kOpenFileSection, calories::kPersonalFile, group);
     WriteFoods({caltest::Food("Toast", 80)}, "My foods & more #1.per");
     Open();
     testing::ChooseMenu(main().mnudisplay);

@@ -25,7 +25,7 @@ protected:
             Food("Duck", 337, "Poultry"),  // 2
         });
         WriteFoods({Food("Oat bar", 120, kPersonal), Food("apple crisp", 180, kPersonal, 4)}, "mine.per");
-        SetIni("openfile info", "Message1", Data("mine.per").string());
+        SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
     }
     std::string Group() const { return Bytes(Data("mine.per")); }
     static std::string RecordsOf(const std::vector<calories::FoodItem>& foods) {
@@ -91,7 +91,7 @@ TEST_F(Database, OpeningAGroupSavesTheCurrentOneFirstAndRemembersTheNewOne) {
 
     EXPECT_EQ(Group().size(), 3 * calories::kFoodItemSize) << "the group left was written before the dialog";
     EXPECT_EQ(app->personalfile, Data("other.per").string());
-    EXPECT_EQ(Ini("openfile info", "Message1"), Data("other.per").string());
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), Data("other.per").string());
     EXPECT_EQ(main().Combo1.Text(), "All Items in Personal list");
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Trail mix"}));
     EXPECT_TRUE(host.MsgBoxes().empty());
@@ -121,7 +121,7 @@ TEST_F(Database, CreatingAGroupMakesAnEmptyFileAndNamesIt) {
     EXPECT_EQ(host.FileDialogs()[0].request.kind, services::FileDialogKind::Open);
     EXPECT_TRUE(fs::exists(Data("fresh.per")));
     EXPECT_EQ(Bytes(Data("fresh.per")), "");
-    EXPECT_EQ(Ini("openfile info", "Message1"), Data("fresh.per").string());
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), Data("fresh.per").string());
     EXPECT_EQ(main().Combo1.Text(), "All Items in Personal list");
     EXPECT_EQ(main().List1.ListCount(), 0);
 
@@ -272,7 +272,7 @@ class UnnamedGroup : public Database {
 protected:
     void SetUp() override {
         Database::SetUp();
-        SetIni("openfile info", "Message1", "");
+        SetIni(calories::kOpenFileSection, calories::kPersonalFile, "");
         Open();
         EXPECT_TRUE(host.MsgBoxes().empty()) << "no group named: nothing to read";
         ChooseGroup("Beef");
@@ -290,7 +290,7 @@ TEST_F(UnnamedGroup, ShutdownAsksWhereToKeepItsFoods) {
     EXPECT_EQ(request.defaultExt, "PER");
     EXPECT_TRUE(request.flags & services::cdlOFNOverwritePrompt);
     EXPECT_EQ(Bytes(Data("kept.PER")).size(), 2 * calories::kFoodItemSize);
-    EXPECT_EQ(Ini("openfile info", "Message1"), Data("kept.PER").string());
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), Data("kept.PER").string());
 }
 
 TEST_F(UnnamedGroup, DecliningToNameItSaysSoAndStillCloses) {
@@ -299,7 +299,7 @@ TEST_F(UnnamedGroup, DecliningToNameItSaysSoAndStillCloses) {
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "The foods of your personal food group were not saved.");
     EXPECT_TRUE(host.ProgramEnded());
-    EXPECT_EQ(Ini("openfile info", "Message1"), "");
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), "");
 }
 
 TEST_F(UnnamedGroup, AnEmptyUnnamedGroupIsLeftAlone) {
@@ -367,7 +367,7 @@ TEST_F(DamagedGroup, ItsChangesGoToANewFile) {
     EXPECT_EQ(Bytes(Data("rescued.per")),
               RecordsOf({Food("Oat bar", 120, kPersonal), calories::FoodItem{}, Food("Flan", 210, kPersonal),
                          calories::PersonalFood("Duck", {337, 0, 0, 0, 0, 0})}));
-    EXPECT_EQ(Ini("openfile info", "Message1"), Data("rescued.per").string());
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), Data("rescued.per").string());
 }
 
 TEST_F(DamagedGroup, APersonalDeleteDoesNotWriteOverIt) {

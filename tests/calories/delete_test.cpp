@@ -132,7 +132,7 @@ TEST_F(Deleting, FoodsWithoutCaloriesAreDeletedLikeAnyOther) {
     EXPECT_EQ(Column(main().Label22), std::vector<std::string>(6, ""));
     EXPECT_EQ(main().Label16.Caption(), "");
     EXPECT_FALSE(main().Label10.Visible());
-    EXPECT_EQ(Ini("date", "message4"), "1");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "1");
 }
 
 // In a multi-day period, the last food of day 1 is warned about first; the period is cleared only

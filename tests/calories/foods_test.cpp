@@ -68,7 +68,7 @@ TEST_F(Foods, PersonalGroupShowsItsOwnRecords) {
                 Food("apple crisp", 180, "All Items Personal list")},
                "mine.per");
     Close();
-    SetIni("openfile info", "Message1", Data("mine.per").string());
+    SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
     Open();
     ChooseGroup("Beef");
     testing::Click(main().Command1);

@@ -49,7 +49,8 @@ TEST_F(Meals, DoubleClickSendsOneServing) {
     EXPECT_EQ(main().Label10.Width(), 330);
     EXPECT_TRUE(main().Label10.Visible());
     EXPECT_EQ(main().Label13.Width(), 0);
-    EXPECT_EQ(Ini("date", "message4"), "1");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "1");
+    EXPECT_NE(IniBytes().find("\r\nmessage4=1\r\n"), std::string::npos) << IniBytes();
 
     // A second food at lunch: This Food and This Meal show it, ToDay the sum.
     ChooseMeal("LUNCH");
@@ -112,7 +113,7 @@ TEST_F(Meals, APortionWithoutASelectedFoodDoesNothing) {
 TEST_F(Meals, PersonalFoodsComeFromThePersonalGroup) {
     WriteFoods({Food("Oat bar", 120, "All Items Personal list", 4)}, "mine.per");
     Close();
-    SetIni("openfile info", "Message1", Data("mine.per").string());
+    SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
     Open();
     testing::Click(main().Command1);
     SendFood("Oat bar");

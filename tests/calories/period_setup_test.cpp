@@ -80,12 +80,12 @@ TEST_F(PeriodSetup, ChangesOfAnEmptyPeriod) {
             EXPECT_EQ(host.MsgBoxes().back().style, 0);
             EXPECT_TRUE(calendarStayedOpen) << r.name;
             // The user gives up: "&Cancel" puts the stored date back.
-            main().Label44.Caption(Ini("date", "message3"));
+            main().Label44.Caption(Ini(calories::kDateSection, calories::kEndDate));
         } else {
             EXPECT_EQ(host.MsgBoxes().size(), boxes) << r.name;
             EXPECT_FALSE(calendarStayedOpen) << r.name;
-            EXPECT_EQ(Ini("date", "message2"), main().Label42.Caption()) << r.name;
-            EXPECT_EQ(Ini("date", "message3"), main().Label44.Caption()) << r.name;
+            EXPECT_EQ(Ini(calories::kDateSection, calories::kStartDate), main().Label42.Caption()) << r.name;
+            EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), main().Label44.Caption()) << r.name;
         }
         EXPECT_EQ(main().Label48.Caption(), r.days) << r.name;
         EXPECT_EQ(main().HScroll1.Min(), 1) << r.name;
@@ -98,9 +98,9 @@ TEST_F(PeriodSetup, ChangesOfAnEmptyPeriod) {
     EXPECT_TRUE(main().mnudate.Enabled());
     PickEnd(D(2026, 3, 17));
     EXPECT_EQ(main().Label48.Caption(), "7");
-    EXPECT_EQ(Ini("date", "message5"), "1") << "the number of days is stored at shutdown";
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kNumberOfDays), "1") << "the number of days is stored at shutdown";
     Close();
-    EXPECT_EQ(Ini("date", "message5"), "7");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kNumberOfDays), "7");
 }
 
 TEST_F(PeriodSetup, ASingleDayWithFoodDoesNotGrow) {
@@ -131,7 +131,7 @@ TEST_F(PeriodSetup, ASingleDayWithFoodDoesNotGrow) {
         EXPECT_EQ(main().Label48.Caption(), "1");
         EXPECT_EQ(LiveFoods(), 1);
     }
-    EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), "Mar 09/26");
 }
 
 // A label without a date (say, the stored date was lost while the program ran) is asked for.
@@ -144,7 +144,7 @@ TEST_F(PeriodSetup, ADateLabelWithoutADate) {
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "Pick the start date of the diet period in the calendar first.");
     EXPECT_TRUE(calendarStayedOpen);
     EXPECT_EQ(main().Label48.Caption(), "1");
-    EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), "Mar 09/26");
 }
 
 // A multi-day period with meals: what each new length does to them.
@@ -160,7 +160,7 @@ TEST_F(PeriodSetup, ChangesOfAPeriodWithMeals) {
         long foods;               // live foods afterwards
         const char* day;          // Label47
         bool open;                // the calendar still open
-        const char* storedEnd;    // "message3"
+        const char* storedEnd;    // the stored end date
     };
     const Row rows[] = {
         {"one day, answered No", D(2026, 3, 9), services::vbNo,
@@ -196,7 +196,7 @@ TEST_F(PeriodSetup, ChangesOfAPeriodWithMeals) {
         EXPECT_EQ(LiveFoods(), r.foods) << r.name;
         EXPECT_EQ(main().Label47.Caption(), r.day) << r.name;
         EXPECT_EQ(calendarStayedOpen, r.open) << r.name;
-        EXPECT_EQ(Ini("date", "message3"), r.storedEnd) << r.name;
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), r.storedEnd) << r.name;
         if (!r.open) {
             EXPECT_EQ(main().Label44.Caption(), r.storedEnd) << r.name;
         }
@@ -218,8 +218,8 @@ TEST_F(PeriodSetup, OneDayAfterAPeriodWithMealsClearsIt) {
     EXPECT_EQ(main().HScroll1.Max(), 1);
     EXPECT_EQ(main().Caption(), kTitle);
     EXPECT_EQ(main().Label51[0].Caption(), "");
-    EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
-    EXPECT_EQ(Ini("date", "message4"), "1");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), "Mar 09/26");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "1");
 }
 
 // After a longer period the current day stays where it was and the caption shows its date.
@@ -267,7 +267,7 @@ TEST_F(PeriodSetup, ClearAllDays) {
     };
     for (const auto& r : rows) {
         SetPeriod("Mar 09/26", r.days == 1 ? "Mar 09/26" : "Mar 15/26", r.days, r.days == 1 ? 1 : 5);
-        SetIni("date", "message4", "5");
+        SetIni(calories::kDateSection, calories::kCurrentDay, "5");
         WriteLog(r.log);
         Open();
         NextRow();
@@ -282,7 +282,7 @@ TEST_F(PeriodSetup, ClearAllDays) {
         EXPECT_EQ(LiveFoods(), r.foodsAfter) << r.name;
         EXPECT_EQ(main().Label47.Caption(), "1") << r.name;
         EXPECT_EQ(main().HScroll1.Value(), 1) << r.name;
-        EXPECT_EQ(Ini("date", "message4"), "1") << r.name;
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "1") << r.name;
         testing::MoveMouse(main().Command19);
         EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "Clear all meals and days in multiply day mode");
         Close();
@@ -310,10 +310,10 @@ TEST_F(PeriodSetup, AStoredPeriodThatCannotBeUsed) {
         {"too many days", "Mar 09/26", "Mar 15/26", "400", false},
     };
     for (const auto& r : rows) {
-        SetIni("date", "message2", r.start);
-        SetIni("date", "message3", r.end);
-        SetIni("date", "message4", "3");
-        SetIni("date", "message5", r.days);
+        SetIni(calories::kDateSection, calories::kStartDate, r.start);
+        SetIni(calories::kDateSection, calories::kEndDate, r.end);
+        SetIni(calories::kDateSection, calories::kCurrentDay, "3");
+        SetIni(calories::kDateSection, calories::kNumberOfDays, r.days);
         WriteLog({Meal("Egg", 100, "BREAKFAST", 1), Meal("Soup", 400, "LUNCH", 3)});
         const std::string log = Bytes(Data("period1.dat"));
         NextRow();
@@ -332,8 +332,8 @@ TEST_F(PeriodSetup, AStoredPeriodThatCannotBeUsed) {
             EXPECT_EQ(main().Label47.Caption(), "1") << r.name;
             EXPECT_EQ(main().HScroll1.Max(), 1) << r.name;
             EXPECT_EQ(main().Caption(), kTitle) << r.name;
-            EXPECT_EQ(Ini("date", "message2"), "Mar 09/26") << r.name;
-            EXPECT_EQ(Ini("date", "message3"), "Mar 09/26") << r.name;
+            EXPECT_EQ(Ini(calories::kDateSection, calories::kStartDate), "Mar 09/26") << r.name;
+            EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), "Mar 09/26") << r.name;
             EXPECT_EQ(main().Label23[0].Caption(), "100") << "day 1 is shown: " << r.name;
             EXPECT_FALSE(app->firstRun) << "the goal windows are not preset: " << r.name;
         }

@@ -224,9 +224,9 @@ TEST_F(Period, ClearingEverything) {
     SendFood("Sirloin");
     ChooseMeal("LUNCH");
     SendFood("Sirloin");
-    SetIni("date", "message4", "5");
+    SetIni(calories::kDateSection, calories::kCurrentDay, "5");
     main().tools2();
-    EXPECT_EQ(Ini("date", "message4"), "1");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "1");
     EXPECT_EQ(main().Combo2.Text(), "BREAKFAST");
     EXPECT_EQ(main().List2.ListCount(), 0);
     EXPECT_EQ(app->mealdata.size(), 1u);

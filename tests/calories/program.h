@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calories/Calories.h"
@@ -15,6 +16,7 @@
 #include "calories/fooditem.h"
 #include "calories/mealitem.h"
 #include "calories/meals.h"
+#include "calories/period/periodsetup.h"
 #include "platform/core/date.h"
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
@@ -116,18 +118,20 @@ protected:
     static std::string Bytes(const fs::path& p) { return fs::exists(p) ? files::ReadAllBytes(p) : std::string(); }
 
     // --- calories.INI ---
-    static std::string Ini(const std::string& section, const std::string& key) {
+    // The file as it lies on disk: the names of its sections and keys are part of the format.
+    std::string IniBytes() const { return Bytes(env.WindowsDir() / "calories.INI"); }
+    static std::string Ini(std::string_view section, std::string_view key) {
         return files::GetPrivateProfileString(section, key, "", 32768, "calories.INI");
     }
-    static void SetIni(const std::string& section, const std::string& key, const std::string& value) {
+    static void SetIni(std::string_view section, std::string_view key, const std::string& value) {
         files::WritePrivateProfileString(section, key, value, "calories.INI");
     }
     // A saved diet period, so a start is no first run.
     static void SetPeriod(const std::string& start, const std::string& end, int days, int day) {
-        SetIni("date", "message2", start);
-        SetIni("date", "message3", end);
-        SetIni("date", "message4", std::to_string(day));
-        SetIni("date", "message5", std::to_string(days));
+        SetIni(calories::kDateSection, calories::kStartDate, start);
+        SetIni(calories::kDateSection, calories::kEndDate, end);
+        SetIni(calories::kDateSection, calories::kCurrentDay, std::to_string(day));
+        SetIni(calories::kDateSection, calories::kNumberOfDays, std::to_string(days));
     }
     static void SetGoals(const std::vector<std::string>& goals) {
         for (std::size_t k = 0; k < goals.size(); ++k)

@@ -104,7 +104,7 @@ TEST_F(Reliability, ADamagedRecordFileIsReportedAndKeptAsItWas) {
         for (const auto& e : fs::directory_iterator(env.CurrentDir())) fs::remove_all(e.path());
         const std::size_t shown = host.MsgBoxes().size();
         SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
-        SetIni("openfile info", "Message1", Data("mine.per").string());
+        SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
         if (row.file != "fooddata.bok") WriteFoods({Food("Sirloin", 200)});
         if (row.file != "mine.per") WriteFoods({Food("Oat bar", 120, "All Items Personal list")}, "mine.per");
         testing::TempEnvironment::WriteFile(Data(row.file), row.bytes);
@@ -215,7 +215,7 @@ TEST_F(Reliability, SpecialFilesInPlaceOfTheLogOrGroupAreReportedAndLeftAlone) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     ASSERT_EQ(::mkfifo(Data("period1.dat").c_str(), 0644), 0);
     fs::create_symlink("loop.per", Data("loop.per"));
-    SetIni("openfile info", "Message1", Data("loop.per").string());
+    SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("loop.per").string());
     Start();
     ASSERT_EQ(host.MsgBoxes().size(), 2u);
     for (const auto& box : host.MsgBoxes()) {

@@ -44,8 +44,8 @@ TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
     EXPECT_EQ(main().HScroll1.Max(), 1);
     EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck");
     EXPECT_TRUE(main().mnuperiod.Checked());
-    EXPECT_EQ(Ini("date", "message2"), "Mar 09/26");
-    EXPECT_EQ(Ini("date", "message3"), "Mar 09/26");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kStartDate), "Mar 09/26");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kEndDate), "Mar 09/26");
     EXPECT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
 
     // The caloric-needs window was loaded hidden with its two preset bars.
@@ -65,9 +65,12 @@ TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
     EXPECT_EQ(Bytes(Data("period1.dat")), std::string(155, '\0')) << "an empty log is the blank record";
     EXPECT_EQ(Bytes(Data("fooddata.bak")), before);
     EXPECT_EQ(Bytes(Data("fooddata.bok")), before.substr(0, 5 * 126)) << "the deleted food is dropped";
-    EXPECT_EQ(Ini("date", "message5"), "1");
-    EXPECT_EQ(Ini("date", "message6"), "False");
-    EXPECT_EQ(Ini("openfile info", "Message1"), "");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kNumberOfDays), "1");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kAverageView), "False");
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), "");
+    EXPECT_EQ(IniBytes(),
+              "[date]\r\nmessage2=Mar 09/26\r\nmessage3=Mar 09/26\r\nmessage5=1\r\nmessage6=False\r\n"
+              "[openfile info]\r\nMessage1=\r\n");
     EXPECT_FALSE(files::GetSetting("Vantorel 5.0", "Settings", "MainLeft").empty());
     EXPECT_FALSE(files::GetSetting("Vantorel 5.0", "Settings", "MainHeight").empty());
     EXPECT_TRUE(host.MsgBoxes().empty());
@@ -102,7 +105,7 @@ TEST_F(Startup, StoredDayOutsideThePeriodIsBroughtIntoIt) {
     const Row rows[] = {{"after the end", "12", "7"}, {"before the start", "0", "1"}, {"not a number", "x", "1"}};
     for (const auto& r : rows) {
         SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
-        SetIni("date", "message4", r.day);
+        SetIni(calories::kDateSection, calories::kCurrentDay, r.day);
         Start();
         EXPECT_EQ(main().Label47.Caption(), r.label47) << r.name;
         EXPECT_EQ(std::to_string(main().HScroll1.Value()), r.label47) << r.name;
@@ -127,13 +130,13 @@ TEST_F(Startup, PeriodViewFollowsMessage6) {
     const Row rows[] = {{"True", true}, {"true", true}, {"False", false}, {"", false}, {"maybe", false}};
     for (const auto& r : rows) {
         SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
-        SetIni("date", "message6", r.value);
+        SetIni(calories::kDateSection, calories::kAverageView, r.value);
         Start();
         EXPECT_EQ(main().mnudate.Checked(), r.average) << r.value;
         EXPECT_EQ(main().mnuperiod.Checked(), !r.average) << r.value;
         EXPECT_EQ(main().Label41.Caption(), r.average ? "% Average     to Date" : "% of Goal for Period") << r.value;
         Close();
-        EXPECT_EQ(Ini("date", "message6"), r.average ? "True" : "False") << r.value;
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kAverageView), r.average ? "True" : "False") << r.value;
     }
 }
 
@@ -158,8 +161,8 @@ TEST_F(Startup, EverythingComesBackAtTheNextStart) {
     const int x = static_cast<int>(main().Left());
     Close();
 
-    EXPECT_EQ(Ini("date", "message4"), "4");
-    EXPECT_EQ(Ini("date", "message5"), "7");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "4");
+    EXPECT_EQ(Ini(calories::kDateSection, calories::kNumberOfDays), "7");
     EXPECT_EQ(files::GetSetting("Vantorel 5.0", "Settings", "MainLeft"), std::to_string(x));
     auto log = ReadLog();
     ASSERT_EQ(log.size(), 3u);
@@ -286,7 +289,7 @@ TEST_F(Startup, NoPersonalGroupNamedMeansNoErrorAndNoFile) {
     EXPECT_EQ(main().List1.ListCount(), 0);
     Close();
     EXPECT_TRUE(host.MsgBoxes().empty());
-    EXPECT_EQ(Ini("openfile info", "Message1"), "");
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), "");
 }
 
 TEST_F(Startup, LongPersonalGroupPathIsReadWhole) {
@@ -296,7 +299,7 @@ TEST_F(Startup, LongPersonalGroupPathIsReadWhole) {
     ASSERT_GT(file.string().size(), 74u);
     WriteFoods({Food("Oat bar", 120, "All Items Personal list"), Food("Beef stew", 300, "Beef")},
                file.string());
-    SetIni("openfile info", "Message1", file.string());
+    SetIni(calories::kOpenFileSection, calories::kPersonalFile, file.string());
     WriteFoods({Food("Sirloin", 200)});
     Open();
     EXPECT_TRUE(host.MsgBoxes().empty());
@@ -305,7 +308,7 @@ TEST_F(Startup, LongPersonalGroupPathIsReadWhole) {
     const std::string before = Bytes(file);
     Close();
     EXPECT_EQ(Bytes(file), before);
-    EXPECT_EQ(Ini("openfile info", "Message1"), file.string());
+    EXPECT_EQ(Ini(calories::kOpenFileSection, calories::kPersonalFile), file.string());
 }
 
 TEST_F(Startup, MissingFilesAreCreatedEmpty) {

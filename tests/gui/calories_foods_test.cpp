@@ -16,6 +16,7 @@
 #include "calories/calmain.h"
 #include "calories/foods/Search.h"
 #include "calories/foods/addfood.h"
+#include "calories/period/periodsetup.h"
 #include "gui/platform_gui.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
@@ -38,9 +39,12 @@ protected:
         const fs::path data = BuildDir() / "data" / "calories";
         if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
         forms::App().Path((BuildDir() / "calories").string());  // the pictures
-        files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
-        files::WritePrivateProfileString("date", "message3", std::string("Mar 09/26"), "calories.INI");
-        files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
+        files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
+                                         std::string("Mar 09/26"), "calories.INI");
+        files::WritePrivateProfileString(calories::kDateSection, calories::kEndDate,
+                                         std::string("Mar 09/26"), "calories.INI");
+        files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays,
+                                         std::string("1"), "calories.INI");
         host = std::make_unique<qtui::QtHost>();
         app = std::make_unique<calories::Calories>();
         app->Main();

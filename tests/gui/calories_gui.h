@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "calories/Calories.h"
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
+#include "calories/period/periodsetup.h"
 #include "gui/platform_gui.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
@@ -38,15 +40,15 @@ protected:
         forms::App().Path("");
     }
 
-    static void Ini(const std::string& section, const std::string& key, const std::string& value) {
+    static void Ini(std::string_view section, std::string_view key, const std::string& value) {
         files::WritePrivateProfileString(section, key, value, "calories.INI");
     }
     // A saved diet period, the current day and the number of days.
     static void Period(const std::string& start, const std::string& end, int day, int days) {
-        Ini("date", "message2", start);
-        Ini("date", "message3", end);
-        Ini("date", "message4", std::to_string(day));
-        Ini("date", "message5", std::to_string(days));
+        Ini(calories::kDateSection, calories::kStartDate, start);
+        Ini(calories::kDateSection, calories::kEndDate, end);
+        Ini(calories::kDateSection, calories::kCurrentDay, std::to_string(day));
+        Ini(calories::kDateSection, calories::kNumberOfDays, std::to_string(days));
     }
     // Goals of 2000 kcal, 65 g fat, 300 mg cholesterol, 30 g fiber, 300 g carbohydrate, 50 g protein.
     static void Goals() {

@@ -168,7 +168,7 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
     }
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
-    Ini("date", "message4", "2");
+    Ini(calories::kDateSection, calories::kCurrentDay, "2");
     app = std::make_unique<calories::Calories>();
     app->Main();
     testing::Click(app->splash().Command1);

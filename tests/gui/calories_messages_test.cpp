@@ -13,6 +13,7 @@
 #include "calories/Calories.h"
 #include "calories/calmain.h"
 #include "calories/fooditem.h"
+#include "calories/period/periodsetup.h"
 #include "gui/platform_gui.h"
 #include "platform/files/profile.h"
 #include "platform/forms/forms.h"
@@ -49,9 +50,11 @@ TEST(CaloriesMessagesGui, ADamagedDatabaseAndASecondStartAreToldPlainly) {
         bytes += calories::encode(f);
     }
     testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes + "torn");
-    files::WritePrivateProfileString("date", "message2", std::string("Mar 09/26"), "calories.INI");
-    files::WritePrivateProfileString("date", "message3", std::string("Mar 09/26"), "calories.INI");
-    files::WritePrivateProfileString("date", "message5", std::string("1"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
+                                     std::string("Mar 09/26"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kEndDate,
+                                     std::string("Mar 09/26"), "calories.INI");
+    files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays, std::string("1"), "calories.INI");
 
     auto damaged = ShootNextMessage("calories_damaged_file");
     auto app = std::make_unique<calories::Calories>();
