@@ -9,7 +9,6 @@ namespace recipe {
 
 namespace {
 
-constexpr vb::Long kPanelInk = 0x000000;
 constexpr vb::Long kLinkBlue = 0xC00000;
 constexpr vb::Long kWarningRed = 0x0000C0;
 
@@ -102,67 +101,7 @@ void CalcFrm::Layout() {
 
 void CalcFrm::LayoutPanel() {
     // Column three: a food label on white.
-    lblName.Alignment(forms::vbCenter).FontName("Arial").FontSize(10).FontBold(true).Move(px(528), px(48),
-                                                                                          px(228), px(18));
-    picFacts.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(px(528), px(68), px(228), px(304));
-
-    auto text = [](forms::Label& l, std::string caption, double x, double y, double w, double h) -> forms::Label& {
-        return l.Caption(std::move(caption))
-            .BackStyle(forms::vbTransparent)
-            .ForeColor(kPanelInk)
-            .FontName("Arial")
-            .FontSize(8)
-            .Move(px(x), px(y), px(w), px(h));
-    };
-    auto rule = [](forms::Line& line, double y, Integer width) {
-        line.BorderColor(kPanelInk).BorderWidth(width).Coordinates(px(4), px(y), px(220), px(y));
-    };
-
-    text(Label8, " Nutrition Facts", 2, 0, 218, 28).FontName("Arial Black").FontSize(15.75f).FontBold(true);
-    text(Label9, " Per Serving", 2, 28, 218, 15);
-    text(lbl1M, "", 2, 43, 218, 15);
-    rule(Line1, 62, 7);
-    text(Label10, " Amount Per Serving", 2, 67, 218, 14).FontSize(7).FontBold(true);
-    text(Label11, " Calories", 2, 82, 60, 16).FontBold(true);
-    text(lblCals, "", 62, 82, 44, 16);
-    text(Label12, "Calories from Fat", 104, 82, 88, 16);
-    text(lblFCals, "", 188, 82, 32, 16).Alignment(forms::vbRightJustify);
-    rule(Line2, 101, 4);
-    text(Label13, "% Daily Value *", 2, 105, 218, 14).FontSize(7).FontBold(true).Alignment(forms::vbRightJustify);
-
-    struct Row {
-        forms::Label& caption;
-        const char* text;
-        bool bold;
-        forms::Label& value;
-        forms::Label& percent;
-    };
-    const Row rows[] = {
-        {Label14, " Total Fat", true, lblFg, lblFP},
-        {Label15, "Saturated Fat", false, lblSFg, lblSFP},
-        {Label16, " Cholesterol", true, lblCg, lblCP},
-        {Label17, " Sodium", true, lblSg, lblSP},
-        {Label18, "Total Carbohydrate", true, lblTCg, lblTCP},
-        {Label19, "Dietary Fiber", false, lblTFg, lblTFP},
-        {Label20, " Protein", true, lblPg, lblPP},
-    };
-    double y = 121;
-    int index = 0;
-    for (const Row& r : rows) {
-        const double indent = r.bold ? 2 : 14;
-        text(r.caption, r.text, indent, y + 2, 114 - indent, 16).FontBold(r.bold);
-        text(r.value, "", 116, y + 2, 54, 16);
-        text(r.percent, "", 170, y + 2, 50, 16).FontBold(true).Alignment(forms::vbRightJustify);
-        if (index < RowLine.Count()) rule(RowLine[index], y + 20, 1);
-        y += 20;
-        ++index;
-    }
-    rule(Line4, y + 2, 7);
-    text(Label22, "* Percent Daily Values based on a 2,000 calorie diet.  Your daily values may differ.", 2,
-         y + 7, 218, 30)
-        .FontSize(7)
-        .WordWrap(true);
-
+    facts.Layout();
     Label25.Caption("Additional Information:").FontBold(true).Move(px(528), px(384), px(228), px(16));
     Label24.Move(px(528), px(402), px(228), px(16));
     Label23.Move(px(528), px(420), px(228), px(16));
@@ -210,9 +149,7 @@ void CalcFrm::Form_Load() {
 
 void CalcFrm::Reset() {
     totals_ = {};
-    for (forms::Label* l : {&lblName, &lbl1M, &lblCals, &lblFCals, &lblFg, &lblCg, &lblSg, &lblTCg, &lblPg, &lblFP,
-                            &lblCP, &lblSP, &lblTCP, &lblPP, &lblTFg, &lblTFP, &lblSFg, &lblSFP})
-        l->Caption("");
+    facts.Clear();
     CalcFrame.Caption("");
     OnesTxt.Caption("");
     FracTxt.Caption("");

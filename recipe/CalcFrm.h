@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/forms/forms.h"
+#include "recipe/factspanel.h"
 #include "recipe/guards.h"
 #include "recipe/ingrecord.h"
 #include "recipe/nutrition.h"
@@ -77,44 +78,26 @@ public:
     forms::TextBox DirectionsTxt{CalcFrame, "DirectionsTxt"};
 
     // The Nutrition Facts panel.
-    forms::Label lblName{CalcFrame, "lblName"};
-    forms::PictureBox picFacts{CalcFrame, "picFacts"};
-    forms::Label Label8{picFacts, "Label8"};
-    forms::Label Label9{picFacts, "Label9"};
-    forms::Label lbl1M{picFacts, "lbl1M"};
-    forms::Line Line1{picFacts, "Line1"};
-    forms::Label Label10{picFacts, "Label10"};
-    forms::Label Label11{picFacts, "Label11"};
-    forms::Label lblCals{picFacts, "lblCals"};
-    forms::Label Label12{picFacts, "Label12"};
-    forms::Label lblFCals{picFacts, "lblFCals"};
-    forms::Line Line2{picFacts, "Line2"};
-    forms::Label Label13{picFacts, "Label13"};
-    forms::Line Line3{picFacts, "Line3"};
-    forms::Label Label14{picFacts, "Label14"};
-    forms::Label lblFg{picFacts, "lblFg"};
-    forms::Label lblFP{picFacts, "lblFP"};
-    forms::Label Label15{picFacts, "Label15"};
-    forms::Label lblSFg{picFacts, "lblSFg"};
-    forms::Label lblSFP{picFacts, "lblSFP"};
-    forms::Label Label16{picFacts, "Label16"};
-    forms::Label lblCg{picFacts, "lblCg"};
-    forms::Label lblCP{picFacts, "lblCP"};
-    forms::Label Label17{picFacts, "Label17"};
-    forms::Label lblSg{picFacts, "lblSg"};
-    forms::Label lblSP{picFacts, "lblSP"};
-    forms::Label Label18{picFacts, "Label18"};
-    forms::Label lblTCg{picFacts, "lblTCg"};
-    forms::Label lblTCP{picFacts, "lblTCP"};
-    forms::Label Label19{picFacts, "Label19"};
-    forms::Label lblTFg{picFacts, "lblTFg"};
-    forms::Label lblTFP{picFacts, "lblTFP"};
-    forms::Label Label20{picFacts, "Label20"};
-    forms::Label lblPg{picFacts, "lblPg"};
-    forms::Label lblPP{picFacts, "lblPP"};
-    forms::ControlArray<forms::Line> RowLine{picFacts, "RowLine", 6};
-    forms::Line Line4{picFacts, "Line4"};
-    forms::Label Label22{picFacts, "Label22"};
+    FactsPanel facts{CalcFrame, BuilderPanel()};
+    forms::Label& lblName = facts.lblName;
+    forms::PictureBox& picFacts = facts.box;
+    forms::Label& lbl1M = facts.lbl1M;
+    forms::Label& lblCals = facts.lblCals;
+    forms::Label& lblFCals = facts.lblFCals;
+    forms::Label& lblFg = facts.lblFg;
+    forms::Label& lblFP = facts.lblFP;
+    forms::Label& lblSFg = facts.lblSFg;
+    forms::Label& lblSFP = facts.lblSFP;
+    forms::Label& lblCg = facts.lblCg;
+    forms::Label& lblCP = facts.lblCP;
+    forms::Label& lblSg = facts.lblSg;
+    forms::Label& lblSP = facts.lblSP;
+    forms::Label& lblTCg = facts.lblTCg;
+    forms::Label& lblTCP = facts.lblTCP;
+    forms::Label& lblTFg = facts.lblTFg;
+    forms::Label& lblTFP = facts.lblTFP;
+    forms::Label& lblPg = facts.lblPg;
+    forms::Label& lblPP = facts.lblPP;
     forms::Label Label25{CalcFrame, "Label25"};
     forms::Label Label24{CalcFrame, "Label24"};
     forms::Label Label23{CalcFrame, "Label23"};
@@ -172,7 +155,7 @@ private:
     void LayoutPanel();
     void Wire();
     void Form_Load();
-    void WritePanel();
+    void WritePanel() { facts.Write(PanelFor(totals_)); }
     void DirectionsTxt_Change();
     void StatusImg_Click();
 

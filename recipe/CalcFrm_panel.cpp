@@ -1,7 +1,6 @@
 // The builder's nutrition totals and its Nutrition Facts panel.
 #include "recipe/CalcFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/panel.h"
 
 namespace recipe {
 
@@ -12,8 +11,6 @@ void CalcFrm::Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Sing
 }
 
 void CalcFrm::IfLessThanZero() { recipe::IfLessThanZero(totals_); }
-
-void CalcFrm::WritePanel() { ShowPanel(*this, PanelFor(totals_)); }
 
 void CalcFrm::Show_Calorie_Percentages() {
     if (lblCals.Caption().empty()) return;

@@ -39,7 +39,8 @@ void DeleteIngFrm::Layout() {
     lblSelect.Caption("Select Ingredient ").FontBold(true).Move(px(12), px(50), px(504), px(16));
     IngLst.Sorted(true).FontName("Arial").FontSize(9).Move(px(12), px(68), px(504), px(466));
 
-    facts.Place(px(528), px(48), px(68), kLightYellow);
+    facts.Layout();
+    facts.box.BackColor(kLightYellow);
     lblMore.Caption("Additional Information:").FontBold(true).Move(px(528), px(384), px(228), px(16));
     Label20.Move(px(528), px(402), px(228), px(16));
     Label21.Move(px(528), px(420), px(228), px(16));

@@ -24,10 +24,10 @@ public:
     forms::Label lblSelect{DeleteFra, "lblSelect"};
     forms::ListBox IngLst{DeleteFra, "IngLst"};  // the stored ingredients' names, sorted
 
-    IngFactsPanel facts{DeleteFra};
+    FactsPanel facts{DeleteFra, IngredientPanel()};
     forms::Label& lblName = facts.lblName;
     forms::Label& lbl1M = facts.lbl1M;
-    forms::Label& lbl2M = facts.lbl2M;
+    forms::Label& lbl2M = facts.Label("lbl2M");
     forms::Label& lblCals = facts.lblCals;
     forms::Label& lblFCals = facts.lblFCals;
     forms::Label& lblFg = facts.lblFg;

@@ -12,7 +12,6 @@
 #include "recipe/Recipe.h"
 #include "recipe/grammar.h"
 #include "recipe/guards.h"
-#include "recipe/panel.h"
 
 namespace recipe {
 
@@ -20,7 +19,6 @@ namespace {
 
 constexpr vb::Long kInk = 0x000000;
 
-// Positions are twips: the printout copies the panel label by label from where it stands here.
 forms::Label& Put(forms::Label& l, std::string caption, Single left, Single top, Single width, Single height,
                       Single size = 9, bool bold = false) {
     return l.Caption(std::move(caption))
@@ -41,7 +39,7 @@ ViewFrm::ViewFrm(Recipe& app) : forms::Form("ViewFrm"), app(app) {
     // The screen's font, which its labels without a font of their own take: the panel's.
     Font(forms::Font{"Arial", 9});
     Layout();
-    LayoutPanel();
+    facts.Layout();
 
     Load = [this] { Form_Load(); };
     RecipeLst.Click = [this] { RecipeLst_Click(); };
@@ -80,70 +78,69 @@ void ViewFrm::Layout() {
     Put(Label22, "", 7875, 7140, 2535, 240);
 }
 
-void ViewFrm::LayoutPanel() {
-    Picture1.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(7875, 240, 2535, 5790);
-    const Single right = Picture1.ScaleWidth();
-    auto rule = [right](forms::Line& line, Single left, Single top, Integer width) {
-        line.BorderColor(kInk).BorderWidth(width).Coordinates(left, top, right, top);
+// Positions are twips: the printout copies the panel label by label from where it stands here.
+std::span<const PanelPart> ViewFrm::PanelLayout() {
+    constexpr Single kEdge = panel::kToRightEdge;
+    constexpr PanelLook kText{.size = 9};
+    constexpr PanelLook kBold{.size = 9, .bold = true};
+    constexpr PanelLook kRight{.size = 9, .align = forms::vbRightJustify};
+    constexpr PanelLook kSmall{.size = 6.75f, .align = forms::vbRightJustify};
+    constexpr PanelLook kSmallFonts{.font = "Small Fonts", .size = 6.75f, .bold = true};
+    // The label of the fiber percent never had a font of its own: it shows, and prints, in the screen's.
+    constexpr PanelLook kScreenFont{.font = nullptr, .align = forms::vbRightJustify};
+    static constexpr PanelPart kParts[] = {
+        panel::Box("Picture1", {7875, 240, 2535, 5790}),
+        panel::Value("lblName", {15, 60, 2445, 330}, {.size = 10, .bold = true, .align = forms::vbCenter}),
+        panel::Rule("Line1", 0, 525, kEdge, 3),
+        panel::Caption("Label4", " Nutrition Facts", {0, 525, 2460, 345}, {.size = 14.25f, .bold = true}),
+        panel::Caption("Label5", " Per Serving", {15, 840, 2400, 225}, kText),
+        panel::Value("lbl1M", {210, 1050, 2250, 225}, kText),
+        panel::Rule("Line2", 0, 1365, kEdge, 4),
+        panel::Caption("Label6", " Amount Per Serving", {15, 1395, 2400, 180}, kSmallFonts),
+        panel::Rule("Line3", 0, 1575, kEdge, 1),
+        panel::Caption("Label7", " Calories", {15, 1620, 900, 240}, {.size = 8.25f, .bold = true}),
+        panel::Value("lblCals", {1890, 1620, 570, 240}, kRight),
+        panel::Rule("Line4", 0, 1860, kEdge, 1),
+        panel::Caption("Label8", "Calories from Fat", {105, 1920, 1700, 240}, kText),
+        panel::Value("lblFCals", {1890, 1920, 570, 240}, kRight),
+        panel::Rule("Line5", 0, 2160, kEdge, 3),
+        panel::Caption("Label9", "% Daily Value *", {1470, 2220, 990, 195}, kSmall),
+        panel::Rule("Line6", 0, 2430, kEdge, 1),
+        panel::Caption("Label10", " Total Fat", {15, 2490, 840, 240}, kBold),
+        panel::Value("lblFg", {860, 2490, 900, 240}, kText),
+        panel::Value("lblFP", {1890, 2520, 570, 240}, kRight),
+        panel::Rule("Line13", 120, 2790, kEdge, 1),
+        panel::Caption("Label23", "Saturated Fat", {120, 2850, 1150, 240}, kText),
+        panel::Value("lblSFg", {1275, 2850, 600, 240}, kText),
+        panel::Value("lblSFP", {1890, 2850, 570, 240}, kRight),
+        panel::Rule("Line7", 0, 3150, kEdge, 1),
+        panel::Caption("Label12", " Cholesterol", {15, 3240, 1075, 240}, kBold),
+        panel::Value("lblCg", {1095, 3240, 780, 240}, kText),
+        panel::Value("lblCP", {1890, 3240, 570, 240}, kRight),
+        panel::Rule("Line8", 0, 3510, kEdge, 1),
+        panel::Caption("Label13", " Sodium", {15, 3600, 730, 240}, kBold),
+        panel::Value("lblSg", {750, 3600, 1100, 240}, kText),
+        panel::Value("lblSP", {1890, 3600, 570, 240}, kRight),
+        panel::Rule("Line9", 0, 3855, kEdge, 1),
+        panel::Caption("Label14", " Total ", {15, 3900, 900, 225}, kBold),
+        panel::Caption("Label17", " Carbohydrate", {15, 4110, 1240, 240}, kBold),
+        panel::Value("lblTCg", {1260, 4110, 620, 240}, kText),
+        panel::Value("lblTCP", {1890, 4110, 570, 240}, kRight),
+        panel::Rule("Line12", 120, 4380, kEdge, 1),
+        panel::Caption("Label18", "Dietary Fiber", {120, 4440, 1075, 240}, kText),
+        panel::Value("lblTFg", {1200, 4440, 680, 240}, kText),
+        panel::Value("lblTFP", {1890, 4440, 570, 240}, kScreenFont),
+        panel::Rule("Line10", 0, 4710, kEdge, 1),
+        panel::Caption("Label15", " Protein", {15, 4800, 720, 240}, kBold),
+        panel::Value("lblPg", {735, 4800, 1100, 240}, kText),
+        panel::Value("lblPP", {1890, 4800, 570, 240}, kRight),
+        panel::Caption("Label16", "", {105, 5040, 2300, 60}, kText),
+        panel::Rule("Line11", 0, 5100, kEdge, 4),
+        panel::Caption("Label2", "*Percent Daily Values based", {120, 5100, 2300, 225}, kText),
+        panel::Caption("Label3", "on a 2,000 calorie diet.  Your", {105, 5310, 2300, 225}, kText),
+        panel::Caption("Label11", "daily values may differ.", {120, 5520, 2300, 210}, kText),
     };
-    auto value = [](forms::Label& l, Single left, Single top, Single width) -> forms::Label& {
-        return Put(l, "", left, top, width, 240);
-    };
-    auto percent = [](forms::Label& l, Single top) -> forms::Label& {
-        return Put(l, "", 1890, top, 570, 240).Alignment(forms::vbRightJustify);
-    };
-
-    Put(lblName, "", 15, 60, 2445, 330, 10, true).Alignment(forms::vbCenter);
-    rule(Line1, 0, 525, 3);
-    Put(Label4, " Nutrition Facts", 0, 525, 2460, 345, 14.25f, true);
-    Put(Label5, " Per Serving", 15, 840, 2400, 225);
-    Put(lbl1M, "", 210, 1050, 2250, 225);
-    rule(Line2, 0, 1365, 4);
-    Put(Label6, " Amount Per Serving", 15, 1395, 2400, 180, 6.75f, true).FontName("Small Fonts");
-    rule(Line3, 0, 1575, 1);
-    Put(Label7, " Calories", 15, 1620, 900, 240, 8.25f, true);
-    percent(lblCals, 1620);
-    rule(Line4, 0, 1860, 1);
-    Put(Label8, "Calories from Fat", 105, 1920, 1700, 240);
-    percent(lblFCals, 1920);
-    rule(Line5, 0, 2160, 3);
-    Put(Label9, "% Daily Value *", 1470, 2220, 990, 195, 6.75f).Alignment(forms::vbRightJustify);
-    rule(Line6, 0, 2430, 1);
-    Put(Label10, " Total Fat", 15, 2490, 840, 240, 9, true);
-    value(lblFg, 860, 2490, 900);
-    percent(lblFP, 2520);
-    rule(Line13, 120, 2790, 1);
-    Put(Label23, "Saturated Fat", 120, 2850, 1150, 240);
-    value(lblSFg, 1275, 2850, 600);
-    percent(lblSFP, 2850);
-    rule(Line7, 0, 3150, 1);
-    Put(Label12, " Cholesterol", 15, 3240, 1075, 240, 9, true);
-    value(lblCg, 1095, 3240, 780);
-    percent(lblCP, 3240);
-    rule(Line8, 0, 3510, 1);
-    Put(Label13, " Sodium", 15, 3600, 730, 240, 9, true);
-    value(lblSg, 750, 3600, 1100);
-    percent(lblSP, 3600);
-    rule(Line9, 0, 3855, 1);
-    Put(Label14, " Total ", 15, 3900, 900, 225, 9, true);
-    Put(Label17, " Carbohydrate", 15, 4110, 1240, 240, 9, true);
-    value(lblTCg, 1260, 4110, 620);
-    percent(lblTCP, 4110);
-    rule(Line12, 120, 4380, 1);
-    Put(Label18, "Dietary Fiber", 120, 4440, 1075, 240);
-    value(lblTFg, 1200, 4440, 680);
-    // This label never had a font of its own: it shows, and prints, in the screen's.
-    lblTFP.Font(Font()).BackStyle(forms::vbTransparent).ForeColor(kInk).Alignment(forms::vbRightJustify).Move(1890, 4440,
-                                                                                                            570, 240);
-    rule(Line10, 0, 4710, 1);
-    Put(Label15, " Protein", 15, 4800, 720, 240, 9, true);
-    value(lblPg, 735, 4800, 1100);
-    percent(lblPP, 4800);
-    Put(Label16, "", 105, 5040, 2300, 60);
-    rule(Line11, 0, 5100, 4);
-    Put(Label2, "*Percent Daily Values based", 120, 5100, 2300, 225);
-    Put(Label3, "on a 2,000 calorie diet.  Your", 105, 5310, 2300, 225);
-    Put(Label11, "daily values may differ.", 120, 5520, 2300, 210);
+    return kParts;
 }
 
 void ViewFrm::Form_Load() {
@@ -163,11 +160,7 @@ void ViewFrm::Reset_View() {
     ++generation_;
     state_ = State::Empty;
     ViewFrame.Caption("");
-    lblName.Caption("");
-    lbl1M.Caption("");
-    for (forms::Label* l : {&lblCals, &lblFCals, &lblFg, &lblCg, &lblSg, &lblTCg, &lblPg, &lblFP, &lblCP, &lblSP,
-                            &lblTCP, &lblPP, &lblTFg, &lblTFP, &lblSFg, &lblSFP})
-        l->Caption("");
+    facts.Clear();
     totals_ = {};
     // Nothing of an earlier recipe may reach the builder through a later one.
     app.Viewed_Recipe_Totals = {};
@@ -307,9 +300,7 @@ void ViewFrm::Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Sing
     AddNutrients(totals_, Ing, Measure, Qty, Servings);
     const NutritionTotals& t = totals_;
     app.Viewed_Recipe_Totals = {t.Cal, t.FatCal, t.Fat, t.SatFat, t.Chol, t.Sodium, t.Carbs, t.Fiber, t.Protein};
-    WritePanel();
+    facts.Write(PanelFor(totals_));
 }
-
-void ViewFrm::WritePanel() { ShowPanel(*this, PanelFor(totals_)); }
 
 }  // namespace recipe

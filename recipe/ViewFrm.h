@@ -6,10 +6,12 @@
 //   ViewFrm_tools.cpp  the tool bar: delete, edit, and the checks before print and mail
 //   ViewFrm_print.cpp  the printout
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/forms/forms.h"
+#include "recipe/factspanel.h"
 #include "recipe/ingrecord.h"
 #include "recipe/nutrition.h"
 
@@ -36,56 +38,59 @@ public:
     forms::TextBox DirectionsTxt{ViewFrame, "DirectionsTxt"};
 
     // The Nutrition Facts panel; positions inside it are what the printout copies.
-    forms::PictureBox Picture1{ViewFrame, "Picture1"};
-    forms::Label lblName{Picture1, "lblName"};
-    forms::Line Line1{Picture1, "Line1"};
-    forms::Label Label4{Picture1, "Label4"};
-    forms::Label Label5{Picture1, "Label5"};
-    forms::Label lbl1M{Picture1, "lbl1M"};
-    forms::Line Line2{Picture1, "Line2"};
-    forms::Label Label6{Picture1, "Label6"};
-    forms::Line Line3{Picture1, "Line3"};
-    forms::Label Label7{Picture1, "Label7"};
-    forms::Label lblCals{Picture1, "lblCals"};
-    forms::Line Line4{Picture1, "Line4"};
-    forms::Label Label8{Picture1, "Label8"};
-    forms::Label lblFCals{Picture1, "lblFCals"};
-    forms::Line Line5{Picture1, "Line5"};
-    forms::Label Label9{Picture1, "Label9"};
-    forms::Line Line6{Picture1, "Line6"};
-    forms::Label Label10{Picture1, "Label10"};
-    forms::Label lblFg{Picture1, "lblFg"};
-    forms::Label lblFP{Picture1, "lblFP"};
-    forms::Line Line13{Picture1, "Line13"};
-    forms::Label Label23{Picture1, "Label23"};
-    forms::Label lblSFg{Picture1, "lblSFg"};
-    forms::Label lblSFP{Picture1, "lblSFP"};
-    forms::Line Line7{Picture1, "Line7"};
-    forms::Label Label12{Picture1, "Label12"};
-    forms::Label lblCg{Picture1, "lblCg"};
-    forms::Label lblCP{Picture1, "lblCP"};
-    forms::Line Line8{Picture1, "Line8"};
-    forms::Label Label13{Picture1, "Label13"};
-    forms::Label lblSg{Picture1, "lblSg"};
-    forms::Label lblSP{Picture1, "lblSP"};
-    forms::Line Line9{Picture1, "Line9"};
-    forms::Label Label14{Picture1, "Label14"};
-    forms::Label Label17{Picture1, "Label17"};
-    forms::Label lblTCg{Picture1, "lblTCg"};
-    forms::Label lblTCP{Picture1, "lblTCP"};
-    forms::Line Line12{Picture1, "Line12"};
-    forms::Label Label18{Picture1, "Label18"};
-    forms::Label lblTFg{Picture1, "lblTFg"};
-    forms::Label lblTFP{Picture1, "lblTFP"};
-    forms::Line Line10{Picture1, "Line10"};
-    forms::Label Label15{Picture1, "Label15"};
-    forms::Label lblPg{Picture1, "lblPg"};
-    forms::Label lblPP{Picture1, "lblPP"};
-    forms::Label Label16{Picture1, "Label16"};
-    forms::Line Line11{Picture1, "Line11"};
-    forms::Label Label2{Picture1, "Label2"};
-    forms::Label Label3{Picture1, "Label3"};
-    forms::Label Label11{Picture1, "Label11"};
+    FactsPanel facts{ViewFrame, PanelLayout()};
+    forms::PictureBox& Picture1 = facts.box;
+    forms::Label& lblName = facts.lblName;
+    forms::Label& lbl1M = facts.lbl1M;
+    forms::Label& lblCals = facts.lblCals;
+    forms::Label& lblFCals = facts.lblFCals;
+    forms::Label& lblFg = facts.lblFg;
+    forms::Label& lblFP = facts.lblFP;
+    forms::Label& lblSFg = facts.lblSFg;
+    forms::Label& lblSFP = facts.lblSFP;
+    forms::Label& lblCg = facts.lblCg;
+    forms::Label& lblCP = facts.lblCP;
+    forms::Label& lblSg = facts.lblSg;
+    forms::Label& lblSP = facts.lblSP;
+    forms::Label& lblTCg = facts.lblTCg;
+    forms::Label& lblTCP = facts.lblTCP;
+    forms::Label& lblTFg = facts.lblTFg;
+    forms::Label& lblTFP = facts.lblTFP;
+    forms::Label& lblPg = facts.lblPg;
+    forms::Label& lblPP = facts.lblPP;
+    // The captions, top to bottom.
+    forms::Label& Label4 = facts.Label("Label4");
+    forms::Label& Label5 = facts.Label("Label5");
+    forms::Label& Label6 = facts.Label("Label6");
+    forms::Label& Label7 = facts.Label("Label7");
+    forms::Label& Label8 = facts.Label("Label8");
+    forms::Label& Label9 = facts.Label("Label9");
+    forms::Label& Label10 = facts.Label("Label10");
+    forms::Label& Label23 = facts.Label("Label23");
+    forms::Label& Label12 = facts.Label("Label12");
+    forms::Label& Label13 = facts.Label("Label13");
+    forms::Label& Label14 = facts.Label("Label14");
+    forms::Label& Label17 = facts.Label("Label17");
+    forms::Label& Label18 = facts.Label("Label18");
+    forms::Label& Label15 = facts.Label("Label15");
+    forms::Label& Label16 = facts.Label("Label16");
+    forms::Label& Label2 = facts.Label("Label2");
+    forms::Label& Label3 = facts.Label("Label3");
+    forms::Label& Label11 = facts.Label("Label11");
+    // The rules, top to bottom.
+    forms::Line& Line1 = facts.Line("Line1");
+    forms::Line& Line2 = facts.Line("Line2");
+    forms::Line& Line3 = facts.Line("Line3");
+    forms::Line& Line4 = facts.Line("Line4");
+    forms::Line& Line5 = facts.Line("Line5");
+    forms::Line& Line6 = facts.Line("Line6");
+    forms::Line& Line13 = facts.Line("Line13");
+    forms::Line& Line7 = facts.Line("Line7");
+    forms::Line& Line8 = facts.Line("Line8");
+    forms::Line& Line9 = facts.Line("Line9");
+    forms::Line& Line12 = facts.Line("Line12");
+    forms::Line& Line10 = facts.Line("Line10");
+    forms::Line& Line11 = facts.Line("Line11");
 
     // Below the panel: the shares of calories from fat, carbohydrates and protein.
     forms::Label Label19{ViewFrame, "Label19"};
@@ -134,10 +139,9 @@ private:
     enum class State { Empty, Shown, Failed };
 
     void Layout();
-    void LayoutPanel();
+    static std::span<const PanelPart> PanelLayout();
     void Form_Load();
     void ShowChosen();
-    void WritePanel();
     // The error display: the message, then the bold error text in the directions.
     void LoadFailed(std::string_view reason);
     // The display line of an ingredient line: the name is left out when it is the measure.

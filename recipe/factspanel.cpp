@@ -1,10 +1,11 @@
 #include "recipe/factspanel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "platform/core/convert.h"
 #include "platform/core/text.h"
-#include "recipe/guards.h"
 
 namespace recipe {
 
@@ -12,15 +13,83 @@ namespace {
 
 constexpr vb::Long kInk = 0x000000;
 
-// The captions, top to bottom; a leading blank is part of a caption.
-constexpr const char* kCaptions[] = {
-    " Nutrition Facts", "Serving Size", " Amount Per Serving", " Calories", "Calories from Fat", "% Daily Value *",
-    " Total Fat",       "Saturated Fat", " Cholesterol",        " Sodium",  "Total Carbohydrate", "Dietary Fiber",
-    " Protein",
-    "* Percent Daily Values based on a 2,000 calorie diet.  Your daily values may differ.",
+// The food label's looks (Arial 8 unless told).
+constexpr PanelLook kName{.size = 10, .bold = true, .align = forms::vbCenter};
+constexpr PanelLook kTitle{.font = "Arial Black", .size = 15.75f, .bold = true};
+constexpr PanelLook kText{};
+constexpr PanelLook kBold{.bold = true};
+constexpr PanelLook kRight{.align = forms::vbRightJustify};
+constexpr PanelLook kPercent{.bold = true, .align = forms::vbRightJustify};
+constexpr PanelLook kHead{.size = 7, .bold = true};
+constexpr PanelLook kColumnHead{.size = 7, .bold = true, .align = forms::vbRightJustify};
+constexpr PanelLook kFootnote{.size = 7, .wrap = true};
+
+enum class On : std::uint8_t { All, Builder, Ingredients };
+
+struct LabelRow {
+    PanelPart part;
+    On on = On::All;
 };
-constexpr int kCaptionCount = static_cast<int>(std::size(kCaptions));
-constexpr int kRuleCount = 9;
+
+// The food label, top to bottom, in the order the builder makes it. Its nutrient rows stand 20
+// pixels apart, each with a rule under it but the last.
+const LabelRow kFoodLabel[] = {
+    {panel::Value("lblName", Px(528, 48, 228, 18), kName)},
+    {panel::Box("picFacts", Px(528, 68, 228, 304))},
+    {panel::Caption("Label8", " Nutrition Facts", Px(2, 0, 218, 28), kTitle)},
+    {panel::Caption("Label9", " Per Serving", Px(2, 28, 218, 15), kText), On::Builder},
+    {panel::Caption("", "Serving Size", Px(2, 29, 70, 15), kText), On::Ingredients},
+    {panel::Value("lbl1M", Px(2, 43, 218, 15), kText), On::Builder},
+    {panel::Value("lbl1M", Px(72, 29, 148, 15), kText), On::Ingredients},
+    {panel::Value("lbl2M", Px(72, 44, 148, 15), kText), On::Ingredients},
+    {panel::Rule("Line1", px(4), px(62), px(220), 7)},
+    {panel::Caption("Label10", " Amount Per Serving", Px(2, 67, 218, 14), kHead)},
+    {panel::Caption("Label11", " Calories", Px(2, 82, 60, 16), kBold)},
+    {panel::Value("lblCals", Px(62, 82, 44, 16), kText)},
+    {panel::Caption("Label12", "Calories from Fat", Px(104, 82, 88, 16), kText)},
+    {panel::Value("lblFCals", Px(188, 82, 32, 16), kRight)},
+    {panel::Rule("Line2", px(4), px(101), px(220), 4)},
+    {panel::Caption("Label13", "% Daily Value *", Px(2, 105, 218, 14), kColumnHead)},
+    // The builder has always made this rule and never drawn it.
+    {panel::Rule("Line3", 0, 0, 0, 0), On::Builder},
+    {panel::Caption("Label14", " Total Fat", Px(2, 123, 112, 16), kBold)},
+    {panel::Value("lblFg", Px(116, 123, 54, 16), kText)},
+    {panel::Value("lblFP", Px(170, 123, 50, 16), kPercent)},
+    {panel::Caption("Label15", "Saturated Fat", Px(14, 143, 100, 16), kText)},
+    {panel::Value("lblSFg", Px(116, 143, 54, 16), kText)},
+    {panel::Value("lblSFP", Px(170, 143, 50, 16), kPercent)},
+    {panel::Caption("Label16", " Cholesterol", Px(2, 163, 112, 16), kBold)},
+    {panel::Value("lblCg", Px(116, 163, 54, 16), kText)},
+    {panel::Value("lblCP", Px(170, 163, 50, 16), kPercent)},
+    {panel::Caption("Label17", " Sodium", Px(2, 183, 112, 16), kBold)},
+    {panel::Value("lblSg", Px(116, 183, 54, 16), kText)},
+    {panel::Value("lblSP", Px(170, 183, 50, 16), kPercent)},
+    {panel::Caption("Label18", "Total Carbohydrate", Px(2, 203, 112, 16), kBold)},
+    {panel::Value("lblTCg", Px(116, 203, 54, 16), kText)},
+    {panel::Value("lblTCP", Px(170, 203, 50, 16), kPercent)},
+    {panel::Caption("Label19", "Dietary Fiber", Px(14, 223, 100, 16), kText)},
+    {panel::Value("lblTFg", Px(116, 223, 54, 16), kText)},
+    {panel::Value("lblTFP", Px(170, 223, 50, 16), kPercent)},
+    {panel::Caption("Label20", " Protein", Px(2, 243, 112, 16), kBold)},
+    {panel::Value("lblPg", Px(116, 243, 54, 16), kText)},
+    {panel::Value("lblPP", Px(170, 243, 50, 16), kPercent)},
+    {panel::Rule("RowLine", px(4), px(141), px(220), 1, 0)},
+    {panel::Rule("RowLine", px(4), px(161), px(220), 1, 1)},
+    {panel::Rule("RowLine", px(4), px(181), px(220), 1, 2)},
+    {panel::Rule("RowLine", px(4), px(201), px(220), 1, 3)},
+    {panel::Rule("RowLine", px(4), px(221), px(220), 1, 4)},
+    {panel::Rule("RowLine", px(4), px(241), px(220), 1, 5)},
+    {panel::Rule("Line4", px(4), px(263), px(220), 7)},
+    {panel::Caption("Label22", "* Percent Daily Values based on a 2,000 calorie diet.  Your daily values may differ.",
+                    Px(2, 268, 218, 30), kFootnote)},
+};
+
+std::vector<PanelPart> FoodLabelFor(On screen) {
+    std::vector<PanelPart> parts;
+    for (const LabelRow& row : kFoodLabel)
+        if (row.on == On::All || row.on == screen) parts.push_back(row.part);
+    return parts;
+}
 
 // A whole number that fits a Long: the nearest one, halves to even; damaged values give 0.
 vb::Long LongOf(double x) {
@@ -34,106 +103,161 @@ vb::Long LongOf(double x) {
 // One decimal, as CLng(x * 10) / 10 keeps it.
 vb::Single Tenths(double x) { return static_cast<vb::Single>(static_cast<double>(LongOf(x * 10)) / 10); }
 
+std::vector<std::unique_ptr<forms::Control>> Make(forms::Control& container, std::span<const PanelPart> parts) {
+    std::vector<std::unique_ptr<forms::Control>> made;
+    forms::Control* in = &container;
+    for (const PanelPart& p : parts) {
+        switch (p.kind) {
+        case PanelPart::Box:
+            made.push_back(std::make_unique<forms::PictureBox>(container, p.name, p.index));
+            in = made.back().get();
+            break;
+        case PanelPart::Caption:
+        case PanelPart::Value:
+            made.push_back(std::make_unique<forms::Label>(*in, p.name, p.index));
+            break;
+        case PanelPart::Rule:
+            made.push_back(std::make_unique<forms::Line>(*in, p.name, p.index));
+            break;
+        }
+    }
+    return made;
+}
+
 }  // namespace
 
-IngFactsPanel::IngFactsPanel(forms::Control& container)
-    : lblName(container, "lblName"),
-      picFacts(container, "picFacts"),
-      lblCaption(picFacts, "lblCaption", kCaptionCount),
-      lbl1M(picFacts, "lbl1M"),
-      lbl2M(picFacts, "lbl2M"),
-      lblCals(picFacts, "lblCals"),
-      lblFCals(picFacts, "lblFCals"),
-      lblFg(picFacts, "lblFg"),
-      lblFP(picFacts, "lblFP"),
-      lblSFg(picFacts, "lblSFg"),
-      lblSFP(picFacts, "lblSFP"),
-      lblCg(picFacts, "lblCg"),
-      lblCP(picFacts, "lblCP"),
-      lblSg(picFacts, "lblSg"),
-      lblSP(picFacts, "lblSP"),
-      lblTCg(picFacts, "lblTCg"),
-      lblTCP(picFacts, "lblTCP"),
-      lblTFg(picFacts, "lblTFg"),
-      lblTFP(picFacts, "lblTFP"),
-      lblPg(picFacts, "lblPg"),
-      lblPP(picFacts, "lblPP"),
-      lnFacts(picFacts, "lnFacts", kRuleCount) {
-    Layout();
+std::span<const PanelPart> BuilderPanel() {
+    static const std::vector<PanelPart> parts = FoodLabelFor(On::Builder);
+    return parts;
 }
 
-void IngFactsPanel::Layout() {
-    lblName.Alignment(forms::vbCenter).FontName("Arial").FontSize(10).FontBold(true).Width(px(228)).Height(px(18));
-    picFacts.BorderStyle(forms::vbFixedSingle).Width(px(228)).Height(px(304));
+std::span<const PanelPart> IngredientPanel() {
+    static const std::vector<PanelPart> parts = [] {
+        std::vector<PanelPart> p = FoodLabelFor(On::Ingredients);
+        // Made after the name and the box: the captions, then the values, then the rules.
+        const auto box = std::ranges::find(p, PanelPart::Box, &PanelPart::kind);
+        std::stable_sort(box + 1, p.end(), [](const PanelPart& a, const PanelPart& b) { return a.kind < b.kind; });
+        int caption = 0, rule = 0;
+        for (PanelPart& part : p) {
+            if (part.kind == PanelPart::Caption) {
+                part.name = "lblCaption";
+                part.index = caption++;
+            } else if (part.kind == PanelPart::Rule) {
+                part.name = "lnFacts";
+                part.index = rule++;
+            }
+        }
+        return p;
+    }();
+    return parts;
+}
 
-    auto text = [](forms::Label& l, double x, double y, double w, double h) -> forms::Label& {
-        return l.BackStyle(forms::vbTransparent)
-            .ForeColor(kInk)
-            .FontName("Arial")
-            .FontSize(8)
-            .Move(px(x), px(y), px(w), px(h));
-    };
-    int rule = 0;
-    auto line = [&](double y, vb::Integer width) {
-        lnFacts[rule++].BorderColor(kInk).BorderWidth(width).Coordinates(px(4), px(y), px(220), px(y));
-    };
-    for (int i = 0; i < kCaptionCount; ++i) lblCaption[i].Caption(kCaptions[i]);
+FactsPanel::FactsPanel(forms::Control& container, std::span<const PanelPart> parts)
+    : parts_(parts),
+      made_(Make(container, parts)),
+      box(TheBox()),
+      lblName(Label("lblName")),
+      lbl1M(Label("lbl1M")),
+      lblCals(Label("lblCals")),
+      lblFCals(Label("lblFCals")),
+      lblFg(Label("lblFg")),
+      lblFP(Label("lblFP")),
+      lblSFg(Label("lblSFg")),
+      lblSFP(Label("lblSFP")),
+      lblCg(Label("lblCg")),
+      lblCP(Label("lblCP")),
+      lblSg(Label("lblSg")),
+      lblSP(Label("lblSP")),
+      lblTCg(Label("lblTCg")),
+      lblTCP(Label("lblTCP")),
+      lblTFg(Label("lblTFg")),
+      lblTFP(Label("lblTFP")),
+      lblPg(Label("lblPg")),
+      lblPP(Label("lblPP")),
+      second_(Optional("lbl2M")) {}
 
-    text(lblCaption[0], 2, 0, 218, 28).FontName("Arial Black").FontSize(15.75f).FontBold(true);
-    text(lblCaption[1], 2, 29, 70, 15);
-    text(lbl1M, 72, 29, 148, 15);
-    text(lbl2M, 72, 44, 148, 15);
-    line(62, 7);
-    text(lblCaption[2], 2, 67, 218, 14).FontSize(7).FontBold(true);
-    text(lblCaption[3], 2, 82, 60, 16).FontBold(true);
-    text(lblCals, 62, 82, 44, 16);
-    text(lblCaption[4], 104, 82, 88, 16);
-    text(lblFCals, 188, 82, 32, 16).Alignment(forms::vbRightJustify);
-    line(101, 4);
-    text(lblCaption[5], 2, 105, 218, 14).FontSize(7).FontBold(true).Alignment(forms::vbRightJustify);
+// Inside out: the box goes after what it holds.
+FactsPanel::~FactsPanel() {
+    while (!made_.empty()) made_.pop_back();
+}
 
-    struct Row {
-        int caption;
-        bool bold;
-        forms::Label& value;
-        forms::Label& percent;
-    };
-    const Row rows[] = {
-        {6, true, lblFg, lblFP},   {7, false, lblSFg, lblSFP},  {8, true, lblCg, lblCP},  {9, true, lblSg, lblSP},
-        {10, true, lblTCg, lblTCP}, {11, false, lblTFg, lblTFP}, {12, true, lblPg, lblPP},
-    };
-    double y = 121;
-    for (const Row& r : rows) {
-        const double indent = r.bold ? 2 : 14;
-        text(lblCaption[r.caption], indent, y + 2, 114 - indent, 16).FontBold(r.bold);
-        text(r.value, 116, y + 2, 54, 16);
-        text(r.percent, 170, y + 2, 50, 16).FontBold(true).Alignment(forms::vbRightJustify);
-        y += 20;
-        if (rule < kRuleCount - 1) line(y, 1);
+forms::Control& FactsPanel::Part(std::string_view name, int index, PanelPart::Kind a, PanelPart::Kind b) const {
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        const PanelPart& p = parts_[i];
+        if (p.name == name && p.index == index && (p.kind == a || p.kind == b)) return *made_[i];
     }
-    line(y + 2, 7);
-    text(lblCaption[13], 2, y + 7, 218, 30).FontSize(7).WordWrap(true);
+    throw std::logic_error("the Nutrition Facts panel has no " + std::string(name));
 }
 
-void IngFactsPanel::Place(vb::Single left, vb::Single nameTop, vb::Single boxTop, vb::Long backColor) {
+forms::PictureBox& FactsPanel::TheBox() const {
+    for (std::size_t i = 0; i < parts_.size(); ++i)
+        if (parts_[i].kind == PanelPart::Box) return static_cast<forms::PictureBox&>(*made_[i]);
+    throw std::logic_error("the Nutrition Facts panel has no box");
+}
+
+forms::Label& FactsPanel::Label(std::string_view name, int index) const {
+    return static_cast<forms::Label&>(Part(name, index, PanelPart::Caption, PanelPart::Value));
+}
+
+forms::Line& FactsPanel::Line(std::string_view name, int index) const {
+    return static_cast<forms::Line&>(Part(name, index, PanelPart::Rule, PanelPart::Rule));
+}
+
+forms::Label* FactsPanel::Optional(std::string_view name) const {
+    for (std::size_t i = 0; i < parts_.size(); ++i)
+        if (parts_[i].kind == PanelPart::Value && parts_[i].name == name)
+            return static_cast<forms::Label*>(made_[i].get());
+    return nullptr;
+}
+
+void FactsPanel::Layout() {
+    bool inBox = false;
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        const PanelPart& p = parts_[i];
+        const PanelRect& at = p.at;
+        switch (p.kind) {
+        case PanelPart::Box:
+            box.BorderStyle(forms::vbFixedSingle).BackColor(forms::vbWhite).Move(at.left, at.top, at.width, at.height);
+            inBox = true;
+            break;
+        case PanelPart::Caption:
+        case PanelPart::Value: {
+            auto& l = static_cast<forms::Label&>(*made_[i]);
+            l.Caption(p.text);
+            if (inBox) l.BackStyle(forms::vbTransparent).ForeColor(kInk);
+            if (p.look.font) {
+                l.FontName(p.look.font).FontSize(p.look.size).FontBold(p.look.bold);
+            } else {
+                l.Font(box.Parent().Font());
+            }
+            l.Alignment(p.look.align).WordWrap(p.look.wrap).Move(at.left, at.top, at.width, at.height);
+            break;
+        }
+        case PanelPart::Rule:
+            if (p.ruleWidth == 0) break;
+            static_cast<forms::Line&>(*made_[i])
+                .BorderColor(kInk)
+                .BorderWidth(p.ruleWidth)
+                .Coordinates(at.left, at.top, at.width == panel::kToRightEdge ? box.ScaleWidth() : at.width, at.top);
+            break;
+        }
+    }
+}
+
+void FactsPanel::Place(vb::Single left, vb::Single nameTop, vb::Single boxTop) {
     lblName.Move(left, nameTop);
-    picFacts.Move(left, boxTop).BackColor(backColor);
+    box.Move(left, boxTop);
 }
 
-void IngFactsPanel::Clear() {
-    for (forms::Label* l : {&lblName, &lbl1M, &lbl2M, &lblCals, &lblFCals, &lblFg, &lblFP, &lblSFg, &lblSFP, &lblCg,
-                            &lblCP, &lblSg, &lblSP, &lblTCg, &lblTCP, &lblTFg, &lblTFP, &lblPg, &lblPP})
-        l->Caption("");
+void FactsPanel::Clear() {
+    for (std::size_t i = 0; i < parts_.size(); ++i)
+        if (parts_[i].kind == PanelPart::Value) static_cast<forms::Label&>(*made_[i]).Caption("");
 }
 
-void IngFactsPanel::Show(const IngRecord& rec) {
-    lblName.Caption(vb::Trim(rec.Name.view()));
-    lbl1M.Caption(MeasureText(rec.Qty1, rec.Unit1.view()));
-    lbl2M.Caption(rec.Qty2 == 0 ? std::string() : MeasureText(rec.Qty2, rec.Unit2.view()));
-    const PanelTexts p = PanelFor(StoredFacts(rec));
+void FactsPanel::Write(const PanelTexts& p) {
+    lblFg.Caption(p.Fg);
     lblCals.Caption(p.Cals);
     lblFCals.Caption(p.FCals);
-    lblFg.Caption(p.Fg);
     lblFP.Caption(p.FP);
     lblCg.Caption(p.Cg);
     lblCP.Caption(p.CP);
@@ -146,6 +270,13 @@ void IngFactsPanel::Show(const IngRecord& rec) {
     lblTFP.Caption(p.TFP);
     lblSFg.Caption(p.SFg);
     lblSFP.Caption(p.SFP);
+}
+
+void FactsPanel::Show(const IngRecord& rec) {
+    lblName.Caption(vb::Trim(rec.Name.view()));
+    lbl1M.Caption(MeasureText(rec.Qty1, rec.Unit1.view()));
+    if (second_) second_->Caption(rec.Qty2 == 0 ? std::string() : MeasureText(rec.Qty2, rec.Unit2.view()));
+    Write(PanelFor(StoredFacts(rec)));
 }
 
 NutritionTotals StoredFacts(const IngRecord& rec) {

@@ -11,7 +11,6 @@ namespace recipe {
 namespace {
 
 constexpr vb::Long kInstructionInk = 0x800000;  // dark blue
-constexpr vb::Long kPanelBack = forms::vbWhite;
 
 // The pages' place in the frame; Form_Load stacks every page here.
 constexpr double kPageLeft = 12, kPageTop = 48, kPageWidth = 504, kPageHeight = 330;
@@ -70,7 +69,7 @@ void frmIngrediant::Layout() {
         x += 103;
     }
 
-    facts.Place(px(528), px(48), px(68), kPanelBack);
+    facts.Layout();
     Image1.Picture("images/fruit.xpm").Move(px(528), px(384), px(228), px(150));
 }
 
@@ -209,7 +208,7 @@ void frmIngrediant::Form_Load() {
     Move(builder.Left(), builder.Top());
     IngFrame.Top(-90);
     IngFrame.Left(-5);
-    facts.Place(builder.picFacts.Left(), builder.lblName.Top(), builder.picFacts.Top(), kPanelBack);
+    facts.Place(builder.picFacts.Left(), builder.lblName.Top(), builder.picFacts.Top());
     Reset_Ing();
     for (int i = 0; i < kSteps; ++i) {
         PicWiz[i].Move(PicWiz[0].Left(), PicWiz[0].Top());

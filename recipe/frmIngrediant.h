@@ -81,10 +81,10 @@ public:
     forms::Image Image1{IngFrame, "Image1"};
 
     // The Nutrition Facts panel of the ingredient as entered so far.
-    IngFactsPanel facts{IngFrame};
+    FactsPanel facts{IngFrame, IngredientPanel()};
     forms::Label& lblName = facts.lblName;
     forms::Label& lbl1M = facts.lbl1M;
-    forms::Label& lbl2M = facts.lbl2M;
+    forms::Label& lbl2M = facts.Label("lbl2M");
     forms::Label& lblCals = facts.lblCals;
     forms::Label& lblFCals = facts.lblFCals;
     forms::Label& lblFg = facts.lblFg;

@@ -171,6 +171,54 @@ TEST_F(Startup, EachToolShowsOneScreenAndNamesIt) {
     EXPECT_EQ(app->ViewFrm().RecipeLst.ListIndex(), 0) << "the first visit selects the first recipe";
 }
 
+// Every screen's Nutrition Facts panel answers to its names in the screen's controls: the box in the
+// screen's frame, the value labels inside it, the name label above it or in it; the ingredient
+// screens stand their panel where the builder's stands.
+TEST_F(Startup, EveryScreenHoldsItsPanelByName) {
+    Open();
+    const forms::Control& builderBox = app->CalcFrm().picFacts;
+    const struct Row {
+        const forms::Form& form;
+        const char* box;
+        const char* title;
+        int titleIndex;
+        bool nameInBox;
+        bool secondMeasure;
+        vb::Long back;
+    } rows[] = {
+        {app->CalcFrm(), "picFacts", "Label8", -1, false, false, forms::vbWhite},
+        {app->ViewFrm(), "Picture1", "Label4", -1, true, false, forms::vbWhite},
+        {app->frmIngrediant(), "picFacts", "lblCaption", 0, false, true, forms::vbWhite},
+        {app->DeleteIngFrm(), "picFacts", "lblCaption", 0, false, true, 0xC0FFFF},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.form.Name());
+        const auto* box = dynamic_cast<const forms::PictureBox*>(r.form.FindControl(r.box));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->BackColor(), r.back);
+        const auto* title = dynamic_cast<const forms::Label*>(r.form.FindControl(r.title, r.titleIndex));
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->Caption(), " Nutrition Facts");
+        EXPECT_EQ(title->Container(), box);
+        const forms::Control* name = r.form.FindControl("lblName");
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->Container() == box, r.nameInBox);
+        for (const char* value : {"lbl1M", "lblCals", "lblFCals", "lblFg", "lblFP", "lblSFg", "lblSFP", "lblCg",
+                                  "lblCP", "lblSg", "lblSP", "lblTCg", "lblTCP", "lblTFg", "lblTFP", "lblPg", "lblPP"}) {
+            const forms::Control* c = r.form.FindControl(value);
+            ASSERT_NE(c, nullptr) << value;
+            EXPECT_EQ(c->Kind(), forms::ControlKind::Label) << value;
+            EXPECT_EQ(c->Container(), box) << value;
+        }
+        EXPECT_EQ(r.form.FindControl("lbl2M") != nullptr, r.secondMeasure);
+        if (!r.nameInBox) {
+            EXPECT_EQ(box->Left(), builderBox.Left());
+            EXPECT_EQ(box->Top(), builderBox.Top());
+            EXPECT_EQ(name->Top(), app->CalcFrm().lblName.Top());
+        }
+    }
+}
+
 TEST_F(Startup, TheSplashTimerShowsTheMainWindowOnce) {
     Start();
     recipe::SplashFrm& splash = app->Splash();
