@@ -12,7 +12,7 @@
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
 #include "platform/testing/temp_env.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
 

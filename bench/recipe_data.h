@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "recipe/grammar.h"
-#include "recipe/ingrecord.h"
+#include "recipe/store/grammar.h"
+#include "recipe/store/ingrecord.h"
 
 namespace benchdata {
 

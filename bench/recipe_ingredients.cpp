@@ -11,12 +11,12 @@
 #include "platform/testing/temp_env.h"
 #include "platform/testing/test_host.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/SearchFrm.h"
-#include "recipe/frmIngrediant.h"
-#include "recipe/ingrecord.h"
+#include "recipe/ingredients/SearchFrm.h"
+#include "recipe/ingredients/frmIngrediant.h"
+#include "recipe/store/ingrecord.h"
 
 namespace {
 

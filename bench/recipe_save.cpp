@@ -10,7 +10,7 @@
 #include "bench/recipe_session.h"
 #include "platform/forms/forms.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/Recipe.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/files/safesave.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/Recipe.h"
 
 namespace benchdata {

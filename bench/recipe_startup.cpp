@@ -12,11 +12,11 @@
 #include "platform/forms/forms.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/test_host.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/ingstore.h"
-#include "recipe/recipestore.h"
+#include "recipe/store/ingstore.h"
+#include "recipe/store/recipestore.h"
 
 namespace {
 

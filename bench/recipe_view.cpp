@@ -16,10 +16,10 @@
 #include "platform/testing/user.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/ViewFrm.h"
-#include "recipe/frmEmail.h"
-#include "recipe/grammar.h"
-#include "recipe/mailbody.h"
+#include "recipe/viewer/ViewFrm.h"
+#include "recipe/viewer/frmEmail.h"
+#include "recipe/store/grammar.h"
+#include "recipe/viewer/mailbody.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "recipe/ingrecord.h"
-#include "recipe/ingstore.h"
+#include "recipe/store/ingrecord.h"
+#include "recipe/store/ingstore.h"
 #include "recipe/nutrition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

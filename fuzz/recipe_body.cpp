@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "recipe/Improved.h"
-#include "recipe/grammar.h"
+#include "recipe/store/grammar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     namespace g = recipe::grammar;

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "recipe/Improved.h"
-#include "recipe/grammar.h"
-#include "recipe/recipestore.h"
+#include "recipe/store/grammar.h"
+#include "recipe/store/recipestore.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "recipe/CalcFrm.h"
-#include "recipe/DeleteIngFrm.h"
+#include "recipe/builder/CalcFrm.h"
+#include "recipe/ingredients/DeleteIngFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/SplashFrm.h"
-#include "recipe/ViewFrm.h"
-#include "recipe/frmAbout.h"
-#include "recipe/frmIngrediant.h"
-#include "recipe/frmTip.h"
+#include "recipe/side/SplashFrm.h"
+#include "recipe/viewer/ViewFrm.h"
+#include "recipe/side/frmAbout.h"
+#include "recipe/ingredients/frmIngrediant.h"
+#include "recipe/side/frmTip.h"
 
 namespace recipe {
 

@@ -12,9 +12,9 @@
 #include "platform/forms/form.h"
 #include "recipe/ContextIDs.h"
 #include "recipe/Improved.h"
-#include "recipe/ingstore.h"
-#include "recipe/readahead.h"
-#include "recipe/recipestore.h"
+#include "recipe/store/ingstore.h"
+#include "recipe/store/readahead.h"
+#include "recipe/store/recipestore.h"
 
 namespace recipe {
 

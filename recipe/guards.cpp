@@ -3,7 +3,7 @@
 #include "platform/core/text.h"
 #include "platform/services/dialogs.h"
 #include "recipe/Recipe.h"
-#include "recipe/grammar.h"
+#include "recipe/store/grammar.h"
 
 namespace recipe {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/core/types.h"
-#include "recipe/ingrecord.h"
+#include "recipe/store/ingrecord.h"
 
 namespace recipe {
 

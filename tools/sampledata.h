@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calories/fooditem.h"
-#include "recipe/ingrecord.h"
+#include "recipe/store/ingrecord.h"
 
 namespace sampledata {
 

@@ -16,15 +16,15 @@
 #include "platform/qt/qtui.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
-#include "recipe/EditFrm.h"
+#include "recipe/builder/CalcFrm.h"
+#include "recipe/builder/EditFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/SameFrm.h"
-#include "recipe/SubHeadFrm.h"
-#include "recipe/ViewFrm.h"
-#include "recipe/frmAbout.h"
-#include "recipe/frmTip.h"
+#include "recipe/builder/SameFrm.h"
+#include "recipe/builder/SubHeadFrm.h"
+#include "recipe/viewer/ViewFrm.h"
+#include "recipe/side/frmAbout.h"
+#include "recipe/side/frmTip.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "platform/qt/qtui.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
 

@@ -22,13 +22,13 @@
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
 #include "platform_gui.h"
-#include "recipe/CalcFrm.h"
-#include "recipe/DeleteIngFrm.h"
+#include "recipe/builder/CalcFrm.h"
+#include "recipe/ingredients/DeleteIngFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/SearchFrm.h"
-#include "recipe/frmIngrediant.h"
-#include "recipe/ingentry.h"
+#include "recipe/ingredients/SearchFrm.h"
+#include "recipe/ingredients/frmIngrediant.h"
+#include "recipe/ingredients/ingentry.h"
 
 namespace {
 

@@ -25,11 +25,11 @@
 #include "platform/qt/qtui.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/SplashFrm.h"
-#include "recipe/ViewFrm.h"
+#include "recipe/side/SplashFrm.h"
+#include "recipe/viewer/ViewFrm.h"
 
 namespace {
 

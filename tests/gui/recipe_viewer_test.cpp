@@ -31,13 +31,13 @@
 #include "platform/testing/smtp_server.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/user.h"
-#include "recipe/CalcFrm.h"
+#include "recipe/builder/CalcFrm.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
-#include "recipe/ViewFrm.h"
-#include "recipe/frmEmail.h"
-#include "recipe/grammar.h"
-#include "recipe/ingrecord.h"
+#include "recipe/viewer/ViewFrm.h"
+#include "recipe/viewer/frmEmail.h"
+#include "recipe/store/grammar.h"
+#include "recipe/store/ingrecord.h"
 
 namespace {
 

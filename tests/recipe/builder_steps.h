@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "recipe/EditFrm.h"
-#include "recipe/SameFrm.h"
-#include "recipe/SubHeadFrm.h"
+#include "recipe/builder/EditFrm.h"
+#include "recipe/builder/SameFrm.h"
+#include "recipe/builder/SubHeadFrm.h"
 #include "recipe_program.h"
 
 namespace recipetest {

@@ -13,7 +13,7 @@
 
 #include "platform/core/text.h"
 #include "platform/files/fileio.h"
-#include "recipe/ingrecord.h"
+#include "recipe/store/ingrecord.h"
 
 namespace fs = std::filesystem;
 using recipe::IngRecord;

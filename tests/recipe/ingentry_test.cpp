@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "recipe/ingentry.h"
-#include "recipe/ingsearch.h"
+#include "recipe/ingredients/ingentry.h"
+#include "recipe/ingredients/ingsearch.h"
 
 namespace {
 

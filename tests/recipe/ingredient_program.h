@@ -3,7 +3,7 @@
 // it page by page as a user would.
 #include <string>
 
-#include "recipe/ingentry.h"
+#include "recipe/ingredients/ingentry.h"
 #include "recipe_program.h"
 
 namespace recipetest {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/files/safesave.h"
-#include "recipe/ingrecord.h"
-#include "recipe/ingstore.h"
+#include "recipe/store/ingrecord.h"
+#include "recipe/store/ingstore.h"
 #include "platform/testing/temp_env.h"
 
 namespace {

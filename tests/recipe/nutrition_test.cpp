@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/core/error.h"
-#include "recipe/ingrecord.h"
+#include "recipe/store/ingrecord.h"
 #include "recipe/nutrition.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // order, the same messages at the same moment, the same lists, nothing written early.
 #include <sys/stat.h>
 
-#include "recipe/frmTip.h"
+#include "recipe/side/frmTip.h"
 #include "recipe_program.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/files/safesave.h"
-#include "recipe/grammar.h"
-#include "recipe/recipestore.h"
+#include "recipe/store/grammar.h"
+#include "recipe/store/recipestore.h"
 #include "platform/testing/temp_env.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "builder_steps.h"
-#include "recipe/recipestore.h"
+#include "recipe/store/recipestore.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "platform/core/error.h"
 #include "recipe/Improved.h"
-#include "recipe/grammar.h"
+#include "recipe/store/grammar.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Starting the recipe program: the splash and its timers, the stores read while it shows and loaded,
 // the main window and its screens, the two start-up settings, and shutting down.
-#include "recipe/readahead.h"
+#include "recipe/store/readahead.h"
 #include "recipe_program.h"
 
 namespace {

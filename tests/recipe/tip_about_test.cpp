@@ -3,8 +3,8 @@
 
 #include "platform/forms/input.h"
 #include "platform/services/desktop.h"
-#include "recipe/frmAbout.h"
-#include "recipe/frmTip.h"
+#include "recipe/side/frmAbout.h"
+#include "recipe/side/frmTip.h"
 #include "recipe_program.h"
 
 namespace {

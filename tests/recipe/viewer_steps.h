@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "builder_steps.h"
-#include "recipe/ViewFrm.h"
-#include "recipe/frmEmail.h"
+#include "recipe/viewer/ViewFrm.h"
+#include "recipe/viewer/frmEmail.h"
 
 namespace recipetest {
 

@@ -1,0 +1,239 @@
+#include "recipe/store/recipestore.h"
+
+#include <utility>
+
+#include "platform/core/text.h"
+#include "platform/files/fileio.h"
+#include "platform/files/safesave.h"
+#include "recipe/Improved.h"
+#include "recipe/store/grammar.h"
+
+namespace recipe {
+
+namespace {
+
+bool IsGap(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+ParsedRecipes ParseRecipeText(std::string_view t) {
+    using namespace grammar;
+    ParsedRecipes out;
+    const std::size_t n = t.size();
+    std::size_t pos = 0;
+    while (pos < n && IsGap(t[pos])) ++pos;
+    while (pos < n) {
+        // A record is its start, a name, the name end, and a body through the first record end
+        // after that; the end is looked for after the name so a name holding the end byte reads.
+        if (t[pos] != kRecordStart) break;
+        const std::size_t nameEnd = t.find(kNameEnd, pos + 1);
+        if (nameEnd == std::string_view::npos) break;
+        const std::size_t end = t.find(kRecordEnd, nameEnd + 1);
+        if (end == std::string_view::npos) break;
+        out.entries.push_back({std::string(t.substr(pos + 1, nameEnd - pos - 1)),
+                               std::string(t.substr(nameEnd, end - nameEnd + 1))});
+        pos = end + 1;
+        out.goodLength = pos;
+        while (pos < n && IsGap(t[pos])) ++pos;
+    }
+    if (pos < n) out.tail = std::string(t.substr(out.goodLength));
+    return out;
+}
+
+RecipeStore::RecipeStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
+    parsed_.reset();
+    Recipe_Text.clear();
+    tail_.clear();
+    readFailed_ = false;
+    try {
+        if (files::IsMissing(file_)) {
+            files::EnsureFile(file_);
+            return std::nullopt;
+        }
+        Recipe_Text = files::ReadAllBytes(file_, kMaxRecipeFileBytes);
+    } catch (const vb::Error& e) {
+        // Whatever is there and could not be read is never written over.
+        readFailed_ = !files::IsMissing(file_);
+        Recipe_Text.clear();
+        if (e.number == vb::errOverflow) return TooLarge(file_, files::FileLength(file_), "32 MB of recipes");
+        return e;
+    }
+    // Only the line end a save wrote is dropped; a file without it loses nothing.
+    if (Recipe_Text.size() >= 2 && Recipe_Text.compare(Recipe_Text.size() - 2, 2, "\r\n") == 0)
+        Recipe_Text.resize(Recipe_Text.size() - 2);
+    return std::nullopt;
+}
+
+void RecipeStore::Adopt(std::string text, ParsedRecipes parsed) {
+    Recipe_Text = std::move(text);
+    tail_.clear();
+    readFailed_ = false;
+    parsed_ = std::move(parsed);
+}
+
+std::vector<std::string> RecipeStore::Load_Recipes() {
+    ParsedRecipes parsed = parsed_ ? std::move(*parsed_) : ParseRecipeText(Recipe_Text);
+    parsed_.reset();
+    std::vector<std::string> names;
+    names.reserve(parsed.entries.size());
+    for (const auto& e : parsed.entries) names.push_back(e.RecipeName);
+    if (Recipe_Table.empty()) {
+        Recipe_Table = std::move(parsed.entries);
+    } else {
+        Recipe_Table.reserve(Recipe_Table.size() + parsed.entries.size());
+        for (auto& e : parsed.entries) Recipe_Table.push_back(std::move(e));
+    }
+    tail_ = std::move(parsed.tail);
+    return names;
+}
+
+std::optional<vb::Error> RecipeStore::Save_Recipes() {
+    if (readFailed_) return NotOverwritten(file_);
+    return files::SafeSave(file_, {Recipe_Text, "\r\n"}, true);
+}
+
+void RecipeStore::Rebuild() {
+    parsed_.reset();
+    std::size_t size = tail_.size();
+    for (const auto& e : Recipe_Table) size += 1 + e.RecipeName.size() + e.RecipeBody.size();
+    std::string text;
+    text.reserve(size);
+    for (const auto& e : Recipe_Table) {
+        text += grammar::kRecordStart;
+        text += e.RecipeName;
+        text += e.RecipeBody;
+    }
+    text += tail_;
+    Recipe_Text = std::move(text);
+}
+
+std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
+    if (readFailed_) return NotOverwritten(file_);
+    if (Find(name) < 0) return std::nullopt;
+    // Memory and file stay in step: what was there comes back when the file is not written.
+    std::vector<RecipeEntry> oldTable = Recipe_Table;
+    std::string oldText = Recipe_Text;
+    // Each removal moves the last entry into the freed place, which is then looked at again.
+    for (std::size_t i = 0; i < Recipe_Table.size();) {
+        if (SameName(Recipe_Table[i].RecipeName, name)) {
+            if (i + 1 != Recipe_Table.size()) Recipe_Table[i] = std::move(Recipe_Table.back());
+            Recipe_Table.pop_back();
+        } else {
+            ++i;
+        }
+    }
+    Rebuild();
+    // An empty store is an empty file.
+    auto error = Recipe_Text.empty() ? files::SafeSave(file_, "", true) : Save_Recipes();
+    if (error) {
+        Recipe_Text = std::move(oldText);
+        Recipe_Table = std::move(oldTable);
+    }
+    return error;
+}
+
+std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) { return Store(record, nullptr); }
+
+std::optional<vb::Error> RecipeStore::Replace_Recipe(std::string_view name, std::string_view record) {
+    return Store(record, &name);
+}
+
+namespace {
+
+// Entries taken out of a table, each by moving the last entry into its place, and how to put them
+// back: in reverse order, each one's place gets it again and the entry moved there goes back to
+// the end.
+class Removal {
+public:
+    explicit Removal(std::vector<RecipeEntry>& table) : table_(table) {}
+    bool empty() const { return removed_.empty(); }
+    void Remove(std::size_t i) {
+        removed_.emplace_back(i, std::move(table_[i]));
+        if (i + 1 != table_.size()) table_[i] = std::move(table_.back());
+        table_.pop_back();
+    }
+    void Undo() {
+        for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
+            auto& [i, entry] = *it;
+            if (i == table_.size()) {
+                table_.push_back(std::move(entry));
+            } else {
+                table_.push_back(std::move(table_[i]));
+                table_[i] = std::move(entry);
+            }
+        }
+        removed_.clear();
+    }
+
+private:
+    std::vector<RecipeEntry>& table_;
+    std::vector<std::pair<std::size_t, RecipeEntry>> removed_;
+};
+
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return s.substr(0, 0);
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::string_view* replacing) {
+    if (readFailed_) return NotOverwritten(file_);
+    // What is stored must read back as this one record and nothing else.
+    if (!grammar::IsWellFormedRecord(record))
+        return vb::Error(vb::errInvalidProcedureCall,
+                         "The recipe was not stored: its name, servings, a line or the directions hold a "
+                         "character that the recipe file uses to mark where things end.",
+                         file_.string());
+    ParsedRecipes parsed = ParseRecipeText(record);
+    // Memory and file stay in step: the file is written first, from the text as it will be, and
+    // memory changes only when that worked; what a replacement took out is put back otherwise.
+    Removal removal(Recipe_Table);
+    std::string before;  // the text as it was, when the replacement rebuilt it
+    bool rebuilt = false;
+    if (replacing) {
+        for (std::size_t i = 0; i < Recipe_Table.size();) {
+            if (SameNameText(Recipe_Table[i].RecipeName, *replacing)) removal.Remove(i);
+            else ++i;
+        }
+        if (!removal.empty()) {
+            before = std::move(Recipe_Text);
+            Rebuild();
+            rebuilt = true;
+        }
+    }
+    const std::string_view text = Recipe_Text;
+    const bool tailKept = text.size() >= tail_.size() && text.substr(text.size() - tail_.size()) == tail_;
+    // Without it the text was replaced wholesale; it is all readable then.
+    const std::string_view tail = tailKept ? std::string_view(tail_) : std::string_view();
+    const std::string_view good = TrimBlanks(text.substr(0, text.size() - tail.size()));
+    if (auto error = files::SafeSave(file_, {good, record, tail, "\r\n"}, true)) {
+        removal.Undo();
+        if (rebuilt) Recipe_Text = std::move(before);
+        return error;
+    }
+    // The text becomes what was written, changed in place.
+    const std::size_t goodStart = static_cast<std::size_t>(good.data() - text.data());
+    const std::size_t goodSize = good.size();
+    if (!tailKept) tail_.clear();
+    Recipe_Text.resize(goodStart + goodSize);
+    Recipe_Text.erase(0, goodStart);
+    Recipe_Text += record;
+    Recipe_Text += tail_;
+    parsed_.reset();
+    Recipe_Table.push_back(std::move(parsed.entries.front()));
+    return std::nullopt;
+}
+
+long RecipeStore::Find(std::string_view name, bool ignoreCase) const {
+    for (std::size_t i = 0; i < Recipe_Table.size(); ++i) {
+        const auto& stored = Recipe_Table[i].RecipeName;
+        if (ignoreCase ? SameNameText(stored, name) : SameName(stored, name)) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+}  // namespace recipe
