@@ -12,7 +12,7 @@
 
 namespace benchdata {
 
-inline void WriteDay(const testing::TempEnvironment& env, int foods) {
+inline void WriteDay(const drive::TempEnvironment& env, int foods) {
     std::string log = calories::encode(calories::MealItem{});
     for (int i = 0; i < foods; ++i) {
         calories::MealItem m;
@@ -29,13 +29,13 @@ inline void WriteDay(const testing::TempEnvironment& env, int foods) {
         m.day = 1;
         log += calories::encode(m);
     }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
     // A food database too: without one the program stops at its start to say so.
     calories::FoodItem food;
     food.name = "Beef, chops, 100 g";
     food.calories = 250;
     food.group = "Beef";
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", calories::encode(food));
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", calories::encode(food));
     auto ini = [](std::string_view section, std::string_view key, const std::string& value) {
         files::WritePrivateProfileString(section, key, value, "calories.INI");
     };

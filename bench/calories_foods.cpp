@@ -31,8 +31,8 @@ std::string Foods(int count, std::string_view group) {
 // A started program over a full database; the Search Options window is open.
 struct Fixture {
     Fixture() {
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", Foods(32767, ""));
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "group.per", Foods(5000, calories::kPersonalGroup));
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", Foods(32767, ""));
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "group.per", Foods(5000, calories::kPersonalGroup));
         files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
                                          std::string("Mar 09/26"), "calories.INI");
         files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays,
@@ -44,8 +44,8 @@ struct Fixture {
         app.reset();
         forms::ResetApplication();  // forget the windows without writing the files back
     }
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     std::unique_ptr<calories::Calories> app;
 };
 

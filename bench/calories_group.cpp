@@ -15,8 +15,8 @@
 namespace {
 
 void BM_GroupChoice(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     std::string bytes;
     for (int i = 0; i < 20000; ++i) {
         calories::FoodItem f;
@@ -25,7 +25,7 @@ void BM_GroupChoice(benchmark::State& state) {
         f.group = i % 2 == 0 ? "Vegetables" : "Soups";
         bytes += calories::encode(f);
     }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes);
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes);
     files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
                                      std::string("Mar 09/26"), "calories.INI");
     files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays, std::string("1"), "calories.INI");

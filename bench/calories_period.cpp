@@ -26,7 +26,7 @@ void Ini(std::string_view section, std::string_view key, const std::string& valu
 }
 
 // 7,300 foods on the days from `firstDay` to 365.
-void WriteLog(const testing::TempEnvironment& env, int firstDay) {
+void WriteLog(const drive::TempEnvironment& env, int firstDay) {
     std::string log = calories::encode(calories::MealItem{});
     const int days = 365 - firstDay + 1;
     for (int i = 0; i < 7300; ++i) {
@@ -42,7 +42,7 @@ void WriteLog(const testing::TempEnvironment& env, int firstDay) {
         m.day = firstDay + i % days;
         log += calories::encode(m);
     }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
 }
 
 void SetUp(const char* end, int days, int day) {
@@ -56,8 +56,8 @@ void SetUp(const char* end, int days, int day) {
 
 // An empty single day whose log holds the foods of days 2 to 365 becomes a year.
 void BM_PeriodOneDayToAYear(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     WriteLog(env, 2);
     SetUp("Jan 01/26", 1, 1);
     calories::Calories app;
@@ -79,8 +79,8 @@ void BM_PeriodOneDayToAYear(benchmark::State& state) {
 BENCHMARK(BM_PeriodOneDayToAYear)->Unit(benchmark::kMillisecond);
 
 void BM_CalendarMonth(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     SetUp("Dec 31/26", 365, 1);
     calories::Calories app;
     app.Main();
@@ -97,9 +97,9 @@ BENCHMARK(BM_CalendarMonth)->Unit(benchmark::kMillisecond);
 // One of the twenty foods of day 200, deleted after confirmation; the food comes back between
 // runs.
 void BM_DeleteFood(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
-    host.OnMsgBox([](const testing::MsgBoxRecord&) { return services::vbYes; });
+    drive::TempEnvironment env;
+    drive::TestHost host;
+    host.OnMsgBox([](const drive::MsgBoxRecord&) { return services::vbYes; });
     WriteLog(env, 1);
     SetUp("Dec 31/26", 365, 200);
     calories::Calories app;

@@ -15,8 +15,8 @@
 namespace {
 
 void BM_PrintDayOf60Foods(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     benchdata::WriteDay(env, 60);
     calories::Calories app;
     app.Main();

@@ -23,8 +23,8 @@ void Ini(std::string_view section, std::string_view key, const std::string& valu
 }
 
 void BM_SendToMeal(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     calories::FoodItem food;
     food.name = "Sirloin, 100 g";
     food.calories = 157;
@@ -32,7 +32,7 @@ void BM_SendToMeal(benchmark::State& state) {
     food.cholesterol = 56;
     food.protein = 23;
     food.group = "Beef";
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", calories::encode(food));
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", calories::encode(food));
 
     std::string log = calories::encode(calories::MealItem{});
     for (int day = 1; day <= 365; ++day)
@@ -47,7 +47,7 @@ void BM_SendToMeal(benchmark::State& state) {
             m.day = day;
             log += calories::encode(m);
         }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
     Ini(calories::kDateSection, calories::kStartDate, "Jan 01/26");
     Ini(calories::kDateSection, calories::kEndDate, "Dec 31/26");
     Ini(calories::kDateSection, calories::kCurrentDay, "200");

@@ -19,9 +19,9 @@
 namespace {
 
 void BM_StartupLoad(benchmark::State& state) {
-    testing::TempEnvironment env;
-    testing::TestHost host;
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(32767));
+    drive::TempEnvironment env;
+    drive::TestHost host;
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(32767));
     files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
                                      std::string("Mar 09/26"), "calories.INI");
     files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays, std::string("1"), "calories.INI");

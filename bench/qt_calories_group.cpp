@@ -47,11 +47,11 @@ double Median(std::vector<double> v) {
 }
 
 void BM_DesktopGroupChoice(benchmark::State& state) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     const std::string bytes = benchdata::FoodDatabase(
         kFoods, [](int i) { return "Food number " + std::to_string((i * 7919) % kFoods) + ", 100 g"; }, "Beef");
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes);
-    testing::TempEnvironment::WriteFile(
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes);
+    drive::TempEnvironment::WriteFile(
         env.WindowsDir() / "calories.INI",
         "[date]\r\nmessage2=Mar 09/26\r\nmessage3=Mar 15/26\r\nmessage4=3\r\nmessage5=7\r\nmessage6=False\r\n"
         "[openfile info]\r\nMessage1=\r\n[YourString.Something]\r\nMessage5=2000\r\nMessage6=65\r\n"
@@ -62,7 +62,7 @@ void BM_DesktopGroupChoice(benchmark::State& state) {
     QElapsedTimer waited;
     waited.start();
     while (!app->splash().Command1.Enabled() && waited.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    testing::Click(app->splash().Command1);
+    drive::Click(app->splash().Command1);
     Settle();
     calories::calmain& main = app->mainform();
     QWidget* list = qtui::WidgetOf(main.List1);

@@ -18,7 +18,7 @@ namespace {
 
 // After the print dialog: the report laid out and painted into a fresh PDF file.
 void BM_PrintDayOf60FoodsToPdf(benchmark::State& state) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     benchdata::WriteDay(env, 60);
     qtui::QtHost host;
     qtui::QtPrinter& printer = host.Printer();

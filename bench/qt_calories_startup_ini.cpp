@@ -70,13 +70,13 @@ std::string ForeignSections(std::size_t bytes) {
 struct Folder {
     explicit Folder(std::size_t size) {
         // About the size of the shipped sample database.
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(542));
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", Log());
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", benchdata::FoodDatabase(542));
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", Log());
         const std::string own = OwnSections();
-        testing::TempEnvironment::WriteFile(ini, size > own.size() ? ForeignSections(size - own.size()) + own : own);
+        drive::TempEnvironment::WriteFile(ini, size > own.size() ? ForeignSections(size - own.size()) + own : own);
         fs::last_write_time(ini, fs::file_time_type::clock::now() - std::chrono::hours(12));
     }
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     const fs::path ini = env.WindowsDir() / "calories.INI";
 };
 
@@ -95,7 +95,7 @@ void BM_DesktopStartup(benchmark::State& state) {
         auto app = std::make_unique<calories::Calories>();
         app->Main();
         Settle();
-        testing::Click(app->splash().Command1);
+        drive::Click(app->splash().Command1);
         Settle();
         qtui::WindowOf(app->mainform())->repaint();
         state.PauseTiming();

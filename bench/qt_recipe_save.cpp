@@ -24,7 +24,7 @@ void Settle() {
 }
 
 void BM_DesktopFinishAndSave(benchmark::State& state) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     benchdata::WriteSaveStores(env.CurrentDir());
     files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
     files::SaveSetting("recipe", "Options", "Play music at Startup", "0");

@@ -31,12 +31,12 @@ std::string Name(int i) {
 }
 
 struct Program {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     std::unique_ptr<recipe::Recipe> app;
 
     Program() {
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", benchdata::IngredientStore(kIngredients, Name));
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", benchdata::IngredientStore(kIngredients, Name));
         app = std::make_unique<recipe::Recipe>();
         app->Interface();
     }
@@ -51,10 +51,10 @@ void BM_Search(benchmark::State& state) {
     Program p;
     recipe::SearchFrm& search = p.app->SearchFrm();
     const bool any = state.range(0) != 0;
-    if (any) testing::Click(search.AnyAllOpt[0]);
-    testing::TypeText(search.SearchTxt, "brown rice");
+    if (any) drive::Click(search.AnyAllOpt[0]);
+    drive::TypeText(search.SearchTxt, "brown rice");
     for (auto _ : state) {
-        testing::Click(search.SearchCmd);
+        drive::Click(search.SearchCmd);
         if (search.SearchLst.ListCount() == 0) state.SkipWithError("nothing found");
     }
     state.counters["found"] = search.SearchLst.ListCount();
@@ -64,35 +64,35 @@ BENCHMARK(BM_Search)->ArgName("any")->Arg(0)->Arg(1)->Unit(benchmark::kMilliseco
 void BM_AddIngredientThroughFinish(benchmark::State& state) {
     Program p;
     recipe::frmIngrediant& w = p.app->frmIngrediant();
-    testing::ClickTool(p.app->Interface().TopBar, "AddIngredient");
+    drive::ClickTool(p.app->Interface().TopBar, "AddIngredient");
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        testing::TypeText(w.txtName, "New ingredient " + std::to_string(n++));
-        testing::Click(w.cmdNext);
-        testing::Click(w.optUnits[4]);
-        testing::Click(w.cmdNext);
-        testing::ScrollTo(w.vsOnes, 1);
-        testing::Click(w.cmdNext);
-        testing::Click(w.opt2ndM[11]);
-        testing::Click(w.cmdNext);
-        testing::TypeText(w.txtCal, "100");
-        testing::Click(w.cmdNext);
-        testing::TypeText(w.txtFat, "9");
-        testing::TypeText(w.txtSatFat, "0");
-        testing::Click(w.cmdNext);
-        testing::TypeText(w.txtChol, "0");
-        testing::Click(w.cmdNext);
-        testing::TypeText(w.txtSodium, "0");
-        testing::Click(w.cmdNext);
-        testing::TypeText(w.txtTotalCarbs, "20");
-        testing::TypeText(w.txtFiber, "0");
-        testing::Click(w.cmdNext);
-        testing::TypeText(w.txtProtein, "3");
-        testing::Click(w.cmdNext);
+        drive::TypeText(w.txtName, "New ingredient " + std::to_string(n++));
+        drive::Click(w.cmdNext);
+        drive::Click(w.optUnits[4]);
+        drive::Click(w.cmdNext);
+        drive::ScrollTo(w.vsOnes, 1);
+        drive::Click(w.cmdNext);
+        drive::Click(w.opt2ndM[11]);
+        drive::Click(w.cmdNext);
+        drive::TypeText(w.txtCal, "100");
+        drive::Click(w.cmdNext);
+        drive::TypeText(w.txtFat, "9");
+        drive::TypeText(w.txtSatFat, "0");
+        drive::Click(w.cmdNext);
+        drive::TypeText(w.txtChol, "0");
+        drive::Click(w.cmdNext);
+        drive::TypeText(w.txtSodium, "0");
+        drive::Click(w.cmdNext);
+        drive::TypeText(w.txtTotalCarbs, "20");
+        drive::TypeText(w.txtFiber, "0");
+        drive::Click(w.cmdNext);
+        drive::TypeText(w.txtProtein, "3");
+        drive::Click(w.cmdNext);
         const std::size_t before = p.app->Ing.Count();
         state.ResumeTiming();
-        testing::Click(w.cmdFinish);
+        drive::Click(w.cmdFinish);
         if (p.app->Ing.Count() != before + 1) state.SkipWithError("not stored");
     }
 }

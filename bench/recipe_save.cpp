@@ -32,9 +32,9 @@ void BM_ServingsOk(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        testing::ScrollTo(c.ServingsVs, static_cast<vb::Integer>(n++ % 2 ? 13 : 10));
+        drive::ScrollTo(c.ServingsVs, static_cast<vb::Integer>(n++ % 2 ? 13 : 10));
         state.ResumeTiming();
-        testing::Click(c.OkCmd);
+        drive::Click(c.OkCmd);
         if (s.app->Servings_Applied != s.app->Servings_Chosen) state.SkipWithError("not applied");
     }
 }

@@ -26,26 +26,26 @@ inline constexpr int kSaveLines = 30;
 inline const char* const kSaveIngredients[] = {"Flour", "Butter", "Milk"};
 
 inline void WriteSaveStores(const std::filesystem::path& dir) {
-    testing::TempEnvironment::WriteFile(dir / "Ing.dat",
+    drive::TempEnvironment::WriteFile(dir / "Ing.dat",
                                         IngredientStore(3, [](int i) { return kSaveIngredients[i]; }));
     const std::string text = RecipeRecords(
         kSaveRecipes, [](int i) { return SpreadName("recipe", i); },
         [](int i, int k) { return SpreadName("ingredient", (i * 8 + k) % 10000); }, true);
-    testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
+    drive::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
 }
 
 // Thirty lines and the directions on the builder, entered as a user does.
 inline void EnterRecipe(recipe::CalcFrm& c, const std::function<void()>& settle) {
     for (int i = 0; i < kSaveLines; ++i) {
-        testing::DropDown(c.IngLst2);
-        testing::ChooseItem(c.IngLst, kSaveIngredients[i % 3]);
-        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(1 + i % 4));
-        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(i % 10));
-        testing::ChooseItem(c.MeasureLst, i % 2 ? "cup" : "g");
-        testing::Click(c.Addcmd);
+        drive::DropDown(c.IngLst2);
+        drive::ChooseItem(c.IngLst, kSaveIngredients[i % 3]);
+        drive::ScrollTo(c.OnesVs, static_cast<vb::Integer>(1 + i % 4));
+        drive::ScrollTo(c.FracVs, static_cast<vb::Integer>(i % 10));
+        drive::ChooseItem(c.MeasureLst, i % 2 ? "cup" : "g");
+        drive::Click(c.Addcmd);
         settle();
     }
-    testing::TypeText(c.DirectionsTxt, "Mix, then bake for an hour.");
+    drive::TypeText(c.DirectionsTxt, "Mix, then bake for an hour.");
 }
 
 inline double Median(std::vector<double> v) {
@@ -68,10 +68,10 @@ inline void PairedFinishAndSave(benchmark::State& state, recipe::Recipe& app, co
     std::vector<double> save, floor, ratio;
     int n = 0;
     for (auto _ : state) {
-        testing::TypeText(c.NameTxt, "New recipe " + std::to_string(n++));
+        drive::TypeText(c.NameTxt, "New recipe " + std::to_string(n++));
         settle();
         const double saveMs = TimedMs([&] {
-            testing::ClickTool(c.CalcBar, "Save");
+            drive::ClickTool(c.CalcBar, "Save");
             settle();
         });
         if (!app.Changes_Saved) state.SkipWithError("not saved");

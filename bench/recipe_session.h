@@ -15,8 +15,8 @@
 namespace benchdata {
 
 struct RecipeSession {
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     std::unique_ptr<recipe::Recipe> app;
 
     template <class WriteStores>

@@ -25,16 +25,16 @@ constexpr int kRecipes = 5000;
 
 void WriteStores(const std::filesystem::path& dir) {
     using benchdata::SpreadName;
-    testing::TempEnvironment::WriteFile(
+    drive::TempEnvironment::WriteFile(
         dir / "Ing.dat", benchdata::IngredientStore(kIngredients, [](int i) { return SpreadName("ingredient", i); }));
     const std::string text = benchdata::RecipeRecords(
         kRecipes, [](int i) { return SpreadName("recipe", i); },
         [](int i, int k) { return SpreadName("ingredient", i * 8 + k); }, true);
-    testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
+    drive::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
 }
 
 void BM_StoresRead(benchmark::State& state) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     WriteStores(env.CurrentDir());
     for (auto _ : state) {
         recipe::IngStore ing;
@@ -49,9 +49,9 @@ void BM_StoresRead(benchmark::State& state) {
 BENCHMARK(BM_StoresRead)->Unit(benchmark::kMillisecond);
 
 void BM_MainWindowLoad(benchmark::State& state) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     WriteStores(env.CurrentDir());
-    testing::TestHost host;
+    drive::TestHost host;
     for (auto _ : state) {
         auto app = std::make_unique<recipe::Recipe>();
         recipe::InterfaceFrm& main = app->Interface();

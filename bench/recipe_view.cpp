@@ -30,7 +30,7 @@ constexpr int kLines = 30;
 std::string IngName(int i) { return "Ingredient number " + std::to_string(i); }
 
 void WriteStores(const std::filesystem::path& dir) {
-    testing::TempEnvironment::WriteFile(dir / "Ing.dat", benchdata::IngredientStore(kIngredients, IngName));
+    drive::TempEnvironment::WriteFile(dir / "Ing.dat", benchdata::IngredientStore(kIngredients, IngName));
     namespace g = recipe::grammar;
     std::string text = benchdata::RecipeRecords(
         kRecipes, [](int i) { return "Stored recipe " + std::to_string(i); }, [](int, int k) { return IngName(k * 7); },
@@ -43,11 +43,11 @@ void WriteStores(const std::filesystem::path& dir) {
     std::string directions;
     for (int k = 0; k < 12; ++k) directions += "Knead the dough for another few minutes, then let it rest and rise. ";
     text += g::RecipeRecord("Big loaf", "6", lines, directions);
-    testing::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
+    drive::TempEnvironment::WriteFile(dir / "Recipe.Dat", text + "\r\n");
 }
 
 struct Session : benchdata::RecipeSession {
-    Session() : RecipeSession(WriteStores) { testing::ClickTool(app->Interface().TopBar, "Recipes"); }
+    Session() : RecipeSession(WriteStores) { drive::ClickTool(app->Interface().TopBar, "Recipes"); }
     recipe::ViewFrm& view() { return app->ViewFrm(); }
 };
 
@@ -60,7 +60,7 @@ void BM_ShowRecipe(benchmark::State& state) {
         state.PauseTiming();
         v.RecipeLst.ListIndex(n++ % 2 ? 0 : 1);  // another recipe, so the choice is a change
         state.ResumeTiming();
-        testing::ChooseItem(v.RecipeLst, big);
+        drive::ChooseItem(v.RecipeLst, big);
         if (!v.RecipeShown() || v.R_IngLst.ListCount() != kLines) state.SkipWithError("not shown");
     }
 }
@@ -68,7 +68,7 @@ BENCHMARK(BM_ShowRecipe)->Unit(benchmark::kMillisecond);
 
 void BM_MailBody(benchmark::State& state) {
     Session s;
-    testing::ChooseItem(s.view().RecipeLst, "Big loaf");
+    drive::ChooseItem(s.view().RecipeLst, "Big loaf");
     const recipe::MailRecipe shown = s.app->frmEmail().ShownRecipe();
     for (auto _ : state) {
         std::string body = recipe::RecipeMailBody("<p>For you.</p>", shown);
@@ -79,8 +79,8 @@ BENCHMARK(BM_MailBody)->Unit(benchmark::kMicrosecond);
 
 void BM_PrintRecipe(benchmark::State& state) {
     Session s;
-    testing::ChooseItem(s.view().RecipeLst, "Big loaf");
-    for (auto _ : state) testing::ClickTool(s.view().ViewBar, "Print");
+    drive::ChooseItem(s.view().RecipeLst, "Big loaf");
+    for (auto _ : state) drive::ClickTool(s.view().ViewBar, "Print");
     if (s.host.PrintedDocuments().empty()) state.SkipWithError("nothing printed");
 }
 BENCHMARK(BM_PrintRecipe)->Unit(benchmark::kMillisecond);

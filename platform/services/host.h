@@ -1,6 +1,6 @@
 #pragma once
 // The one process-wide host: the desktop the program runs on. main() installs the Qt host, a test
-// fixture the test host (testing::TestHost). Installing also sets the forms backend and makes a
+// fixture the test host (drive::TestHost). Installing also sets the forms backend and makes a
 // fresh Printer. Without an installed host a headless one answers: message boxes take their
 // default button, input boxes and file dialogs are cancelled, printing and the desktop do nothing
 // and report failure, mail cannot be created.

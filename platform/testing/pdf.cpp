@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace testing {
+namespace drive {
 
 namespace {
 
@@ -47,4 +47,4 @@ std::string OneBlank(std::string_view text) {
     return out;
 }
 
-}  // namespace testing
+}  // namespace drive

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace testing {
+namespace drive {
 
 // The text of the PDF as `pdftotext -layout` gives it (UTF-8, lines kept); "" when it cannot be
 // read or the tool is missing.
@@ -15,4 +15,4 @@ bool PdfPageToPng(const std::filesystem::path& pdf, int page, const std::filesys
 // Runs of blanks made one: PDF text keeps the words, not the exact spacing.
 std::string OneBlank(std::string_view text);
 
-}  // namespace testing
+}  // namespace drive

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace testing {
+namespace drive {
 
 std::vector<TextRun> Runs(const services::PrintedPage& page, const forms::FontMetrics& metrics) {
     std::vector<TextRun> runs;
@@ -40,4 +40,4 @@ int Column(const TextRun& run, const forms::FontMetrics& metrics) {
     return static_cast<int>(std::lround(run.x / metrics.AverageCharWidth(run.font))) + 1;
 }
 
-}  // namespace testing
+}  // namespace drive

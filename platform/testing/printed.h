@@ -6,7 +6,7 @@
 #include "platform/forms/font.h"
 #include "platform/services/printer.h"
 
-namespace testing {
+namespace drive {
 
 struct TextRun {
     double x = 0, y = 0;  // twips on the page
@@ -23,4 +23,4 @@ std::vector<std::string> Lines(const services::PrintedPage& page, const forms::F
 // The Tab column a run starts at (1 + x / average character width, rounded).
 int Column(const TextRun& run, const forms::FontMetrics& metrics);
 
-}  // namespace testing
+}  // namespace drive

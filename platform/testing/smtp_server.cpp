@@ -13,7 +13,7 @@
 #include <csignal>
 #include <stdexcept>
 
-namespace testing {
+namespace drive {
 
 namespace {
 
@@ -420,4 +420,4 @@ ClosedPort::~ClosedPort() { close(fd_); }
 
 std::string ClosedPort::Address() const { return "127.0.0.1:" + std::to_string(port_); }
 
-}  // namespace testing
+}  // namespace drive

@@ -2,7 +2,7 @@
 // A small SMTP server for tests of real mail sending: it listens on 127.0.0.1 on a free port, on a
 // thread of its own, takes every message and keeps what it received.
 //
-//     testing::SmtpTestServer server;
+//     drive::SmtpTestServer server;
 //     host.SetMailFactory(services::SmtpMailFactory());   // the real sender instead of the recorder
 //     ... send to server.Address() ...
 //     ASSERT_EQ(server.Mails().size(), 1u);
@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-namespace testing {
+namespace drive {
 
 struct ReceivedMail {
     std::string helo;                  // the name the client greeted with (EHLO or HELO)
@@ -100,4 +100,4 @@ private:
     int port_ = 0;
 };
 
-}  // namespace testing
+}  // namespace drive

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace testing {
+namespace drive {
 
 namespace fs = std::filesystem;
 
@@ -60,4 +60,4 @@ std::string TempEnvironment::ReadFile(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace testing
+}  // namespace drive

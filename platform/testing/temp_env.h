@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace testing {
+namespace drive {
 
 class TempEnvironment {
 public:
@@ -34,4 +34,4 @@ private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
-}  // namespace testing
+}  // namespace drive

@@ -13,7 +13,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/input.h"
 
-namespace testing {
+namespace drive {
 
 struct TestHostParts;
 
@@ -490,4 +490,4 @@ std::unique_ptr<services::MailSender> TestHost::CreateMailSender(std::string_vie
     return std::make_unique<MailSender>(*state_);
 }
 
-}  // namespace testing
+}  // namespace drive

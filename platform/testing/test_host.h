@@ -1,10 +1,10 @@
 #pragma once
 // The test backend: a desktop made of scripts and recorders. One TestHost per test:
-//     testing::TempEnvironment env;   // private folders and current directory
-//     testing::TestHost host;         // installed while it lives; "today" fixed at 2026-12-08
+//     drive::TempEnvironment env;   // private folders and current directory
+//     drive::TestHost host;         // installed while it lives; "today" fixed at 2026-12-08
 //     host.AnswerMsgBox(services::vbYes);
-//     host.OnModal("frmCalendar", [&](forms::Form& f) { ... testing::PressKey(...); });
-//     ... drive the program with testing::Click, TypeText ... (testing/user.h)
+//     host.OnModal("frmCalendar", [&](forms::Form& f) { ... drive::PressKey(...); });
+//     ... drive the program with drive::Click, TypeText ... (testing/user.h)
 //     EXPECT_EQ(host.MsgBoxes().at(0).prompt, "...");
 // Unscripted message boxes answer their default button, input boxes their default text, file
 // dialogs Cancel, print dialogs OK, busy indicators run their work to its end, modal forms are closed with their close box, pop-up menus are
@@ -25,7 +25,7 @@
 #include "platform/forms/menu.h"
 #include "platform/services/host.h"
 
-namespace testing {
+namespace drive {
 
 struct MsgBoxRecord {
     std::string prompt;
@@ -170,4 +170,4 @@ private:
     std::unique_ptr<State> state_;
 };
 
-}  // namespace testing
+}  // namespace drive

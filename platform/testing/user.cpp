@@ -8,7 +8,7 @@
 #include "platform/core/text.h"
 #include "platform/forms/input.h"
 
-namespace testing {
+namespace drive {
 
 namespace in = forms::input;
 
@@ -280,4 +280,4 @@ void Tick(forms::Timer& timer) {
 
 bool CloseForm(forms::Form& form) { return in::Close(form); }
 
-}  // namespace testing
+}  // namespace drive

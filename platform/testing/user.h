@@ -1,15 +1,15 @@
 #pragma once
 // A user's actions, for program tests. Each goes through forms/input.h, exactly as the Qt backend
 // delivers real input, so tests read like a user's session:
-//     testing::ChooseItem(app.mainform().Combo1, "Beef");
-//     testing::DblClickItem(app.mainform().List1, 0);
-//     testing::TypeKeys(form.Text1, "ch");
+//     drive::ChooseItem(app.mainform().Combo1, "Beef");
+//     drive::DblClickItem(app.mainform().List1, 0);
+//     drive::TypeKeys(form.Text1, "ch");
 #include <string_view>
 
 #include "platform/core/types.h"
 #include "platform/forms/forms.h"
 
-namespace testing {
+namespace drive {
 
 using vb::Integer;
 using vb::Single;
@@ -59,4 +59,4 @@ void Tick(forms::Timer& timer);
 // The close box.
 bool CloseForm(forms::Form& form);
 
-}  // namespace testing
+}  // namespace drive

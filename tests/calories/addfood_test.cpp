@@ -20,14 +20,14 @@ protected:
         WriteFoods({Food("Oat bar", 120, kPersonal)}, "mine.per");
         SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
         Open();
-        testing::ChooseMenu(main().mnuaddmaindatabase);
+        drive::ChooseMenu(main().mnuaddmaindatabase);
         ASSERT_NE(app->addfood().Visible(), false);
     }
     calories::addfood& w() { return app->addfood(); }
     // Types a food: name, then the six values.
     void Type(const std::string& name, const std::vector<std::string>& values) {
-        testing::TypeText(w().Text1[0], name);
-        for (std::size_t k = 0; k < values.size(); ++k) testing::TypeText(w().Text1[static_cast<int>(k + 1)], values[k]);
+        drive::TypeText(w().Text1[0], name);
+        for (std::size_t k = 0; k < values.size(); ++k) drive::TypeText(w().Text1[static_cast<int>(k + 1)], values[k]);
     }
     std::vector<calories::FoodItem> Database() const { return calories::ReadFoodFile(Data("fooddata.bok")); }
 };
@@ -47,10 +47,10 @@ TEST_F(AddFood, StartsWithEveryGroupSortedAndNoneChosen) {
 
 TEST_F(AddFood, RefusesWithoutGroupOrName) {
     Type("Brisket", {"290"});
-    testing::Click(w().Command1);
-    testing::ChooseItem(w().Combo1, "Beef");
-    testing::TypeText(w().Text1[0], "");
-    testing::Click(w().Command1);
+    drive::Click(w().Command1);
+    drive::ChooseItem(w().Combo1, "Beef");
+    drive::TypeText(w().Text1[0], "");
+    drive::Click(w().Command1);
     ASSERT_EQ(host.MsgBoxes().size(), 2u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "Please enter a foodgroup.");
     EXPECT_EQ(host.MsgBoxes()[0].title, "Vantorel 5.0");
@@ -66,10 +66,10 @@ TEST_F(AddFood, StoresWholeNumbersHalvesToEvenAndCutsTheName) {
     } rows[] = {{"12.5", 12}, {"13.5", 14}, {"-7", -7},  {"  42 ", 42}, {"", 0}, {"2147483647", 2147483647},
                 // as the runtime reads a typed amount
                 {"$5", 5},    {"(5)", -5},  {"5-", -5},  {"(1,234.5)", -1234}};
-    testing::ChooseItem(w().Combo1, "Beef");
+    drive::ChooseItem(w().Combo1, "Beef");
     for (const auto& r : rows) {
         Type("Food " + std::string(r.typed), {r.typed, r.typed, r.typed, r.typed, r.typed, r.typed});
-        testing::Click(w().Command1);
+        drive::Click(w().Command1);
         const calories::FoodItem& f = app->fooddata.back();
         EXPECT_EQ(calories::Values(f), (calories::Nutrients{r.stored, r.stored, r.stored, r.stored, r.stored, r.stored}))
             << r.typed;
@@ -77,15 +77,15 @@ TEST_F(AddFood, StoresWholeNumbersHalvesToEvenAndCutsTheName) {
     EXPECT_TRUE(host.MsgBoxes().empty());
 
     Type(std::string(45, 'x'), {"1"});
-    testing::Click(w().Command1);
+    drive::Click(w().Command1);
     EXPECT_EQ(app->fooddata.back().name.str(), std::string(40, 'x'));
     Type("   ", {});
-    testing::Click(w().Command1);
+    drive::Click(w().Command1);
     EXPECT_EQ(app->fooddata.back().name.str(), std::string(40, ' ')) << "a name of blanks counts as entered";
 }
 
 TEST_F(AddFood, RefusesANumberItCannotReadAndNamesTheField) {
-    testing::ChooseItem(w().Combo1, "Beef");
+    drive::ChooseItem(w().Combo1, "Beef");
     const struct {
         int box;
         const char* typed;
@@ -97,8 +97,8 @@ TEST_F(AddFood, RefusesANumberItCannotReadAndNamesTheField) {
     };
     for (const auto& r : rows) {
         Type("Brisket", {"290", "21", "80", "0", "0", "23"});
-        testing::TypeText(w().Text1[r.box], r.typed);
-        testing::Click(w().Command1);
+        drive::TypeText(w().Text1[r.box], r.typed);
+        drive::Click(w().Command1);
         ASSERT_FALSE(host.MsgBoxes().empty());
         EXPECT_EQ(host.MsgBoxes().back().prompt, r.message);
         EXPECT_EQ(w().Text1[r.box].Text(), r.typed);
@@ -110,9 +110,9 @@ TEST_F(AddFood, RefusesANumberItCannotReadAndNamesTheField) {
 
 TEST_F(AddFood, AFoodOfAGroupIsWrittenToTheDatabaseAndShowsAtTheNextChoice) {
     ChooseGroup("Beef");
-    testing::ChooseItem(w().Combo1, "Beef");
+    drive::ChooseItem(w().Combo1, "Beef");
     Type("Brisket", {"290", "21", "80", "0", "0", "23"});
-    testing::Click(w().Command1);
+    drive::Click(w().Command1);
     for (auto& box : w().Text1) EXPECT_EQ(box.Text(), "");
     EXPECT_EQ(w().Combo1.Text(), "Beef") << "kept for the next food";
     EXPECT_EQ(app->foodindex, 2);
@@ -130,9 +130,9 @@ TEST_F(AddFood, AFoodOfAGroupIsWrittenToTheDatabaseAndShowsAtTheNextChoice) {
 TEST_F(AddFood, AFoodOfThePersonalGroupWaitsForTheGroupsSave) {
     const std::string group = Bytes(Data("mine.per"));
     const std::string database = Bytes(Data("fooddata.bok"));
-    testing::ChooseItem(w().Combo1, "All Items in Personal list");
+    drive::ChooseItem(w().Combo1, "All Items in Personal list");
     Type("Flan", {"210", "7"});
-    testing::Click(w().Command1);
+    drive::Click(w().Command1);
     ASSERT_EQ(app->personaldata.size(), 2u);
     EXPECT_EQ(app->personaldata[1], calories::PersonalFood("Flan", {210, 7, 0, 0, 0, 0}));
     EXPECT_EQ(app->personalindex, 1);
@@ -140,18 +140,18 @@ TEST_F(AddFood, AFoodOfThePersonalGroupWaitsForTheGroupsSave) {
     EXPECT_TRUE(fs::exists(Data("fooddata.bak")));
     EXPECT_EQ(Bytes(Data("mine.per")), group);
 
-    testing::Click(w().Command2);
+    drive::Click(w().Command2);
     for (const forms::Form* f : forms::Forms()) EXPECT_NE(f->Name(), "addfood");
     Close();
     EXPECT_EQ(calories::ReadFoodFile(Data("mine.per")).size(), 2u);
 }
 
 TEST_F(AddFood, ExitDropsWhatWasTyped) {
-    testing::ChooseItem(w().Combo1, "Beef");
+    drive::ChooseItem(w().Combo1, "Beef");
     Type("Brisket", {"290"});
-    testing::Click(w().Command2);
+    drive::Click(w().Command2);
     EXPECT_EQ(app->fooddata.size(), 2u);
-    testing::ChooseMenu(main().mnuaddmaindatabase);
+    drive::ChooseMenu(main().mnuaddmaindatabase);
     EXPECT_EQ(w().Text1[0].Text(), "");
     EXPECT_EQ(w().Combo1.ListIndex(), -1);
 }

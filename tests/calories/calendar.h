@@ -19,20 +19,20 @@ protected:
     static void KeyTo(calories::frmCalendar& cal, vb::Date target) {
         auto months = [](vb::Date d) { return vb::Year(d) * 12 + vb::Month(d); };
         while (months(cal.CurDate) != months(target))
-            testing::PressKey(cal.picMonth, months(cal.CurDate) < months(target) ? forms::vbKeyPageDown
+            drive::PressKey(cal.picMonth, months(cal.CurDate) < months(target) ? forms::vbKeyPageDown
                                                                                : forms::vbKeyPageUp);
-        while (cal.CurDate.serial + 7 <= target.serial) testing::PressKey(cal.picMonth, forms::vbKeyDown);
-        while (cal.CurDate.serial - 7 >= target.serial) testing::PressKey(cal.picMonth, forms::vbKeyUp);
-        while (cal.CurDate < target) testing::PressKey(cal.picMonth, forms::vbKeyRight);
-        while (target < cal.CurDate) testing::PressKey(cal.picMonth, forms::vbKeyLeft);
+        while (cal.CurDate.serial + 7 <= target.serial) drive::PressKey(cal.picMonth, forms::vbKeyDown);
+        while (cal.CurDate.serial - 7 >= target.serial) drive::PressKey(cal.picMonth, forms::vbKeyUp);
+        while (cal.CurDate < target) drive::PressKey(cal.picMonth, forms::vbKeyRight);
+        while (target < cal.CurDate) drive::PressKey(cal.picMonth, forms::vbKeyLeft);
     }
     static void Finish(calories::frmCalendar& cal, Closing how) {
         switch (how) {
-        case Closing::Ok: testing::Click(cal.Command1); break;
-        case Closing::Cancel: testing::Click(cal.Command2); break;
-        case Closing::Enter: testing::PressKey(cal.picMonth, forms::vbKeyReturn); break;
-        case Closing::Escape: testing::PressKey(cal.picMonth, forms::vbKeyEscape); break;
-        case Closing::CloseBox: testing::CloseForm(cal); break;
+        case Closing::Ok: drive::Click(cal.Command1); break;
+        case Closing::Cancel: drive::Click(cal.Command2); break;
+        case Closing::Enter: drive::PressKey(cal.picMonth, forms::vbKeyReturn); break;
+        case Closing::Escape: drive::PressKey(cal.picMonth, forms::vbKeyEscape); break;
+        case Closing::CloseBox: drive::CloseForm(cal); break;
         case Closing::Stay: break;
         }
     }
@@ -45,7 +45,7 @@ protected:
             Finish(cal, how);
             calendarStayedOpen = cal.IsLoaded() && cal.Visible();
         });
-        testing::Click(button);
+        drive::Click(button);
     }
     // Picks the date with the keys and closes the calendar.
     void PickStart(vb::Date d, Closing how = Closing::Ok) {

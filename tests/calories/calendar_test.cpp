@@ -187,12 +187,12 @@ TEST_F(Calendar, EveryKeyMoveShowsInTheLabelAtOnce) {
     };
     WithCalendar(main().Command18, [&](frmCalendar& cal) {
         for (const auto& s : steps) {
-            EXPECT_EQ(testing::PressKey(cal.picMonth, s.key), 0) << "the key is consumed";
+            EXPECT_EQ(drive::PressKey(cal.picMonth, s.key), 0) << "the key is consumed";
             EXPECT_EQ(main().Label44.Caption(), s.label);
             EXPECT_EQ(cal.lblMonth.Caption(), s.month);
             EXPECT_EQ(main().Label42.Caption(), "Jan 31/24") << "only the edited date follows";
         }
-        EXPECT_EQ(testing::PressKey(cal.picMonth, forms::vbKeyF1), forms::vbKeyF1) << "other keys pass";
+        EXPECT_EQ(drive::PressKey(cal.picMonth, forms::vbKeyF1), forms::vbKeyF1) << "other keys pass";
     }, Closing::Cancel);
     EXPECT_EQ(main().Label44.Caption(), "Jan 31/24") << "cancelled: the stored date is back";
 }
@@ -200,7 +200,7 @@ TEST_F(Calendar, EveryKeyMoveShowsInTheLabelAtOnce) {
 TEST_F(Calendar, WithinAMonthOnlyTheFramesAreRedrawn) {
     WithCalendar(main().Command17, [&](frmCalendar& cal) {
         const std::size_t before = cal.picMonth.DisplayList().size();
-        testing::PressKey(cal.picMonth, forms::vbKeyRight);
+        drive::PressKey(cal.picMonth, forms::vbKeyRight);
         const auto& ops = cal.picMonth.DisplayList();
         ASSERT_EQ(ops.size(), before + 8);
         for (std::size_t i = before; i < before + 4; ++i) EXPECT_EQ(ops[i].color, 0xFFFFFF) << "old frame removed";
@@ -209,13 +209,13 @@ TEST_F(Calendar, WithinAMonthOnlyTheFramesAreRedrawn) {
 
         // Into April: the month is drawn afresh.
         KeyTo(cal, D(2026, 3, 31));
-        testing::PressKey(cal.picMonth, forms::vbKeyRight);
+        drive::PressKey(cal.picMonth, forms::vbKeyRight);
         EXPECT_EQ(Texts(cal.picMonth).size(), 30u);
         EXPECT_EQ(Lines(cal.picMonth).size(), 4u);
         EXPECT_EQ(cal.lblMonth.Caption(), "April 2026");
 
         // Holding a key down for long keeps the list short.
-        for (int i = 0; i < 200; ++i) testing::PressKey(cal.picMonth, i % 2 ? forms::vbKeyLeft : forms::vbKeyRight);
+        for (int i = 0; i < 200; ++i) drive::PressKey(cal.picMonth, i % 2 ? forms::vbKeyLeft : forms::vbKeyRight);
         EXPECT_LT(cal.picMonth.DisplayList().size(), 420u);
         EXPECT_EQ(cal.CurDate, D(2026, 4, 1));
     }, Closing::Cancel);
@@ -230,7 +230,7 @@ TEST_F(Calendar, TodayIsBoldOnlyInItsOwnMonth) {
     };
     WithCalendar(main().Command17, [&](frmCalendar& cal) {
         EXPECT_EQ(boldDays(cal.picMonth), std::vector<std::string>{"9"});
-        testing::PressKey(cal.picMonth, forms::vbKeyPageDown);
+        drive::PressKey(cal.picMonth, forms::vbKeyPageDown);
         EXPECT_TRUE(boldDays(cal.picMonth).empty());
         KeyTo(cal, D(2027, 3, 9));
         EXPECT_TRUE(boldDays(cal.picMonth).empty()) << "March of another year";
@@ -260,11 +260,11 @@ TEST_F(Calendar, ClicksOnTheGrid) {
         };
         for (const auto& c : clicks) {
             main().Label42.Caption("touched");
-            testing::MouseDown(cal.picMonth, c.button, c.x, c.y);
+            drive::MouseDown(cal.picMonth, c.button, c.x, c.y);
             EXPECT_EQ(cal.CurDate, c.selected) << c.name;
             EXPECT_EQ(main().Label42.Caption(), c.label) << c.name;
         }
-        testing::MouseDown(cal.picMonth, forms::vbLeftButton, 10, 200);
+        drive::MouseDown(cal.picMonth, forms::vbLeftButton, 10, 200);
         forms::input::DblClick(cal.picMonth);
         EXPECT_EQ(cal.CurDate, D(2026, 4, 5)) << "a double click acts as its one click";
     }, Closing::Cancel);
@@ -278,11 +278,11 @@ TEST_F(Calendar, MonthButtons) {
             vb::Date selected;
         };
         const Press presses[] = {
-            {"next", [&] { testing::Click(cal.lblNext); }, D(2026, 4, 9)},
-            {"right button does nothing", [&] { testing::RightClick(cal.lblNext); }, D(2026, 4, 9)},
-            {"a double click moves twice", [&] { testing::DblClick(cal.lblNext); }, D(2026, 6, 9)},
-            {"previous", [&] { testing::Click(cal.lblPrev); }, D(2026, 5, 9)},
-            {"previous twice", [&] { testing::DblClick(cal.lblPrev); }, D(2026, 3, 9)},
+            {"next", [&] { drive::Click(cal.lblNext); }, D(2026, 4, 9)},
+            {"right button does nothing", [&] { drive::RightClick(cal.lblNext); }, D(2026, 4, 9)},
+            {"a double click moves twice", [&] { drive::DblClick(cal.lblNext); }, D(2026, 6, 9)},
+            {"previous", [&] { drive::Click(cal.lblPrev); }, D(2026, 5, 9)},
+            {"previous twice", [&] { drive::DblClick(cal.lblPrev); }, D(2026, 3, 9)},
         };
         for (const auto& p : presses) {
             p.press();
@@ -290,7 +290,7 @@ TEST_F(Calendar, MonthButtons) {
         }
         EXPECT_EQ(main().Label42.Caption(), "Mar 09/26") << "the month buttons leave the label";
         KeyTo(cal, D(2026, 1, 31));
-        testing::Click(cal.lblNext);
+        drive::Click(cal.lblNext);
         EXPECT_EQ(cal.CurDate, D(2026, 2, 28));
         EXPECT_EQ(cal.lblMonth.Caption(), "February 2026");
     }, Closing::Cancel);
@@ -337,7 +337,7 @@ TEST_F(Calendar, GetDateHandsBackADateOnlyWhenConfirmed) {
     vb::Date d = D(2026, 5, 20);
     host.OnModal("frmCalendar", [](forms::Form& f) {
         auto& c = static_cast<frmCalendar&>(f);
-        testing::PressKey(c.picMonth, forms::vbKeyRight);
+        drive::PressKey(c.picMonth, forms::vbKeyRight);
         c.DateAccepted = true;
         forms::Unload(c);
     });
@@ -347,8 +347,8 @@ TEST_F(Calendar, GetDateHandsBackADateOnlyWhenConfirmed) {
         auto& c = static_cast<frmCalendar&>(f);
         EXPECT_EQ(c.Caption(), "       Calendar") << "a fresh window";
         EXPECT_FALSE(c.DateAccepted);
-        testing::PressKey(c.picMonth, forms::vbKeyRight);
-        testing::CloseForm(c);
+        drive::PressKey(c.picMonth, forms::vbKeyRight);
+        drive::CloseForm(c);
     });
     EXPECT_FALSE(app->frmCalendar().GetDate(d));
     EXPECT_EQ(d, D(2026, 5, 21));

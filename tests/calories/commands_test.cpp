@@ -29,8 +29,8 @@ protected:
         WriteFoods({caltest::Food("Sirloin", 200)});
         SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     }
-    std::vector<testing::DesktopCall> Calls(const std::string& kind) const {
-        std::vector<testing::DesktopCall> out;
+    std::vector<drive::DesktopCall> Calls(const std::string& kind) const {
+        std::vector<drive::DesktopCall> out;
         for (const auto& c : host.DesktopCalls())
             if (c.kind == kind) out.push_back(c);
         return out;
@@ -68,12 +68,12 @@ TEST_F(Commands, SixteenToolbarButtonsWithTheirHints) {
         EXPECT_EQ(r.button->Top(), 300);
         EXPECT_EQ(r.button->Width(), 575);
         EXPECT_EQ(r.button->Height(), 575);
-        testing::MoveMouse(*r.button);
+        drive::MoveMouse(*r.button);
         EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), r.hint);
         left += 580;
     }
     EXPECT_EQ(main().Command14.Caption(), "FAQ");
-    testing::MoveMouse(main());
+    drive::MoveMouse(main());
     EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "");
 }
 
@@ -120,14 +120,14 @@ TEST_F(Commands, WindowsShownByButtonsAndMenus) {
         std::function<forms::Form&()> window;
     };
     const Row rows[] = {
-        {"Command10", [&] { testing::Click(main().Command10); }, [&]() -> forms::Form& { return app->calcalintake(); }},
-        {"mnucaloric", [&] { testing::ChooseMenu(main().mnucaloric); }, [&]() -> forms::Form& { return app->calcalintake(); }},
-        {"mnuweight", [&] { testing::ChooseMenu(main().mnuweight); }, [&]() -> forms::Form& { return app->weight(); }},
-        {"Command14", [&] { testing::Click(main().Command14); }, [&]() -> forms::Form& { return app->qform(); }},
-        {"Command15", [&] { testing::Click(main().Command15); }, [&]() -> forms::Form& { return app->Metric(); }},
-        {"Command16", [&] { testing::Click(main().Command16); }, [&]() -> forms::Form& { return app->Search(); }},
-        {"mnuHelpAbout", [&] { testing::ChooseMenu(main().mnuHelpAbout); }, [&]() -> forms::Form& { return app->calAbout(); }},
-        {"mnudisplay", [&] { testing::ChooseMenu(main().mnudisplay); }, [&]() -> forms::Form& { return app->email(); }},
+        {"Command10", [&] { drive::Click(main().Command10); }, [&]() -> forms::Form& { return app->calcalintake(); }},
+        {"mnucaloric", [&] { drive::ChooseMenu(main().mnucaloric); }, [&]() -> forms::Form& { return app->calcalintake(); }},
+        {"mnuweight", [&] { drive::ChooseMenu(main().mnuweight); }, [&]() -> forms::Form& { return app->weight(); }},
+        {"Command14", [&] { drive::Click(main().Command14); }, [&]() -> forms::Form& { return app->qform(); }},
+        {"Command15", [&] { drive::Click(main().Command15); }, [&]() -> forms::Form& { return app->Metric(); }},
+        {"Command16", [&] { drive::Click(main().Command16); }, [&]() -> forms::Form& { return app->Search(); }},
+        {"mnuHelpAbout", [&] { drive::ChooseMenu(main().mnuHelpAbout); }, [&]() -> forms::Form& { return app->calAbout(); }},
+        {"mnudisplay", [&] { drive::ChooseMenu(main().mnudisplay); }, [&]() -> forms::Form& { return app->email(); }},
     };
     for (const Row& r : rows) {
         r.act();
@@ -144,8 +144,8 @@ TEST_F(Commands, ExitFromTheButtonAndTheMenuSavesAndEnds) {
         SetIni(calories::kDateSection, calories::kNumberOfDays, "1");
         Open();
         main().Label48.Caption("1");
-        if (menu) testing::ChooseMenu(main().mnuFileExit);
-        else testing::Click(main().Command13);
+        if (menu) drive::ChooseMenu(main().mnuFileExit);
+        else drive::Click(main().Command13);
         EXPECT_EQ(app->LoadedMainform(), nullptr);
         EXPECT_EQ(Ini(calories::kDateSection, calories::kAverageView), "False");
         app.reset();
@@ -156,7 +156,7 @@ TEST_F(Commands, ExitFromTheButtonAndTheMenuSavesAndEnds) {
 
 TEST_F(Commands, HiddenInTheTrayThenBackByDoubleClick) {
     Open();
-    testing::Click(main().Command6);
+    drive::Click(main().Command6);
     EXPECT_FALSE(main().Visible());
     EXPECT_TRUE(main().IsLoaded());
     ASSERT_EQ(host.TrayIcons().count(1), 1u);
@@ -182,7 +182,7 @@ TEST_F(Commands, HiddenInTheTrayThenBackByDoubleClick) {
 
 TEST_F(Commands, TheTrayMenuShowsOrEnds) {
     Open();
-    testing::Click(main().Command6);
+    drive::Click(main().Command6);
     // While the menu is open a second message is dropped.
     host.OnPopupMenu([&](forms::Form& form, forms::Menu& menu) -> forms::Menu* {
         EXPECT_EQ(&form, &main());
@@ -198,7 +198,7 @@ TEST_F(Commands, TheTrayMenuShowsOrEnds) {
     EXPECT_TRUE(host.TrayIcons().empty());
 
     // "E&xit" runs the shutdown: the period is written.
-    testing::Click(main().Command6);
+    drive::Click(main().Command6);
     host.OnPopupMenu([&](forms::Form&, forms::Menu&) -> forms::Menu* { return &main().mnuPopMenuExit; });
     host.SendTrayMessage(services::WM_RBUTTONUP);
     EXPECT_TRUE(host.ProgramEnded());
@@ -217,8 +217,8 @@ TEST_F(Commands, TheCallbackCodeIsReadFromX) {
     const Row rows[] = {{515 * 15, true},         {515 * 15 + 7, true},      {515 * 15 - 7, true},
                         {515 * 15 + 7.5f, false}, {515 * 15 - 7.5f, false}, {513 * 15, false}};
     for (const Row& r : rows) {
-        testing::Click(main().Command6);
-        testing::MoveMouse(main().picNotifier, r.x, 0);
+        drive::Click(main().Command6);
+        drive::MoveMouse(main().picNotifier, r.x, 0);
         EXPECT_EQ(main().Visible(), r.shows) << r.x;
         if (!r.shows) host.SendTrayMessage(services::WM_LBUTTONDBLCLK);
         ASSERT_TRUE(main().Visible());
@@ -229,7 +229,7 @@ TEST_F(Commands, TheCallbackCodeIsReadFromX) {
 TEST_F(Commands, NoIconNoHiding) {
     Open();
     host.RefuseTray(true);
-    testing::Click(main().Command6);
+    drive::Click(main().Command6);
     EXPECT_TRUE(main().Visible());
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_NE(host.MsgBoxes()[0].prompt.find("system tray"), std::string::npos);
@@ -239,7 +239,7 @@ TEST_F(Commands, NoIconNoHiding) {
 
 TEST_F(Commands, HelpWithoutPagesSaysSo) {
     Open();
-    for (forms::Menu* item : {&main().mnuHelpContents, &main().mnuHelpSearch}) testing::ChooseMenu(*item);
+    for (forms::Menu* item : {&main().mnuHelpContents, &main().mnuHelpSearch}) drive::ChooseMenu(*item);
     ASSERT_EQ(host.MsgBoxes().size(), 2u);
     for (const auto& box : host.MsgBoxes()) {
         EXPECT_EQ(box.prompt, "Unable to display Help Contents. There is no Help associated with this project.");
@@ -251,10 +251,10 @@ TEST_F(Commands, HelpWithoutPagesSaysSo) {
 
 TEST_F(Commands, HelpContentsAndSearch) {
     fs::create_directories(Data("help"));
-    testing::TempEnvironment::WriteFile(Data("help/index.html"), "<html><title>Help</title></html>");
+    drive::TempEnvironment::WriteFile(Data("help/index.html"), "<html><title>Help</title></html>");
     Open();
-    testing::ChooseMenu(main().mnuHelpContents);
-    testing::ChooseMenu(main().mnuHelpSearch);
+    drive::ChooseMenu(main().mnuHelpContents);
+    drive::ChooseMenu(main().mnuHelpSearch);
     const auto calls = Calls("help");
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].target, "Calories.hlp");
@@ -266,10 +266,10 @@ TEST_F(Commands, HelpContentsAndSearch) {
 
 TEST_F(Commands, WebLinksOpenInTheBrowser) {
     Open();
-    testing::ChooseMenu(main().mnuhomepage);
-    testing::ChooseMenu(main().mnuupdate);
+    drive::ChooseMenu(main().mnuhomepage);
+    drive::ChooseMenu(main().mnuupdate);
     host.FailDesktop(true);
-    testing::ChooseMenu(main().mnuhomepage);  // a failure is not reported
+    drive::ChooseMenu(main().mnuhomepage);  // a failure is not reported
     const auto calls = Calls("open");
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].target.rfind("https://", 0), 0u);
@@ -284,7 +284,7 @@ protected:
     // A registry export holding these lines under HKEY_LOCAL_MACHINE.
     void Registry(const std::string& body) {
         const fs::path file = env.Root() / "machine.reg";
-        testing::TempEnvironment::WriteFile(file, "REGEDIT4\r\n\r\n" + body);
+        drive::TempEnvironment::WriteFile(file, "REGEDIT4\r\n\r\n" + body);
         env.SetVariable("REGISTRY_FILE", file.string());
     }
     static std::string Escaped(std::string s) {
@@ -293,7 +293,7 @@ protected:
         return out;
     }
     calories::calAbout& About() {
-        testing::ChooseMenu(main().mnuHelpAbout);
+        drive::ChooseMenu(main().mnuHelpAbout);
         return app->calAbout();
     }
 };
@@ -310,14 +310,14 @@ TEST_F(AboutBox, ItsTextsAndOk) {
     EXPECT_EQ(about.lblDisclaimer.Caption().rfind("https://", 0), 0u);
     EXPECT_TRUE(about.cmdOK.Visible());
     EXPECT_EQ(about.cmdSysInfo.Caption(), "&System Info...");
-    testing::Click(about.cmdOK);
+    drive::Click(about.cmdOK);
     EXPECT_FALSE(about.IsLoaded());
 }
 
 TEST_F(AboutBox, SystemInformationFromTheFirstKeyOrTheSecond) {
     const fs::path tools = env.Root() / "Shared Tools" / "MSInfo";
     fs::create_directories(tools);
-    testing::TempEnvironment::WriteFile(tools / "MSINFO32.EXE", "");
+    drive::TempEnvironment::WriteFile(tools / "MSINFO32.EXE", "");
     struct Row {
         const char* name;
         std::string registry;
@@ -346,7 +346,7 @@ TEST_F(AboutBox, SystemInformationFromTheFirstKeyOrTheSecond) {
         host.FailDesktop(r.failStart);
         const std::size_t boxes = host.MsgBoxes().size();
         const std::size_t starts = Calls("start").size();
-        testing::Click(About().cmdSysInfo);
+        drive::Click(About().cmdSysInfo);
         if (r.started.empty()) {
             ASSERT_EQ(host.MsgBoxes().size(), boxes + 1);
             EXPECT_EQ(host.MsgBoxes().back().prompt, "System Information Is Unavailable At This Time");
@@ -404,7 +404,7 @@ TEST_F(Commands, MailLinkWindow) {
     SetIni(calories::kOpenFileSection, calories::kPersonalFile, group);
     WriteFoods({caltest::Food("Toast", 80)}, "My foods & more #1.per");
     Open();
-    testing::ChooseMenu(main().mnudisplay);
+    drive::ChooseMenu(main().mnudisplay);
     calories::email& mail = app->email();
     EXPECT_EQ(mail.Caption(), "Sending your Personal Food groups for display");
     EXPECT_NE(mail.Label1.Caption().find("Press the button marked \"File Path\" to get to location"), std::string::npos);
@@ -412,11 +412,11 @@ TEST_F(Commands, MailLinkWindow) {
     EXPECT_EQ(mail.Command1.Caption(), "&Email us");
     EXPECT_EQ(mail.Command2.Caption(), "O&k");
     EXPECT_EQ(mail.Label2.Caption(), "");
-    testing::Click(mail.Command3);
-    testing::Click(mail.Command3);
+    drive::Click(mail.Command3);
+    drive::Click(mail.Command3);
     EXPECT_EQ(mail.Label2.Caption(), " " + group);
 
-    testing::Click(mail.Command1);
+    drive::Click(mail.Command1);
     const auto calls = Calls("open");
     ASSERT_EQ(calls.size(), 1u);
     const std::string& url = calls[0].target;
@@ -425,9 +425,9 @@ TEST_F(Commands, MailLinkWindow) {
     EXPECT_EQ(url.find(' '), std::string::npos) << url;
     EXPECT_EQ(std::count(url.begin(), url.end(), '#'), 0) << url;
 
-    testing::Click(mail.Command2);
+    drive::Click(mail.Command2);
     EXPECT_FALSE(mail.IsLoaded());
-    testing::ChooseMenu(main().mnudisplay);
+    drive::ChooseMenu(main().mnudisplay);
     EXPECT_EQ(app->email().Label2.Caption(), "");
 }
 

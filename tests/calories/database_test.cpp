@@ -33,7 +33,7 @@ protected:
         for (const auto& f : foods) bytes += calories::encode(f);
         return bytes;
     }
-    void ShowPersonal() { testing::Click(main().Command1); }
+    void ShowPersonal() { drive::Click(main().Command1); }
     std::vector<std::string> Prompts() const {
         std::vector<std::string> out;
         for (const auto& m : host.MsgBoxes()) out.push_back(m.prompt);
@@ -75,11 +75,11 @@ TEST_F(Database, OpeningAGroupSavesTheCurrentOneFirstAndRemembersTheNewOne) {
     Open();
     ChooseGroup("Beef");
     SelectFood("Sirloin");
-    testing::Click(main().Command8);  // in memory only
+    drive::Click(main().Command8);  // in memory only
     EXPECT_EQ(Group().size(), 2 * calories::kFoodItemSize);
 
     host.AnswerFileDialog(Data("other.per").string());
-    testing::ChooseMenu(main().mnuopenpersonal);
+    drive::ChooseMenu(main().mnuopenpersonal);
     ASSERT_EQ(host.FileDialogs().size(), 1u);
     const auto& request = host.FileDialogs()[0].request;
     EXPECT_EQ(request.kind, services::FileDialogKind::Open);
@@ -101,9 +101,9 @@ TEST_F(Database, CancellingTheOpenDialogStillSavesAndShowsTheGroup) {
     Open();
     ChooseGroup("Beef");
     SelectFood("Brisket");
-    testing::Click(main().Command8);
+    drive::Click(main().Command8);
     host.CancelFileDialog();
-    testing::Click(main().Command20);  // the toolbar button opens too
+    drive::Click(main().Command20);  // the toolbar button opens too
     EXPECT_EQ(Group().size(), 3 * calories::kFoodItemSize);
     EXPECT_EQ(app->personalfile, Data("mine.per").string());
     EXPECT_EQ(main().Combo1.Text(), "All Items in Personal list");
@@ -114,7 +114,7 @@ TEST_F(Database, CancellingTheOpenDialogStillSavesAndShowsTheGroup) {
 TEST_F(Database, CreatingAGroupMakesAnEmptyFileAndNamesIt) {
     Open();
     host.AnswerFileDialog(Data("fresh.per").string());
-    testing::ChooseMenu(main().mnustartnew);
+    drive::ChooseMenu(main().mnustartnew);
     ASSERT_EQ(host.FileDialogs().size(), 1u);
     EXPECT_EQ(host.FileDialogs()[0].request.title, "New");
     EXPECT_EQ(host.FileDialogs()[0].request.flags, 0x2000);
@@ -128,7 +128,7 @@ TEST_F(Database, CreatingAGroupMakesAnEmptyFileAndNamesIt) {
     // Its first food lands after the blank element, and shutdown writes both.
     ChooseGroup("Poultry");
     SelectFood("Duck");
-    testing::Click(main().Command8);
+    drive::Click(main().Command8);
     ASSERT_EQ(app->personaldata.size(), 2u);
     Close();
     const std::string bytes = Bytes(Data("fresh.per"));
@@ -145,7 +145,7 @@ TEST_F(Database, AFileThatCannotBeRecordedIsReported) {
     fs::create_directories(env.WindowsDir() / "calories.INI");
     WriteFoods({Food("Trail mix", 460, kPersonal)}, "other.per");
     host.AnswerFileDialog(Data("other.per").string());
-    testing::ChooseMenu(main().mnuopenpersonal);
+    drive::ChooseMenu(main().mnuopenpersonal);
     ASSERT_FALSE(host.MsgBoxes().empty());
     EXPECT_EQ(host.MsgBoxes().back().prompt, "Can't open file " + Data("other.per").string());
     EXPECT_EQ(host.MsgBoxes().back().title, "Vantorel 5.0");
@@ -156,12 +156,12 @@ TEST_F(Database, AFileThatCannotBeRecordedIsReported) {
 TEST_F(Database, AddingTheSelectedFoodCopiesItsShownValues) {
     Open();
     ShowPersonal();
-    testing::Click(main().Command8);
+    drive::Click(main().Command8);
     ChooseGroup("Beef");
-    testing::ChooseMenu(main().mnuaddpersonal);  // nothing selected
+    drive::ChooseMenu(main().mnuaddpersonal);  // nothing selected
     SelectFood("Sirloin");
-    testing::Click(main().Command8);
-    testing::ChooseMenu(main().mnuaddpersonal);
+    drive::Click(main().Command8);
+    drive::ChooseMenu(main().mnuaddpersonal);
     EXPECT_EQ(Prompts(), (std::vector<std::string>{kNotOnPersonal, "Please Select a food first"}));
     ASSERT_EQ(app->personaldata.size(), 4u);
     EXPECT_EQ(app->personaldata[2], app->personaldata[3]) << "added twice: two identical records";
@@ -178,11 +178,11 @@ TEST_F(Database, DeletingFromThePersonalGroupWritesItAtOnce) {
     Open();
     ChooseGroup("Beef");
     SelectFood("Sirloin");
-    testing::ChooseMenu(main().mnudeletepersonal);
+    drive::ChooseMenu(main().mnudeletepersonal);
     ShowPersonal();
-    testing::ChooseMenu(main().mnudeletepersonal);  // nothing selected
+    drive::ChooseMenu(main().mnudeletepersonal);  // nothing selected
     SelectFood("Oat bar");
-    testing::ChooseMenu(main().mnudeletepersonal);  // unscripted: the default button, No
+    drive::ChooseMenu(main().mnudeletepersonal);  // unscripted: the default button, No
     EXPECT_EQ(Prompts(), (std::vector<std::string>{"Please view the Personal food List to use this option",
                                                    "Please Select a food first",
                                                    "Are you sure to want to delete this food ?"}));
@@ -195,7 +195,7 @@ TEST_F(Database, DeletingFromThePersonalGroupWritesItAtOnce) {
     EXPECT_FALSE(fs::exists(Data("mine.bak"))) << "No changes nothing";
 
     host.AnswerMsgBox(services::vbYes);
-    testing::ChooseMenu(main().mnudeletepersonal);
+    drive::ChooseMenu(main().mnudeletepersonal);
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"apple crisp"}));
     EXPECT_EQ(main().List1.ListIndex(), -1);
     EXPECT_EQ(app->personaldata[0].deleted, 1) << "kept in memory, flagged";
@@ -206,12 +206,12 @@ TEST_F(Database, DeletingFromThePersonalGroupWritesItAtOnce) {
 TEST_F(Database, DeletingFromTheFoodDatabaseWritesItAtOnce) {
     Open();
     ShowPersonal();
-    testing::ChooseMenu(main().mnudeletemaindatabase);
+    drive::ChooseMenu(main().mnudeletemaindatabase);
     ChooseGroup("Beef");
-    testing::ChooseMenu(main().mnudeletemaindatabase);
+    drive::ChooseMenu(main().mnudeletemaindatabase);
     SelectFood("Brisket");
     host.AnswerMsgBox(services::vbNo);
-    testing::ChooseMenu(main().mnudeletemaindatabase);
+    drive::ChooseMenu(main().mnudeletemaindatabase);
     EXPECT_EQ(Prompts(), (std::vector<std::string>{kNotOnPersonal, "Please select a food first",
                                                    "Are you sure to want to delete this food ?"}));
     EXPECT_EQ(host.MsgBoxes().back().style, 276);
@@ -219,7 +219,7 @@ TEST_F(Database, DeletingFromTheFoodDatabaseWritesItAtOnce) {
 
     const std::string before = Bytes(Data("fooddata.bok"));
     host.AnswerMsgBox(services::vbYes);
-    testing::ChooseMenu(main().mnudeletemaindatabase);
+    drive::ChooseMenu(main().mnudeletemaindatabase);
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Sirloin"}));
     EXPECT_EQ(Bytes(Data("fooddata.bok")),
               RecordsOf({Food("Sirloin", 200, "Beef", 10, 70, 0, 0, 26), Food("Duck", 337, "Poultry")}));
@@ -230,7 +230,7 @@ TEST_F(Database, DeletingFromTheFoodDatabaseWritesItAtOnce) {
 TEST_F(Database, ClearingTheGroupAsksAndEmptiesItInMemory) {
     Open();
     ShowPersonal();
-    testing::ChooseMenu(main().mnuclear);  // No
+    drive::ChooseMenu(main().mnuclear);  // No
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "Are you sure you want to clear the personal food list ?");
     EXPECT_EQ(host.MsgBoxes()[0].title, "Vantorel");
@@ -238,7 +238,7 @@ TEST_F(Database, ClearingTheGroupAsksAndEmptiesItInMemory) {
     EXPECT_EQ(app->personaldata.size(), 2u);
 
     host.AnswerMsgBox(services::vbYes);
-    testing::ChooseMenu(main().mnuclear);
+    drive::ChooseMenu(main().mnuclear);
     EXPECT_EQ(main().Combo1.Text(), "Beef");
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Brisket", "Sirloin"}));
     ASSERT_EQ(app->personaldata.size(), 1u);
@@ -246,7 +246,7 @@ TEST_F(Database, ClearingTheGroupAsksAndEmptiesItInMemory) {
     EXPECT_EQ(Group().size(), 2 * calories::kFoodItemSize) << "nothing written yet";
 
     SelectFood("Brisket");
-    testing::Click(main().Command8);
+    drive::Click(main().Command8);
     EXPECT_EQ(app->personaldata.size(), 2u) << "appended after the blank element";
     Close();
     EXPECT_EQ(Group(), calories::encode(calories::FoodItem{}) +
@@ -257,12 +257,12 @@ TEST_F(Database, AGroupRoundTripsByteForByte) {
     // Foods of other groups, a negative value and Windows-1252 letters come back as they were.
     const std::string original = RecordsOf({Food("Cr\xE8me br\xFBl\xE9" "e", 330, kPersonal, -2),
                                             Food("Stew", 300, "Beef"), Food("Oat bar", 120, kPersonal)});
-    testing::TempEnvironment::WriteFile(Data("mine.per"), original);
+    drive::TempEnvironment::WriteFile(Data("mine.per"), original);
     Open();
     ShowPersonal();
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Cr\xE8me br\xFBl\xE9" "e", "Oat bar"}));
     host.CancelFileDialog();
-    testing::ChooseMenu(main().mnuopenpersonal);
+    drive::ChooseMenu(main().mnuopenpersonal);
     EXPECT_EQ(Group(), original);
     Close();
     EXPECT_EQ(Group(), original);
@@ -277,7 +277,7 @@ protected:
         EXPECT_TRUE(host.MsgBoxes().empty()) << "no group named: nothing to read";
         ChooseGroup("Beef");
         SelectFood("Sirloin");
-        testing::Click(main().Command8);
+        drive::Click(main().Command8);
     }
 };
 
@@ -304,9 +304,9 @@ TEST_F(UnnamedGroup, DecliningToNameItSaysSoAndStillCloses) {
 
 TEST_F(UnnamedGroup, AnEmptyUnnamedGroupIsLeftAlone) {
     host.AnswerMsgBox(services::vbYes);
-    testing::ChooseMenu(main().mnuclear);
+    drive::ChooseMenu(main().mnuclear);
     host.CancelFileDialog();
-    testing::ChooseMenu(main().mnuopenpersonal);
+    drive::ChooseMenu(main().mnuopenpersonal);
     Close();
     ASSERT_EQ(host.FileDialogs().size(), 1u) << "only the open dialog";
     EXPECT_EQ(host.MsgBoxes().size(), 1u) << "only the question";
@@ -324,7 +324,7 @@ protected:
         nulInside.group = kPersonal;
         original = RecordsOf({Food("Oat bar", 120, kPersonal), control, flag, nulInside, calories::FoodItem{},
                               Food("Flan", 210, kPersonal)});
-        testing::TempEnvironment::WriteFile(Data("mine.per"), original);
+        drive::TempEnvironment::WriteFile(Data("mine.per"), original);
         Open();
     }
     std::string original;
@@ -347,7 +347,7 @@ TEST_F(DamagedGroup, IsNotWrittenOverWhenUnchanged) {
 
 TEST_F(DamagedGroup, ClearedItHasNothingToKeep) {
     host.AnswerMsgBox(services::vbYes);
-    testing::ChooseMenu(main().mnuclear);
+    drive::ChooseMenu(main().mnuclear);
     Close();
     EXPECT_EQ(Group(), original);
     EXPECT_TRUE(host.FileDialogs().empty());
@@ -356,7 +356,7 @@ TEST_F(DamagedGroup, ClearedItHasNothingToKeep) {
 TEST_F(DamagedGroup, ItsChangesGoToANewFile) {
     ChooseGroup("Poultry");
     SelectFood("Duck");
-    testing::Click(main().Command8);
+    drive::Click(main().Command8);
     host.AnswerFileDialog(Data("mine.per").string());  // the damaged file itself is refused
     host.AnswerFileDialog(Data("rescued.per").string());
     Close();
@@ -375,7 +375,7 @@ TEST_F(DamagedGroup, APersonalDeleteDoesNotWriteOverIt) {
     SelectFood("Flan");
     host.AnswerMsgBox(services::vbYes);
     host.CancelFileDialog();
-    testing::ChooseMenu(main().mnudeletepersonal);
+    drive::ChooseMenu(main().mnudeletepersonal);
     EXPECT_EQ(Group(), original);
     EXPECT_EQ(host.MsgBoxes().back().prompt, "The foods of your personal food group were not saved.");
 }

@@ -40,13 +40,13 @@ protected:
     // The meal list's item of the food, whatever its servings.
     void SelectMealFood(const std::string& name) {
         for (int i = 0; i < main().List2.ListCount(); ++i)
-            if (vb::RTrim(main().List2.List(i).substr(0, 40)) == name) return testing::ChooseItem(main().List2, i);
+            if (vb::RTrim(main().List2.List(i).substr(0, 40)) == name) return drive::ChooseItem(main().List2, i);
         ADD_FAILURE() << "no meal item " << name;
     }
     void Delete(const std::string& name, std::vector<int> answers) {
         for (int a : answers) host.AnswerMsgBox(a);
         SelectMealFood(name);
-        testing::Click(main().Command9);
+        drive::Click(main().Command9);
     }
     long LiveFoods() const {
         long n = 0;
@@ -106,7 +106,7 @@ TEST_F(Deleting, NothingHappensUnlessConfirmed) {
         for (int a : r.answers) host.AnswerMsgBox(a);
         main().List2.ListIndex(-1);
         if (r.select) SelectMealFood("Sirloin");
-        testing::Click(main().Command9);
+        drive::Click(main().Command9);
         EXPECT_EQ(host.MsgBoxes().size(), before + r.boxes) << r.name;
         EXPECT_EQ(LiveFoods(), 2) << r.name;
         EXPECT_EQ(main().Label23[0].Caption(), "800") << r.name;
@@ -188,9 +188,9 @@ TEST_F(Deleting, TheMenuItemDeletesToo) {
     SendFood("Brisket");
     host.AnswerMsgBox(services::vbYes);
     SelectMealFood("Brisket");
-    testing::ChooseMenu(main().mnudelete);
+    drive::ChooseMenu(main().mnudelete);
     EXPECT_EQ(LiveFoods(), 1);
-    testing::MoveMouse(main().Command9);
+    drive::MoveMouse(main().Command9);
     EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "Delete selected food from Meal");
 }
 
@@ -226,7 +226,7 @@ TEST_F(Deleting, ClearingTheDay) {
             else
                 host.CancelFileDialog();
         }
-        testing::Click(main().Command2);
+        drive::Click(main().Command2);
         ASSERT_GT(host.MsgBoxes().size(), before) << r.name;
         const auto& box = host.MsgBoxes()[before];
         EXPECT_EQ(box.prompt, "Do you want to save this day ?");
@@ -275,7 +275,7 @@ TEST_F(Deleting, ClearingTheDayIsForSingleDaysWithFood) {
         Open();
         const std::size_t before = host.MsgBoxes().size();
         host.AnswerMsgBox(services::vbNo);
-        testing::ChooseMenu(main().mnuFileNew);
+        drive::ChooseMenu(main().mnuFileNew);
         EXPECT_EQ(host.MsgBoxes().size(), before + (r.asked ? 1 : 0)) << r.name;
         EXPECT_EQ(LiveFoods(), r.asked ? 0 : static_cast<long>(r.log.size())) << r.name;
         Close();
@@ -283,18 +283,18 @@ TEST_F(Deleting, ClearingTheDayIsForSingleDaysWithFood) {
     SingleDay();
     SendFood("Sirloin");
     host.AnswerMsgBox(services::vbNo);
-    testing::ChooseMenu(main().mnuFileClose);
+    drive::ChooseMenu(main().mnuFileClose);
     EXPECT_EQ(LiveFoods(), 0) << "Close Day clears it too";
-    testing::MoveMouse(main().Command2);
+    drive::MoveMouse(main().Command2);
     EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "Clear all meals in single meal mode");
 }
 
 // Opening a day file without food shows its zeros.
 TEST_F(Deleting, OpeningAnEmptyDayShowsZeros) {
     SingleDay();
-    testing::TempEnvironment::WriteFile(Data("empty.dat"), calories::encode(calories::MealItem{}));
+    drive::TempEnvironment::WriteFile(Data("empty.dat"), calories::encode(calories::MealItem{}));
     host.AnswerFileDialog(Data("empty.dat").string());
-    testing::Click(main().Command3);
+    drive::Click(main().Command3);
     EXPECT_EQ(Column(main().Label21), std::vector<std::string>(6, "0"));
     EXPECT_EQ(Column(main().Label23), std::vector<std::string>(6, "0"));
     EXPECT_EQ(DayPercents(), std::vector<std::string>(6, "0%"));

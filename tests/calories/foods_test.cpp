@@ -56,7 +56,7 @@ TEST_F(Foods, SelectingAFoodShowsItsSixValues) {
     EXPECT_EQ(app->foodindex, 0);
 
     ChooseGroup("Poultry");
-    testing::ChooseItem(main().List1, 2);  // the second "Chicken wing"
+    drive::ChooseItem(main().List1, 2);  // the second "Chicken wing"
     EXPECT_EQ(main().Label21[0].Caption(), "210");
     EXPECT_EQ(app->foodindex, 7);
     ChooseGroup("Cakes");
@@ -71,7 +71,7 @@ TEST_F(Foods, PersonalGroupShowsItsOwnRecords) {
     SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
     Open();
     ChooseGroup("Beef");
-    testing::Click(main().Command1);
+    drive::Click(main().Command1);
     EXPECT_EQ(main().Combo1.Text(), "All Items in Personal list");
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"apple crisp", "Oat bar"}));
     EXPECT_EQ(main().sbStatusBar.Panels(2).Text(), "9 food items") << "left as it was (the deleted food was dropped at the last shutdown)";
@@ -79,13 +79,13 @@ TEST_F(Foods, PersonalGroupShowsItsOwnRecords) {
     EXPECT_EQ(main().Label21[0].Caption(), "120");
     EXPECT_EQ(app->personalindex, 0);
     EXPECT_EQ(main().Label26.Caption(), "") << "the hidden fields keep the last database food";
-    testing::MoveMouse(main().List1);
+    drive::MoveMouse(main().List1);
     EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "Personal Food List Open is   mine.per");
 }
 
 TEST_F(Foods, QuickFindStartsAtTheSecondItemAndWraps) {
     ChooseGroup("Poultry");  // chicken breast, Chicken wing, Chicken wing, Duck, Turkey
-    testing::Click(main().Command7);
+    drive::Click(main().Command7);
     EXPECT_TRUE(main().Text1.Visible());
     EXPECT_TRUE(main().Command12.Visible());
     EXPECT_EQ(main().Text1.Text(), "TYPE HERE TO FIND NAME");
@@ -104,25 +104,25 @@ TEST_F(Foods, QuickFindStartsAtTheSecondItemAndWraps) {
         {"", -1},
     };
     for (const auto& r : rows) {
-        testing::TypeText(main().Text1, r.typed);
+        drive::TypeText(main().Text1, r.typed);
         EXPECT_EQ(main().List1.ListIndex(), r.selected) << r.typed;
     }
-    testing::TypeText(main().Text1, "du");
+    drive::TypeText(main().Text1, "du");
     EXPECT_EQ(main().Label21[0].Caption(), "337") << "the found food shows as after a click";
 
-    testing::Click(main().Command12);
+    drive::Click(main().Command12);
     EXPECT_FALSE(main().Text1.Visible());
     EXPECT_FALSE(main().Command12.Visible());
 }
 
 TEST_F(Foods, FocusOnTheFindBoxClearsItAndTheFoodListHidesIt) {
     ChooseGroup("Poultry");
-    testing::Click(main().Command7);
-    testing::FocusOn(main().Text1);
+    drive::Click(main().Command7);
+    drive::FocusOn(main().Text1);
     EXPECT_EQ(main().Text1.Text(), "");
-    testing::TypeKeys(main().Text1, "tu");
+    drive::TypeKeys(main().Text1, "tu");
     EXPECT_EQ(main().List1.ListIndex(), 4);
-    testing::FocusOn(main().List1);
+    drive::FocusOn(main().List1);
     EXPECT_FALSE(main().Text1.Visible());
     EXPECT_EQ(main().Label24.BackColor(), 0xE0E0E0);
     EXPECT_EQ(main().Label21[0].ForeColor(), 0xFF0000);
@@ -143,19 +143,19 @@ TEST_F(Foods, HintsInTheStatusBar) {
         {&main().List2, "Your current meal is displayed here"},
     };
     for (const auto& r : rows) {
-        testing::MoveMouse(*r.control);
+        drive::MoveMouse(*r.control);
         EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), r.hint) << r.control->Name();
-        testing::MoveMouse(main());
+        drive::MoveMouse(main());
         EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "");
     }
 }
 
 TEST_F(Foods, RightClickOpensThePortionMenuOtherButtonsDoNot) {
     ChooseGroup("Beef");
-    testing::MouseDown(main().List1, forms::vbLeftButton);
-    testing::MouseDown(main().List1, forms::vbMiddleButton);
+    drive::MouseDown(main().List1, forms::vbLeftButton);
+    drive::MouseDown(main().List1, forms::vbMiddleButton);
     EXPECT_TRUE(host.Popups().empty());
-    testing::RightClick(main().List1);  // no food selected: the menu still opens
+    drive::RightClick(main().List1);  // no food selected: the menu still opens
     ASSERT_EQ(host.Popups().size(), 1u);
     EXPECT_EQ(host.Popups()[0].menu, "mnuservings");
 }

@@ -37,7 +37,7 @@ protected:
     static void SetIni(int n, const std::string& value) {
         files::WritePrivateProfileString(kSection, "Message" + std::to_string(n), value, "calories.INI");
     }
-    std::string IniBytes() const { return testing::TempEnvironment::ReadFile(env.WindowsDir() / "calories.INI"); }
+    std::string IniBytes() const { return drive::TempEnvironment::ReadFile(env.WindowsDir() / "calories.INI"); }
 
     static std::vector<std::string> Goals(const calories::calcalintake& w) {
         std::vector<std::string> out;
@@ -45,8 +45,8 @@ protected:
         return out;
     }
 
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     forms::FormHolder<calories::calcalintake> intake;
     forms::FormHolder<calories::weight> weight;
     forms::FormHolder<calories::Metric> metric;

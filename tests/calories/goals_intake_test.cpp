@@ -44,7 +44,7 @@ TEST_F(GoalWindowTest, WithoutTheMainWindowCholesterolAndFiberStartAtTheirMinimu
 TEST_F(GoalWindowTest, OkayOnAFirstRunWritesEveryKeyInOrder) {
     calcalintake& w = FirstRun();
     w.Show();
-    testing::Click(w.Command1);
+    drive::Click(w.Command1);
     EXPECT_FALSE(intake.IsLoaded());
     EXPECT_EQ(IniBytes(),
               "[YourString.Something]\r\n"
@@ -78,14 +78,14 @@ TEST_P(ProfileWindow, RecommendationIsStoredAndRestored) {
     const ProfileCase& c = GetParam();
     calcalintake& w = FirstRun();
     w.Show();
-    testing::ChooseItem(w.Combo1, c.sex);
-    testing::ScrollTo(w.HScroll1, static_cast<vb::Integer>(c.age));
-    testing::ScrollTo(w.HScroll2, static_cast<vb::Integer>(c.lbs));
-    testing::ScrollTo(w.HScroll3, static_cast<vb::Integer>(c.activity));
+    drive::ChooseItem(w.Combo1, c.sex);
+    drive::ScrollTo(w.HScroll1, static_cast<vb::Integer>(c.age));
+    drive::ScrollTo(w.HScroll2, static_cast<vb::Integer>(c.lbs));
+    drive::ScrollTo(w.HScroll3, static_cast<vb::Integer>(c.activity));
     EXPECT_EQ(Goals(w), c.goals);
     EXPECT_EQ(w.Label12.Caption(), c.kg);
     EXPECT_EQ(w.Label25.Caption(), c.goals[0]);
-    testing::Click(w.Command1);
+    drive::Click(w.Command1);
 
     EXPECT_EQ(Ini(4), c.sex);
     EXPECT_EQ(Ini(1), std::to_string(c.age));
@@ -106,12 +106,12 @@ INSTANTIATE_TEST_SUITE_P(GoalWindows, ProfileWindow, ::testing::ValuesIn(kProfil
 TEST_F(GoalWindowTest, ClosingWithoutOkayKeepsTheStoredValues) {
     calcalintake& w = FirstRun();
     w.Show();
-    testing::ScrollTo(w.HScroll1, 40);
-    testing::Click(w.Command1);
+    drive::ScrollTo(w.HScroll1, 40);
+    drive::Click(w.Command1);
     calcalintake& second = intake();
     second.Show();
-    testing::ScrollTo(second.HScroll1, 60);
-    EXPECT_TRUE(testing::CloseForm(second));
+    drive::ScrollTo(second.HScroll1, 60);
+    EXPECT_TRUE(drive::CloseForm(second));
     EXPECT_EQ(Ini(1), "40");
     EXPECT_EQ(intake().HScroll1.Value(), 40);
 }
@@ -187,10 +187,10 @@ TEST_F(GoalWindowTest, OddFlagsFallBackToAutomaticModeAndNoDirection) {
 TEST_F(GoalWindowTest, ManualModeStartsFromTheRecommendationAndUnticksBackToIt) {
     calcalintake& w = FirstRun();
     w.Show();
-    testing::ScrollTo(w.HScroll1, 35);
-    testing::ScrollTo(w.HScroll2, 180);
-    testing::ScrollTo(w.HScroll3, 5);
-    testing::Click(w.Check1);
+    drive::ScrollTo(w.HScroll1, 35);
+    drive::ScrollTo(w.HScroll2, 180);
+    drive::ScrollTo(w.HScroll3, 5);
+    drive::Click(w.Check1);
     EXPECT_EQ(w.Check1.Value(), 1);
     EXPECT_EQ(w.HScroll4.Value(), 2938);
     EXPECT_EQ(w.HScroll6.Value(), 98);
@@ -204,9 +204,9 @@ TEST_F(GoalWindowTest, ManualModeStartsFromTheRecommendationAndUnticksBackToIt) 
     EXPECT_FALSE(w.HScroll3.Enabled());
     EXPECT_FALSE(w.Combo1.Enabled());
 
-    testing::ScrollTo(w.HScroll4, 2000);
-    testing::ScrollTo(w.HScroll7, 450);
-    testing::ScrollTo(w.HScroll8, 45);
+    drive::ScrollTo(w.HScroll4, 2000);
+    drive::ScrollTo(w.HScroll7, 450);
+    drive::ScrollTo(w.HScroll8, 45);
     EXPECT_EQ(Goals(w), (std::vector<std::string>{"2000", "98", "450", "45", "367", "64"}));
     EXPECT_EQ(w.Label25.Caption(), "2000");
 
@@ -216,7 +216,7 @@ TEST_F(GoalWindowTest, ManualModeStartsFromTheRecommendationAndUnticksBackToIt) 
     EXPECT_EQ(w.Label12.Caption(), "81");
     EXPECT_EQ(w.Label5[0].Caption(), "2000");
 
-    testing::Click(w.Check1);
+    drive::Click(w.Check1);
     EXPECT_EQ(Goals(w), (std::vector<std::string>{"3265", "109", "300", "30", "408", "71"}));
     EXPECT_EQ(w.Label12.Caption(), "90");
     EXPECT_FALSE(w.HScroll4.Visible());
@@ -227,14 +227,14 @@ TEST_F(GoalWindowTest, ManualModeStartsFromTheRecommendationAndUnticksBackToIt) 
 TEST_F(GoalWindowTest, StoredManualModeReopensWithTheManualGoals) {
     calcalintake& w = FirstRun();
     w.Show();
-    testing::Click(w.Check1);
-    testing::ScrollTo(w.HScroll4, 2500);
-    testing::ScrollTo(w.HScroll6, 90);
-    testing::ScrollTo(w.HScroll7, 250);
-    testing::ScrollTo(w.HScroll8, 40);
-    testing::ScrollTo(w.HScroll9, 300);
-    testing::ScrollTo(w.HScroll10, 70);
-    testing::Click(w.Command1);
+    drive::Click(w.Check1);
+    drive::ScrollTo(w.HScroll4, 2500);
+    drive::ScrollTo(w.HScroll6, 90);
+    drive::ScrollTo(w.HScroll7, 250);
+    drive::ScrollTo(w.HScroll8, 40);
+    drive::ScrollTo(w.HScroll9, 300);
+    drive::ScrollTo(w.HScroll10, 70);
+    drive::Click(w.Command1);
     EXPECT_EQ(Ini(11), "1");
     EXPECT_EQ(Ini(5), "2500");
     EXPECT_EQ(Ini(12), "2500");

@@ -67,19 +67,19 @@ void CheckLayout(const forms::Form& form) {
 TEST_F(GoalWindowTest, CaloricNeedsLayout) {
     calories::calcalintake& w = FirstRun();
     // Widest texts the window shows.
-    testing::ChooseItem(w.Combo1, "Female(Pregnant)");
-    testing::ScrollTo(w.HScroll2, 300);
-    testing::ScrollTo(w.HScroll3, 10);
-    testing::ScrollTo(w.HScroll5, 300);
-    testing::ScrollTo(w.HScroll11, 2000);
-    testing::Click(w.Option1[1]);
-    testing::ScrollTo(w.HScroll12, 365);
+    drive::ChooseItem(w.Combo1, "Female(Pregnant)");
+    drive::ScrollTo(w.HScroll2, 300);
+    drive::ScrollTo(w.HScroll3, 10);
+    drive::ScrollTo(w.HScroll5, 300);
+    drive::ScrollTo(w.HScroll11, 2000);
+    drive::Click(w.Option1[1]);
+    drive::ScrollTo(w.HScroll12, 365);
     CheckLayout(w);
 }
 
 TEST_F(GoalWindowTest, SideWindowLayouts) {
     calories::weight& h = weight();
-    testing::ScrollTo(h.HScroll1, 82);
+    drive::ScrollTo(h.HScroll1, 82);
     CheckLayout(h);
     calories::Metric& m = metric();
     CheckLayout(m);

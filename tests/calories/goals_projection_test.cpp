@@ -11,10 +11,10 @@ protected:
     calcalintake& Plan(int lbs, int difference, int direction, int days) {
         calcalintake& w = FirstRun();
         w.Show();
-        testing::ScrollTo(w.HScroll5, static_cast<vb::Integer>(lbs));
-        testing::ScrollTo(w.HScroll11, static_cast<vb::Integer>(difference));
-        if (direction >= 0) testing::Click(w.Option1[direction]);
-        testing::ScrollTo(w.HScroll12, static_cast<vb::Integer>(days));
+        drive::ScrollTo(w.HScroll5, static_cast<vb::Integer>(lbs));
+        drive::ScrollTo(w.HScroll11, static_cast<vb::Integer>(difference));
+        if (direction >= 0) drive::Click(w.Option1[direction]);
+        drive::ScrollTo(w.HScroll12, static_cast<vb::Integer>(days));
         return w;
     }
 };
@@ -57,25 +57,25 @@ INSTANTIATE_TEST_SUITE_P(GoalWindows, PlanWindow, ::testing::ValuesIn(kPlans),
 TEST_F(ProjectionWindow, SwitchingDirectionRecomputesAtOnce) {
     calcalintake& w = Plan(180, 500, 0, 70);
     ASSERT_EQ(w.Label33.Caption(), "170.1");
-    testing::Click(w.Option1[1]);
+    drive::Click(w.Option1[1]);
     EXPECT_EQ(w.Label24.Caption(), "Above");
     EXPECT_EQ(w.Label27.Caption(), "Gain");
     EXPECT_EQ(w.Label33.Caption(), "189.9");
-    testing::Click(w.Option1[0]);
+    drive::Click(w.Option1[0]);
     EXPECT_EQ(w.Label33.Caption(), "170.1");
 }
 
 TEST_F(ProjectionWindow, NewWeightOrDifferenceRestartsTheDays) {
     calcalintake& w = Plan(180, 500, 0, 100);
-    testing::ScrollTo(w.HScroll5, 181);
+    drive::ScrollTo(w.HScroll5, 181);
     EXPECT_EQ(w.HScroll12.Value(), 1);
     EXPECT_EQ(w.Label35.Caption(), "1");
     EXPECT_EQ(w.Label17.Caption(), "181");
     EXPECT_EQ(w.Label19.Caption(), "81");
     EXPECT_EQ(w.Label33.Caption(), "181");
 
-    testing::ScrollTo(w.HScroll12, 100);
-    testing::ScrollTo(w.HScroll11, 900);
+    drive::ScrollTo(w.HScroll12, 100);
+    drive::ScrollTo(w.HScroll11, 900);
     EXPECT_EQ(w.HScroll12.Value(), 1);
     EXPECT_EQ(w.Label22.Caption(), "900");
     EXPECT_EQ(w.Label33.Caption(), "181");
@@ -83,18 +83,18 @@ TEST_F(ProjectionWindow, NewWeightOrDifferenceRestartsTheDays) {
 
 TEST_F(ProjectionWindow, ResetGoesBackToTheFirstDay) {
     calcalintake& w = Plan(180, 500, 0, 70);
-    testing::Click(w.Command2);
+    drive::Click(w.Command2);
     EXPECT_EQ(w.HScroll12.Value(), 1);
     EXPECT_EQ(w.Label33.Caption(), "180.0");
     // At day 1 already: nothing happens, the shown text stays.
-    testing::ScrollTo(w.HScroll5, 170);
-    testing::Click(w.Command2);
+    drive::ScrollTo(w.HScroll5, 170);
+    drive::Click(w.Command2);
     EXPECT_EQ(w.Label33.Caption(), "170");
 }
 
 TEST_F(ProjectionWindow, OkayStoresThePlanAndTheNextOpeningShowsIt) {
     calcalintake& w = Plan(180, 500, 0, 70);
-    testing::Click(w.Command1);
+    drive::Click(w.Command1);
     EXPECT_EQ(Ini(16), "180");
     EXPECT_EQ(Ini(17), "500");
     EXPECT_EQ(Ini(18), "70");

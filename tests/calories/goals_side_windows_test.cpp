@@ -44,18 +44,18 @@ TEST_P(HeightWindow, ShowsTheRangeOfTheTable) {
     const HeightCase& c = GetParam();
     {
         calories::weight& w = weight();
-        testing::ScrollTo(w.HScroll1, static_cast<vb::Integer>(c.inches));
-        testing::Click(w.Option1[c.sex]);
-        testing::Click(w.Option2[c.age]);
+        drive::ScrollTo(w.HScroll1, static_cast<vb::Integer>(c.inches));
+        drive::Click(w.Option1[c.sex]);
+        drive::Click(w.Option2[c.age]);
         EXPECT_EQ(w.Label2.Caption(), c.height);
         EXPECT_EQ(w.Label8.Caption(), c.range);
-        testing::Click(w.Command1);
+        drive::Click(w.Command1);
         EXPECT_FALSE(weight.IsLoaded());
     }
     calories::weight& w = weight();
-    testing::Click(w.Option2[c.age]);
-    testing::Click(w.Option1[c.sex]);
-    testing::ScrollTo(w.HScroll1, static_cast<vb::Integer>(c.inches));
+    drive::Click(w.Option2[c.age]);
+    drive::Click(w.Option1[c.sex]);
+    drive::ScrollTo(w.HScroll1, static_cast<vb::Integer>(c.inches));
     EXPECT_EQ(w.Label2.Caption(), c.height);
     EXPECT_EQ(w.Label8.Caption(), c.range);
 }
@@ -65,10 +65,10 @@ INSTANTIATE_TEST_SUITE_P(GoalWindows, HeightWindow, ::testing::ValuesIn(kHeights
 
 TEST_F(GoalWindowTest, HealthyWeightAgeGroupChangesNothing) {
     calories::weight& w = weight();
-    testing::ScrollTo(w.HScroll1, 70);
-    testing::Click(w.Option2[1]);
+    drive::ScrollTo(w.HScroll1, 70);
+    drive::Click(w.Option2[1]);
     EXPECT_EQ(w.Label8.Caption(), "140 to 175 lb or 63 to 79 kg");
-    testing::Click(w.Option2[0]);
+    drive::Click(w.Option2[0]);
     EXPECT_EQ(w.Label8.Caption(), "140 to 175 lb or 63 to 79 kg");
     EXPECT_EQ(w.Label2.Caption(), "5' 10  or  177 cm");
 }
@@ -108,10 +108,10 @@ class ConversionWindow : public GoalWindowTest, public ::testing::WithParamInter
 TEST_P(ConversionWindow, CalculateWritesTheAnswer) {
     const ConversionCase& c = GetParam();
     Metric& m = metric();
-    testing::TypeText(m.Text1, c.amount);
-    testing::Click(c.from(m));
-    testing::Click(c.to(m));
-    testing::Click(m.Command1);
+    drive::TypeText(m.Text1, c.amount);
+    drive::Click(c.from(m));
+    drive::Click(c.to(m));
+    drive::Click(m.Command1);
     EXPECT_EQ(m.Text2.Text(), c.answer);
 }
 
@@ -121,65 +121,65 @@ INSTANTIATE_TEST_SUITE_P(GoalWindows, ConversionWindow, ::testing::ValuesIn(kCon
 TEST_F(GoalWindowTest, MetricUnitsOfOneKindOnly) {
     Metric& m = metric();
     EXPECT_EQ(m.Caption(), "Metric Conversion");
-    testing::Click(m.Option3);
-    testing::Click(m.Option4[1]);
-    testing::Click(m.Option1[1]);
+    drive::Click(m.Option3);
+    drive::Click(m.Option4[1]);
+    drive::Click(m.Option1[1]);
     EXPECT_TRUE(m.Option1[1].Value());
     EXPECT_FALSE(m.Option3.Value());
     EXPECT_FALSE(m.Option4[1].Value());
 
-    testing::Click(m.Option2[2]);
-    testing::Click(m.Option5);
+    drive::Click(m.Option2[2]);
+    drive::Click(m.Option5);
     EXPECT_TRUE(m.Option5.Value());
     EXPECT_FALSE(m.Option1[1].Value());
     EXPECT_FALSE(m.Option2[2].Value());
 
-    testing::Click(m.Option2[1]);
+    drive::Click(m.Option2[1]);
     EXPECT_FALSE(m.Option5.Value());
     EXPECT_TRUE(m.Option2[1].Value());
 }
 
 TEST_F(GoalWindowTest, MetricLeavesTheAnswerWithoutAmountOrPair) {
     Metric& m = metric();
-    testing::Click(m.Option1[1]);
-    testing::Click(m.Option2[1]);
-    testing::TypeText(m.Text1, "2");
-    testing::Click(m.Command1);
+    drive::Click(m.Option1[1]);
+    drive::Click(m.Option2[1]);
+    drive::TypeText(m.Text1, "2");
+    drive::Click(m.Command1);
     ASSERT_EQ(m.Text2.Text(), "500");
 
-    testing::TypeText(m.Text1, "");
-    testing::Click(m.Command1);
+    drive::TypeText(m.Text1, "");
+    drive::Click(m.Command1);
     EXPECT_EQ(m.Text2.Text(), "500");
 
-    testing::TypeText(m.Text1, "3");
-    testing::Click(m.Option3);  // a start unit without a matching unit to get
-    testing::Click(m.Command1);
+    drive::TypeText(m.Text1, "3");
+    drive::Click(m.Option3);  // a start unit without a matching unit to get
+    drive::Click(m.Command1);
     EXPECT_EQ(m.Text2.Text(), "500");
 }
 
 TEST_F(GoalWindowTest, MetricNonNumericAmountClearsTheAnswer) {
     Metric& m = metric();
-    testing::Click(m.Option3);
-    testing::Click(m.Option4[1]);
-    testing::TypeText(m.Text1, "abc");
-    testing::Click(m.Command1);
+    drive::Click(m.Option3);
+    drive::Click(m.Option4[1]);
+    drive::TypeText(m.Text1, "abc");
+    drive::Click(m.Command1);
     EXPECT_EQ(m.Text2.Text(), "");
 
-    testing::TypeText(m.Text1, "1");
-    testing::Click(m.Command1);
+    drive::TypeText(m.Text1, "1");
+    drive::Click(m.Command1);
     ASSERT_EQ(m.Text2.Text(), "454.");
-    testing::TypeText(m.Text1, "one");
-    testing::Click(m.Command1);
+    drive::TypeText(m.Text1, "one");
+    drive::Click(m.Command1);
     EXPECT_EQ(m.Text2.Text(), "");
 }
 
 TEST_F(GoalWindowTest, MetricClearEmptiesEverything) {
     Metric& m = metric();
-    testing::Click(m.Option1[0]);
-    testing::Click(m.Option2[1]);
-    testing::TypeText(m.Text1, "1");
-    testing::Click(m.Command1);
-    testing::Click(m.Command3);
+    drive::Click(m.Option1[0]);
+    drive::Click(m.Option2[1]);
+    drive::TypeText(m.Text1, "1");
+    drive::Click(m.Command1);
+    drive::Click(m.Command3);
     EXPECT_EQ(m.Text1.Text(), "");
     EXPECT_EQ(m.Text2.Text(), "");
     for (auto& o : m.Option1) EXPECT_FALSE(o.Value());
@@ -187,7 +187,7 @@ TEST_F(GoalWindowTest, MetricClearEmptiesEverything) {
     for (auto& o : m.Option4) EXPECT_FALSE(o.Value());
     EXPECT_FALSE(m.Option3.Value());
     EXPECT_FALSE(m.Option5.Value());
-    testing::Click(m.Command2);
+    drive::Click(m.Command2);
     EXPECT_FALSE(metric.IsLoaded());
 }
 
@@ -212,15 +212,15 @@ TEST_F(GoalWindowTest, FaqHoldsNineNumberedQuestions) {
     }
     EXPECT_EQ(text.find("10. "), std::string::npos);
     EXPECT_NE(text.find("365"), std::string::npos);
-    testing::Click(q.Command1);
+    drive::Click(q.Command1);
     EXPECT_FALSE(faq.IsLoaded());
 }
 
 TEST_F(GoalWindowTest, FaqEditsAreNotKept) {
     calories::qform& q = faq();
     const std::string original = q.Text1.Text();
-    testing::TypeText(q.Text1, "scribbled");
-    testing::Click(q.Command1);
+    drive::TypeText(q.Text1, "scribbled");
+    drive::Click(q.Command1);
     EXPECT_EQ(faq().Text1.Text(), original);
 }
 

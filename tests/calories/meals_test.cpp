@@ -55,10 +55,10 @@ TEST_F(Meals, DoubleClickSendsOneServing) {
     // A second food at lunch: This Food and This Meal show it, ToDay the sum.
     ChooseMeal("LUNCH");
     main().List1.ListIndex(-1);
-    testing::Click(main().Command11);  // nothing selected: nothing happens
+    drive::Click(main().Command11);  // nothing selected: nothing happens
     EXPECT_EQ(app->mealdata.size(), 2u);
     SelectFood("Brisket");
-    testing::Click(main().Command11);
+    drive::Click(main().Command11);
     EXPECT_EQ(main().Label21[0].Caption(), "300");
     EXPECT_EQ(main().Label22[0].Caption(), "300");
     EXPECT_EQ(main().Label23[0].Caption(), "800");
@@ -105,7 +105,7 @@ TEST_F(Meals, APortionWithoutASelectedFoodDoesNothing) {
     SetGoals({"1000"});
     main().List1.ListIndex(-1);
     host.AnswerPopupMenu("mnuonehalf");
-    testing::RightClick(main().List1);
+    drive::RightClick(main().List1);
     EXPECT_EQ(app->mealdata.size(), 2u);
     EXPECT_EQ(main().DayPercent(0).Caption(), "25%") << "not recomputed against the new goal";
 }
@@ -115,7 +115,7 @@ TEST_F(Meals, PersonalFoodsComeFromThePersonalGroup) {
     Close();
     SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
     Open();
-    testing::Click(main().Command1);
+    drive::Click(main().Command1);
     SendFood("Oat bar");
     EXPECT_EQ(app->mealdata.back().group.str(), vb::FixedField("All Items Personal list", 60));
     EXPECT_EQ(app->mealdata.back().calories, 120);
@@ -138,9 +138,9 @@ TEST_F(Meals, MealNamesArePaddedAndTheListFollowsTheMeal) {
     ChooseMeal("DINNER");
     EXPECT_EQ(Items(main().List2), (std::vector<std::string>{Name("Brisket") + " (2)", Name("Sirloin") + " 1"}));
     // A click shows the food's own record, found through its item data.
-    testing::ChooseItem(main().List2, 0);
+    drive::ChooseItem(main().List2, 0);
     EXPECT_EQ(main().Label21[0].Caption(), "600");
-    testing::ChooseItem(main().List2, 1);
+    drive::ChooseItem(main().List2, 1);
     EXPECT_EQ(main().Label21[0].Caption(), "500");
     EXPECT_EQ(main().Label22[0].Caption(), "1100");
 
@@ -161,11 +161,11 @@ TEST_F(Meals, ZeroCalorieFoodsStillMakeADay) {
 TEST_F(Meals, FocusColoursOfThePanel) {
     SendFood("Sirloin");
     ChooseMeal("BREAKFAST");
-    testing::FocusOn(main().List2);
+    drive::FocusOn(main().List2);
     EXPECT_EQ(main().Label24.BackColor(), 0xE0E0E0) << "no selection: unchanged";
-    testing::ChooseItem(main().List2, 0);
-    testing::FocusOn(main().List1);
-    testing::FocusOn(main().List2);
+    drive::ChooseItem(main().List2, 0);
+    drive::FocusOn(main().List1);
+    drive::FocusOn(main().List2);
     EXPECT_EQ(main().Label24.BackColor(), 0xFFFFFF);
     EXPECT_EQ(main().Label21[0].ForeColor(), forms::vbWindowText);
 }
@@ -173,7 +173,7 @@ TEST_F(Meals, FocusColoursOfThePanel) {
 TEST_F(Meals, StaleItemDataIsIgnored) {
     SendFood("Sirloin");
     main().List2.ItemData(0, 999);
-    testing::ChooseItem(main().List2, 0);
+    drive::ChooseItem(main().List2, 0);
     EXPECT_EQ(main().Label22[0].Caption(), "500") << "the meal's totals still show";
     main().List1.ItemData(IndexOf(main().List1, "Brisket"), 999);
     SendFood("Brisket");

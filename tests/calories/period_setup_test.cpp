@@ -22,7 +22,7 @@ protected:
         WriteFoods({caltest::Food("Sirloin", 500, "Beef", 7), caltest::Food("Tea", 0, "Beef", 1)});
     }
     // The message boxes shown since the row began.
-    std::vector<testing::MsgBoxRecord> Boxes() const {
+    std::vector<drive::MsgBoxRecord> Boxes() const {
         return {host.MsgBoxes().begin() + static_cast<std::ptrdiff_t>(rowStart), host.MsgBoxes().end()};
     }
     void NextRow() { rowStart = host.MsgBoxes().size(); }
@@ -68,7 +68,7 @@ TEST_F(PeriodSetup, ChangesOfAnEmptyPeriod) {
     };
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     Open();
-    testing::ChooseMenu(main().mnudate);  // single-day mode greys out both Options items
+    drive::ChooseMenu(main().mnudate);  // single-day mode greys out both Options items
     ASSERT_FALSE(main().mnuperiod.Enabled());
     for (const auto& r : rows) {
         const std::size_t boxes = host.MsgBoxes().size();
@@ -241,7 +241,7 @@ TEST_F(PeriodSetup, TheCurrentDayStaysWhenThePeriodGrows) {
     // Without meals, a shorter period moves a current day beyond its end onto the end.
     Close();
     SetPeriod("Mar 09/26", "Mar 18/26", 10, 8);
-    testing::TempEnvironment::WriteFile(Data("period1.dat"), "");
+    drive::TempEnvironment::WriteFile(Data("period1.dat"), "");
     Open();
     PickEnd(D(2026, 3, 13));
     EXPECT_EQ(host.MsgBoxes().size(), 1u) << "no question and no message without meals";
@@ -272,7 +272,7 @@ TEST_F(PeriodSetup, ClearAllDays) {
         Open();
         NextRow();
         if (r.answer) host.AnswerMsgBox(r.answer);
-        testing::Click(main().Command19);
+        drive::Click(main().Command19);
         if (r.answer) {
             ASSERT_EQ(Boxes().size(), 1u) << r.name;
             ExpectConfirm(0, "Are you sure you want to clear all menus ?", "Clearing all Menus", "");
@@ -283,7 +283,7 @@ TEST_F(PeriodSetup, ClearAllDays) {
         EXPECT_EQ(main().Label47.Caption(), "1") << r.name;
         EXPECT_EQ(main().HScroll1.Value(), 1) << r.name;
         EXPECT_EQ(Ini(calories::kDateSection, calories::kCurrentDay), "1") << r.name;
-        testing::MoveMouse(main().Command19);
+        drive::MoveMouse(main().Command19);
         EXPECT_EQ(main().sbStatusBar.Panels(1).Text(), "Clear all meals and days in multiply day mode");
         Close();
     }
@@ -337,7 +337,7 @@ TEST_F(PeriodSetup, AStoredPeriodThatCannotBeUsed) {
             EXPECT_EQ(main().Label23[0].Caption(), "100") << "day 1 is shown: " << r.name;
             EXPECT_FALSE(app->firstRun) << "the goal windows are not preset: " << r.name;
         }
-        testing::Click(app->splash().Command1);
+        drive::Click(app->splash().Command1);
         Close();
         EXPECT_EQ(ReadLog().size(), 3u) << "every meal is written back: " << r.name;
     }

@@ -109,16 +109,16 @@ TEST_F(Period, PercentOfGoalForTheEntirePeriodAndOnAverage) {
     EXPECT_EQ(main().Label50[0].Width(), 550);
     EXPECT_TRUE(main().Label50[0].Visible());
 
-    testing::ChooseMenu(main().mnudate);
+    drive::ChooseMenu(main().mnudate);
     EXPECT_EQ(main().Label41.Caption(), "% Average     to Date");
     EXPECT_EQ(main().Label51[0].Caption(), "50%") << "nothing recomputed yet";
     EXPECT_TRUE(main().mnudate.Enabled());
 
-    testing::ScrollTo(main().HScroll1, 3);
+    drive::ScrollTo(main().HScroll1, 3);
     EXPECT_EQ(main().Label51[0].Caption(), "117%");  // 7000 of 3 x 2000
     SendFood("Sirloin");
     EXPECT_EQ(main().Label51[0].Caption(), "125%");
-    testing::ChooseMenu(main().mnuperiod);
+    drive::ChooseMenu(main().mnuperiod);
     EXPECT_EQ(main().Label41.Caption(), "% of Goal for Period");
     SendFood("Sirloin");
     EXPECT_EQ(main().Label51[0].Caption(), "57%");  // 8000 of 14000
@@ -131,7 +131,7 @@ TEST_F(Period, MovingThroughTheDaysRebuildsTheDayAndKeepsThePeriodRight) {
     log[5].deleted = 1;
     std::string bytes;
     for (const auto& m : log) bytes += calories::encode(m);
-    testing::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
+    drive::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
     Open();
     EXPECT_EQ(main().periodtotals[0], 1500);
 
@@ -149,7 +149,7 @@ TEST_F(Period, MovingThroughTheDaysRebuildsTheDayAndKeepsThePeriodRight) {
         {1, "Monday  March 9 ,2026", "100", 8800},
     };
     for (const auto& r : rows) {
-        testing::ScrollTo(main().HScroll1, static_cast<vb::Integer>(r.day));
+        drive::ScrollTo(main().HScroll1, static_cast<vb::Integer>(r.day));
         EXPECT_EQ(main().Label47.Caption(), std::to_string(r.day));
         EXPECT_EQ(main().Label47.Left(), r.left);
         EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + r.caption);
@@ -157,7 +157,7 @@ TEST_F(Period, MovingThroughTheDaysRebuildsTheDayAndKeepsThePeriodRight) {
         EXPECT_EQ(main().periodtotals[0], 1500) << "after moving to day " << r.day;
         EXPECT_EQ(main().Label51[0].Caption(), "11%") << r.day;  // 1500 of 14000
     }
-    testing::ScrollTo(main().HScroll1, 3);
+    drive::ScrollTo(main().HScroll1, 3);
     ChooseMeal("LUNCH");
     EXPECT_EQ(Items(main().List2), (std::vector<std::string>{vb::FixedField("Soup", 40) + " 1"}));
     ChooseMeal("DINNER");
@@ -173,7 +173,7 @@ TEST_F(Period, DayNumberMovesLeftAsItGrows) {
     };
     const Row rows[] = {{9, 8800}, {10, 8710}, {99, 8710}, {100, 8600}, {365, 8600}};
     for (const auto& r : rows) {
-        testing::ScrollTo(main().HScroll1, r.day);
+        drive::ScrollTo(main().HScroll1, r.day);
         EXPECT_EQ(main().Label47.Left(), r.left) << r.day;
     }
     EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Thursday  December 31 ,2026");
@@ -198,7 +198,7 @@ TEST_F(Period, TwoDigitYearsAreReadAroundToday) {
 
 TEST_F(Period, AnEmptyPeriodOnlyClearsTheDayView) {
     Open();
-    testing::ScrollTo(main().HScroll1, 4);
+    drive::ScrollTo(main().HScroll1, 4);
     EXPECT_EQ(main().Label47.Caption(), "4");
     EXPECT_EQ(main().Combo2.Text(), "BREAKFAST");
     EXPECT_EQ(main().previousday, 0);
@@ -212,7 +212,7 @@ TEST_F(Period, SingleDayModeLeavesThePeriodColumnAlone) {
     EXPECT_EQ(main().Label51[0].Caption(), "");
     EXPECT_FALSE(main().Label50[0].Visible());
     EXPECT_EQ(main().periodtotals[0], 0);
-    testing::ChooseMenu(main().mnudate);
+    drive::ChooseMenu(main().mnudate);
     EXPECT_FALSE(main().mnudate.Enabled());
     EXPECT_FALSE(main().mnuperiod.Enabled());
     EXPECT_TRUE(main().mnudate.Checked());
@@ -260,7 +260,7 @@ protected:
 
 TEST_F(DayFiles, SaveDayThenOpenDayBringsItBack) {
     Open();
-    testing::Click(main().Command4);  // an empty day: nothing
+    drive::Click(main().Command4);  // an empty day: nothing
     EXPECT_TRUE(host.FileDialogs().empty());
 
     ChooseGroup("Beef");
@@ -268,7 +268,7 @@ TEST_F(DayFiles, SaveDayThenOpenDayBringsItBack) {
     ChooseMeal("DINNER");
     SendPortion("Sirloin", "mnuonehalf");
     host.AnswerFileDialog(Data("monday.dat").string());
-    testing::ChooseMenu(main().mnuFileSave);
+    drive::ChooseMenu(main().mnuFileSave);
     ASSERT_EQ(host.FileDialogs().size(), 1u);
     EXPECT_EQ(host.FileDialogs()[0].request.title, "Save As");
     EXPECT_EQ(host.FileDialogs()[0].request.filter, "Dat files (*.dat)|*.dat");
@@ -280,20 +280,20 @@ TEST_F(DayFiles, SaveDayThenOpenDayBringsItBack) {
 
     // Saved again: the first version becomes monday.bak.
     host.AnswerFileDialog(Data("monday.dat").string());
-    testing::Click(main().Command4);
+    drive::Click(main().Command4);
     EXPECT_EQ(Bytes(Data("monday.bak")), saved);
 
     Close();
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
-    testing::TempEnvironment::WriteFile(Data("period1.dat"), "");
+    drive::TempEnvironment::WriteFile(Data("period1.dat"), "");
     Open();
     EXPECT_EQ(main().Label23[0].Caption(), "");
     host.CancelFileDialog();
-    testing::Click(main().Command3);
+    drive::Click(main().Command3);
     EXPECT_EQ(app->mealdata.size(), 1u) << "cancelled: nothing changes";
 
     host.AnswerFileDialog(Data("monday.dat").string());
-    testing::PressShortcut(main(), "Ctrl+O");
+    drive::PressShortcut(main(), "Ctrl+O");
     const auto& open = host.FileDialogs().back().request;
     EXPECT_EQ(open.title, "Open");
     EXPECT_EQ(open.defaultExt, "dat");
@@ -310,17 +310,17 @@ TEST_F(DayFiles, SaveDayThenOpenDayBringsItBack) {
 TEST_F(DayFiles, RefusedInMultiDayMode) {
     SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
     Open();
-    testing::Click(main().Command3);
+    drive::Click(main().Command3);
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt,
               "You cannot open Individual days while creating a multiply day menu,go to single day mode to use "
               "this option");
     EXPECT_EQ(host.MsgBoxes()[0].title, "Vantorel 5.0");
-    testing::Click(main().Command4);
+    drive::Click(main().Command4);
     EXPECT_EQ(host.MsgBoxes().size(), 1u) << "a day without food: no message";
     ChooseGroup("Beef");
     SendFood("Sirloin");
-    testing::Click(main().Command4);
+    drive::Click(main().Command4);
     ASSERT_EQ(host.MsgBoxes().size(), 2u);
     EXPECT_EQ(host.MsgBoxes()[1].prompt,
               "You do not have to save Individual days while creating a multiply day menu,your meals will be saved "

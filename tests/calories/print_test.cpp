@@ -35,13 +35,13 @@ protected:
         std::map<long, std::string> rows;
         std::map<long, double> ends;
         long last = 0;
-        for (const testing::TextRun& r : testing::Runs(page, m)) {
+        for (const drive::TextRun& r : drive::Runs(page, m)) {
             const long row = std::lround(r.y / m.LineHeight(r.font));
             auto end = ends.find(row);
             if (end != ends.end() && std::abs(end->second - r.x) < 0.5) {
                 rows[row] += r.text;
             } else {
-                const int column = testing::Column(r, m);  // the margin is column 0 as well as 1
+                const int column = drive::Column(r, m);  // the margin is column 0 as well as 1
                 rows[row] += "[" + std::to_string(column == 1 ? 0 : column) + "]" + r.text;
             }
             ends[row] = r.x + r.width;
@@ -74,7 +74,7 @@ TEST_F(DayReport, ADayOfThreeMeals) {
         Eaten("Beef, round", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46}),
     });
     Open();
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     EXPECT_EQ(host.PrintDialogsShown(), 1);
 
     const std::vector<std::string> expected = {
@@ -126,7 +126,7 @@ TEST_F(DayReport, TheSnacksAndTheMultiDayCaption) {
     });
     Open();
     ASSERT_NE(main().Caption().find("March 10"), std::string::npos) << main().Caption();
-    testing::ChooseMenu(main().mnuFilePrint);
+    drive::ChooseMenu(main().mnuFilePrint);
     const std::vector<std::string> rows = PrintedRows();
     ASSERT_GE(rows.size(), 20u);
     EXPECT_EQ(rows[0], "[0]" + main().Caption());
@@ -159,7 +159,7 @@ TEST_F(DayReport, AMealWithoutCaloriesHasNoTotals) {
         Eaten("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3}),
     });
     Open();
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     const std::vector<std::string> rows = PrintedRows();
     ASSERT_GE(rows.size(), 10u);
     EXPECT_EQ(rows[6], "[0]  - LUNCH  ");
@@ -172,7 +172,7 @@ TEST_F(DayReport, ALongNameMovesTheValuesToTheNextLine) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     WriteLog({Eaten(std::string(40, 'W'), "BREAKFAST", 1, "1", {100, 1, 2, 3, 4, 5})});
     Open();
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     const std::vector<std::string> rows = PrintedRows();
     ASSERT_GE(rows.size(), 9u);
     EXPECT_EQ(rows[7], "[0]" + std::string(40, 'W'));
@@ -183,14 +183,14 @@ TEST_F(DayReport, NothingForAnEmptyDayOrACancelledDialog) {
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     WriteLog({Eaten("Water", "LUNCH", 1, "1", {0, 0, 0, 0, 0, 0})});
     Open();
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     EXPECT_EQ(host.PrintDialogsShown(), 0) << "a day without calories asks nothing";
     Close();
 
     WriteLog({Eaten("Toast", "DINNER", 1, "1", {80, 1, 0, 1, 15, 3})});
     Open();
     host.AnswerPrintDialog(false);
-    testing::PressShortcut(main(), "Ctrl+P");
+    drive::PressShortcut(main(), "Ctrl+P");
     EXPECT_EQ(host.PrintDialogsShown(), 1);
     EXPECT_TRUE(host.PrintedDocuments().empty());
     EXPECT_TRUE(host.MsgBoxes().empty());
@@ -204,19 +204,19 @@ TEST_F(DayReport, AFailedPrintIsDroppedAndTold) {
     Open();
 
     host.FailPrinting(vb::Error(482, "Printer error"));
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     EXPECT_TRUE(host.PrintedDocuments().empty());
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_NE(host.MsgBoxes()[0].prompt.find("Printer error"), std::string::npos);
 
     main().Label47.Caption("x");  // a current day that is no number stops the report half-way
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     EXPECT_TRUE(host.PrintedDocuments().empty());
     ASSERT_EQ(host.MsgBoxes().size(), 2u);
     EXPECT_NE(host.MsgBoxes()[1].prompt.find("could not be printed"), std::string::npos);
 
     main().Label47.Caption("1");
-    testing::Click(main().Command5);
+    drive::Click(main().Command5);
     const std::vector<std::string> rows = PrintedRows();
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[0], "[0]" + main().Caption());

@@ -86,11 +86,11 @@ protected:
     // Starts and presses the splash's "&Ok".
     void Open() {
         Start();
-        testing::Click(app->splash().Command1);
+        drive::Click(app->splash().Command1);
     }
     // Closes the main window (the program's shutdown) and forgets the program.
     void Close() {
-        testing::CloseForm(app->mainform());
+        drive::CloseForm(app->mainform());
         app.reset();
     }
     calories::calmain& main() { return app->mainform(); }
@@ -100,13 +100,13 @@ protected:
     void WriteFoods(const std::vector<calories::FoodItem>& foods, const std::string& name = "fooddata.bok") {
         std::string bytes;
         for (const auto& f : foods) bytes += calories::encode(f);
-        testing::TempEnvironment::WriteFile(Data(name), bytes);
+        drive::TempEnvironment::WriteFile(Data(name), bytes);
     }
     // A log of the blank day-0 record followed by these.
     void WriteLog(const std::vector<calories::MealItem>& meals, bool blankFirst = true) {
         std::string bytes = blankFirst ? calories::encode(calories::MealItem{}) : std::string();
         for (const auto& m : meals) bytes += calories::encode(m);
-        testing::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
+        drive::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
     }
     std::vector<calories::MealItem> ReadLog() const {
         const std::string bytes = Bytes(Data("period1.dat"));
@@ -160,20 +160,20 @@ protected:
         for (int k = 0; k < 6; ++k) out.push_back(main().DayPercent(k).Caption());
         return out;
     }
-    void ChooseGroup(const std::string& group) { testing::ChooseItem(main().Combo1, group); }
-    void ChooseMeal(const std::string& meal) { testing::ChooseItem(main().Combo2, meal); }
-    void SelectFood(const std::string& name) { testing::ChooseItem(main().List1, IndexOf(main().List1, name)); }
+    void ChooseGroup(const std::string& group) { drive::ChooseItem(main().Combo1, group); }
+    void ChooseMeal(const std::string& meal) { drive::ChooseItem(main().Combo2, meal); }
+    void SelectFood(const std::string& name) { drive::ChooseItem(main().List1, IndexOf(main().List1, name)); }
     // Double click: one serving.
-    void SendFood(const std::string& name) { testing::DblClickItem(main().List1, IndexOf(main().List1, name)); }
+    void SendFood(const std::string& name) { drive::DblClickItem(main().List1, IndexOf(main().List1, name)); }
     // Right click and a portion of the pop-up menu.
     void SendPortion(const std::string& name, const std::string& menuItem) {
         SelectFood(name);
         host.AnswerPopupMenu(menuItem);
-        testing::RightClick(main().List1);
+        drive::RightClick(main().List1);
     }
 
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     std::unique_ptr<calories::Calories> app;
 };
 

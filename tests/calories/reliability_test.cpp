@@ -27,7 +27,7 @@ using testsupport::Deadline;
 class Reliability : public Program {
 protected:
     std::map<std::string, std::string> Files() const { return testsupport::FilesUnder(env.Root()); }
-    static bool Mentions(const testing::MsgBoxRecord& box, const std::string& text) {
+    static bool Mentions(const drive::MsgBoxRecord& box, const std::string& text) {
         return box.prompt.find(text) != std::string::npos;
     }
     std::string Foods(int n) const {
@@ -71,8 +71,8 @@ TEST_F(Reliability, TheLeftoversOfInterruptedSavesGoAtTheNextStart) {
                                            "fooddata.bak." + dead + ".tmp", "period1.bak." + dead + ".tmp"};
     const std::vector<std::string> kept = {"fooddata.bok." + std::to_string(::getppid()) + ".tmp",
                                            "Ing.dat." + dead + ".tmp", "day1.dat." + dead + ".tmp"};
-    for (const auto& name : gone) testing::TempEnvironment::WriteFile(Data(name), "half");
-    for (const auto& name : kept) testing::TempEnvironment::WriteFile(Data(name), "half");
+    for (const auto& name : gone) drive::TempEnvironment::WriteFile(Data(name), "half");
+    for (const auto& name : kept) drive::TempEnvironment::WriteFile(Data(name), "half");
     Open();
     for (const auto& name : gone) EXPECT_FALSE(fs::exists(Data(name))) << name;
     for (const auto& name : kept) EXPECT_TRUE(fs::exists(Data(name))) << name;
@@ -107,7 +107,7 @@ TEST_F(Reliability, ADamagedRecordFileIsReportedAndKeptAsItWas) {
         SetIni(calories::kOpenFileSection, calories::kPersonalFile, Data("mine.per").string());
         if (row.file != "fooddata.bok") WriteFoods({Food("Sirloin", 200)});
         if (row.file != "mine.per") WriteFoods({Food("Oat bar", 120, "All Items Personal list")}, "mine.per");
-        testing::TempEnvironment::WriteFile(Data(row.file), row.bytes);
+        drive::TempEnvironment::WriteFile(Data(row.file), row.bytes);
 
         Start();
         ASSERT_EQ(host.MsgBoxes().size(), shown + 1);
@@ -136,7 +136,7 @@ TEST_F(Reliability, AMissingOrEmptyFoodDatabaseIsReportedWithWhereItWasLookedFor
     for (bool empty : {false, true}) {
         SCOPED_TRACE(empty ? "empty" : "missing");
         fs::remove(Data("fooddata.bok"));
-        if (empty) testing::TempEnvironment::WriteFile(Data("fooddata.bok"), "");
+        if (empty) drive::TempEnvironment::WriteFile(Data("fooddata.bok"), "");
         const std::size_t shown = host.MsgBoxes().size();
         SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
         Start();
@@ -177,7 +177,7 @@ TEST_F(Reliability, AFailedGoalsWriteIsReportedOncePerOkay) {
     fs::create_directory(ini);
     for (int round = 1; round <= 2; ++round) {
         app->ShowCaloricNeeds();
-        testing::Click(app->calcalintake().Command1);
+        drive::Click(app->calcalintake().Command1);
         ASSERT_EQ(host.MsgBoxes().size(), static_cast<std::size_t>(round));
         EXPECT_TRUE(Mentions(host.MsgBoxes().back(), "Your goals could not be saved in \"" + ini.string() + "\""));
     }
@@ -185,7 +185,7 @@ TEST_F(Reliability, AFailedGoalsWriteIsReportedOncePerOkay) {
 }
 
 TEST_F(Reliability, AFoodDatabaseTooLargeToHoldIsRefusedBeforeItIsRead) {
-    testing::TempEnvironment::WriteFile(Data("fooddata.bok"), "");
+    drive::TempEnvironment::WriteFile(Data("fooddata.bok"), "");
     ASSERT_EQ(::truncate(Data("fooddata.bok").c_str(), 1LL << 40), 0);  // a sparse terabyte
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     Start();
@@ -229,19 +229,19 @@ TEST_F(Reliability, SpecialFilesInPlaceOfTheLogOrGroupAreReportedAndLeftAlone) {
 
 // Past the file-size limit a save fails like any other failed write instead of the signal ending
 // the program half-way through its shutdown.
-void CloseBeyondTheSizeLimit(calories::Calories& app, testing::TestHost& host, const fs::path& foods) {
+void CloseBeyondTheSizeLimit(calories::Calories& app, drive::TestHost& host, const fs::path& foods) {
     const std::string before = files::ReadAllBytes(foods);
     rlimit limit{};
     limit.rlim_cur = limit.rlim_max = 2000;
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    testing::CloseForm(app.mainform());
+    drive::CloseForm(app.mainform());
     bool reported = false;
     for (const auto& box : host.MsgBoxes()) reported = reported || box.title == " 61:Disk full";
     ::_exit(reported && files::ReadAllBytes(foods) == before ? 0 : 1);
 }
 
 TEST_F(Reliability, AFileSizeLimitFailsTheSaveWithAMessage) {
-    testing::TempEnvironment::WriteFile(Data("fooddata.bok"), Foods(20));  // 2520 bytes
+    drive::TempEnvironment::WriteFile(Data("fooddata.bok"), Foods(20));  // 2520 bytes
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     Open();
     EXPECT_EXIT(CloseBeyondTheSizeLimit(*app, host, Data("fooddata.bok")), ::testing::ExitedWithCode(0), "");

@@ -29,20 +29,20 @@ protected:
         foods[5].deleted = 1;
         calories::WriteFoodFile(Data("fooddata.bok"), foods);
         Open();
-        testing::ChooseMenu(main().mnufindmore);
+        drive::ChooseMenu(main().mnufindmore);
     }
     calories::Search& w() { return app->Search(); }
     std::vector<std::string> Hits() { return Items(w().List1); }
     void ByName(const std::string& text) {
-        testing::Click(w().Option3);
-        testing::TypeText(w().Text1, text);
-        testing::Click(w().Command1);
+        drive::Click(w().Option3);
+        drive::TypeText(w().Text1, text);
+        drive::Click(w().Command1);
     }
     void ByNutrient(int k, int bound, const std::string& threshold) {
-        testing::Click(w().Option1[k]);
-        testing::Click(w().Option2[bound]);
-        testing::TypeText(w().Text2[bound], threshold);
-        testing::Click(w().Command1);
+        drive::Click(w().Option1[k]);
+        drive::Click(w().Option2[bound]);
+        drive::TypeText(w().Text2[bound], threshold);
+        drive::Click(w().Command1);
     }
 };
 
@@ -60,29 +60,29 @@ TEST_F(SearchWindow, OpensModelessInItsDesignState) {
     EXPECT_EQ(w().Frame1.Caption(), "Search by ");
     EXPECT_EQ(w().Label6.Caption(), "Label6");
     EXPECT_GE(w().Label6.Left(), 7875) << "out of sight";
-    testing::Click(main().Command16);  // the toolbar button shows the same window
+    drive::Click(main().Command16);  // the toolbar button shows the same window
     EXPECT_EQ(forms::Forms().back(), &w());
 }
 
 TEST_F(SearchWindow, TheOptionsSwitchTheBoxesOnAndOff) {
-    testing::Click(w().Option1[3]);
+    drive::Click(w().Option1[3]);
     EXPECT_FALSE(w().Text1.Enabled());
     EXPECT_EQ(w().Text1.BackColor(), kGrey);
     EXPECT_TRUE(w().Text2[0].Enabled() && w().Text2[1].Enabled());
-    testing::Click(w().Option2[1]);
+    drive::Click(w().Option2[1]);
     EXPECT_EQ(w().Text2[0].BackColor(), kGrey);
     EXPECT_EQ(w().Text2[1].BackColor(), kWhite);
-    testing::Click(w().Option2[0]);
+    drive::Click(w().Option2[0]);
     EXPECT_EQ(w().Text2[0].BackColor(), kWhite);
     EXPECT_EQ(w().Text2[1].BackColor(), kGrey);
-    testing::Click(w().Option3);
+    drive::Click(w().Option3);
     EXPECT_FALSE(w().Option1[3].Value());
     EXPECT_TRUE(w().Text1.Enabled());
     EXPECT_EQ(w().Text1.BackColor(), kWhite);
     EXPECT_FALSE(w().Option2[0].Enabled() || w().Option2[1].Enabled());
     EXPECT_FALSE(w().Text2[0].Enabled() || w().Text2[1].Enabled());
     EXPECT_EQ(w().Text2[0].BackColor(), kGrey);
-    testing::Click(w().Option1[6]);
+    drive::Click(w().Option1[6]);
     EXPECT_TRUE(w().Option2[0].Enabled() && w().Option2[1].Enabled());
     EXPECT_TRUE(w().Option2[0].Value()) << "the bound chosen before stays";
 }
@@ -141,8 +141,8 @@ TEST_F(SearchWindow, ByNutrientIncludesTheThresholdItself) {
 TEST_F(SearchWindow, AnIncompleteChoiceFindsNothing) {
     ByName("apple");
     ASSERT_FALSE(Hits().empty());
-    testing::Click(w().Option1[1]);  // a nutrient but no bound
-    testing::Click(w().Command1);
+    drive::Click(w().Option1[1]);  // a nutrient but no bound
+    drive::Click(w().Command1);
     EXPECT_TRUE(Hits().empty());
     ByName("");
     EXPECT_TRUE(Hits().empty());
@@ -162,7 +162,7 @@ TEST_F(SearchWindow, AThresholdThatIsNoNumberIsReported) {
 
 TEST_F(SearchWindow, AClickedFoodShowsItsValuesAndGroup) {
     ByName("apple");
-    testing::ChooseItem(w().List1, 0);
+    drive::ChooseItem(w().List1, 0);
     EXPECT_EQ(Column(w().Label4), (std::vector<std::string>{"296", "14", "0", "2", "43", "2"}));
     EXPECT_EQ(w().Label1.Caption(), vb::FixedField("Pies , Pastries", 60));
     EXPECT_EQ(w().Label6.Caption(), vb::FixedField("Pie, apple", 40));
@@ -172,7 +172,7 @@ TEST_F(SearchWindow, AClickedFoodShowsItsValuesAndGroup) {
 }
 
 TEST_F(SearchWindow, ThePictureButtonCopiesTheClickedFoodIntoThePersonalGroup) {
-    testing::Click(w().Command3);
+    drive::Click(w().Command3);
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "Please Select a food first");
     EXPECT_EQ(host.MsgBoxes()[0].title, "Vantorel 5.0");
@@ -180,8 +180,8 @@ TEST_F(SearchWindow, ThePictureButtonCopiesTheClickedFoodIntoThePersonalGroup) {
     const std::size_t before = app->personaldata.size();
     ByName("Sir");
     for (int i = 0; i < 2; ++i) {
-        testing::ChooseItem(w().List1, 0);
-        testing::Click(w().Command3);
+        drive::ChooseItem(w().List1, 0);
+        drive::Click(w().Command3);
         EXPECT_EQ(w().List1.ListIndex(), -1);
     }
     ASSERT_EQ(app->personaldata.size(), before + 2);
@@ -193,17 +193,17 @@ TEST_F(SearchWindow, ThePictureButtonCopiesTheClickedFoodIntoThePersonalGroup) {
 }
 
 TEST_F(SearchWindow, TheCaptionServesAsTheHintLine) {
-    testing::MoveMouse(w().Command3);
+    drive::MoveMouse(w().Command3);
     EXPECT_EQ(w().Caption(), "Add entry to Personal Database");
-    testing::MoveMouse(w());
+    drive::MoveMouse(w());
     EXPECT_EQ(w().Caption(), "Search Options");
 }
 
 TEST_F(SearchWindow, OkClosesAndTheNextOpeningStartsAfresh) {
     ByName("apple");
-    testing::Click(w().Command2);
+    drive::Click(w().Command2);
     for (const forms::Form* f : forms::Forms()) EXPECT_NE(f->Name(), "Search");
-    testing::ChooseMenu(main().mnufindmore);
+    drive::ChooseMenu(main().mnufindmore);
     EXPECT_EQ(w().List1.ListCount(), 0);
     EXPECT_FALSE(w().Option3.Value());
     EXPECT_EQ(w().Text1.Text(), "");

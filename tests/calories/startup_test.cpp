@@ -56,7 +56,7 @@ TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
     EXPECT_EQ(goals.Label5[2].Caption(), "300");
     EXPECT_EQ(goals.Label5[3].Caption(), "30");
 
-    testing::Click(splash.Command1);
+    drive::Click(splash.Command1);
     EXPECT_TRUE(main().Visible());
     EXPECT_TRUE(goals.Visible()) << "a first run shows the caloric-needs window beside the main window";
     EXPECT_EQ(app->LoadedSplash(), nullptr);
@@ -154,7 +154,7 @@ TEST_F(Startup, EverythingComesBackAtTheNextStart) {
     WriteFoods({Food("Sirloin", 200, "Beef", 10, 70, 0, 0, 26)});
     SetPeriod("Mar 09/26", "Mar 15/26", 7, 2);
     Open();
-    testing::ScrollTo(main().HScroll1, 4);
+    drive::ScrollTo(main().HScroll1, 4);
     SendFood("Sirloin");
     ChooseMeal("LUNCH");
     SendPortion("Sirloin", "mnutwo");
@@ -192,7 +192,7 @@ TEST_F(Startup, DatabaseOverTheLimitIsReportedAndNotWrittenBack) {
     std::string bytes;
     const std::string rec = calories::encode(Food("Sirloin", 200));
     for (int i = 0; i < 32768; ++i) bytes += rec;
-    testing::TempEnvironment::WriteFile(Data("fooddata.bok"), bytes);
+    drive::TempEnvironment::WriteFile(Data("fooddata.bok"), bytes);
     Start();
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "an error occurrred opening the file.");
@@ -259,7 +259,7 @@ TEST_F(Startup, UnreadableLogIsReportedAndKept) {
     // A log with a record count past the limit fails to load; its file must survive shutdown.
     std::string bytes;
     for (int i = 0; i < 32768; ++i) bytes += calories::encode(Meal("Egg", 80, "BREAKFAST", 1));
-    testing::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
+    drive::TempEnvironment::WriteFile(Data("period1.dat"), bytes);
     WriteFoods({Food("Sirloin", 200)});
     SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
     Start();
@@ -285,7 +285,7 @@ TEST_F(Startup, FailedSaveIsReportedAndThePreviousFileSurvives) {
 TEST_F(Startup, NoPersonalGroupNamedMeansNoErrorAndNoFile) {
     WriteFoods({Food("Sirloin", 200)});
     Open();
-    testing::Click(main().Command1);  // show the (empty) personal group
+    drive::Click(main().Command1);  // show the (empty) personal group
     EXPECT_EQ(main().List1.ListCount(), 0);
     Close();
     EXPECT_TRUE(host.MsgBoxes().empty());
@@ -303,7 +303,7 @@ TEST_F(Startup, LongPersonalGroupPathIsReadWhole) {
     WriteFoods({Food("Sirloin", 200)});
     Open();
     EXPECT_TRUE(host.MsgBoxes().empty());
-    testing::Click(main().Command1);
+    drive::Click(main().Command1);
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Oat bar"}));
     const std::string before = Bytes(file);
     Close();
@@ -341,11 +341,11 @@ TEST_F(Startup, GoalWindowsOpenFromToolbarAndMenusAndCloseWithTheProgram) {
         const char* caption;
     };
     const Row rows[] = {
-        {[&] { testing::Click(main().Command10); }, "calcalintake", "Caloric Needs and Nutrient Requirements"},
-        {[&] { testing::ChooseMenu(main().mnucaloric); }, "calcalintake", "Caloric Needs and Nutrient Requirements"},
-        {[&] { testing::ChooseMenu(main().mnuweight); }, "weight", "Healthy Weight"},
-        {[&] { testing::Click(main().Command14); }, "qform", "FAQ"},
-        {[&] { testing::Click(main().Command15); }, "Metric", "Metric Conversion"},
+        {[&] { drive::Click(main().Command10); }, "calcalintake", "Caloric Needs and Nutrient Requirements"},
+        {[&] { drive::ChooseMenu(main().mnucaloric); }, "calcalintake", "Caloric Needs and Nutrient Requirements"},
+        {[&] { drive::ChooseMenu(main().mnuweight); }, "weight", "Healthy Weight"},
+        {[&] { drive::Click(main().Command14); }, "qform", "FAQ"},
+        {[&] { drive::Click(main().Command15); }, "Metric", "Metric Conversion"},
     };
     for (const auto& r : rows) {
         r.open();

@@ -52,7 +52,7 @@ protected:
                               Eaten("Banana, ripe, 100 g", "SNACK -Morning", 1, "1", {116, 0, 0, 3, 27, 1}),
                               Eaten("Beef, round (leg), 100 g", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46})})
             log += calories::encode(m);
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
     }
 };
 
@@ -70,13 +70,13 @@ TEST_F(CaloriesCommandsGui, TheDayPrintedToPdf) {
         asked = true;
         dialog->accept();
     });
-    testing::Click(main.Command5);
+    drive::Click(main.Command5);
     EXPECT_TRUE(asked);
     const fs::path pdf = printer.LastPdf();
     ASSERT_FALSE(pdf.empty());
     ASSERT_TRUE(fs::exists(pdf));
 
-    const std::string text = testing::OneBlank(testing::PdfText(pdf));
+    const std::string text = drive::OneBlank(drive::PdfText(pdf));
     ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed";
     std::size_t at = 0;
     for (const char* line :
@@ -91,7 +91,7 @@ TEST_F(CaloriesCommandsGui, TheDayPrintedToPdf) {
         EXPECT_NE(found, std::string::npos) << "\"" << line << "\" after offset " << at << " in\n" << text;
         if (found != std::string::npos) at = found;
     }
-    EXPECT_TRUE(testing::PdfPageToPng(pdf, 1, gui::ScreenshotPath("calories_printout"), 100));
+    EXPECT_TRUE(drive::PdfPageToPng(pdf, 1, gui::ScreenshotPath("calories_printout"), 100));
 }
 
 // Offscreen there is no notification area: the window goes to the task bar, minimized, and a notice
@@ -102,7 +102,7 @@ TEST_F(CaloriesCommandsGui, TrayStandInWithoutANotificationArea) {
     QWidget* window = qtui::WindowOf(main);
     for (const bool byButton : {true, false}) {
         SCOPED_TRACE(byButton ? "back by the notice's button" : "back from the task bar");
-        testing::Click(main.Command6);
+        drive::Click(main.Command6);
         gui::Pump(20);
         EXPECT_TRUE(window->isMinimized());
         QWidget* notice = host->Desktop().NoTrayNotice();
@@ -143,7 +143,7 @@ TEST_F(CaloriesCommandsGui, StatusBarDatePanelShowsWhole) {
 TEST_F(CaloriesCommandsGui, HelpContentsAndSearch) {
     calories::calmain& main = Open();
     ASSERT_FALSE(forms::App().HelpFile().empty()) << "the help pages come with the data";
-    testing::ChooseMenu(main.mnuHelpSearch);
+    drive::ChooseMenu(main.mnuHelpSearch);
     gui::Pump(20);
     qtui::HelpWindow* help = host->Desktop().Help();
     ASSERT_NE(help, nullptr);
@@ -161,22 +161,22 @@ TEST_F(CaloriesCommandsGui, HelpContentsAndSearch) {
 
 TEST_F(CaloriesCommandsGui, AboutBoxAndMailLinkWindow) {
     calories::calmain& main = Open();
-    testing::ChooseMenu(main.mnuHelpAbout);
+    drive::ChooseMenu(main.mnuHelpAbout);
     gui::Pump(20);
     calories::calAbout& about = app->calAbout();
     for (const forms::Control* c : about.Controls()) EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
     Shoot(about, "about");
-    testing::Click(about.cmdOK);
+    drive::Click(about.cmdOK);
 
     app->personalfile = (env.CurrentDir() / "breakfasts.per").string();
-    testing::ChooseMenu(main.mnudisplay);
+    drive::ChooseMenu(main.mnudisplay);
     gui::Pump(20);
     calories::email& mail = app->email();
     for (const forms::Control* c : mail.Controls()) EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
-    testing::Click(mail.Command3);
+    drive::Click(mail.Command3);
     gui::Pump(20);
     Shoot(mail, "email");
-    testing::Click(mail.Command2);
+    drive::Click(mail.Command2);
 }
 
 }  // namespace

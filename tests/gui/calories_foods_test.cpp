@@ -48,7 +48,7 @@ protected:
         host = std::make_unique<qtui::QtHost>();
         app = std::make_unique<calories::Calories>();
         app->Main();
-        testing::Click(app->splash().Command1);
+        drive::Click(app->splash().Command1);
         gui::Pump(50);
     }
     ~CaloriesFoodsGui() override {
@@ -69,36 +69,36 @@ protected:
         EXPECT_TRUE(fs::exists(path)) << path;
     }
 
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     std::unique_ptr<qtui::QtHost> host;
     std::unique_ptr<calories::Calories> app;
 };
 
 TEST_F(CaloriesFoodsGui, AddFoodWindow) {
-    testing::ChooseMenu(app->mainform().mnuaddmaindatabase);
+    drive::ChooseMenu(app->mainform().mnuaddmaindatabase);
     calories::addfood& w = app->addfood();
-    testing::ChooseItem(w.Combo1, "Ice cream, Cheese, Pudding, Milk products");
+    drive::ChooseItem(w.Combo1, "Ice cream, Cheese, Pudding, Milk products");
     const char* typed[7] = {"Frozen yoghurt, strawberry, 100 g", "127", "3", "12", "0", "22", "3"};
-    for (int i = 0; i < 7; ++i) testing::TypeText(w.Text1[i], typed[i]);
+    for (int i = 0; i < 7; ++i) drive::TypeText(w.Text1[i], typed[i]);
     Shoot(w, "addfood");
 }
 
 TEST_F(CaloriesFoodsGui, SearchWindow) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "fooddata.bok")) << "build the sample_data target first";
-    testing::Click(app->mainform().Command16);
+    drive::Click(app->mainform().Command16);
     calories::Search& w = app->Search();
-    testing::Click(w.Option1[5]);
-    testing::Click(w.Option2[0]);
-    testing::TypeText(w.Text2[0], "60");
-    testing::Click(w.Command1);
+    drive::Click(w.Option1[5]);
+    drive::Click(w.Option2[0]);
+    drive::TypeText(w.Text2[0], "60");
+    drive::Click(w.Command1);
     ASSERT_GT(w.List1.ListCount(), 3);
-    testing::ChooseItem(w.List1, 2);
+    drive::ChooseItem(w.List1, 2);
     EXPECT_FALSE(w.Label1.Caption().empty());
     Shoot(w, "search");
 
-    testing::Click(w.Option3);
-    testing::TypeText(w.Text1, "rice");
-    testing::Click(w.Command1);
+    drive::Click(w.Option3);
+    drive::TypeText(w.Text1, "rice");
+    drive::Click(w.Command1);
     EXPECT_GT(w.List1.ListCount(), 0);
     Shoot(w, "search_name");
 }

@@ -59,7 +59,7 @@ protected:
         EXPECT_TRUE(std::filesystem::exists(path)) << path;
     }
 
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     std::unique_ptr<qtui::QtHost> host;
     std::unique_ptr<forms::FormHolder<calories::calcalintake>> intake =
         std::make_unique<forms::FormHolder<calories::calcalintake>>();

@@ -59,7 +59,7 @@ protected:
     calories::calmain& Open() {
         app = std::make_unique<calories::Calories>();
         app->Main();
-        testing::Click(app->splash().Command1);
+        drive::Click(app->splash().Command1);
         Pump(50);
         return app->mainform();
     }
@@ -78,7 +78,7 @@ protected:
         EXPECT_TRUE(std::filesystem::exists(path)) << path;
     }
 
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     std::unique_ptr<qtui::QtHost> host;
     std::unique_ptr<calories::Calories> app;
 };

@@ -63,7 +63,7 @@ TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
         log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
         log += calories::encode(Logged("Beef, round (leg), 100 g", 314, 14, 46, "DINNER", day));
     }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
 
     app = std::make_unique<calories::Calories>();
     app->Main();
@@ -82,17 +82,17 @@ TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
     EXPECT_FALSE(frame->contentsMargins().isNull());
     Shoot(*splash, "splash");
 
-    testing::Click(splash->Command1);
+    drive::Click(splash->Command1);
     gui::Pump(50);
     calories::calmain& main = app->mainform();
     ASSERT_TRUE(main.Visible());
     EXPECT_GT(main.List1.ListCount(), 5) << "the Beef foods of the sample database";
 
     // A food of the list goes into the day's dinner; the lunch shows in the meal list.
-    testing::ChooseItem(main.Combo2, "DINNER");
-    testing::DblClickItem(main.List1, 0);
-    testing::ChooseItem(main.List1, 2);
-    testing::ChooseItem(main.Combo2, "BREAKFAST");
+    drive::ChooseItem(main.Combo2, "DINNER");
+    drive::DblClickItem(main.List1, 0);
+    drive::ChooseItem(main.List1, 2);
+    drive::ChooseItem(main.Combo2, "BREAKFAST");
     gui::Pump(50);
     EXPECT_EQ(main.List2.ListCount(), 2);
     EXPECT_FALSE(main.Label16.Caption().empty());
@@ -102,9 +102,9 @@ TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
     Shoot(main, "main");
 
     // The find box covers the group list while it is shown.
-    testing::Click(main.Command7);
-    testing::FocusOn(main.Text1);
-    testing::TypeKeys(main.Text1, "mi");
+    drive::Click(main.Command7);
+    drive::FocusOn(main.Text1);
+    drive::TypeKeys(main.Text1, "mi");
     gui::Pump(50);
     EXPECT_NE(main.List1.ListIndex(), -1);
     Shoot(main, "main_find");
@@ -124,7 +124,7 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
 
     app = std::make_unique<calories::Calories>();
     app->Main();
-    testing::Click(app->splash().Command1);
+    drive::Click(app->splash().Command1);
     gui::Pump(50);
     calories::calmain& main = app->mainform();
     ASSERT_TRUE(main.Visible());
@@ -151,7 +151,7 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         Shoot(cal, "calendar");
         QTest::keyClick(grid, Qt::Key_Return);
     });
-    testing::Click(main.Command18);
+    drive::Click(main.Command18);
     gui::Pump(50);
     EXPECT_TRUE(seen);
     EXPECT_EQ(main.Label48.Caption(), "7");
@@ -167,17 +167,17 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         log += calories::encode(Logged("Banana, ripe, 100 g", 116, 0, 1, "BREAKFAST", day));
         log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
     }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
     Ini(calories::kDateSection, calories::kCurrentDay, "2");
     app = std::make_unique<calories::Calories>();
     app->Main();
-    testing::Click(app->splash().Command1);
+    drive::Click(app->splash().Command1);
     gui::Pump(50);
     calories::calmain& week = app->mainform();
     ASSERT_EQ(week.List2.ListCount(), 3);
 
     // Delete the milk through the real confirmation box.
-    testing::ChooseItem(week.List2, 1);
+    drive::ChooseItem(week.List2, 1);
     bool asked = false;
     gui::WhenModal([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
@@ -187,7 +187,7 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
         QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
     });
-    testing::Click(week.Command9);
+    drive::Click(week.Command9);
     gui::Pump(50);
     EXPECT_TRUE(asked);
     EXPECT_EQ(week.List2.ListCount(), 2);

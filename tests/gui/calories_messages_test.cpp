@@ -40,7 +40,7 @@ std::shared_ptr<std::string> ShootNextMessage(const std::string& name) {
 }
 
 TEST(CaloriesMessagesGui, ADamagedDatabaseAndASecondStartAreToldPlainly) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     auto host = std::make_unique<qtui::QtHost>();
     std::string bytes;
     for (int i = 0; i < 3; ++i) {
@@ -49,7 +49,7 @@ TEST(CaloriesMessagesGui, ADamagedDatabaseAndASecondStartAreToldPlainly) {
         f.group = "Beef";
         bytes += calories::encode(f);
     }
-    testing::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes + "torn");
+    drive::TempEnvironment::WriteFile(env.CurrentDir() / "fooddata.bok", bytes + "torn");
     files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
                                      std::string("Mar 09/26"), "calories.INI");
     files::WritePrivateProfileString(calories::kDateSection, calories::kEndDate,

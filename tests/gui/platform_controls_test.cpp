@@ -188,7 +188,7 @@ protected:
         return f;
     }
 
-    ::testing::TempEnvironment env;
+    ::drive::TempEnvironment env;
     qtui::QtHost host;
     std::vector<std::string> errors;
 };

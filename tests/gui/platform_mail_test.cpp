@@ -57,12 +57,12 @@ vb::Error SendExpectingError(services::MailSender& mail, const std::string& serv
 class QtMail : public ::testing::Test {
 protected:
     ~QtMail() override { forms::ResetApplication(); }
-    ::testing::TempEnvironment env;
+    ::drive::TempEnvironment env;
     qtui::QtHost host;
 };
 
 TEST_F(QtMail, TheMailComponentIsTheSmtpSender) {
-    testing::SmtpTestServer server;
+    drive::SmtpTestServer server;
     auto mail = services::CreateObject(services::kMailSenderClassId);
     ASSERT_NE(dynamic_cast<services::SmtpMailSender*>(mail.get()), nullptr);
     mail->SendHtmlMail(server.Address(), "ann@example.org", "Pancakes", "<p>1\xBD cups</p>", "bob@example.org");
@@ -76,7 +76,7 @@ TEST_F(QtMail, TheMailComponentIsTheSmtpSender) {
 // Cancel ends the send long before the 15 s the greeting may take; without Cancel the timeout
 // ends it, the loop ticking all the while.
 TEST_F(QtMail, ASilentServerNeverStallsTheEventLoop) {
-    testing::SmtpTestServer server({.replies = {{"greeting", ""}}});
+    drive::SmtpTestServer server({.replies = {{"greeting", ""}}});
     forms::App().Title("Sorvella");
 
     services::SmtpMailSender patient;  // the default waits

@@ -47,7 +47,7 @@ protected:
         ResetApplication();
         gui::Pump();
     }
-    ::testing::TempEnvironment env;
+    ::drive::TempEnvironment env;
     qtui::QtHost host;
 };
 
@@ -100,7 +100,7 @@ TEST_F(QtServices, MessageBoxesShowStyleAndAnswer) {
 
 TEST_F(QtServices, MessageBoxHelpShowsTheTopicAndKeepsTheQuestion) {
     fs::create_directories("help");
-    ::testing::TempEnvironment::WriteFile("help/330.html", "<html><head><title>Units</title></head><body>Units</body></html>");
+    ::drive::TempEnvironment::WriteFile("help/330.html", "<html><head><title>Units</title></head><body>Units</body></html>");
     int shown = 0;
     std::function<void(QWidget*)> answer = [&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
@@ -209,7 +209,7 @@ TEST_F(QtServices, OpenDialogAsksBeforeNamingAFileThatIsNotThere) {
     EXPECT_FALSE(fs::exists(env.CurrentDir() / "fresh.per")) << "the caller creates it";
 
     // A file that is there is taken without a question.
-    ::testing::TempEnvironment::WriteFile(env.CurrentDir() / "old.per", "");
+    ::drive::TempEnvironment::WriteFile(env.CurrentDir() / "old.per", "");
     gui::WhenModal([](QWidget* w) {
         auto* fd = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(fd, nullptr);
@@ -294,9 +294,9 @@ TEST_F(QtServices, RealArialMetricsAgreeWithTheHelveticaTable) {
 TEST_F(QtServices, HelpPagesAreFoundBesideTheDataOrTheProgram) {
     fs::create_directories("help/Sorvella Help");
     fs::create_directories("prog/help");
-    ::testing::TempEnvironment::WriteFile("help/Sorvella Help/1000.html", "x");
-    ::testing::TempEnvironment::WriteFile("help/320.html", "x");
-    ::testing::TempEnvironment::WriteFile("prog/help/index.html", "x");
+    ::drive::TempEnvironment::WriteFile("help/Sorvella Help/1000.html", "x");
+    ::drive::TempEnvironment::WriteFile("help/320.html", "x");
+    ::drive::TempEnvironment::WriteFile("prog/help/index.html", "x");
     App().Path((env.CurrentDir() / "prog").string());
     const struct {
         int command;

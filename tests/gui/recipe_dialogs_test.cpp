@@ -52,25 +52,25 @@ TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
     Start();
     recipe::CalcFrm& calc = app->CalcFrm();
     // A long name, so the shots show the dialogs hold one.
-    testing::TypeText(calc.NameTxt, "Dal with rice and a little ghee, for four people");
+    drive::TypeText(calc.NameTxt, "Dal with rice and a little ghee, for four people");
     // The heading dialog, then a heading above the lines.
     bool headingShown = false;
     gui::WhenModal([&](QWidget*) {
         recipe::SubHeadFrm& d = app->SubHeadFrm();
-        testing::TypeText(d.SubHeadTxt, "For the dal");
+        drive::TypeText(d.SubHeadTxt, "For the dal");
         Shoot(d, "subheading");
         headingShown = true;
-        testing::Click(d.DoneCmd);
+        drive::Click(d.DoneCmd);
     });
-    testing::ClickTool(calc.CalcBar, "Heading");
+    drive::ClickTool(calc.CalcBar, "Heading");
     EXPECT_TRUE(headingShown);
     AddLine("Lentil dal", 1, 0, "cup");
     AddLine("Ghee", 2, 0, "tbs");
     AddLine("Rice, raw, milled", 0, 5, "cup");
-    testing::ScrollTo(calc.ServingsVs, 13);
-    testing::Click(calc.OkCmd);
-    testing::TypeText(calc.DirectionsTxt, "Rinse the dal and the rice.\r\nSimmer together for 30 minutes.");
-    testing::ClickTool(calc.CalcBar, "Save");
+    drive::ScrollTo(calc.ServingsVs, 13);
+    drive::Click(calc.OkCmd);
+    drive::TypeText(calc.DirectionsTxt, "Rinse the dal and the rice.\r\nSimmer together for 30 minutes.");
+    drive::ClickTool(calc.CalcBar, "Save");
     ASSERT_EQ(calc.StatusLbl.Caption(), "Changes Saved");
     EXPECT_EQ(app->ViewFrm().RecipeLst.ListCount(), 1);
     Shoot(calc, "builder_saved");
@@ -81,9 +81,9 @@ TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
         recipe::SameFrm& d = app->SameFrm();
         Shoot(d, "name_conflict");
         conflictShown = true;
-        testing::Click(d.CancelCmd);
+        drive::Click(d.CancelCmd);
     });
-    testing::ClickTool(calc.CalcBar, "Save");
+    drive::ClickTool(calc.CalcBar, "Save");
     EXPECT_TRUE(conflictShown);
     EXPECT_EQ(app->Recipes.Recipe_Table.size(), 1u);
 
@@ -94,9 +94,9 @@ TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
         EXPECT_EQ(d.InsertLbl.Caption(), "2  tbs     Ghee");
         Shoot(d, "line_edit");
         editShown = true;
-        testing::Click(d.CancelCmd);
+        drive::Click(d.CancelCmd);
     });
-    testing::ChooseItem(calc.R_IngLst, 2);
+    drive::ChooseItem(calc.R_IngLst, 2);
     EXPECT_TRUE(editShown);
     EXPECT_EQ(calc.R_IngLst.ListCount(), 4);
 
@@ -105,9 +105,9 @@ TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
         recipe::frmAbout& d = app->frmAbout();
         Shoot(d, "about");
         aboutShown = true;
-        testing::Click(d.cmdOK);
+        drive::Click(d.cmdOK);
     });
-    testing::ClickTool(app->Interface().TopBar, "AboutTool");
+    drive::ClickTool(app->Interface().TopBar, "AboutTool");
     EXPECT_TRUE(aboutShown);
 }
 
@@ -123,9 +123,9 @@ TEST_F(RecipeDialogs, TipOfTheDay) {
     for (std::size_t i = 0; i < tip.Tip_List.size(); ++i)
         if (tip.Tip_List[i].size() > tip.Tip_List[longest].size()) longest = i;
     tip.Tip_Index = static_cast<vb::Long>(longest);
-    testing::Click(tip.cmdNextTip);
+    drive::Click(tip.cmdNextTip);
     Shoot(tip, "tip");
-    testing::Click(tip.cmdOK);
+    drive::Click(tip.cmdOK);
     EXPECT_EQ(app->LoadedTip(), nullptr);
 }
 

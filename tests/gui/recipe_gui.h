@@ -48,16 +48,16 @@ protected:
     // A line on the builder, chosen as a user does.
     void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
         recipe::CalcFrm& c = app->CalcFrm();
-        testing::DropDown(c.IngLst2);
-        testing::ChooseItem(c.IngLst, ingredient);
-        testing::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
-        testing::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
-        testing::ChooseItem(c.MeasureLst, measure);
-        testing::Click(c.Addcmd);
+        drive::DropDown(c.IngLst2);
+        drive::ChooseItem(c.IngLst, ingredient);
+        drive::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
+        drive::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
+        drive::ChooseItem(c.MeasureLst, measure);
+        drive::Click(c.Addcmd);
         Pump(30);
     }
 
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     std::unique_ptr<qtui::QtHost> host;
     std::unique_ptr<recipe::Recipe> app;
 };

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
-    const std::string ingBefore = testing::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat");
+    const std::string ingBefore = drive::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat");
 
     app = std::make_unique<recipe::Recipe>();
     app->Main();
@@ -75,15 +75,15 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     EXPECT_EQ(calc.R_IngLst.List(1), "1/2  cup     Rice, raw, milled");
     EXPECT_FALSE(calc.lblCals.Caption().empty());
     EXPECT_FALSE(calc.Label24.Caption().empty());
-    testing::TypeText(calc.NameTxt, "Dal with rice");
-    testing::TypeText(calc.DirectionsTxt, "Rinse the dal and the rice.\r\nSimmer together for 30 minutes.");
+    drive::TypeText(calc.NameTxt, "Dal with rice");
+    drive::TypeText(calc.DirectionsTxt, "Rinse the dal and the rice.\r\nSimmer together for 30 minutes.");
     Pump(100);
 
     CheckWidgets(main);
     CheckWidgets(calc);
     // The quantity shows in read-outs beside its spin bars, not in boxes that look typed into.
-    testing::ScrollTo(calc.OnesVs, 2);
-    testing::ScrollTo(calc.FracVs, 5);
+    drive::ScrollTo(calc.OnesVs, 2);
+    drive::ScrollTo(calc.FracVs, 5);
     for (const forms::Label* readOut : {&calc.OnesTxt, &calc.FracTxt}) {
         auto* label = qobject_cast<QLabel*>(qtui::WidgetOf(*readOut));
         ASSERT_NE(label, nullptr);
@@ -96,12 +96,12 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     Shoot(calc, "builder");
 
     // Switching screens shows the others empty with their titles.
-    testing::ClickTool(main.TopBar, "StoredIngredients");
+    drive::ClickTool(main.TopBar, "StoredIngredients");
     Pump(50);
     Shoot(main, "stored_ingredients");
-    testing::ClickTool(main.TopBar, "NewRecipe");
+    drive::ClickTool(main.TopBar, "NewRecipe");
 
-    EXPECT_EQ(testing::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat"), ingBefore);
+    EXPECT_EQ(drive::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat"), ingBefore);
 }
 
 // A user without a mouse: the menus by F10 and by Alt and a menu's letter (the captions mark

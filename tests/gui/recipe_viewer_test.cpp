@@ -77,7 +77,7 @@ protected:
               Ingredient("Butter", "tbs", 1, "g", 14, 11.5f, 0, 0.1f, 31, 90), Ingredient("Sugar", "tbs", 1, "g", 12.5f, 0, 12.5f, 0),
               Ingredient("Baking powder", "tsp", 1, "g", 4.6f, 0, 1.3f, 0, 0, 488)})
             ing += recipe::encode(r);
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", ing);
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", ing);
         const std::string pancakes = g::RecipeRecord(
             "Pancakes", "4",
             {g::HeadingLine("Batter"), g::IngredientLine("Flour", true, "1 1/2", "cup"),
@@ -90,7 +90,7 @@ protected:
             "fine.\r\n\r\nHeat a pan over medium heat, pour in a quarter cup of batter for each pancake and cook "
             "until bubbles form, then turn it over.\r\nServe warm with butter.");
         const std::string bread = g::RecipeRecord("Bread", "1/2", {g::IngredientLine("Flour", true, "3", "cup")}, "Bake.");
-        testing::TempEnvironment::WriteFile(env.CurrentDir() / "Recipe.Dat", bread + pancakes + "\r\n");
+        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Recipe.Dat", bread + pancakes + "\r\n");
     }
     void Shoot(const forms::Form& form, const std::string& name) {
         const std::string path = gui::ScreenshotPath(name);
@@ -104,8 +104,8 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
     recipe::InterfaceFrm& main = app->Interface();
     recipe::ViewFrm& view = app->ViewFrm();
-    testing::ClickTool(main.TopBar, "Recipes");
-    testing::ChooseItem(view.RecipeLst, "Pancakes");
+    drive::ClickTool(main.TopBar, "Recipes");
+    drive::ChooseItem(view.RecipeLst, "Pancakes");
     Pump(100);
     ASSERT_TRUE(view.RecipeShown());
     EXPECT_EQ(view.lbl1M.Caption(), "makes 4 servings");
@@ -126,17 +126,17 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
         mailShown = true;
         for (const forms::Control* c : mail.Controls())
             EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
-        testing::TypeText(mail.txtServer, "smtp.example.org");
-        testing::TypeText(mail.txtTo, "ann@example.org");
-        testing::TypeText(mail.txtFrom, "bob@example.org");
-        testing::TypeText(mail.txtBody, "<p>Our Sunday pancakes.</p>");
+        drive::TypeText(mail.txtServer, "smtp.example.org");
+        drive::TypeText(mail.txtTo, "ann@example.org");
+        drive::TypeText(mail.txtFrom, "bob@example.org");
+        drive::TypeText(mail.txtBody, "<p>Our Sunday pancakes.</p>");
         Pump(50);
         Shoot(mail, "recipe_mail");
 
         // Sent to a server that never greets: the indicator over the window, then Cancel.
-        testing::SmtpTestServer silent({.replies = {{"greeting", ""}}});
+        drive::SmtpTestServer silent({.replies = {{"greeting", ""}}});
         host->SetMailFactory(services::SmtpMailFactory());
-        testing::TypeText(mail.txtServer, silent.Address());
+        drive::TypeText(mail.txtServer, silent.Address());
         gui::WhenModal([](QWidget* w) { return w->findChild<QProgressBar*>() != nullptr; },
                        [&](QWidget* busy) {
                            QTimer::singleShot(300, busy, [&, busy] {
@@ -152,24 +152,24 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
                            saidTitle = box->windowTitle();
                            static_cast<QMessageBox*>(box)->accept();
                        });
-        testing::Click(mail.cmdSendMail);
+        drive::Click(mail.cmdSendMail);
         EXPECT_EQ(said, QStringLiteral("Sending was cancelled: your recipe has not been sent"));
         EXPECT_EQ(saidTitle, QStringLiteral("Cancelled"));
         EXPECT_TRUE(silent.Mails().empty());
-        testing::Click(mail.cmdClose);
+        drive::Click(mail.cmdClose);
     });
-    testing::ClickTool(view.ViewBar, "Email");
+    drive::ClickTool(view.ViewBar, "Email");
     EXPECT_TRUE(mailShown);
 
     // No printer here: the printout becomes a PDF file.
     std::vector<std::string> notices;
     host->Printer().SetPdfFolder((env.Root() / "pdf").string());
     host->Printer().SetPdfNotice([&](const std::string& path) { notices.push_back(path); });
-    testing::ClickTool(view.ViewBar, "Print");
+    drive::ClickTool(view.ViewBar, "Print");
     ASSERT_EQ(notices.size(), 1u);
     const fs::path pdf = notices[0];
     ASSERT_TRUE(fs::exists(pdf));
-    const std::string text = testing::OneBlank(testing::PdfText(pdf));
+    const std::string text = drive::OneBlank(drive::PdfText(pdf));
     ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed";
     for (const char* expected :
          {"Pancakes", "List of Ingredients:", "Batter", "1 1/2 cup   Flour", "2 tsp   Baking powder", "1  egg",
@@ -177,16 +177,16 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
           "Serve warm with butter.", "Nutrition Facts", "Per Serving", "makes 4 servings", "Calories from Fat",
           "Total Fat", "Cholesterol", "Sodium", "Carbohydrate", "Dietary Fiber", "Protein", "Additional Information:",
           "% of calories from Fat"}) {
-        EXPECT_NE(text.find(testing::OneBlank(expected)), std::string::npos) << expected << "\n" << text;
+        EXPECT_NE(text.find(drive::OneBlank(expected)), std::string::npos) << expected << "\n" << text;
     }
     for (const forms::Label* value : {&view.lblCals, &view.lblFg, &view.lblCg, &view.lblSg, &view.lblTCg, &view.lblPg})
         EXPECT_NE(text.find(vb::ToUtf8(value->Caption())), std::string::npos) << value->Name() << "\n" << text;
 
     // The first page as a picture, to look at.
-    EXPECT_TRUE(testing::PdfPageToPng(pdf, 1, gui::ScreenshotPath("recipe_printout")));
+    EXPECT_TRUE(drive::PdfPageToPng(pdf, 1, gui::ScreenshotPath("recipe_printout")));
 
     // Taken back into the builder.
-    testing::ClickTool(view.ViewBar, "Edit");
+    drive::ClickTool(view.ViewBar, "Edit");
     Pump(50);
     EXPECT_EQ(app->CalcFrm().NameTxt.Text(), "Pancakes");
     EXPECT_EQ(app->CalcFrm().StatusLbl.Caption(), "Changes Saved");
@@ -200,8 +200,8 @@ TEST_F(RecipeViewerGui, ThePanelIsWhole) {
     app->Main();
     ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
     recipe::ViewFrm& view = app->ViewFrm();
-    testing::ClickTool(app->Interface().TopBar, "Recipes");
-    testing::ChooseItem(view.RecipeLst, "Pancakes");
+    drive::ClickTool(app->Interface().TopBar, "Recipes");
+    drive::ChooseItem(view.RecipeLst, "Pancakes");
     Pump(50);
     auto* panel = qobject_cast<QFrame*>(qtui::WidgetOf(view.Picture1));
     ASSERT_NE(panel, nullptr);

@@ -26,13 +26,13 @@ inline std::string HeadingBytes(const std::string& text) { return "\xCE\xA5" + t
 
 class Session : public Program {
 protected:
-    void Tool(const std::string& name) { testing::ClickTool(calc().CalcBar, name); }
+    void Tool(const std::string& name) { drive::ClickTool(calc().CalcBar, name); }
     void Save() { Tool("Save"); }
-    void Name(const std::string& name) { testing::TypeText(calc().NameTxt, name); }
-    void Directions(const std::string& text) { testing::TypeText(calc().DirectionsTxt, text); }
+    void Name(const std::string& name) { drive::TypeText(calc().NameTxt, name); }
+    void Directions(const std::string& text) { drive::TypeText(calc().DirectionsTxt, text); }
     // Servings as the scroll bar's value (10 is one serving), then OK or not.
-    void Servings(int value) { testing::ScrollTo(calc().ServingsVs, static_cast<vb::Integer>(value)); }
-    void Ok() { testing::Click(calc().OkCmd); }
+    void Servings(int value) { drive::ScrollTo(calc().ServingsVs, static_cast<vb::Integer>(value)); }
+    void Ok() { drive::Click(calc().OkCmd); }
 
     // The next name-conflict dialog runs this script while it is shown.
     void OnConflict(std::function<void(recipe::SameFrm&)> script) {
@@ -42,8 +42,8 @@ protected:
     void Heading(const std::string& text, bool cancel = false) {
         host.OnModal("SubHeadFrm", [text, cancel](forms::Form& f) {
             auto& d = static_cast<recipe::SubHeadFrm&>(f);
-            testing::TypeText(d.SubHeadTxt, text);
-            testing::Click(cancel ? d.CancelCmd : d.DoneCmd);
+            drive::TypeText(d.SubHeadTxt, text);
+            drive::Click(cancel ? d.CancelCmd : d.DoneCmd);
         });
         Tool("Heading");
     }
@@ -51,10 +51,10 @@ protected:
     void EditLine(int i, forms::CommandButton recipe::EditFrm::*button) {
         host.OnModal("EditFrm", [button](forms::Form& f) {
             auto& d = static_cast<recipe::EditFrm&>(f);
-            if (button) testing::Click(d.*button);
-            else testing::CloseForm(d);
+            if (button) drive::Click(d.*button);
+            else drive::CloseForm(d);
         });
-        testing::ChooseItem(calc().R_IngLst, i);
+        drive::ChooseItem(calc().R_IngLst, i);
     }
 
     std::string Stored() { return Bytes(Data("Recipe.Dat")); }

@@ -149,16 +149,16 @@ TEST_F(Builder, QuantityTextsFromTheSpinners) {
 TEST_F(Builder, SwitchingModesKeepsTheWholePartAndClearsTheFraction) {
     Pick("Example");
     Quantity(2, 5, true);
-    testing::Click(calc().F_DOpt[1]);
+    drive::Click(calc().F_DOpt[1]);
     EXPECT_EQ(calc().OnesTxt.Caption(), "2");
     EXPECT_EQ(calc().FracTxt.Caption(), "0");
     EXPECT_TRUE(calc().DLbl.Visible());
     EXPECT_EQ(calc().FracVs.Value(), 0);
     EXPECT_EQ(calc().Quantity, 2);
-    testing::ScrollTo(calc().FracVs, 3);
+    drive::ScrollTo(calc().FracVs, 3);
     EXPECT_EQ(calc().FracTxt.Caption(), "3");
     EXPECT_EQ(calc().Quantity, 2.3f);
-    testing::Click(calc().F_DOpt[0]);
+    drive::Click(calc().F_DOpt[0]);
     EXPECT_EQ(calc().FracTxt.Caption(), "");
     EXPECT_FALSE(calc().DLbl.Visible());
     EXPECT_EQ(calc().Quantity, 2);
@@ -311,10 +311,10 @@ TEST_F(Builder, TheLastOfTwoNamesEqualButForCaseIsTaken) {
 
 TEST_F(Builder, EnterInTheDroppedListTakesTheChoiceAndTheSearchTimerTakesItOnce) {
     Pick("Oats");
-    testing::DropDown(calc().IngLst2);
+    drive::DropDown(calc().IngLst2);
     EXPECT_TRUE(calc().IngLst.Visible());
     EXPECT_FALSE(calc().Label3.Visible());
-    testing::PressKey(calc().IngLst, forms::vbKeyReturn);
+    drive::PressKey(calc().IngLst, forms::vbKeyReturn);
     EXPECT_FALSE(calc().IngLst.Visible());
     EXPECT_TRUE(calc().Label3.Visible());
     EXPECT_EQ(calc().IngLst2.Text(), "Oats");
@@ -334,21 +334,21 @@ TEST_F(Builder, DirectionsRefuseTheRecordDelimiters) {
     app->Show_Save_Status();
     EXPECT_EQ(calc().StatusLbl.Caption(), "Changes Saved");
     EXPECT_EQ(calc().StatusImg.Picture(), calc().SavedImg.Picture());
-    testing::TypeText(calc().DirectionsTxt, "Stir in a wei\xDF pot.");
+    drive::TypeText(calc().DirectionsTxt, "Stir in a wei\xDF pot.");
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].title, "Directions");
     EXPECT_NE(host.MsgBoxes()[0].prompt.find("\"\xDF\""), std::string::npos);
     EXPECT_EQ(calc().DirectionsTxt.Text(), "Stir in a wei pot.");
     EXPECT_EQ(calc().StatusLbl.Caption(), "Changes not Saved");
 
-    testing::TypeText(calc().DirectionsTxt, "Line one\r\nLine two");
+    drive::TypeText(calc().DirectionsTxt, "Line one\r\nLine two");
     EXPECT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(calc().DirectionsTxt.Text(), "Line one\r\nLine two");
 }
 
 TEST_F(Builder, ResetAndTheIndicator) {
     AddLine("Example", 1, 0, "cup");
-    testing::TypeText(calc().DirectionsTxt, "Stir.");
+    drive::TypeText(calc().DirectionsTxt, "Stir.");
     calc().cmdStartOver_Click();
     EXPECT_EQ(calc().R_IngLst.ListCount(), 0);
     EXPECT_EQ(calc().InvisLst.ListCount(), 0);
@@ -365,7 +365,7 @@ TEST_F(Builder, ResetAndTheIndicator) {
     EXPECT_EQ(calc().IngLst.Left(), calc().PositionFrame.Left());
     EXPECT_EQ(calc().IngLst.Height(), calc().PositionFrame.Height());
 
-    testing::Click(calc().StatusLbl);
+    drive::Click(calc().StatusLbl);
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "This box lets you know if the changes to your work have been saved or not.");
     EXPECT_EQ(host.MsgBoxes()[0].style, 64);

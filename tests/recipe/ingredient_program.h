@@ -29,13 +29,13 @@ protected:
     void OpenWizard() {
         WriteIngredients({Example("Flour"), Example("Butter")});
         Open();
-        testing::ClickTool(main().TopBar, "AddIngredient");
+        drive::ClickTool(main().TopBar, "AddIngredient");
     }
 
     recipe::frmIngrediant& wiz() { return app->frmIngrediant(); }
     recipe::DeleteIngFrm& stored() { return app->DeleteIngFrm(); }
-    void Next() { testing::Click(wiz().cmdNext); }
-    void Finish() { testing::Click(wiz().cmdFinish); }
+    void Next() { drive::Click(wiz().cmdNext); }
+    void Finish() { drive::Click(wiz().cmdFinish); }
 
     // The page in front.
     int Page() {
@@ -48,47 +48,47 @@ protected:
     // Pages 1 .. `through` (0-based), each followed by Next; through 10 ends at "Almost Done".
     void Enter(const Entered& in, int through = 10) {
         auto& w = wiz();
-        testing::TypeText(w.txtName, in.name);
+        drive::TypeText(w.txtName, in.name);
         Next();
         if (through < 1) return;
-        testing::Click(w.optUnits[in.unit1]);
-        if (in.unit1 == recipe::entry::kUniqueOption) testing::TypeText(w.txtUnique, in.unique);
+        drive::Click(w.optUnits[in.unit1]);
+        if (in.unit1 == recipe::entry::kUniqueOption) drive::TypeText(w.txtUnique, in.unique);
         Next();
         if (through < 2) return;
-        testing::Click(w.optForD[in.fractions1 ? 0 : 1]);
-        testing::ScrollTo(w.vsOnes, static_cast<vb::Integer>(in.whole1));
-        testing::ScrollTo(w.vsFrac, static_cast<vb::Integer>(in.frac1));
+        drive::Click(w.optForD[in.fractions1 ? 0 : 1]);
+        drive::ScrollTo(w.vsOnes, static_cast<vb::Integer>(in.whole1));
+        drive::ScrollTo(w.vsFrac, static_cast<vb::Integer>(in.frac1));
         Next();
         if (through < 3) return;
-        testing::Click(w.opt2ndM[in.unit2]);
+        drive::Click(w.opt2ndM[in.unit2]);
         Next();
         if (through < 4) return;
         if (in.unit2 != recipe::entry::kNoneOption) {
-            testing::Click(w.optForD2[in.fractions2 ? 0 : 1]);
-            testing::ScrollTo(w.vsOnes2, static_cast<vb::Integer>(in.whole2));
-            testing::ScrollTo(w.vsFrac2, static_cast<vb::Integer>(in.frac2));
+            drive::Click(w.optForD2[in.fractions2 ? 0 : 1]);
+            drive::ScrollTo(w.vsOnes2, static_cast<vb::Integer>(in.whole2));
+            drive::ScrollTo(w.vsFrac2, static_cast<vb::Integer>(in.frac2));
             Next();
         }
         if (through < 5) return;
-        testing::TypeText(w.txtCal, in.cal);
+        drive::TypeText(w.txtCal, in.cal);
         Next();
         if (through < 6) return;
-        testing::Click(w.optFatCals[in.fatGrams ? 1 : 0]);
-        testing::TypeText(w.txtFat, in.fat);
-        testing::TypeText(w.txtSatFat, in.satFat);
+        drive::Click(w.optFatCals[in.fatGrams ? 1 : 0]);
+        drive::TypeText(w.txtFat, in.fat);
+        drive::TypeText(w.txtSatFat, in.satFat);
         Next();
         if (through < 7) return;
-        testing::TypeText(w.txtChol, in.chol);
+        drive::TypeText(w.txtChol, in.chol);
         Next();
         if (through < 8) return;
-        testing::TypeText(w.txtSodium, in.sodium);
+        drive::TypeText(w.txtSodium, in.sodium);
         Next();
         if (through < 9) return;
-        testing::TypeText(w.txtTotalCarbs, in.carbs);
-        testing::TypeText(w.txtFiber, in.fiber);
+        drive::TypeText(w.txtTotalCarbs, in.carbs);
+        drive::TypeText(w.txtFiber, in.fiber);
         Next();
         if (through < 10) return;
-        testing::TypeText(w.txtProtein, in.protein);
+        drive::TypeText(w.txtProtein, in.protein);
         Next();
     }
 

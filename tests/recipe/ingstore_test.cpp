@@ -15,7 +15,7 @@ namespace {
 
 using recipe::IngRecord;
 using recipe::IngStore;
-using Sandbox = testing::TempEnvironment;
+using Sandbox = drive::TempEnvironment;
 
 IngRecord Ing(const std::string& name, float cal = 100) {
     IngRecord r;

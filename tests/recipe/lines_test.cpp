@@ -61,9 +61,9 @@ TEST_F(Lines, ReplaceTakesTheLineOutAndTheNextIngredientTakesItsPlace) {
         EXPECT_EQ(d.Caption(), "Edit Window");
         EXPECT_EQ(d.Frame1.Caption(), "Selected Ingredient");
         EXPECT_EQ(d.ActiveControl(), &d.EditCmd);
-        testing::Click(d.EditCmd);
+        drive::Click(d.EditCmd);
     });
-    testing::ChooseItem(calc().R_IngLst, 2);
+    drive::ChooseItem(calc().R_IngLst, 2);
     EXPECT_EQ(shown, Cups(3));
     EXPECT_EQ(Items(calc().R_IngLst), (std::vector<std::string>{Cups(1), Cups(2), Cups(4), Cups(5)}));
     EXPECT_EQ(calc().InvisLst.ListCount(), 4);
@@ -200,12 +200,12 @@ TEST_F(Lines, TheDialogsTexts) {
         std::vector<std::string> order;
         for (int i = 0; i < 4; ++i) {
             order.push_back(static_cast<forms::CommandButton*>(d.ActiveControl())->Caption());
-            testing::PressKey(*d.ActiveControl(), forms::vbKeyTab);
+            drive::PressKey(*d.ActiveControl(), forms::vbKeyTab);
         }
         EXPECT_EQ(order, (std::vector<std::string>{"Replace", "Delete", "Cancel", "Insert"}));
-        testing::PressKey(*d.ActiveControl(), forms::vbKeyEscape);
+        drive::PressKey(*d.ActiveControl(), forms::vbKeyEscape);
     });
-    testing::ChooseItem(calc().R_IngLst, 0);
+    drive::ChooseItem(calc().R_IngLst, 0);
     EXPECT_EQ(calc().R_IngLst.ListCount(), 1);
 }
 
@@ -254,14 +254,14 @@ TEST_F(Headings, TheDialog) {
         EXPECT_EQ(d.Caption(), "Add a Heading or blank line");
         EXPECT_EQ(d.Label1.Caption(), "Enter a Heading or type nothing and click done to enter a blank line");
         EXPECT_EQ(d.SubHeadTxt.Text(), "");
-        testing::Click(d.HelpCmd);
+        drive::Click(d.HelpCmd);
         EXPECT_EQ(host.DesktopCalls().back().data, 330);
         // Fifty letters and blanks around them fit; a fifty-first letter is refused.
         const std::string fifty(50, 'h');
-        testing::TypeText(d.SubHeadTxt, "  " + fifty + " ");
-        testing::TypeKeys(d.SubHeadTxt, "x");
+        drive::TypeText(d.SubHeadTxt, "  " + fifty + " ");
+        drive::TypeKeys(d.SubHeadTxt, "x");
         EXPECT_EQ(d.SubHeadTxt.Text(), "  " + fifty + " ");
-        testing::Click(d.CancelCmd);
+        drive::Click(d.CancelCmd);
     });
     Tool("Heading");
     ASSERT_EQ(host.MsgBoxes().size(), 1u);

@@ -84,9 +84,9 @@ protected:
     }
     static void Fill(recipe::frmEmail& m, const std::string& server, const std::string& to = "ann@example.org",
                      const std::string& from = "bob@example.org") {
-        testing::TypeText(m.txtServer, server);
-        testing::TypeText(m.txtTo, to);
-        testing::TypeText(m.txtFrom, from);
+        drive::TypeText(m.txtServer, server);
+        drive::TypeText(m.txtTo, to);
+        drive::TypeText(m.txtFrom, from);
     }
 };
 
@@ -114,8 +114,8 @@ TEST_F(Mail, TheWindowAsItOpens) {
         EXPECT_EQ(m.ServerChk.Value(), 0);
         EXPECT_EQ(m.Left(), (forms::Screen().Width() - m.Width()) / 2);
         EXPECT_EQ(m.Top(), (forms::Screen().Height() - m.Height()) / 2);
-        testing::Click(m.cmdHelp);
-        testing::Click(m.cmdClose);
+        drive::Click(m.cmdHelp);
+        drive::Click(m.cmdClose);
     });
     EXPECT_EQ(host.ModalsShown(), std::vector<std::string>{"frmEmail"});
     ASSERT_FALSE(host.DesktopCalls().empty());
@@ -138,21 +138,21 @@ TEST_F(Mail, RememberedServerAndSender) {
         EXPECT_EQ(Option("Mail Server"), " smtp.example.org ");
 
         // Editing the text unticks the box, which forgets the remembered value; ticking stores it.
-        testing::TypeKeys(m.txtServer, "x");
+        drive::TypeKeys(m.txtServer, "x");
         EXPECT_EQ(m.ServerChk.Value(), 0);
         EXPECT_EQ(Option("Mail Server"), "");
-        testing::Click(m.ServerChk);
+        drive::Click(m.ServerChk);
         EXPECT_EQ(m.ServerChk.Value(), 1);
         EXPECT_EQ(Option("Mail Server"), vb::Trim(m.txtServer.Text()));
 
-        testing::TypeText(m.txtServer, "Mail Server Name Goes Here");
+        drive::TypeText(m.txtServer, "Mail Server Name Goes Here");
         EXPECT_FALSE(m.ServerChk.Enabled());
-        testing::TypeText(m.txtServer, "   ");
+        drive::TypeText(m.txtServer, "   ");
         EXPECT_FALSE(m.ServerChk.Enabled());
-        testing::TypeText(m.txtFrom, "");
+        drive::TypeText(m.txtFrom, "");
         EXPECT_FALSE(m.EmailChk.Enabled());
         EXPECT_EQ(Option("From Email"), "");
-        testing::Click(m.cmdClose);
+        drive::Click(m.cmdClose);
     });
 }
 
@@ -199,10 +199,10 @@ TEST_F(Mail, RequiredFieldsAndLineBreaksAreRefusedBeforeSending) {
             m.txtTo.Text(r.to);
             m.txtFrom.Text(r.from);
             m.txtSubject.Text(r.subject);
-            testing::Click(m.cmdSendMail);
+            drive::Click(m.cmdSendMail);
             EXPECT_EQ(m.ActiveControl(), &(m.*r.focus));
             EXPECT_EQ(m.MousePointer(), forms::vbDefault);
-            testing::Click(m.cmdClose);
+            drive::Click(m.cmdClose);
         });
         ASSERT_EQ(host.MsgBoxes().size(), before + 1);
         EXPECT_EQ(host.MsgBoxes().back().prompt, r.prompt);
@@ -216,14 +216,14 @@ TEST_F(Mail, TheBodyIsTheUsersTextThenTheRecipe) {
     Show();
     WithMail([&](recipe::frmEmail& m) {
         Fill(m, " smtp.example.org ");
-        testing::TypeText(m.txtSubject, "Sunday pancakes");
-        testing::TypeText(m.txtBody, "  <p>Try <b>these</b>!</p>  ");
-        testing::Click(m.cmdSendMail);
+        drive::TypeText(m.txtSubject, "Sunday pancakes");
+        drive::TypeText(m.txtBody, "  <p>Try <b>these</b>!</p>  ");
+        drive::Click(m.cmdSendMail);
         EXPECT_TRUE(m.IsLoaded());  // the window stays for another try
-        testing::Click(m.cmdClose);
+        drive::Click(m.cmdClose);
     });
     ASSERT_EQ(host.SentMails().size(), 1u);
-    const testing::SentMail& sent = host.SentMails()[0];
+    const drive::SentMail& sent = host.SentMails()[0];
     EXPECT_EQ(sent.server, " smtp.example.org ");
     EXPECT_EQ(sent.recipient, "ann@example.org");
     EXPECT_EQ(sent.subject, "Sunday pancakes");
@@ -241,8 +241,8 @@ TEST_F(Mail, TheRecipesOwnTextsAreEscaped) {
     Show(RecordBytes("Mac & \"Cheese\"", "1", lines, "Stir < 5 min.\r\nServe & enjoy.\nHot."));
     WithMail([&](recipe::frmEmail& m) {
         Fill(m, "smtp.example.org");
-        testing::Click(m.cmdSendMail);
-        testing::Click(m.cmdClose);
+        drive::Click(m.cmdSendMail);
+        drive::Click(m.cmdClose);
     });
     ASSERT_EQ(host.SentMails().size(), 1u);
     const std::string& body = host.SentMails()[0].body;
@@ -257,10 +257,10 @@ TEST_F(Mail, AFailedSendShowsTheErrorsNumberTextAndSource) {
     host.FailMail(vb::Error(550, "Recipient rejected", "MailSender"));
     WithMail([&](recipe::frmEmail& m) {
         Fill(m, "smtp.example.org");
-        testing::Click(m.cmdSendMail);
+        drive::Click(m.cmdSendMail);
         EXPECT_TRUE(m.IsLoaded());
         EXPECT_EQ(m.MousePointer(), forms::vbDefault);
-        testing::Click(m.cmdClose);
+        drive::Click(m.cmdClose);
     });
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "An error occurred: [550] Recipient rejected - Source: MailSender");
@@ -279,20 +279,20 @@ protected:
         Show();
         WithMail([&](recipe::frmEmail& m) {
             Fill(m, server, "Ann <ann@example.org>");
-            testing::TypeText(m.txtBody, "Caf\xE9 au lait goes well with these.");
-            testing::Click(m.cmdSendMail);
-            testing::Click(m.cmdClose);
+            drive::TypeText(m.txtBody, "Caf\xE9 au lait goes well with these.");
+            drive::Click(m.cmdSendMail);
+            drive::Click(m.cmdClose);
         });
         return MsgBoxPrompts();
     }
 };
 
 TEST_F(RealMail, TheServerReceivesTheRecipeAsHtml) {
-    testing::SmtpTestServer server;
+    drive::SmtpTestServer server;
     EXPECT_EQ(SendTo(server.Address()), std::vector<std::string>{"Your recipe has been sent"});
     const auto mails = server.Mails();
     ASSERT_EQ(mails.size(), 1u);
-    const testing::ReceivedMail& mail = mails[0];
+    const drive::ReceivedMail& mail = mails[0];
     EXPECT_EQ(mail.mailFrom, "bob@example.org");
     EXPECT_EQ(mail.rcptTo, std::vector<std::string>{"ann@example.org"});
     EXPECT_EQ(mail.Header("Subject"), "Pancakes");
@@ -307,15 +307,15 @@ TEST_F(RealMail, TheServerReceivesTheRecipeAsHtml) {
 
 // A sender planted in the settings is refused like a typed one: the server never hears of it.
 TEST_F(RealMail, APlantedSenderNeverReachesTheServer) {
-    testing::SmtpTestServer server;
+    drive::SmtpTestServer server;
     SetOption("From Email", "bob@example.org> SIZE=1 BODY=8BITMIME");
     Show();
     WithMail([&](recipe::frmEmail& m) {
-        testing::TypeText(m.txtServer, server.Address());
-        testing::TypeText(m.txtTo, "ann@example.org");
-        testing::Click(m.cmdSendMail);
+        drive::TypeText(m.txtServer, server.Address());
+        drive::TypeText(m.txtTo, "ann@example.org");
+        drive::Click(m.cmdSendMail);
         EXPECT_EQ(m.ActiveControl(), &m.txtFrom);
-        testing::Click(m.cmdClose);
+        drive::Click(m.cmdClose);
     });
     EXPECT_EQ(MsgBoxPrompts(), std::vector<std::string>{"Please enter your Email Address as one address, like "
                                                         "ann@example.org or Ann Smith <ann@example.org>."});
@@ -326,7 +326,7 @@ TEST_F(RealMail, APlantedSenderNeverReachesTheServer) {
 // Cancel while the server keeps silent: the window says so, and nothing is reported as sent.
 TEST_F(RealMail, ACancelledSendIsNotReportedAsSent) {
     host.SetMailFactory(services::SmtpMailFactory());  // the default waits: only Cancel ends it soon
-    testing::SmtpTestServer server({.replies = {{"DATA", ""}}});
+    drive::SmtpTestServer server({.replies = {{"DATA", ""}}});
     host.CancelBusy(150);
     EXPECT_EQ(SendTo(server.Address()), std::vector<std::string>{"Sending was cancelled: your recipe has not been sent"});
     EXPECT_EQ(host.MsgBoxes().back().style, 64);
@@ -337,7 +337,7 @@ TEST_F(RealMail, ACancelledSendIsNotReportedAsSent) {
 }
 
 TEST_F(RealMail, AServerThatRefusesIsReported) {
-    testing::SmtpTestServer server({.replies = {{"RCPT", "550 5.1.1 <ann@example.org>: Recipient address rejected"}}});
+    drive::SmtpTestServer server({.replies = {{"RCPT", "550 5.1.1 <ann@example.org>: Recipient address rejected"}}});
     EXPECT_EQ(SendTo(server.Address()),
               std::vector<std::string>{
                   "An error occurred: [550] 5.1.1 <ann@example.org>: Recipient address rejected - Source: MailSender"});
@@ -345,7 +345,7 @@ TEST_F(RealMail, AServerThatRefusesIsReported) {
 }
 
 TEST_F(RealMail, AServerThatNeverAnswersEndsTheSendWithAnError) {
-    testing::SmtpTestServer server({.replies = {{"greeting", ""}}});
+    drive::SmtpTestServer server({.replies = {{"greeting", ""}}});
     const auto start = std::chrono::steady_clock::now();
     const std::vector<std::string> prompts = SendTo(server.Address());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
@@ -355,7 +355,7 @@ TEST_F(RealMail, AServerThatNeverAnswersEndsTheSendWithAnError) {
 }
 
 TEST_F(RealMail, NothingListeningIsReported) {
-    testing::ClosedPort port;
+    drive::ClosedPort port;
     const std::vector<std::string> prompts = SendTo(port.Address());
     ASSERT_EQ(prompts.size(), 1u);
     EXPECT_EQ(prompts[0].rfind("An error occurred: [7] ", 0), 0u) << prompts[0];

@@ -34,7 +34,7 @@ protected:
 TEST_P(PreparedStart, TheUserSeesTheSameStart) {
     // Both stores damaged, so their messages show when they come.
     const std::string ing = recipe::encode(Ing("Milk")) + recipe::encode(Ing("barley")) + "xx";
-    testing::TempEnvironment::WriteFile(Data("Ing.dat"), ing);
+    drive::TempEnvironment::WriteFile(Data("Ing.dat"), ing);
     WriteRecipes(g::RecipeRecord("Stew", "2", {g::IngredientLine("Milk", true, "1", "cup")}, "Boil.") + "\xAE" "Cut");
     if (GetParam() == Made::None) host.DrawWindows(false);
     Start();

@@ -38,8 +38,8 @@ protected:
     double X(double x) { return x - (600 - (12240 - static_cast<double>(view().Width())) / 2); }
     double Y(double y) { return y + (15840 - static_cast<double>(view().Height())) / 4; }
 
-    std::vector<testing::TextRun> Runs(int page = 0) {
-        return testing::Runs(host.PrintedDocuments().at(0).pages.at(static_cast<std::size_t>(page)), host.Metrics());
+    std::vector<drive::TextRun> Runs(int page = 0) {
+        return drive::Runs(host.PrintedDocuments().at(0).pages.at(static_cast<std::size_t>(page)), host.Metrics());
     }
     // The left column's texts of a page, in printing order.
     Strings LeftColumn(int page = 0) {
@@ -48,7 +48,7 @@ protected:
             if (r.x < X(kPanelLeft)) out.push_back(r.text);
         return out;
     }
-    std::optional<testing::TextRun> RunOf(const std::string& text, int page = 0) {
+    std::optional<drive::TextRun> RunOf(const std::string& text, int page = 0) {
         for (const auto& r : Runs(page))
             if (r.text == text) return r;
         return std::nullopt;
@@ -77,7 +77,7 @@ TEST_F(Printout, ThePanelLabelByLabelInADoubleBox) {
     EXPECT_EQ(ops[1].width, 3);
 
     // The title, underlined, halfway between the page's top and the box.
-    const std::vector<testing::TextRun> runs = Runs();
+    const std::vector<drive::TextRun> runs = Runs();
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ(runs[0].text, "Pancakes");
     EXPECT_NEAR(runs[0].x, X(660), 0.5);
@@ -128,7 +128,7 @@ TEST_F(Printout, ThePanelLabelByLabelInADoubleBox) {
     ASSERT_GE(runs.size(), 1 + std::size(items));
     for (std::size_t i = 0; i < std::size(items); ++i) {
         SCOPED_TRACE(items[i].text);
-        const testing::TextRun& r = runs[1 + i];
+        const drive::TextRun& r = runs[1 + i];
         EXPECT_EQ(r.text, items[i].text);
         EXPECT_NEAR(r.x, X(kPanelLeft + items[i].left), 0.5);
         EXPECT_NEAR(r.y, Y(kPanelTop + items[i].top), 0.5);
@@ -255,7 +255,7 @@ TEST_F(Printout, ALongRecipeGoesOnToAnotherPageAndLongLinesStayLeftOfThePanel) {
     ASSERT_GE(doc.pages.size(), 2u);
     const double bottom = services::PageSetup{}.printableHeight;
     for (std::size_t p = 0; p < doc.pages.size(); ++p) {
-        for (const auto& r : testing::Runs(doc.pages[p], host.Metrics())) {
+        for (const auto& r : drive::Runs(doc.pages[p], host.Metrics())) {
             EXPECT_LE(r.y + host.Metrics().LineHeight(r.font), bottom + 0.5) << p << " " << r.text;
             EXPECT_GE(r.y, 0) << r.text;
             // Nothing of the left column reaches into the panel.

@@ -85,9 +85,9 @@ protected:
     void WriteIngredients(const std::vector<recipe::IngRecord>& recs) {
         std::string bytes;
         for (const auto& r : recs) bytes += recipe::encode(r);
-        testing::TempEnvironment::WriteFile(Data("Ing.dat"), bytes);
+        drive::TempEnvironment::WriteFile(Data("Ing.dat"), bytes);
     }
-    void WriteRecipes(const std::string& bytes) { testing::TempEnvironment::WriteFile(Data("Recipe.Dat"), bytes); }
+    void WriteRecipes(const std::string& bytes) { drive::TempEnvironment::WriteFile(Data("Recipe.Dat"), bytes); }
     static std::string Bytes(const fs::path& p) { return fs::exists(p) ? files::ReadAllBytes(p) : std::string(); }
     static std::string Option(const std::string& key) { return files::GetSetting("recipe", "Options", key, "(none)"); }
     static void SetOption(const std::string& key, const std::string& value) {
@@ -96,17 +96,17 @@ protected:
 
     // --- the builder, as a user works it ---
     void Pick(const std::string& ingredient) {
-        testing::DropDown(calc().IngLst2);
-        testing::ChooseItem(calc().IngLst, ingredient);
+        drive::DropDown(calc().IngLst2);
+        drive::ChooseItem(calc().IngLst, ingredient);
     }
     // Whole part and fraction spinner values, in fractions (true) or decimals.
     void Quantity(int whole, int fraction, bool fractions = true) {
-        testing::Click(calc().F_DOpt[fractions ? 0 : 1]);
-        testing::ScrollTo(calc().OnesVs, static_cast<vb::Integer>(whole));
-        testing::ScrollTo(calc().FracVs, static_cast<vb::Integer>(fraction));
+        drive::Click(calc().F_DOpt[fractions ? 0 : 1]);
+        drive::ScrollTo(calc().OnesVs, static_cast<vb::Integer>(whole));
+        drive::ScrollTo(calc().FracVs, static_cast<vb::Integer>(fraction));
     }
-    void Measure(const std::string& measure) { testing::ChooseItem(calc().MeasureLst, measure); }
-    void Add() { testing::Click(calc().Addcmd); }
+    void Measure(const std::string& measure) { drive::ChooseItem(calc().MeasureLst, measure); }
+    void Add() { drive::Click(calc().Addcmd); }
     void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure,
                  bool fractions = true) {
         Pick(ingredient);
@@ -137,8 +137,8 @@ protected:
         return out;
     }
 
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
     std::unique_ptr<recipe::Recipe> app;
 };
 

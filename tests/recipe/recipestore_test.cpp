@@ -15,7 +15,7 @@ namespace {
 
 using recipe::RecipeEntry;
 using recipe::RecipeStore;
-using Sandbox = testing::TempEnvironment;
+using Sandbox = drive::TempEnvironment;
 namespace g = recipe::grammar;
 
 std::string Record(const std::string& name, const std::string& directions = "Stir.") {

@@ -21,7 +21,7 @@ using testsupport::Deadline;
 class RecipeReliability : public recipetest::WizardProgram {
 protected:
     std::map<std::string, std::string> Files() const { return testsupport::FilesUnder(env.Root()); }
-    static bool Mentions(const testing::MsgBoxRecord& box, const std::string& text) {
+    static bool Mentions(const drive::MsgBoxRecord& box, const std::string& text) {
         return box.prompt.find(text) != std::string::npos;
     }
 };
@@ -61,7 +61,7 @@ TEST_F(RecipeReliability, StoresThatAreNotPlainFilesAreReportedAndLeftAlone) {
 
 TEST_F(RecipeReliability, AStoreLargerThanTheProgramHoldsIsRefusedBeforeItIsRead) {
     for (const char* name : {"Ing.dat", "Recipe.Dat"}) {
-        testing::TempEnvironment::WriteFile(Data(name), "");
+        drive::TempEnvironment::WriteFile(Data(name), "");
         ASSERT_EQ(::truncate(Data(name).c_str(), 512LL << 20), 0);  // 512 MB, sparse
     }
     Open();
@@ -81,7 +81,7 @@ TEST_F(RecipeReliability, AStoreLargerThanTheProgramHoldsIsRefusedBeforeItIsRead
 TEST_F(RecipeReliability, ADamagedIngredientStoreIsReportedAndKeptBeforeItIsSaved) {
     const std::string whole = recipe::encode(Ing("Milk")) + recipe::encode(Ing("Oats"));
     const std::string damaged = whole + std::string(50, 'x');
-    testing::TempEnvironment::WriteFile(Data("Ing.dat"), damaged);
+    drive::TempEnvironment::WriteFile(Data("Ing.dat"), damaged);
     Open();
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].title, "File Problem");
@@ -129,8 +129,8 @@ protected:
                 Bytes(Data("Recipe.Dat"))};
     }
     void StoredScreen(const std::string& select) {
-        testing::ClickTool(main().TopBar, "StoredIngredients");
-        testing::ChooseItem(stored().IngLst, select);
+        drive::ClickTool(main().TopBar, "StoredIngredients");
+        drive::ChooseItem(stored().IngLst, select);
     }
     const recipe::IngRecord* Stored(const std::string& name) const {
         for (const auto& r : app->Ing.Ing_Table)
@@ -163,8 +163,8 @@ TEST_F(FailedWrites, AWizardAddThatIsNotWrittenLeavesTheTableAndBothListsAsBefor
 TEST_F(FailedWrites, AnEditThatIsNotWrittenKeepsTheStoredIngredientAsItWas) {
     OpenWizard();
     StoredScreen("Flour");
-    testing::ClickTool(stored().ActiveBar1, "Edit");
-    testing::TypeText(wiz().txtCal, "999");
+    drive::ClickTool(stored().ActiveBar1, "Edit");
+    drive::TypeText(wiz().txtCal, "999");
     const Ingredients before = IngredientsNow();
     Block("Ing.dat");
     Finish();  // "Duplicate" and the calorie question answered Yes
@@ -192,18 +192,18 @@ TEST_F(FailedWrites, DeletesThatAreNotWrittenLeaveTheItemListedAndStored) {
     const Ingredients ingredients = IngredientsNow();
     const std::vector<std::string> facts = {stored().lblName.Caption(), stored().lblCals.Caption()};
     Block("Ing.dat");
-    testing::ClickTool(stored().ActiveBar1, "Delete");
+    drive::ClickTool(stored().ActiveBar1, "Delete");
     EXPECT_TRUE(SaidNotWritten("Ing.dat"));
     EXPECT_EQ(IngredientsNow(), ingredients);
     EXPECT_EQ(stored().IngLst.Text(), "Butter");
     EXPECT_EQ((std::vector<std::string>{stored().lblName.Caption(), stored().lblCals.Caption()}), facts);
 
     // A recipe: still in the table, the text, the list and the file, and still shown.
-    testing::ClickTool(main().TopBar, "Recipes");
-    testing::ChooseItem(app->ViewFrm().RecipeLst, "Stew");
+    drive::ClickTool(main().TopBar, "Recipes");
+    drive::ChooseItem(app->ViewFrm().RecipeLst, "Stew");
     const Recipes recipes = RecipesNow();
     Block("Recipe.Dat");
-    testing::ClickTool(app->ViewFrm().ViewBar, "Delete");
+    drive::ClickTool(app->ViewFrm().ViewBar, "Delete");
     EXPECT_TRUE(SaidNotWritten("Recipe.Dat"));
     EXPECT_EQ(RecipesNow(), recipes);
     EXPECT_EQ(app->ViewFrm().RecipeLst.Text(), "Stew");
@@ -223,7 +223,7 @@ TEST_F(FailedWrites, DeletesThatAreNotWrittenLeaveTheItemListedAndStored) {
 // changes nothing. One edited there is added as it is stored now.
 TEST_F(FailedWrites, TheBuildersChosenIngredientFollowsTheStore) {
     OpenWizard();
-    testing::ClickTool(main().TopBar, "NewRecipe");
+    drive::ClickTool(main().TopBar, "NewRecipe");
     Pick("Flour");
     Quantity(1, 0);
     Measure("cup");
@@ -234,10 +234,10 @@ TEST_F(FailedWrites, TheBuildersChosenIngredientFollowsTheStore) {
     Measure("cup");
 
     StoredScreen("Butter");
-    testing::ClickTool(stored().ActiveBar1, "Delete");  // "Delete?" answered Yes
+    drive::ClickTool(stored().ActiveBar1, "Delete");  // "Delete?" answered Yes
     EXPECT_EQ(stored().IngLst.FindStringExact("Butter"), -1);
     EXPECT_EQ(calc().Current_Ing, recipe::IngRecord{});
-    testing::ClickTool(main().TopBar, "NewRecipe");
+    drive::ClickTool(main().TopBar, "NewRecipe");
     const std::size_t boxes = host.MsgBoxes().size();
     Add();
     ASSERT_EQ(host.MsgBoxes().size(), boxes + 1);
@@ -253,8 +253,8 @@ TEST_F(FailedWrites, TheBuildersChosenIngredientFollowsTheStore) {
     Quantity(1, 0);
     Measure("cup");
     StoredScreen("Flour");
-    testing::ClickTool(stored().ActiveBar1, "Edit");
-    testing::TypeText(wiz().txtProtein, "12");
+    drive::ClickTool(stored().ActiveBar1, "Edit");
+    drive::TypeText(wiz().txtProtein, "12");
     Finish();
     ASSERT_NE(Stored("Flour"), nullptr);
     EXPECT_EQ(Stored("Flour")->Protein, 12);
@@ -276,8 +276,8 @@ TEST_F(RecipeReliability, TheLeftoversOfInterruptedSavesGoOnceTheFolderIsHeld) {
         "Ing.dat." + dead + ".tmp~",  "Ing.dat." + dead,           "Notes.txt." + dead + ".tmp",
         "fooddata.bok." + dead + ".tmp",  // another program's store
     };
-    for (const auto& name : gone) testing::TempEnvironment::WriteFile(Data(name), half);
-    for (const auto& name : kept) testing::TempEnvironment::WriteFile(Data(name), half);
+    for (const auto& name : gone) drive::TempEnvironment::WriteFile(Data(name), half);
+    for (const auto& name : kept) drive::TempEnvironment::WriteFile(Data(name), half);
     fs::create_directory(Data("Recipe.Dat.1" + dead + ".tmp"));
     fs::create_symlink("Notes.txt." + dead + ".tmp", Data("Ing.bak.2" + dead + ".tmp"));
 

@@ -63,7 +63,7 @@ std::string RandomRecord(Random& r, const std::string& name) {
 }
 
 TEST(RoundTrip, TheStoreReadsBackWhatItWroteAndWritesItAgain) {
-    testing::TempEnvironment env;
+    drive::TempEnvironment env;
     Random r(20261208);
     std::vector<std::string> records;
     {
@@ -79,7 +79,7 @@ TEST(RoundTrip, TheStoreReadsBackWhatItWroteAndWritesItAgain) {
             ASSERT_FALSE(replace ? store.Replace_Recipe(name, record) : store.Append_Recipe(record)) << i;
         }
     }
-    const std::string file = testing::TempEnvironment::ReadFile(env.CurrentDir() / "Recipe.Dat");
+    const std::string file = drive::TempEnvironment::ReadFile(env.CurrentDir() / "Recipe.Dat");
     recipe::RecipeStore again;
     ASSERT_FALSE(again.Get_Big_Recipe());
     again.Load_Recipes();
@@ -88,7 +88,7 @@ TEST(RoundTrip, TheStoreReadsBackWhatItWroteAndWritesItAgain) {
     for (const auto& e : again.Recipe_Table) joined += "\xAE" + e.RecipeName + e.RecipeBody;
     EXPECT_EQ(joined + "\r\n", file);
     ASSERT_FALSE(again.Save_Recipes());
-    EXPECT_EQ(testing::TempEnvironment::ReadFile(env.CurrentDir() / "Recipe.Dat"), file);
+    EXPECT_EQ(drive::TempEnvironment::ReadFile(env.CurrentDir() / "Recipe.Dat"), file);
 }
 
 class BuilderRoundTrip : public recipetest::Session {};

@@ -190,7 +190,7 @@ TEST_F(FinishAndSave, ReplaceStoresTheNewVersionInPlaceOfTheOld) {
         EXPECT_EQ(d.CancelCmd.Caption(), " Cancel");
         EXPECT_EQ(d.NameTxt.Text(), "Soup");
         // Nothing is deleted while the dialog decides.
-        testing::Click(d.ReplaceCmd);
+        drive::Click(d.ReplaceCmd);
         EXPECT_EQ(Stored(), kOldSoup + kBread + "\r\n");
     });
     Save();
@@ -222,7 +222,7 @@ TEST_F(FinishAndSave, ReplaceDeletesNothingWhenTheSaveIsRefusedAfterIt) {
         SCOPED_TRACE(r.name);
         Tool("Start");
         r.build();
-        OnConflict([](recipe::SameFrm& d) { testing::Click(d.ReplaceCmd); });
+        OnConflict([](recipe::SameFrm& d) { drive::Click(d.ReplaceCmd); });
         Save();
         EXPECT_EQ(Stored(), kOldSoup + kBread + "\r\n");
         EXPECT_EQ(Listed(), (std::vector<std::string>{"Bread", "Soup"}));
@@ -230,7 +230,7 @@ TEST_F(FinishAndSave, ReplaceDeletesNothingWhenTheSaveIsRefusedAfterIt) {
     }
     // A later save that goes through asks again.
     Directions("Stir.");
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.CancelCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.CancelCmd); });
     Save();
     EXPECT_EQ(Stored(), kOldSoup + kBread + "\r\n");
     EXPECT_EQ(host.ModalsShown().size(), 3u);
@@ -241,8 +241,8 @@ TEST_F(FinishAndSave, ChangeToSavesUnderTheNewName) {
     Open();
     BuildSoup();
     OnConflict([](recipe::SameFrm& d) {
-        testing::TypeText(d.NameTxt, "  Broth ");
-        testing::Click(d.ChangeCmd);
+        drive::TypeText(d.NameTxt, "  Broth ");
+        drive::Click(d.ChangeCmd);
     });
     Save();
     EXPECT_EQ(Stored(), kOldSoup + RecordBytes("Broth", "4", kSoupLines, "Stir.") + "\r\n");
@@ -256,7 +256,7 @@ TEST_F(FinishAndSave, ChangeToKeepingTheStoredNameReplaces) {
     WriteRecipes(kOldSoup + kBread + "\r\n");
     Open();
     BuildSoup();
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.ChangeCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.ChangeCmd); });
     Save();
     EXPECT_EQ(Stored(), kBread + kSoup + "\r\n");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Bread", "Soup"}));
@@ -267,14 +267,14 @@ TEST_F(FinishAndSave, ChangeToRefusesAnEmptyOrAnotherStoredName) {
     Open();
     BuildSoup();
     OnConflict([this](recipe::SameFrm& d) {
-        testing::TypeText(d.NameTxt, "  ");
-        testing::Click(d.ChangeCmd);
+        drive::TypeText(d.NameTxt, "  ");
+        drive::Click(d.ChangeCmd);
         EXPECT_TRUE(d.Visible());
-        testing::TypeText(d.NameTxt, "bread");
-        testing::Click(d.ChangeCmd);
+        drive::TypeText(d.NameTxt, "bread");
+        drive::Click(d.ChangeCmd);
         EXPECT_TRUE(d.Visible());
         EXPECT_EQ(calc().NameTxt.Text(), "Soup");
-        testing::Click(d.CancelCmd);
+        drive::Click(d.CancelCmd);
     });
     Save();
     EXPECT_EQ(Titles(), (std::vector<std::string>{"No Name", "Name Conflict"}));
@@ -286,7 +286,7 @@ TEST_F(FinishAndSave, CancelAndTheCloseBoxStoreNothing) {
     WriteRecipes(kOldSoup + "\r\n");
     Open();
     BuildSoup();
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.CancelCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.CancelCmd); });
     Save();
     EXPECT_TRUE(app->Save_Cancelled);
     Save();  // unscripted: the dialog is closed with its close box
@@ -314,7 +314,7 @@ TEST_F(FinishAndSave, NamesAreComparedAsNamesWithoutRegardToCase) {
     BuildSoup("soup");
     OnConflict([](recipe::SameFrm& d) {
         EXPECT_EQ(d.TopLbl.Caption(), "soup is already saved.");
-        testing::Click(d.ReplaceCmd);
+        drive::Click(d.ReplaceCmd);
     });
     Save();
     EXPECT_EQ(host.ModalsShown().size(), 1u);
@@ -330,7 +330,7 @@ TEST_F(FinishAndSave, SavingTwiceAsksTheSecondTime) {
     BuildSoup();
     Save();
     EXPECT_EQ(Stored(), kSoup + "\r\n");
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.ReplaceCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.ReplaceCmd); });
     Save();
     EXPECT_EQ(Stored(), kSoup + "\r\n");
     EXPECT_EQ(Listed(), std::vector<std::string>{"Soup"});
@@ -345,7 +345,7 @@ TEST_F(FinishAndSave, AStoreThatCannotBeWrittenLosesNothing) {
     Save();
     Tool("Start");
     BuildSoup();
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.ReplaceCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.ReplaceCmd); });
     Save();
     EXPECT_EQ(Titles(), (std::vector<std::string>{"File Problem", "File Problem"}));
     EXPECT_EQ(Stored(), kOldSoup + kBread + "\r\n");
@@ -357,7 +357,7 @@ TEST_F(FinishAndSave, AStoreThatCannotBeWrittenLosesNothing) {
 
     // Once the folder is writable again the same save goes through.
     fs::remove(files::TempName(Data("Recipe.Dat")));
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.ReplaceCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.ReplaceCmd); });
     Save();
     EXPECT_EQ(Stored(), kBread + kSoup + "\r\n");
 }
@@ -368,10 +368,10 @@ TEST_F(FinishAndSave, TheDialogsNameBoxRefusesAFiftyFirstLetter) {
     BuildSoup();
     const std::string fifty(50, 'n');
     OnConflict([&](recipe::SameFrm& d) {
-        testing::TypeText(d.NameTxt, fifty);
-        testing::TypeKeys(d.NameTxt, "x");
+        drive::TypeText(d.NameTxt, fifty);
+        drive::TypeKeys(d.NameTxt, "x");
         EXPECT_EQ(d.NameTxt.Text(), fifty);
-        testing::Click(d.ChangeCmd);
+        drive::Click(d.ChangeCmd);
     });
     Save();
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
@@ -400,7 +400,7 @@ TEST_F(FinishAndSave, TheToolBar) {
     // Start over clears the recipe without asking, saved or not.
     BuildSoup();
     app->Editing_Recipe = true;
-    testing::DropDown(calc().IngLst2);
+    drive::DropDown(calc().IngLst2);
     Tool("Start");
     EXPECT_FALSE(app->Editing_Recipe);
     EXPECT_EQ(calc().NameTxt.Text(), "");
@@ -414,7 +414,7 @@ TEST_F(FinishAndSave, TheToolBar) {
 
     // Tool names are compared without regard to case.
     calc().CalcBar.AddTool("HEADING");
-    testing::ClickTool(calc().CalcBar, "HEADING");
+    drive::ClickTool(calc().CalcBar, "HEADING");
     EXPECT_EQ(host.ModalsShown(), std::vector<std::string>{"SubHeadFrm"});
 }
 

@@ -25,12 +25,12 @@ protected:
             ran = true;
             script(static_cast<recipe::SearchFrm&>(f));
         });
-        testing::Click(calc().SearchLbl);
+        drive::Click(calc().SearchLbl);
         EXPECT_TRUE(ran);
     }
     static void Find(recipe::SearchFrm& s, const std::string& words) {
-        testing::TypeText(s.SearchTxt, words);
-        testing::Click(s.SearchCmd);
+        drive::TypeText(s.SearchTxt, words);
+        drive::Click(s.SearchCmd);
     }
 };
 
@@ -54,11 +54,11 @@ TEST_F(Search, AllOrAnyOfTheWords) {
         SCOPED_TRACE(r.name);
         InDialog([&](recipe::SearchFrm& s) {
             EXPECT_TRUE(s.AnyAllOpt[1].Value());
-            if (r.any) testing::Click(s.AnyAllOpt[0]);
+            if (r.any) drive::Click(s.AnyAllOpt[0]);
             Find(s, r.words);
             EXPECT_EQ(Items(s.SearchLst), r.found);
             EXPECT_TRUE(s.SearchLst.Visible());
-            testing::Click(s.ExitCmd);
+            drive::Click(s.ExitCmd);
             EXPECT_FALSE(s.IsLoaded());
         });
     }
@@ -92,19 +92,19 @@ TEST_F(Search, NothingFoundNothingTypedAndClear) {
         EXPECT_TRUE(s.SearchTxt.HasFocus());
 
         // Enter in the box searches.
-        testing::TypeText(s.SearchTxt, "flakes");
-        testing::PressKey(s.SearchTxt, forms::vbKeyReturn);
+        drive::TypeText(s.SearchTxt, "flakes");
+        drive::PressKey(s.SearchTxt, forms::vbKeyReturn);
         EXPECT_EQ(Items(s.SearchLst), std::vector<std::string>{"Rice flakes"});
         EXPECT_EQ(s.SearchTxt.Text(), "flakes");
         EXPECT_EQ(s.Search_Words, (std::vector<std::string>{"flakes", ""}));
 
-        testing::Click(s.ClearCmd);
+        drive::Click(s.ClearCmd);
         EXPECT_FALSE(s.SearchLst.Visible());
         EXPECT_EQ(s.SearchTxt.Text(), "");
         EXPECT_EQ(s.Search_Words, std::vector<std::string>{""});
         EXPECT_TRUE(s.SearchTxt.HasFocus());
 
-        testing::Click(s.HelpCmd);
+        drive::Click(s.HelpCmd);
         EXPECT_EQ(host.DesktopCalls().back().kind, "help");
         EXPECT_EQ(host.DesktopCalls().back().data, 540);
     });
@@ -119,13 +119,13 @@ TEST_F(Search, NothingFoundNothingTypedAndClear) {
 TEST_F(Search, AResultIsChosenInTheBuilder) {
     InDialog([&](recipe::SearchFrm& s) {
         Find(s, "raw");
-        testing::ChooseItem(s.SearchLst, "Rice, raw, brown");
+        drive::ChooseItem(s.SearchLst, "Rice, raw, brown");
         EXPECT_FALSE(s.IsLoaded());
         // The builder's list holds the choice and the timer will take it once more.
         EXPECT_EQ(calc().IngLst.Text(), "Rice, raw, brown");
         EXPECT_TRUE(calc().PassTmr.Enabled());
     });
-    testing::Tick(calc().PassTmr);
+    drive::Tick(calc().PassTmr);
     EXPECT_FALSE(calc().PassTmr.Enabled());
     EXPECT_EQ(calc().IngLst2.Text(), "Rice, raw, brown");
     EXPECT_TRUE(calc().IngLst2.Visible());

@@ -39,7 +39,7 @@ TEST_F(ServingsAndOk, TheScrollBarsValuesAndTheirServings) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.value);
-        testing::ScrollTo(calc().ServingsVs, static_cast<vb::Integer>(r.value == 10 ? 11 : 10));
+        drive::ScrollTo(calc().ServingsVs, static_cast<vb::Integer>(r.value == 10 ? 11 : 10));
         Servings(r.value);
         EXPECT_EQ(calc().ServingsLbl.Caption(), r.text);
         EXPECT_EQ(calc().Calc_Servings, r.number);
@@ -48,7 +48,7 @@ TEST_F(ServingsAndOk, TheScrollBarsValuesAndTheirServings) {
     }
     // The up arrow raises the servings.
     Servings(10);
-    testing::ScrollLine(calc().ServingsVs, -1);
+    drive::ScrollLine(calc().ServingsVs, -1);
     EXPECT_EQ(calc().ServingsLbl.Caption(), "2");
 }
 
@@ -168,7 +168,7 @@ TEST_F(ServingsAndOk, TheNameKeepsItsFiftyLetters) {
     const std::string fifty = "A" + std::string(49, 'b');
     Name(fifty);
     EXPECT_EQ(calc().lblName.Caption(), fifty);
-    testing::TypeKeys(calc().NameTxt, "c");
+    drive::TypeKeys(calc().NameTxt, "c");
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].title, "There's a Problem");
     EXPECT_EQ(host.MsgBoxes()[0].prompt,
@@ -180,21 +180,21 @@ TEST_F(ServingsAndOk, TheNameKeepsItsFiftyLetters) {
     EXPECT_EQ(calc().lblCals.Caption(), "400");
     // A letter typed in the middle is refused with the caret kept in place.
     calc().NameTxt.SelStart(1);
-    testing::TypeKeys(calc().NameTxt, "z");
+    drive::TypeKeys(calc().NameTxt, "z");
     EXPECT_EQ(calc().NameTxt.Text(), fifty);
     EXPECT_EQ(calc().NameTxt.SelStart(), 1);
     // Blanks at the ends count too.
-    testing::TypeText(calc().NameTxt, " " + std::string(50, 'd'));
+    drive::TypeText(calc().NameTxt, " " + std::string(50, 'd'));
     EXPECT_EQ(calc().NameTxt.Text(), fifty);
     // A character the recipe file cannot hold is refused the same way.
-    testing::TypeText(calc().NameTxt, "Wei\xDF");
+    drive::TypeText(calc().NameTxt, "Wei\xDF");
     EXPECT_EQ(calc().NameTxt.Text(), fifty);
     EXPECT_EQ(host.MsgBoxes().back().title, "Recipe Name");
 }
 
 TEST_F(ServingsAndOk, EnterInTheNameGoesToTheServings) {
-    testing::FocusOn(calc().NameTxt);
-    testing::PressKey(calc().NameTxt, forms::vbKeyReturn);
+    drive::FocusOn(calc().NameTxt);
+    drive::PressKey(calc().NameTxt, forms::vbKeyReturn);
     EXPECT_EQ(calc().ActiveControl(), &calc().ServingsVs);
 }
 
@@ -272,9 +272,9 @@ TEST_F(TakeOver, ALongStoredNameIsTakenAsItIsAndMayBeShortened) {
     calc().NameTxt.Text(stored);
     EXPECT_EQ(calc().NameTxt.Text(), stored);
     calc().NameTxt.SelStart(60);
-    testing::PressKey(calc().NameTxt, forms::vbKeyBack);
+    drive::PressKey(calc().NameTxt, forms::vbKeyBack);
     EXPECT_EQ(calc().NameTxt.Text(), std::string(59, 'L'));
-    testing::TypeKeys(calc().NameTxt, "x");
+    drive::TypeKeys(calc().NameTxt, "x");
     EXPECT_EQ(calc().NameTxt.Text(), std::string(59, 'L'));
     EXPECT_EQ(host.MsgBoxes().size(), 1u);
 }

@@ -133,10 +133,10 @@ TEST_F(Startup, OptionToolsFlipTheirCheckMarkAndStoreIt) {
     } rows[] = {{"mnuMusic", "Play music at Startup"}, {"mnuTips", "Show Tips at Startup"}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.tool);
-        testing::ClickTool(main().TopBar, r.tool);
+        drive::ClickTool(main().TopBar, r.tool);
         EXPECT_FALSE(main().TopBar.Tools(r.tool).Checked());
         EXPECT_EQ(Option(r.setting), "0");
-        testing::ClickTool(main().TopBar, r.tool);
+        drive::ClickTool(main().TopBar, r.tool);
         EXPECT_TRUE(main().TopBar.Tools(r.tool).Checked());
         EXPECT_EQ(Option(r.setting), "1");
     }
@@ -160,7 +160,7 @@ TEST_F(Startup, EachToolShowsOneScreenAndNamesIt) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.tool);
-        testing::ClickTool(main().TopBar, r.tool);
+        drive::ClickTool(main().TopBar, r.tool);
         EXPECT_EQ(main().TopLbl.Caption(), r.title);
         std::vector<std::string> visible;
         for (forms::Form* f : main().MDIChildren())
@@ -224,7 +224,7 @@ TEST_F(Startup, TheSplashTimerShowsTheMainWindowOnce) {
     recipe::SplashFrm& splash = app->Splash();
     host.Advance(1000);
     EXPECT_FALSE(splash.SplashTmr.Enabled());
-    testing::ClickTool(app->Interface().TopBar, "StoredIngredients");
+    drive::ClickTool(app->Interface().TopBar, "StoredIngredients");
     splash.Refresh();  // a later paint starts nothing again
     EXPECT_FALSE(splash.SplashTmr.Enabled());
     app->StartMainWindow();  // nor does a second start
@@ -265,10 +265,10 @@ TEST_F(Startup, ANarrowScreenGetsTheHelpfulTipOnce) {
 
 TEST_F(Startup, ExitEndsTheProgramAndClosesHelp) {
     Open();
-    testing::ClickTool(main().TopBar, "Contents");
+    drive::ClickTool(main().TopBar, "Contents");
     ASSERT_EQ(host.DesktopCalls().back().kind, "help");
     EXPECT_EQ(host.DesktopCalls().back().data, 340);
-    testing::ClickTool(main().TopBar, "Exit");
+    drive::ClickTool(main().TopBar, "Exit");
     EXPECT_EQ(app->LoadedInterface(), nullptr);
     EXPECT_EQ(host.DesktopCalls().back().kind, "help");
     EXPECT_EQ(host.DesktopCalls().back().number, 2);
@@ -320,7 +320,7 @@ TEST_F(ReadAhead, LeavesToTheUsualPlaceWhatIsNotWhole) {
         std::error_code ec;
         fs::remove(Data("Ing.dat"), ec);
         fs::remove(Data("Recipe.Dat"), ec);
-        if (r.ing != "-") testing::TempEnvironment::WriteFile(Data("Ing.dat"), r.ing);
+        if (r.ing != "-") drive::TempEnvironment::WriteFile(Data("Ing.dat"), r.ing);
         if (r.recipes != "-") WriteRecipes(r.recipes);
         recipe::StoreReadAhead ahead;
         ahead.Start(Data("Ing.dat"), Data("Recipe.Dat"));
@@ -335,7 +335,7 @@ TEST_F(ReadAhead, LeavesToTheUsualPlaceWhatIsNotWhole) {
 
 // The messages of damaged stores come when the main window loads, after the splash's second.
 TEST_F(ReadAhead, StoreMessagesStillComeWithTheMainWindow) {
-    testing::TempEnvironment::WriteFile(Data("Ing.dat"), recipe::encode(Ing("Milk")) + "xx");
+    drive::TempEnvironment::WriteFile(Data("Ing.dat"), recipe::encode(Ing("Milk")) + "xx");
     WriteRecipes(Record("Stew") + Record("Soup").substr(0, 9) + "\r\n");
     Start();
     host.Advance(999);

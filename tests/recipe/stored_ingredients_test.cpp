@@ -71,13 +71,13 @@ protected:
                    Thirds(), Loaf(), Odd(), Salt()};
         WriteIngredients(records);
         Open();
-        testing::ClickTool(main().TopBar, "StoredIngredients");
+        drive::ClickTool(main().TopBar, "StoredIngredients");
     }
-    void Select(const std::string& name) { testing::ChooseItem(stored().IngLst, name); }
+    void Select(const std::string& name) { drive::ChooseItem(stored().IngLst, name); }
     void Edit(const std::string& name) {
-        testing::ClickTool(main().TopBar, "StoredIngredients");
+        drive::ClickTool(main().TopBar, "StoredIngredients");
         Select(name);
-        testing::ClickTool(stored().ActiveBar1, "Edit");
+        drive::ClickTool(stored().ActiveBar1, "Edit");
     }
     std::vector<std::string> Facts() {
         auto& s = stored();
@@ -132,7 +132,7 @@ TEST_F(StoredIngredients, DeleteRemovesItFromBothListsAndTheFile) {
     const int index = stored().IngLst.ListIndex();
     ASSERT_EQ(calc().IngLst.List(index), "Rice");
     host.AnswerMsgBox(services::vbNo);
-    testing::ClickTool(stored().ActiveBar1, "Delete");
+    drive::ClickTool(stored().ActiveBar1, "Delete");
     EXPECT_EQ(host.MsgBoxes().back().prompt, "Are you sure you want to delete Rice?");
     EXPECT_EQ(host.MsgBoxes().back().title, "Delete?");
     EXPECT_EQ(host.MsgBoxes().back().style, services::vbYesNo + services::vbQuestion);
@@ -140,7 +140,7 @@ TEST_F(StoredIngredients, DeleteRemovesItFromBothListsAndTheFile) {
     EXPECT_EQ(stored().lblName.Caption(), "Rice");
 
     host.AnswerMsgBox(services::vbYes);
-    testing::ClickTool(stored().ActiveBar1, "Delete");
+    drive::ClickTool(stored().ActiveBar1, "Delete");
     const std::vector<std::string> left = Items(stored().IngLst);
     EXPECT_EQ(std::count(left.begin(), left.end(), "Rice"), 0);
     EXPECT_EQ(std::count(left.begin(), left.end(), "rice"), 1);
@@ -160,8 +160,8 @@ TEST_F(StoredIngredients, DeleteRemovesItFromBothListsAndTheFile) {
 
     // Deleting every one leaves an empty store.
     while (stored().IngLst.ListCount() > 0) {
-        testing::ChooseItem(stored().IngLst, 0);
-        testing::ClickTool(stored().ActiveBar1, "Delete");
+        drive::ChooseItem(stored().IngLst, 0);
+        drive::ClickTool(stored().ActiveBar1, "Delete");
     }
     EXPECT_EQ(calc().IngLst.ListCount(), 0);
     EXPECT_EQ(app->Ing.Count(), 0u);
@@ -170,8 +170,8 @@ TEST_F(StoredIngredients, DeleteRemovesItFromBothListsAndTheFile) {
 }
 
 TEST_F(StoredIngredients, NothingSelectedIsSaidForBothTools) {
-    testing::ClickTool(stored().ActiveBar1, "Delete");
-    testing::ClickTool(stored().ActiveBar1, "Edit");
+    drive::ClickTool(stored().ActiveBar1, "Delete");
+    drive::ClickTool(stored().ActiveBar1, "Edit");
     ASSERT_EQ(host.MsgBoxes().size(), 2u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "You must first select an ingredient to delete it.");
     EXPECT_EQ(host.MsgBoxes()[1].prompt, "You must first select an ingredient to Edit it.");
@@ -264,8 +264,8 @@ TEST_F(StoredIngredients, AnEditFinishedUnchangedStoresTheIngredientAsItWas) {
 
 TEST_F(StoredIngredients, AnEditKeepsWhatWasNotChanged) {
     Edit("Thirds");
-    testing::TypeText(wiz().txtProtein, "2");
-    testing::TypeText(wiz().txtSodium, "20");
+    drive::TypeText(wiz().txtProtein, "2");
+    drive::TypeText(wiz().txtSodium, "20");
     Finish();
     recipe::IngRecord expected = Thirds();
     expected.Protein = 2;
@@ -274,15 +274,15 @@ TEST_F(StoredIngredients, AnEditKeepsWhatWasNotChanged) {
 
     // Fat typed again as grams is taken as typed.
     Edit("Thirds");
-    testing::Click(wiz().optFatCals[1]);
-    testing::TypeText(wiz().txtFat, "1.5");
+    drive::Click(wiz().optFatCals[1]);
+    drive::TypeText(wiz().txtFat, "1.5");
     Finish();
     EXPECT_EQ(app->Ing.Ing_Table.back(), expected);
 }
 
 TEST_F(StoredIngredients, ARenamedEditIsAddedBesideTheOld) {
     Edit("Oat milk");
-    testing::TypeText(wiz().txtName, "Soy milk");
+    drive::TypeText(wiz().txtName, "Soy milk");
     const std::size_t boxes = host.MsgBoxes().size();
     Finish();
     for (std::size_t i = boxes; i < host.MsgBoxes().size(); ++i) EXPECT_NE(host.MsgBoxes()[i].title, "Duplicate");
@@ -296,7 +296,7 @@ TEST_F(StoredIngredients, ARenamedEditIsAddedBesideTheOld) {
 
 TEST_F(StoredIngredients, EditingTwiceInARowTakesTheIngredientOverEachTime) {
     Edit("Rice");
-    testing::Click(wiz().cmdStartOver);
+    drive::Click(wiz().cmdStartOver);
     Edit("Rice");
     EXPECT_TRUE(wiz().cmdFinish.Enabled());
     EXPECT_EQ(wiz().txtName.Text(), "Rice");

@@ -16,7 +16,7 @@ const std::vector<std::string> kTips = {"Soak beans overnight.", "Salt the water
 
 class Tip : public Program {
 protected:
-    void WriteTips(const std::string& bytes) { testing::TempEnvironment::WriteFile(Data("TIPOFDAY.TXT"), bytes); }
+    void WriteTips(const std::string& bytes) { drive::TempEnvironment::WriteFile(Data("TIPOFDAY.TXT"), bytes); }
     recipe::frmTip* tip() { return app->LoadedTip(); }
 };
 
@@ -42,12 +42,12 @@ TEST_F(Tip, ARandomTipOpensAtStartAndNextGoesRound) {
     t.Tip_Index = 1;
     std::vector<std::string> shown;
     for (int i = 0; i < 3; ++i) {
-        testing::Click(t.cmdNextTip);
+        drive::Click(t.cmdNextTip);
         shown.push_back(t.lblTipText.Caption());
     }
     EXPECT_EQ(shown, (std::vector<std::string>{kTips[1], kTips[2], kTips[0]}));
 
-    testing::Click(t.cmdOK);
+    drive::Click(t.cmdOK);
     EXPECT_EQ(tip(), nullptr);
     EXPECT_TRUE(app->Tips_Shown);
 }
@@ -73,7 +73,7 @@ TEST_F(Tip, TheCloseBoxAlsoCountsAsShown) {
     WriteTips("one\r\n");
     Open();
     ASSERT_NE(tip(), nullptr);
-    testing::CloseForm(*tip());
+    drive::CloseForm(*tip());
     EXPECT_TRUE(app->Tips_Shown);
     // Activating the main window again opens no second tip.
     forms::input::Activate(app->CalcFrm());
@@ -84,12 +84,12 @@ TEST_F(Tip, TheCloseBoxAlsoCountsAsShown) {
 TEST_F(Tip, UntickingStoresTheChoiceForTheNextStart) {
     WriteTips("one\r\n");
     Open();
-    testing::Click(tip()->chkLoadTipsAtStartup);
+    drive::Click(tip()->chkLoadTipsAtStartup);
     EXPECT_EQ(Option("Show Tips at Startup"), "0");
-    testing::Click(tip()->chkLoadTipsAtStartup);
+    drive::Click(tip()->chkLoadTipsAtStartup);
     EXPECT_EQ(Option("Show Tips at Startup"), "1");
-    testing::Click(tip()->chkLoadTipsAtStartup);
-    testing::Click(tip()->cmdOK);
+    drive::Click(tip()->chkLoadTipsAtStartup);
+    drive::Click(tip()->cmdOK);
     TearDown();
     Open();
     EXPECT_EQ(tip(), nullptr);
@@ -122,7 +122,7 @@ TEST_F(Tip, AMissingEmptyOrUnreadableFile) {
             EXPECT_NE(shown.find("TIPOFDAY.TXT"), std::string::npos) << shown;
         }
         // Next changes nothing.
-        testing::Click(tip()->cmdNextTip);
+        drive::Click(tip()->cmdNextTip);
         EXPECT_EQ(tip()->lblTipText.Caption(), shown);
         EXPECT_TRUE(host.MsgBoxes().empty());
         TearDown();
@@ -144,8 +144,8 @@ protected:
         Open();
     }
     void ClickLink() {
-        host.OnModal("frmAbout", [](forms::Form& f) { testing::Click(static_cast<recipe::frmAbout&>(f).Label7); });
-        testing::ClickTool(main().TopBar, "AboutTool");
+        host.OnModal("frmAbout", [](forms::Form& f) { drive::Click(static_cast<recipe::frmAbout&>(f).Label7); });
+        drive::ClickTool(main().TopBar, "AboutTool");
     }
     std::vector<std::string> FolderBefore() {
         std::vector<std::string> names;
@@ -164,9 +164,9 @@ TEST_F(About, TheBox) {
         EXPECT_EQ(a.Label8.Caption(), "Website");
         EXPECT_EQ(a.Label7.Caption(), std::string(recipe::kHomePage));
         EXPECT_EQ(a.Left(), (forms::Screen().Width() - a.Width()) / 2);
-        testing::Click(a.cmdOK);
+        drive::Click(a.cmdOK);
     });
-    testing::ClickTool(main().TopBar, "AboutTool");
+    drive::ClickTool(main().TopBar, "AboutTool");
     EXPECT_EQ(host.ModalsShown(), std::vector<std::string>{"frmAbout"});
     EXPECT_TRUE(host.DesktopCalls().empty() || host.DesktopCalls().back().kind != "open");
 }

@@ -47,9 +47,9 @@ class Viewer : public Session {
 protected:
     recipe::ViewFrm& view() { return app->ViewFrm(); }
     // The main window's tool: the screen shows, and on its first visit the first recipe.
-    void OpenViewer() { testing::ClickTool(main().TopBar, "Recipes"); }
-    void Choose(const std::string& name) { testing::ChooseItem(view().RecipeLst, name); }
-    void ViewTool(const std::string& name) { testing::ClickTool(view().ViewBar, name); }
+    void OpenViewer() { drive::ClickTool(main().TopBar, "Recipes"); }
+    void Choose(const std::string& name) { drive::ChooseItem(view().RecipeLst, name); }
+    void ViewTool(const std::string& name) { drive::ClickTool(view().ViewBar, name); }
 
     // lbl1M, lblCals, lblFCals, lblFg, lblFP, lblSFg, lblSFP, lblCg, lblCP, lblSg, lblSP, lblTCg,
     // lblTCP, lblTFg, lblTFP, lblPg, lblPP, Label20, Label21, Label22.

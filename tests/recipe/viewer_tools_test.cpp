@@ -102,9 +102,9 @@ TEST_F(ViewerTools, EditHandsTheRecipeToTheBuilderAsSaved) {
     OpenViewer();
     Choose("Pancakes");
     // Whatever the builder held goes without a question.
-    testing::ClickTool(main().TopBar, "NewRecipe");
+    drive::ClickTool(main().TopBar, "NewRecipe");
     Name("Soup");
-    testing::ClickTool(main().TopBar, "Recipes");
+    drive::ClickTool(main().TopBar, "Recipes");
     ViewTool("Edit");
 
     EXPECT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
@@ -128,7 +128,7 @@ TEST_F(ViewerTools, EditHandsTheRecipeToTheBuilderAsSaved) {
     EXPECT_EQ(view().RecipeLst.Text(), "Pancakes");
 
     // Saved again through Replace, it moves to the end; the others keep their bytes.
-    OnConflict([](recipe::SameFrm& d) { testing::Click(d.ReplaceCmd); });
+    OnConflict([](recipe::SameFrm& d) { drive::Click(d.ReplaceCmd); });
     Save();
     EXPECT_EQ(Stored(), kBread + kOmelette + kPancakes + "\r\n");
 }

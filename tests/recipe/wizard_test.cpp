@@ -24,44 +24,44 @@ TEST_F(Wizard, AnIngredientEnteredWithEnterIsStoredAndListed) {
     EXPECT_FALSE(w.cmdNext.Enabled());
     EXPECT_FALSE(w.cmdFinish.Enabled());
 
-    testing::TypeText(w.txtName, "Rye bread");
-    testing::PressKey(w.txtName, forms::vbKeyReturn);
+    drive::TypeText(w.txtName, "Rye bread");
+    drive::PressKey(w.txtName, forms::vbKeyReturn);
     EXPECT_EQ(Page(), 1);
     EXPECT_EQ(w.SteppLbl.Caption(), "Step 2 of 11");
     EXPECT_TRUE(w.cmdBack.Enabled());
-    testing::Click(w.optUnits[4]);
-    testing::PressKey(w.cmdNext, forms::vbKeyReturn);  // the option gave Next the focus
+    drive::Click(w.optUnits[4]);
+    drive::PressKey(w.cmdNext, forms::vbKeyReturn);  // the option gave Next the focus
     EXPECT_EQ(Page(), 2);
     EXPECT_EQ(w.lblDialog[2].Caption(), "  Now enter the number of cup in this item.");
-    testing::ScrollTo(w.vsOnes, 1);
-    testing::PressKey(w.vsOnes, forms::vbKeyReturn);
+    drive::ScrollTo(w.vsOnes, 1);
+    drive::PressKey(w.vsOnes, forms::vbKeyReturn);
     EXPECT_EQ(Page(), 3);
-    testing::Click(w.opt2ndM[7]);
-    testing::PressKey(w.cmdNext, forms::vbKeyReturn);
+    drive::Click(w.opt2ndM[7]);
+    drive::PressKey(w.cmdNext, forms::vbKeyReturn);
     EXPECT_EQ(w.lblDialog[4].Caption(), "  Now enter the number of g in this item.");
-    testing::ScrollTo(w.vsOnes2, 120);
-    testing::PressKey(w.vsFrac2, forms::vbKeyReturn);
+    drive::ScrollTo(w.vsOnes2, 120);
+    drive::PressKey(w.vsFrac2, forms::vbKeyReturn);
     EXPECT_EQ(Page(), 5);
-    testing::TypeText(w.txtCal, "300");
-    testing::PressKey(w.txtCal, forms::vbKeyReturn);
-    testing::Click(w.optFatCals[1]);
-    testing::TypeText(w.txtFat, "5");
-    testing::TypeText(w.txtSatFat, "1");
-    testing::PressKey(w.txtSatFat, forms::vbKeyReturn);  // no Enter handling here
+    drive::TypeText(w.txtCal, "300");
+    drive::PressKey(w.txtCal, forms::vbKeyReturn);
+    drive::Click(w.optFatCals[1]);
+    drive::TypeText(w.txtFat, "5");
+    drive::TypeText(w.txtSatFat, "1");
+    drive::PressKey(w.txtSatFat, forms::vbKeyReturn);  // no Enter handling here
     EXPECT_EQ(Page(), 6);
-    testing::PressKey(w.txtFat, forms::vbKeyReturn);
-    testing::TypeText(w.txtChol, "0");
-    testing::PressKey(w.txtChol, forms::vbKeyReturn);
-    testing::TypeText(w.txtSodium, "450");
-    testing::PressKey(w.txtSodium, forms::vbKeyReturn);
-    testing::TypeText(w.txtTotalCarbs, "55");
-    testing::TypeText(w.txtFiber, "6");
-    testing::PressKey(w.txtFiber, forms::vbKeyReturn);  // nor here
+    drive::PressKey(w.txtFat, forms::vbKeyReturn);
+    drive::TypeText(w.txtChol, "0");
+    drive::PressKey(w.txtChol, forms::vbKeyReturn);
+    drive::TypeText(w.txtSodium, "450");
+    drive::PressKey(w.txtSodium, forms::vbKeyReturn);
+    drive::TypeText(w.txtTotalCarbs, "55");
+    drive::TypeText(w.txtFiber, "6");
+    drive::PressKey(w.txtFiber, forms::vbKeyReturn);  // nor here
     EXPECT_EQ(Page(), 9);
-    testing::PressKey(w.txtTotalCarbs, forms::vbKeyReturn);
-    testing::TypeText(w.txtProtein, "9");
+    drive::PressKey(w.txtTotalCarbs, forms::vbKeyReturn);
+    drive::TypeText(w.txtProtein, "9");
     EXPECT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
-    testing::PressKey(w.txtProtein, forms::vbKeyReturn);
+    drive::PressKey(w.txtProtein, forms::vbKeyReturn);
     ASSERT_EQ(host.MsgBoxes().size(), 1u);
     EXPECT_EQ(host.MsgBoxes()[0].prompt, "Now if all the information looks correct, \r\npress the Finish button.");
     EXPECT_EQ(host.MsgBoxes()[0].title, "Almost Done");
@@ -115,11 +115,11 @@ TEST_F(Wizard, HelpOpensTheTopicOfEachStep) {
     for (int page = 0; page <= 10; ++page) {
         if (page > 0) Enter(in, page - 1);
         ASSERT_EQ(Page(), page);
-        testing::Click(wiz().cmdHelp);
+        drive::Click(wiz().cmdHelp);
         ASSERT_FALSE(host.DesktopCalls().empty());
         EXPECT_EQ(host.DesktopCalls().back().kind, "help");
         EXPECT_EQ(host.DesktopCalls().back().data, 430 + 10 * page) << page;
-        testing::Click(wiz().cmdStartOver);
+        drive::Click(wiz().cmdStartOver);
     }
 }
 
@@ -132,15 +132,15 @@ TEST_F(Wizard, NoSecondMeasureSkipsItsQuantityPageBothWays) {
     EXPECT_TRUE(wiz().txtCal.HasFocus());
     // Enter with Next disabled stays put.
     EXPECT_FALSE(wiz().cmdNext.Enabled());
-    testing::PressKey(wiz().txtCal, forms::vbKeyReturn);
+    drive::PressKey(wiz().txtCal, forms::vbKeyReturn);
     EXPECT_EQ(Page(), 5);
-    testing::Click(wiz().cmdBack);
+    drive::Click(wiz().cmdBack);
     EXPECT_EQ(Page(), 3);
     EXPECT_EQ(wiz().SteppLbl.Caption(), "Step 4 of 11");
     EXPECT_TRUE(wiz().cmdNext.Enabled());  // the page was done
-    testing::Click(wiz().cmdBack);
-    testing::Click(wiz().cmdBack);
-    testing::Click(wiz().cmdBack);
+    drive::Click(wiz().cmdBack);
+    drive::Click(wiz().cmdBack);
+    drive::Click(wiz().cmdBack);
     EXPECT_EQ(Page(), 0);
     EXPECT_FALSE(wiz().cmdBack.Enabled());
 }
@@ -151,20 +151,20 @@ TEST_F(Wizard, SecondMeasureOptionsFollowTheKindOfTheFirst) {
         for (int i = 0; i < entry::kUnitOptions; ++i) s += wiz().opt2ndM[i].Enabled() ? '1' : '0';
         return s;
     };
-    testing::TypeText(wiz().txtName, "Milk");
+    drive::TypeText(wiz().txtName, "Milk");
     Next();
-    testing::Click(wiz().optUnits[4]);  // cup
+    drive::Click(wiz().optUnits[4]);  // cup
     EXPECT_EQ(enabled(), "110000011001");
-    testing::Click(wiz().optUnits[0]);  // oz
+    drive::Click(wiz().optUnits[0]);  // oz
     EXPECT_EQ(enabled(), "001111100111");
-    testing::Click(wiz().optUnits[entry::kUniqueOption]);
+    drive::Click(wiz().optUnits[entry::kUniqueOption]);
     EXPECT_EQ(enabled(), "111111111111");
     EXPECT_TRUE(wiz().picUnique.Visible());
     EXPECT_FALSE(wiz().cmdNext.Enabled());
     EXPECT_TRUE(wiz().txtUnique.HasFocus());
-    testing::TypeText(wiz().txtUnique, "carton");
+    drive::TypeText(wiz().txtUnique, "carton");
     EXPECT_TRUE(wiz().cmdNext.Enabled());
-    testing::Click(wiz().optUnits[9]);  // ml: the unique measure goes
+    drive::Click(wiz().optUnits[9]);  // ml: the unique measure goes
     EXPECT_FALSE(wiz().picUnique.Visible());
     EXPECT_EQ(wiz().txtUnique.Text(), "");
     EXPECT_EQ(enabled(), "110000011001");
@@ -191,99 +191,99 @@ TEST_F(Wizard, EachPageRefusesWhatItCannotStore) {
     } rows[] = {
         {"a name of 61 letters",
          [this] {
-             testing::TypeText(wiz().txtName, std::string(61, 'n'));
+             drive::TypeText(wiz().txtName, std::string(61, 'n'));
              Next();
          },
          {nameMessage}, {"There's a Problem"}, 0, false},
         {"a name of blanks",
          [this] {
-             testing::TypeText(wiz().txtName, "   ");
+             drive::TypeText(wiz().txtName, "   ");
              Next();
          },
          {nameMessage}, {"There's a Problem"}, 0, false},
         {"a name of 60 letters is taken",
          [this] {
-             testing::TypeText(wiz().txtName, std::string(60, 'n'));
+             drive::TypeText(wiz().txtName, std::string(60, 'n'));
              Next();
          },
          {}, {}, 1, false},
         {"a name holding a record delimiter loses it",
-         [this] { testing::TypeKeys(wiz().txtName, "Wei\xDFwurst"); },
+         [this] { drive::TypeKeys(wiz().txtName, "Wei\xDFwurst"); },
          {recipe::grammar::DelimiterMessage("ingredient's name", 0xDF)}, {"There's a Problem"}, 0, true},
         {"a unique measure of 31 letters",
          [this] {
              Enter(Entered{}, 0);
-             testing::Click(wiz().optUnits[entry::kUniqueOption]);
-             testing::TypeText(wiz().txtUnique, std::string(31, 'm'));
+             drive::Click(wiz().optUnits[entry::kUniqueOption]);
+             drive::TypeText(wiz().txtUnique, std::string(31, 'm'));
          },
          {"30 letters is the maximum for the \r\nname of the ingrediant.\r\n\r\nPlease enter it again."},
          {"There's a Problem"}, 1, false},
         {"a first quantity of 0",
          [this] {
              Enter(Entered{}, 1);
-             testing::Click(wiz().optForD[0]);  // a mode switch enables Next
+             drive::Click(wiz().optForD[0]);  // a mode switch enables Next
              Next();
          },
          {quantityMessage}, {"Error"}, 2, false},
         {"a second quantity of 0",
          [this] {
              Enter(Entered{}, 3);
-             testing::Click(wiz().optForD2[0]);
-             testing::ScrollTo(wiz().vsFrac2, 0);
-             testing::ScrollTo(wiz().vsOnes2, 1);
-             testing::ScrollTo(wiz().vsOnes2, 0);
+             drive::Click(wiz().optForD2[0]);
+             drive::ScrollTo(wiz().vsFrac2, 0);
+             drive::ScrollTo(wiz().vsOnes2, 1);
+             drive::ScrollTo(wiz().vsOnes2, 0);
              Next();
          },
          {quantityMessage}, {"Error"}, 4, false},
         {"calories that are no number",
          [this] {
              Enter(Entered{}, 4);
-             testing::TypeText(wiz().txtCal, "abc");
+             drive::TypeText(wiz().txtCal, "abc");
          },
          {numberMessage}, {"Please enter only number values"}, 5, false},
         {"negative calories",
          [this] {
              Enter(Entered{}, 4);
-             testing::TypeKeys(wiz().txtCal, "-1");
+             drive::TypeKeys(wiz().txtCal, "-1");
          },
          {numberMessage, numberMessage}, {"Please enter only number values", "Please enter only number values"}, 5,
          false},
         {"a lone point is refused without a word",
          [this] {
              Enter(Entered{}, 4);
-             testing::TypeText(wiz().txtCal, ".");
+             drive::TypeText(wiz().txtCal, ".");
          },
          {}, {}, 5, false},
         {"a decimal comma",
          [this] {
              Enter(Entered{}, 4);
-             testing::TypeText(wiz().txtCal, "1,5");
+             drive::TypeText(wiz().txtCal, "1,5");
          },
          {numberMessage}, {"Please enter only number values"}, 5, false},
         {"fat waits for its saturated fat",
          [this] {
              Enter(Entered{}, 5);
-             testing::TypeText(wiz().txtFat, "5");
+             drive::TypeText(wiz().txtFat, "5");
          },
          {}, {}, 6, false},
         {"saturated fat that is no number is named on every keystroke in fat",
          [this] {
              Enter(Entered{}, 5);
-             testing::TypeText(wiz().txtSatFat, "x");
-             testing::TypeKeys(wiz().txtFat, "12");
+             drive::TypeText(wiz().txtSatFat, "x");
+             drive::TypeKeys(wiz().txtFat, "12");
          },
          {numberMessage, numberMessage, numberMessage}, {}, 6, false},
         {"fiber that is no number",
          [this] {
              Enter(Entered{}, 8);
-             testing::TypeText(wiz().txtTotalCarbs, "10");
-             testing::TypeText(wiz().txtFiber, "lots");
+             drive::TypeText(wiz().txtTotalCarbs, "10");
+             drive::TypeText(wiz().txtFiber, "lots");
          },
          {numberMessage}, {}, 9, false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        testing::Click(wiz().cmdStartOver);
+        drive::Click(wiz().cmdStartOver);
         const std::size_t before = host.MsgBoxes().size();
         r.act();
         std::vector<std::string> prompts, titles;
@@ -299,8 +299,8 @@ TEST_F(Wizard, EachPageRefusesWhatItCannotStore) {
         EXPECT_EQ(wiz().cmdNext.Enabled(), r.next);
     }
     // The refused name and unique measure were emptied; the delimiter was taken out.
-    testing::Click(wiz().cmdStartOver);
-    testing::TypeKeys(wiz().txtName, "Wei\xDFwurst");
+    drive::Click(wiz().cmdStartOver);
+    drive::TypeKeys(wiz().txtName, "Wei\xDFwurst");
     EXPECT_EQ(wiz().txtName.Text(), "Weiwurst");
 }
 
@@ -323,7 +323,7 @@ TEST_F(Wizard, QuantitiesInFractionsOrTenths) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        testing::Click(wiz().cmdStartOver);
+        drive::Click(wiz().cmdStartOver);
         Entered in;
         in.fractions1 = in.fractions2 = r.fractions;
         in.whole1 = in.whole2 = r.whole;
@@ -350,7 +350,7 @@ TEST_F(Wizard, FatAsCaloriesOrGramsAndThePercents) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        testing::Click(wiz().cmdStartOver);
+        drive::Click(wiz().cmdStartOver);
         Entered in;
         in.fatGrams = r.grams;
         in.fat = r.fat;
@@ -401,14 +401,14 @@ TEST_F(Wizard, MeasureKindsAndTheBuildersMeasureLists) {
         in.unit1 = r.unit1;
         in.unique = "slice";
         in.unit2 = r.unit2;
-        testing::ClickTool(main().TopBar, "AddIngredient");
+        drive::ClickTool(main().TopBar, "AddIngredient");
         Enter(in);
         Finish();
         const recipe::IngRecord& rec = app->Ing.Ing_Table.back();
         EXPECT_EQ(vb::Trim(rec.Name.view()), r.name);
         EXPECT_EQ(rec.MeasureKind, r.kind);
         EXPECT_EQ(rec.UniqueMeasure, r.unit1 == entry::kUniqueOption ? vb::True : vb::False);
-        testing::ClickTool(main().TopBar, "NewRecipe");
+        drive::ClickTool(main().TopBar, "NewRecipe");
         Pick(r.name);
         EXPECT_EQ(Items(calc().MeasureLst), r.measures);
         EXPECT_EQ(calc().MeasureLst.Text(), r.measures.front());
@@ -433,7 +433,7 @@ TEST_F(Wizard, ADuplicateAnsweredNoStoresNothingAndKeepsTheInput) {
     EXPECT_EQ(Bytes(Data("Ing.dat")), before);
     EXPECT_EQ(app->Ing.Count(), 2u);
     // Back from here wraps round to the last page.
-    testing::Click(wiz().cmdBack);
+    drive::Click(wiz().cmdBack);
     EXPECT_EQ(Page(), 10);
     EXPECT_EQ(wiz().SteppLbl.Caption(), "Step 11 of 11");
 }
@@ -443,7 +443,7 @@ TEST_F(Wizard, ADuplicateAnsweredYesIsReplacedOnlyOnceTheNewOneIsSound) {
     in.name = "Flour";
     Enter(in);
     // The calories box is spoiled after its page was passed; Finish stays enabled.
-    testing::TypeText(wiz().txtCal, "a lot");
+    drive::TypeText(wiz().txtCal, "a lot");
     const std::string before = Bytes(Data("Ing.dat"));
     const std::size_t boxes = host.MsgBoxes().size();
     host.AnswerMsgBox(services::vbYes);
@@ -462,7 +462,7 @@ TEST_F(Wizard, ADuplicateAnsweredYesIsReplacedOnlyOnceTheNewOneIsSound) {
     EXPECT_EQ(Items(stored().IngLst), (std::vector<std::string>{"Butter", "Flour"}));
 
     // Mended, the same Finish replaces the stored one: it goes to the end, listed once.
-    testing::TypeText(wiz().txtCal, "300");
+    drive::TypeText(wiz().txtCal, "300");
     host.AnswerMsgBox(services::vbYes);
     Finish();
     recipe::IngRecord flour = RyeBread();
@@ -480,18 +480,18 @@ TEST_F(Wizard, FinishStopsAtTheFirstRefusingPage) {
         int page;
         const char* title;
     } rows[] = {
-        {"an emptied name", [this] { testing::TypeText(wiz().txtName, ""); }, 0, "There's a Problem"},
-        {"fiber that is no number", [this] { testing::TypeText(wiz().txtFiber, "some"); }, 9,
+        {"an emptied name", [this] { drive::TypeText(wiz().txtName, ""); }, 0, "There's a Problem"},
+        {"fiber that is no number", [this] { drive::TypeText(wiz().txtFiber, "some"); }, 9,
          "Please enter only number values"},
-        {"protein too large for a single", [this] { testing::TypeText(wiz().txtProtein, "1e39"); }, 10,
+        {"protein too large for a single", [this] { drive::TypeText(wiz().txtProtein, "1e39"); }, 10,
          "Please enter only number values"},
-        {"cholesterol too large for its field", [this] { testing::TypeText(wiz().txtChol, "3000000000"); }, 7,
+        {"cholesterol too large for its field", [this] { drive::TypeText(wiz().txtChol, "3000000000"); }, 7,
          "Please enter only number values"},
     };
     const std::string before = Bytes(Data("Ing.dat"));
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        testing::Click(wiz().cmdStartOver);
+        drive::Click(wiz().cmdStartOver);
         Enter(Entered{});
         r.spoil();
         Finish();
@@ -525,7 +525,7 @@ TEST_F(Wizard, ImplausibleCaloriesAreReportedAndStoredOnlyOnYes) {
     EXPECT_TRUE(wiz().cmdStartOver.HasFocus());
 
     // Back to the fat page to look, then store it anyway.
-    for (int i = 0; i < 4; ++i) testing::Click(wiz().cmdBack);
+    for (int i = 0; i < 4; ++i) drive::Click(wiz().cmdBack);
     EXPECT_EQ(Page(), 6);
     host.AnswerMsgBox(services::vbYes);
     Finish();
@@ -545,7 +545,7 @@ TEST_F(Wizard, NothingButZerosIsStoredWithoutAQuestion) {
 
 TEST_F(Wizard, StartOverAndThePicture) {
     Enter(Entered{}, 6);
-    testing::Click(wiz().cmdStartOver);
+    drive::Click(wiz().cmdStartOver);
     EXPECT_EQ(Page(), 0);
     EXPECT_EQ(wiz().txtName.Text(), "");
     EXPECT_EQ(wiz().txtChol.Text(), "");
@@ -556,7 +556,7 @@ TEST_F(Wizard, StartOverAndThePicture) {
     EXPECT_FALSE(wiz().cmdBack.Enabled());
     EXPECT_FALSE(wiz().cmdNext.Enabled());
     EXPECT_TRUE(wiz().txtName.HasFocus());
-    testing::Click(wiz().Image1);
+    drive::Click(wiz().Image1);
     EXPECT_EQ(host.MsgBoxes().back().prompt, "This is just a picture of some fruit and vegetables.");
     EXPECT_EQ(host.MsgBoxes().back().title, "Sorvella");
 }
@@ -568,7 +568,7 @@ protected:
     void SetUp() override {
         std::filesystem::create_directory(Data("Ing.dat"));
         Open();
-        testing::ClickTool(main().TopBar, "AddIngredient");
+        drive::ClickTool(main().TopBar, "AddIngredient");
     }
 };
 

@@ -16,7 +16,7 @@ protected:
         form.Show();
         form.Take();
     }
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     Sample form;
 };
 
@@ -28,8 +28,8 @@ TEST_F(Controls, ScrollBarValueAndRange) {
         {"a Min above the value moves it up", [&] { bar.Min(10); }, {"HScroll1_Change 10"}},
         {"a Max below the value moves it down", [&] { bar.Max(7).Min(1); }, {"HScroll1_Change 7"}},
         {"a range that still holds the value", [&] { bar.Max(20); }, {}},
-        {"the user moves a line", [&] { testing::ScrollLine(bar, 1); }, {"HScroll1_Change 8"}},
-        {"the user pages past the end: clamped", [&] { bar.LargeChange(50); testing::ScrollPage(bar, 1); },
+        {"the user moves a line", [&] { drive::ScrollLine(bar, 1); }, {"HScroll1_Change 8"}},
+        {"the user pages past the end: clamped", [&] { bar.LargeChange(50); drive::ScrollPage(bar, 1); },
          {"HScroll1_Change 20"}},
     });
     try {
@@ -48,9 +48,9 @@ TEST_F(Controls, AVerticalBarWithMinAboveMaxCountsUpward) {
         {"Min 1000 moves the value into range", [&] { bar.Min(1000); }, {"VScroll1_Change 1000"}},
         {"Max 0 keeps it", [&] { bar.Max(0); }, {}},
         {"the zero end", [&] { bar.Value(0); }, {"VScroll1_Change 0"}},
-        {"the up arrow raises the value", [&] { testing::ScrollLine(bar, -1); }, {"VScroll1_Change 1"}},
-        {"the down arrow at the zero end stays", [&] { testing::ScrollLine(bar, 2); }, {"VScroll1_Change 0"}},
-        {"the up key", [&] { testing::PressKey(bar, forms::vbKeyUp); }, {"VScroll1_Change 1"}},
+        {"the up arrow raises the value", [&] { drive::ScrollLine(bar, -1); }, {"VScroll1_Change 1"}},
+        {"the down arrow at the zero end stays", [&] { drive::ScrollLine(bar, 2); }, {"VScroll1_Change 0"}},
+        {"the up key", [&] { drive::PressKey(bar, forms::vbKeyUp); }, {"VScroll1_Change 1"}},
     });
     EXPECT_EQ(bar.Low(), 0);
     EXPECT_EQ(bar.High(), 1000);
@@ -63,11 +63,11 @@ TEST_F(Controls, CheckBoxValues) {
     RunSteps(form, {
         {"code checks", [&] { box.Value(forms::vbChecked); }, {"Check1_Click 1"}},
         {"the same value", [&] { box.Value(forms::vbChecked); }, {}},
-        {"the user unchecks", [&] { testing::Click(box); }, {"Check1_Click 0"}},
+        {"the user unchecks", [&] { drive::Click(box); }, {"Check1_Click 0"}},
         {"code greys", [&] { box.Value(forms::vbGrayed); }, {"Check1_Click 2"}},
-        {"the user clicks a grey box: checked", [&] { testing::Click(box); }, {"Check1_Click 1"}},
-        {"space on a focused box", [&] { testing::PressKey(box, forms::vbKeySpace); }, {"Check1_Click 0"}},
-        {"a disabled box ignores the user", [&] { box.Enabled(false); testing::Click(box); }, {}},
+        {"the user clicks a grey box: checked", [&] { drive::Click(box); }, {"Check1_Click 1"}},
+        {"space on a focused box", [&] { drive::PressKey(box, forms::vbKeySpace); }, {"Check1_Click 0"}},
+        {"a disabled box ignores the user", [&] { box.Enabled(false); drive::Click(box); }, {}},
     });
     EXPECT_THROW(box.Value(3), vb::Error);
 }
@@ -75,8 +75,8 @@ TEST_F(Controls, CheckBoxValues) {
 TEST_F(Controls, OptionButtonsAreExclusiveWithinTheirContainer) {
     RunSteps(form, {
         {"one in the frame", [&] { form.Option1[1].Value(true); }, {"Option1_Click 1"}},
-        {"the user picks another", [&] { testing::Click(form.Option1[3]); }, {"Option1_Click 3"}},
-        {"picking the chosen one again", [&] { testing::Click(form.Option1[3]); }, {}},
+        {"the user picks another", [&] { drive::Click(form.Option1[3]); }, {"Option1_Click 3"}},
+        {"picking the chosen one again", [&] { drive::Click(form.Option1[3]); }, {}},
         {"one on the form itself", [&] { form.Option2.Value(true); }, {"Option2_Click"}},
         {"clearing from code runs nothing", [&] { form.Option1[3].Value(false); }, {}},
     });
@@ -115,7 +115,7 @@ TEST_F(Controls, CommandButtonsDefaultCancelAndValue) {
     form.cmdOK.Value(true);
     EXPECT_EQ(form.Take(), Events{"cmdOK_Click"});
     form.cmdOK.Visible(false);
-    testing::Click(form.cmdOK);
+    drive::Click(form.cmdOK);
     EXPECT_TRUE(form.Take().empty());
 }
 

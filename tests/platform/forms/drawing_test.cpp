@@ -11,7 +11,7 @@ using Kind = forms::DrawOp::Kind;
 class Drawing : public ::testing::Test {
 protected:
     void SetUp() override { pic.Move(120, 840, 2055, 1215); }
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     Sample form;
     forms::PictureBox& pic = form.Pic;
 };

@@ -14,7 +14,7 @@ struct Program {
 
 class Lifecycle : public ::testing::Test {
 protected:
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     Program app;
 };
 
@@ -45,7 +45,7 @@ TEST_F(Lifecycle, UnloadAsksAndCanBeCancelled) {
     EXPECT_EQ(m.Take(), Events{"QueryUnload 1"});
     m.cancelQuery = 0;
     m.cancelUnload = 1;
-    EXPECT_FALSE(testing::CloseForm(m));
+    EXPECT_FALSE(drive::CloseForm(m));
     EXPECT_EQ(m.Take(), (Events{"QueryUnload 0", "Unload"}));
     EXPECT_TRUE(m.IsLoaded());
     m.cancelUnload = 0;
@@ -73,7 +73,7 @@ TEST_F(Lifecycle, AFormMayUnloadItselfAndBeReloadedInsideItsOwnHandler) {
         m.Caption("after");
     };
     m.Show();
-    testing::Click(m.cmdOK);
+    drive::Click(m.cmdOK);
     EXPECT_EQ(m.events.back(), "still here 1");
     EXPECT_TRUE(app.main().IsLoaded());
 }
@@ -102,7 +102,7 @@ TEST_F(Lifecycle, ModalShowRunsTheScriptAndReturnsWhenHiddenOrUnloaded) {
         auto& d = static_cast<Sample&>(f);
         EXPECT_TRUE(d.IsModal());
         EXPECT_EQ(forms::Screen().ActiveForm(), &d);
-        testing::TypeText(d.Text1, "typed");
+        drive::TypeText(d.Text1, "typed");
         d.Hide();
     });
     app.dialog().ShowModal();
@@ -159,7 +159,7 @@ public:
 };
 
 TEST(Mdi, ShowingAChildShowsItsParentAndClosingTheParentClosesTheChildren) {
-    testing::TestHost host;
+    drive::TestHost host;
     Parent parent;
     Child a(parent, "A", parent.log), b(parent, "B", parent.log);
     a.Show();
@@ -183,7 +183,7 @@ TEST(Mdi, ShowingAChildShowsItsParentAndClosingTheParentClosesTheChildren) {
 }
 
 TEST(FormGeometry, ClientAreaIsTheOuterSizeLessTheFrame) {
-    testing::TestHost host;
+    drive::TestHost host;
     Sample form;  // sizable, with a menu bar
     form.ClientSize(9570, 6000);
     EXPECT_EQ(form.ScaleWidth(), 9570);

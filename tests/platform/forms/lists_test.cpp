@@ -22,7 +22,7 @@ protected:
         for (int i = 0; i < list.ListCount(); ++i) out.push_back(list.List(i));
         return out;
     }
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     Sample form;
 };
 
@@ -51,7 +51,7 @@ TEST_F(Lists, SelectionEvents) {
         {"an insert before the selection keeps its item", [&] { form.List1.AddItem("0", 0); }, {}, 3},
         {"removing an item before it shifts it", [&] { form.List1.RemoveItem(0); }, {}, 2},
         {"removing the selected item clears the selection silently", [&] { form.List1.RemoveItem(2); }, {}, -1},
-        {"the user chooses an item", [&] { testing::ChooseItem(form.List1, 1); }, {"List1_GotFocus", "List1_Click 1"}, 1},
+        {"the user chooses an item", [&] { drive::ChooseItem(form.List1, 1); }, {"List1_GotFocus", "List1_Click 1"}, 1},
         {"-1 from code runs Click", [&] { form.List1.ListIndex(-1); }, {"List1_Click -1"}, -1},
         {"Text selects the equal item without regard to case", [&] { form.List1.Text("D"); }, {"List1_Click 2"}, 2},
         {"Clear empties the selection without an event", [&] { form.List1.Clear(); }, {}, -1},
@@ -243,7 +243,7 @@ TEST_F(Lists, DropDownListTextSelectsAnItem) {
         {"a listed text", [&] { form.Combo1.Text("Beef"); }, {"Combo1_Click Beef"}, "Beef"},
         {"the same text again", [&] { form.Combo1.Text("Beef"); }, {}, "Beef"},
         {"another case of the same item", [&] { form.Combo1.Text("BEEF"); }, {}, "Beef"},
-        {"the user picks", [&] { testing::ChooseItem(form.Combo1, "Soups"); }, {"Combo1_Click Soups"}, "Soups"},
+        {"the user picks", [&] { drive::ChooseItem(form.Combo1, "Soups"); }, {"Combo1_Click Soups"}, "Soups"},
         {"the empty text clears", [&] { form.Combo1.Text(""); }, {"Combo1_Click "}, ""},
     };
     for (const auto& c : cases) {
@@ -271,9 +271,9 @@ TEST_F(Lists, DropDownComboKeepsAnEditText) {
     } cases[] = {
         {"code sets a free text", [&] { form.Combo2.Text("Select"); }, {"Combo2_Change Select"}, "Select", -1},
         {"a listed text selects its item silently", [&] { form.Combo2.Text("TSP"); }, {"Combo2_Change TSP"}, "TSP", 1},
-        {"choosing from the list", [&] { testing::ChooseItem(form.Combo2, 0); },
+        {"choosing from the list", [&] { drive::ChooseItem(form.Combo2, 0); },
          {"Combo2_DropDown", "Combo2_Click cup"}, "cup", 0},
-        {"typing", [&] { testing::TypeKeys(form.Combo2, "s"); }, {"Combo2_Change cups"}, "cups", -1},
+        {"typing", [&] { drive::TypeKeys(form.Combo2, "s"); }, {"Combo2_Change cups"}, "cups", -1},
         {"removing an item keeps the text", [&] { form.Combo2.RemoveItem(0); }, {}, "cups", -1},
         {"Clear empties the text without Change", [&] { form.Combo2.Clear(); }, {}, "", -1},
     };

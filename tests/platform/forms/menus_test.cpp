@@ -13,19 +13,19 @@ protected:
         form.Show();
         form.Take();
     }
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     Sample form;
 };
 
 TEST_F(Menus, ChoosingAnItemOpensItsMenuFirst) {
     RunSteps(form, {
-        {"choose an item", [&] { testing::ChooseMenu(form.mnuFileNew); }, {"mnuFile_Click", "mnuFileNew_Click"}},
-        {"by its shortcut", [&] { testing::PressShortcut(form, "ctrl+n"); }, {"mnuFileNew_Click"}},
+        {"choose an item", [&] { drive::ChooseMenu(form.mnuFileNew); }, {"mnuFile_Click", "mnuFileNew_Click"}},
+        {"by its shortcut", [&] { drive::PressShortcut(form, "ctrl+n"); }, {"mnuFileNew_Click"}},
     });
-    EXPECT_THROW(testing::ChooseMenu(form.mnuFileBar), std::logic_error);  // a separator
+    EXPECT_THROW(drive::ChooseMenu(form.mnuFileBar), std::logic_error);  // a separator
     form.mnuFileNew.Enabled(false);
-    EXPECT_THROW(testing::ChooseMenu(form.mnuFileNew), std::logic_error);
-    EXPECT_THROW(testing::PressShortcut(form, "Ctrl+N"), std::logic_error);
+    EXPECT_THROW(drive::ChooseMenu(form.mnuFileNew), std::logic_error);
+    EXPECT_THROW(drive::PressShortcut(form, "Ctrl+N"), std::logic_error);
     form.mnuFileNew.Enabled(true);
     form.mnuFile.Enabled(false);  // a disabled menu disables its items
     EXPECT_FALSE(form.mnuFileNew.Available());
@@ -47,15 +47,15 @@ TEST_F(Menus, PopupMenuRunsTheChosenItemBeforeReturning) {
         if (button == forms::vbRightButton) form.PopupMenu(form.mnuPop, 0, x, y);
         form.Log("after popup");
     };
-    testing::RightClick(form.List1, 30, 45);
+    drive::RightClick(form.List1, 30, 45);
     EXPECT_EQ(form.Take(), (Events{"mnuPopOne_Click", "after popup"}));
-    testing::RightClick(form.List1);
+    drive::RightClick(form.List1);
     EXPECT_EQ(form.Take(), Events{"after popup"});
     ASSERT_EQ(host.Popups().size(), 2u);
     EXPECT_EQ(host.Popups()[0].menu, "mnuPop");
     EXPECT_EQ(host.Popups()[0].x, 30);
     EXPECT_EQ(host.Popups()[0].y, 45);
-    testing::MouseDown(form.List1, forms::vbLeftButton);
+    drive::MouseDown(form.List1, forms::vbLeftButton);
     EXPECT_EQ(host.Popups().size(), 2u);
 }
 
@@ -74,7 +74,7 @@ public:
 };
 
 TEST(ToolAndStatusBars, PanelsAndNamedTools) {
-    testing::TestHost host;
+    drive::TestHost host;
     Bars form;
     form.Show();
     form.sbStatusBar.Panels(1).Text("hint");
@@ -86,18 +86,18 @@ TEST(ToolAndStatusBars, PanelsAndNamedTools) {
     } catch (const vb::Error& e) {
         EXPECT_EQ(e.number, 35600);
     }
-    testing::ClickTool(form.TopBar, "mnuTips");
+    drive::ClickTool(form.TopBar, "mnuTips");
     form.TopBar.Tools("NewRecipe").Enabled(false);
-    testing::ClickTool(form.TopBar, "NewRecipe");  // disabled: nothing
+    drive::ClickTool(form.TopBar, "NewRecipe");  // disabled: nothing
     EXPECT_EQ(form.clicked, std::vector<std::string>{"mnuTips"});
-    EXPECT_THROW(testing::ClickTool(form.TopBar, "Nothing"), std::logic_error);
+    EXPECT_THROW(drive::ClickTool(form.TopBar, "Nothing"), std::logic_error);
     EXPECT_TRUE(form.TopBar.Tools("mnuTips").Checked());
     EXPECT_EQ(form.TopBar.Tools("mnuTips").Band(), "Help");
 }
 
 class Timers : public ::testing::Test {
 protected:
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     Sample form;
 };
 
@@ -111,7 +111,7 @@ TEST_F(Timers, ATimerTicksWhileEnabledWithAnIntervalOnALoadedForm) {
     form.Tmr.Enabled(false);
     host.TickTimers();
     EXPECT_TRUE(form.Take().empty());
-    EXPECT_THROW(testing::Tick(form.Tmr), std::logic_error);
+    EXPECT_THROW(drive::Tick(form.Tmr), std::logic_error);
     form.Tmr.Enabled(true).Interval(0);
     EXPECT_FALSE(form.Tmr.Running());
     EXPECT_THROW(form.Tmr.Interval(70000), vb::Error);

@@ -15,7 +15,7 @@ Holder MakeHolder(const char* name) {
 }
 
 TEST(Prepare, APreparedFormRunsNothingAndIsNotListedUntilItsLoad) {
-    testing::TestHost host;
+    drive::TestHost host;
     Holder main = MakeHolder("Main");
     main.Prepare();
     Sample& m = main.Instance();
@@ -42,7 +42,7 @@ TEST(Prepare, APreparedFormRunsNothingAndIsNotListedUntilItsLoad) {
 }
 
 TEST(Prepare, NoEffectOnALoadedFormAndAFreshInstanceAfterAnUnload) {
-    testing::TestHost host;
+    drive::TestHost host;
     Holder main = MakeHolder("Main");
     Sample& m = main();
     m.Take();
@@ -149,7 +149,7 @@ TEST_F(PrepareWithBackend, TheWindowIsMadeOnceAndAnMdiChildsParentFirst) {
 }
 
 TEST(WhenDrawn, RunsOnceAtTheNextTurnAfterTheWindowShows) {
-    testing::TestHost host;
+    drive::TestHost host;
     Holder main = MakeHolder("Main");
     Sample& m = main();
     int runs = 0;
@@ -185,7 +185,7 @@ TEST(WhenDrawn, RunsOnceAtTheNextTurnAfterTheWindowShows) {
 }
 
 TEST(WhenDrawn, WaitsWhileNothingIsDrawnAndGoesWithTheForm) {
-    testing::TestHost host;
+    drive::TestHost host;
     Holder main = MakeHolder("Main");
     Sample& m = main();
     m.Show();

@@ -22,25 +22,25 @@ protected:
         form->Show();
         form->Take();
     }
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     std::unique_ptr<Sample> form;
 };
 
 TEST_F(TextBoxes, ChangeRunsOnlyForANewText) {
     const TextCase cases[] = {
         {"code puts the caret at the start",
-         [](Sample& f) { f.Text1.Text("12"); testing::TypeKeys(f.Text1, "0"); },
+         [](Sample& f) { f.Text1.Text("12"); drive::TypeKeys(f.Text1, "0"); },
          {"Text1_Change 12", "Text1_Change 012"},
          "012"},
         {"code sets a new text", [](Sample& f) { f.Text1.Text("abc"); }, {"Text1_Change abc"}, "abc"},
         {"the same text twice", [](Sample& f) { f.Text1.Text("x"); f.Text1.Text("x"); }, {"Text1_Change x"}, "x"},
         {"the empty text on an empty box", [](Sample& f) { f.Text1.Text(""); }, {}, ""},
         {"typing runs Change per key",
-         [](Sample& f) { testing::TypeKeys(f.Text1, "ab"); },
+         [](Sample& f) { drive::TypeKeys(f.Text1, "ab"); },
          {"Text1_Change a", "Text1_Change ab"},
          "ab"},
         {"pasting runs Change once",
-         [](Sample& f) { testing::TypeText(f.Text1, "pasted"); },
+         [](Sample& f) { drive::TypeText(f.Text1, "pasted"); },
          {"Text1_Change pasted"},
          "pasted"},
         {"code ignores MaxLength",
@@ -48,15 +48,15 @@ TEST_F(TextBoxes, ChangeRunsOnlyForANewText) {
          {"Text1_Change 0123456789AB"},
          "0123456789AB"},
         {"typing stops at MaxLength",
-         [](Sample& f) { f.Text1.Text("012345678"); f.Text1.SelStart(9); testing::TypeKeys(f.Text1, "9X"); },
+         [](Sample& f) { f.Text1.Text("012345678"); f.Text1.SelStart(9); drive::TypeKeys(f.Text1, "9X"); },
          {"Text1_Change 012345678", "Text1_Change 0123456789"},
          "0123456789"},
         {"a locked box refuses typing but takes code",
-         [](Sample& f) { f.Text1.Locked(true); testing::TypeKeys(f.Text1, "a"); f.Text1.Text("b"); },
+         [](Sample& f) { f.Text1.Locked(true); drive::TypeKeys(f.Text1, "a"); f.Text1.Text("b"); },
          {"Text1_Change b"},
          "b"},
         {"backspace deletes before the caret",
-         [](Sample& f) { testing::TypeKeys(f.Text1, "ab\b"); },
+         [](Sample& f) { drive::TypeKeys(f.Text1, "ab\b"); },
          {"Text1_Change a", "Text1_Change ab", "Text1_Change a"},
          "a"},
     };
@@ -77,7 +77,7 @@ TEST_F(TextBoxes, KeyHandlersMayEatOrChangeKeys) {
     form->Text1.KeyDown = [](Integer& code, Integer) {
         if (code == 'Q') code = 0;  // no KeyPress follows
     };
-    testing::TypeKeys(form->Text1, "axbq");
+    drive::TypeKeys(form->Text1, "axbq");
     EXPECT_EQ(form->Text1.Text(), "AB");
 }
 
@@ -111,7 +111,7 @@ TEST_F(TextBoxes, EnterAndEscapePressTheFormsButtons) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        testing::PressKey(*c.control, c.key);
+        drive::PressKey(*c.control, c.key);
         EXPECT_EQ(form->Take(), c.expected);
     }
     EXPECT_EQ(form->Text2.Text(), "\r\n");
@@ -138,16 +138,16 @@ TEST_F(TextBoxes, TabFollowsTheTabOrder) {
     form->Text1.GotFocus = nullptr;
     form->Text1.LostFocus = nullptr;
     form->Text2.TabIndex(5);  // moved behind the list and the combos
-    testing::PressKey(form->Text1, forms::vbKeyTab);
+    drive::PressKey(form->Text1, forms::vbKeyTab);
     EXPECT_TRUE(form->List1.HasFocus());
-    testing::PressKey(form->List1, forms::vbKeyTab, forms::vbShiftMask);
+    drive::PressKey(form->List1, forms::vbKeyTab, forms::vbShiftMask);
     EXPECT_TRUE(form->Text1.HasFocus());
-    testing::PressKey(form->Text1, forms::vbKeyTab, forms::vbShiftMask);  // wraps round to the end
+    drive::PressKey(form->Text1, forms::vbKeyTab, forms::vbShiftMask);  // wraps round to the end
     EXPECT_EQ(form->ActiveControl()->Name(), "Pic");
 }
 
 TEST(TextFocus, AFocusSetOnAHiddenFormWaitsForTheShow) {
-    testing::TestHost host;
+    drive::TestHost host;
     Sample form;
     forms::Load(form);
     form.Text2.SetFocus();
@@ -158,7 +158,7 @@ TEST(TextFocus, AFocusSetOnAHiddenFormWaitsForTheShow) {
 }
 
 TEST(TextFocus, TheFirstControlInTabOrderGetsTheFocusAtTheFirstShow) {
-    testing::TestHost host;
+    drive::TestHost host;
     Sample form;
     form.List1.TabIndex(0);
     form.Show();

@@ -13,8 +13,8 @@ using namespace services;
 
 class Desktop : public ::testing::Test {
 protected:
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
 };
 
 TEST_F(Desktop, ShellExecuteOpensAddressesFilesAndPrograms) {
@@ -149,7 +149,7 @@ TEST(TempEnvironment, PrivateFoldersAndVariablesRestored) {
     const char* windir = std::getenv("WINDIR");
     std::string oldWindir = windir ? windir : "<unset>";
     {
-        testing::TempEnvironment env;
+        drive::TempEnvironment env;
         EXPECT_EQ(std::filesystem::current_path(), env.CurrentDir());
         EXPECT_EQ(std::string(std::getenv("WINDIR")), env.WindowsDir().string());
         EXPECT_EQ(std::string(std::getenv("XDG_CONFIG_HOME")), env.ConfigDir().string());

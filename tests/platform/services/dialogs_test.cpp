@@ -39,7 +39,7 @@ TEST(MsgBoxStyles, ButtonsIconsAndDefaults) {
 }
 
 TEST(MessageBoxes, ScriptedAnswersAndTheProgramTitle) {
-    testing::TestHost host;
+    drive::TestHost host;
     forms::App().Title("Vantorel 5.0");
     host.AnswerMsgBox(vbYes);
     EXPECT_EQ(MsgBox("Sure?", 276, "Warning", "DEMO.HLP", 1000), vbYes);
@@ -51,7 +51,7 @@ TEST(MessageBoxes, ScriptedAnswersAndTheProgramTitle) {
     EXPECT_EQ(host.MsgBoxes()[0].context, 1000);
     EXPECT_EQ(host.MsgBoxes()[1].title, "Vantorel 5.0");
     EXPECT_EQ(host.MsgBoxes()[1].prompt, "Saved");
-    host.OnMsgBox([](const testing::MsgBoxRecord& r) { return r.prompt == "a" ? vbRetry : vbCancel; });
+    host.OnMsgBox([](const drive::MsgBoxRecord& r) { return r.prompt == "a" ? vbRetry : vbCancel; });
     EXPECT_EQ(MsgBox("a", vbRetryCancel), vbRetry);
     EXPECT_EQ(MsgBox("b", vbRetryCancel), vbCancel);
 }
@@ -62,7 +62,7 @@ TEST(MessageBoxes, WithoutAHostTheDefaultButtonAnswers) {
 }
 
 TEST(InputBoxes, TextOrEmptyOnCancel) {
-    testing::TestHost host;
+    drive::TestHost host;
     host.AnswerInputBox("Lisa");
     host.AnswerInputBox(std::nullopt);
     EXPECT_EQ(InputBox("Name?", "Who", "Bob"), "Lisa");
@@ -82,7 +82,7 @@ TEST(Filters, PairsOfDescriptionAndPatterns) {
 
 class Dialogs : public ::testing::Test {
 protected:
-    testing::TestHost host;
+    drive::TestHost host;
     forms::Form form{"calmain"};
     CommonDialog dlg{form, "CommonDialog1"};
 };

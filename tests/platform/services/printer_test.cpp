@@ -22,10 +22,10 @@ protected:
     double Avg() const { return host.Metrics().AverageCharWidth(p.Font()); }
     double Width(const std::string& s) const { return host.Metrics().TextWidth(p.Font(), s); }
     double LineH() const { return host.Metrics().LineHeight(p.Font()); }
-    std::vector<testing::TextRun> Runs() {
-        return testing::Runs(p.PendingPages().at(0), host.Metrics());
+    std::vector<drive::TextRun> Runs() {
+        return drive::Runs(p.PendingPages().at(0), host.Metrics());
     }
-    ::testing::TestHost host;
+    ::drive::TestHost host;
     services::Printer& p = services::printer();
 };
 
@@ -46,7 +46,7 @@ TEST_F(Printing, TabColumnsCountAverageWidthsFromTheMargin) {
         EXPECT_NEAR(runs[i].x, cases[i].x, 1e-6);
         EXPECT_EQ(runs[i].y, 0);
     }
-    EXPECT_EQ(testing::Column(runs[1], host.Metrics()), 45);
+    EXPECT_EQ(drive::Column(runs[1], host.Metrics()), 45);
     EXPECT_NEAR(p.CurrentY(), LineH(), 1e-4);
     EXPECT_EQ(p.CurrentX(), 0);
 }
@@ -95,7 +95,7 @@ TEST_F(Printing, NumbersHaveASignBlankAndATrailingBlank) {
     auto runs = Runs();
     EXPECT_EQ(runs[0].text, " 480 ");
     EXPECT_NEAR(runs[1].x, runs[0].x + Width(" 480 "), 1e-6);  // the unit follows the blank directly
-    EXPECT_EQ(testing::Lines(p.PendingPages()[0], host.Metrics()), std::vector<std::string>{" 480 c"});
+    EXPECT_EQ(drive::Lines(p.PendingPages()[0], host.Metrics()), std::vector<std::string>{" 480 c"});
 }
 
 TEST_F(Printing, SeparatorsAndZones) {

@@ -18,7 +18,7 @@
 namespace {
 
 using namespace services;
-using testing::SmtpTestServer;
+using drive::SmtpTestServer;
 
 // Short waits, so the silent-server cases end quickly.
 SmtpOptions Quick() {
@@ -41,8 +41,8 @@ vb::Error SendExpectingError(MailSender& mail, const std::string& server, const 
 
 class Smtp : public ::testing::Test {
 protected:
-    testing::TempEnvironment env;
-    testing::TestHost host;
+    drive::TempEnvironment env;
+    drive::TestHost host;
 };
 
 TEST(SmtpServerText, HostAndPort) {
@@ -260,7 +260,7 @@ TEST_F(Smtp, TheRealSenderReplacesTheRecorderAndDeliversTheMessage) {
     }
     EXPECT_EQ(m.Header("From"), "bob@example.org");
     EXPECT_EQ(m.Header("To"), "Ann Example <ann@example.org>");
-    EXPECT_EQ(testing::DecodeHeaderWords(m.Header("Subject")), vb::ToUtf8(subject));
+    EXPECT_EQ(drive::DecodeHeaderWords(m.Header("Subject")), vb::ToUtf8(subject));
     EXPECT_EQ(m.Header("MIME-Version"), "1.0");
     EXPECT_EQ(m.Header("Content-Type"), "text/html; charset=UTF-8");
     EXPECT_EQ(m.Header("Content-Transfer-Encoding"), "quoted-printable");
@@ -354,11 +354,11 @@ TEST(SmtpMessage, SubjectsAreEncodedOnlyWhenNeeded) {
         for (char ch : v) {
             if (ch != '\r' && ch != '\n') unfolded += ch;
         }
-        EXPECT_EQ(testing::DecodeHeaderWords(unfolded), c.subject);
+        EXPECT_EQ(drive::DecodeHeaderWords(unfolded), c.subject);
         // Each word on its own holds whole characters.
         std::regex word(R"(=\?UTF-8\?B\?([A-Za-z0-9+/=]*)\?=)");
         for (std::sregex_iterator it(v.begin(), v.end(), word), end; it != end; ++it) {
-            std::string part = testing::DecodeBase64((*it)[1].str());
+            std::string part = drive::DecodeBase64((*it)[1].str());
             EXPECT_EQ(vb::ToUtf8(vb::FromUtf8(part)).size(), part.size()) << "a character was split";
             EXPECT_LE(it->length(), 75);
         }
@@ -373,8 +373,8 @@ TEST_F(Smtp, NonAsciiNamesInAddressesAreEncoded) {
     ASSERT_EQ(mails.size(), 1u);
     EXPECT_EQ(mails[0].rcptTo, std::vector<std::string>{"rene@example.org"});
     EXPECT_EQ(mails[0].mailFrom, "bjorn@example.org");
-    EXPECT_EQ(testing::DecodeHeaderWords(mails[0].Header("To")), "Ren\xC3\xA9 M\xC3\xBCller <rene@example.org>");
-    EXPECT_EQ(testing::DecodeHeaderWords(mails[0].Header("From")), "Bj\xC3\xB6rn <bjorn@example.org>");
+    EXPECT_EQ(drive::DecodeHeaderWords(mails[0].Header("To")), "Ren\xC3\xA9 M\xC3\xBCller <rene@example.org>");
+    EXPECT_EQ(drive::DecodeHeaderWords(mails[0].Header("From")), "Bj\xC3\xB6rn <bjorn@example.org>");
     EXPECT_EQ(mails[0].HeaderCount("Subject"), 1);
     EXPECT_EQ(mails[0].Header("Subject"), "");
 }
@@ -455,7 +455,7 @@ TEST_F(Smtp, ASilentServerEndsTheSendAfterTheTimeout) {
 }
 
 TEST_F(Smtp, NothingListeningIsAnError) {
-    testing::ClosedPort port;
+    drive::ClosedPort port;
     SmtpMailSender mail(Quick());
     vb::Error e = SendExpectingError(mail, port.Address());
     EXPECT_EQ(e.number, 7) << e.description;  // could not connect
