@@ -79,7 +79,7 @@ TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
 TEST_F(Startup, ASavedMultiDayPeriodOpensAtItsDay) {
     WriteFoods({Food("Sirloin", 200)});
     SetPeriod("Mar 09/26", "Mar 15/26", 7, 3);
-    SetGoals({"2000", "65", "300", "30", "300", "50"});
+    SetGoals();
     WriteLog({Meal("Toast", 300, "BREAKFAST", 1), Meal("Egg", 500, "BREAKFAST", 3), Meal("Soup", 200, "LUNCH", 3),
               Meal("Cake", 1000, "DINNER", 5)});
     Start();

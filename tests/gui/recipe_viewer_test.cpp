@@ -68,16 +68,14 @@ recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, 
 class RecipeViewerGui : public gui::RecipeGuiTest {
 protected:
     RecipeViewerGui() {
-        std::string ing;
         recipe::IngRecord egg = Ingredient("Egg", "egg", 1, "g", 50, 5, 0.6f, 6.3f, 186, 70);
         egg.UniqueMeasure = vb::True;
         egg.MeasureKind = recipe::kWeightOnly;
-        for (const recipe::IngRecord& r :
-             {Ingredient("Flour", "cup", 1, "g", 120, 1, 92, 13, 0, 3), egg, Ingredient("Milk", "cup", 1, "g", 245, 8, 12, 8, 24, 105),
-              Ingredient("Butter", "tbs", 1, "g", 14, 11.5f, 0, 0.1f, 31, 90), Ingredient("Sugar", "tbs", 1, "g", 12.5f, 0, 12.5f, 0),
-              Ingredient("Baking powder", "tsp", 1, "g", 4.6f, 0, 1.3f, 0, 0, 488)})
-            ing += recipe::encode(r);
-        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", ing);
+        WriteIngredients({Ingredient("Flour", "cup", 1, "g", 120, 1, 92, 13, 0, 3), egg,
+                          Ingredient("Milk", "cup", 1, "g", 245, 8, 12, 8, 24, 105),
+                          Ingredient("Butter", "tbs", 1, "g", 14, 11.5f, 0, 0.1f, 31, 90),
+                          Ingredient("Sugar", "tbs", 1, "g", 12.5f, 0, 12.5f, 0),
+                          Ingredient("Baking powder", "tsp", 1, "g", 4.6f, 0, 1.3f, 0, 0, 488)});
         const std::string pancakes = g::RecipeRecord(
             "Pancakes", "4",
             {g::HeadingLine("Batter"), g::IngredientLine("Flour", true, "1 1/2", "cup"),
@@ -90,7 +88,7 @@ protected:
             "fine.\r\n\r\nHeat a pan over medium heat, pour in a quarter cup of batter for each pancake and cook "
             "until bubbles form, then turn it over.\r\nServe warm with butter.");
         const std::string bread = g::RecipeRecord("Bread", "1/2", {g::IngredientLine("Flour", true, "3", "cup")}, "Bake.");
-        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Recipe.Dat", bread + pancakes + "\r\n");
+        WriteRecipes(bread + pancakes + "\r\n");
     }
     void Shoot(const forms::Form& form, const std::string& name) {
         const std::string path = gui::ScreenshotPath(name);
@@ -99,9 +97,7 @@ protected:
 };
 
 TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
-    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    ASSERT_TRUE(Open());
     recipe::InterfaceFrm& main = app->Interface();
     recipe::ViewFrm& view = app->ViewFrm();
     drive::ClickTool(main.TopBar, "Recipes");
@@ -196,9 +192,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
 // The panel stands whole at its place: a border on all four sides, every label inside it, and the
 // percents in one font.
 TEST_F(RecipeViewerGui, ThePanelIsWhole) {
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
-    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    ASSERT_TRUE(Open());
     recipe::ViewFrm& view = app->ViewFrm();
     drive::ClickTool(app->Interface().TopBar, "Recipes");
     drive::ChooseItem(view.RecipeLst, "Pancakes");
