@@ -40,8 +40,7 @@ protected:
     }
     void Shoot(const forms::Form& form, const std::string& name) {
         gui::Pump(60);
-        const std::string path = gui::ScreenshotPath("recipe_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        RecipeGuiTest::Shoot(form, name);
         CheckWidgets(form);
     }
 };

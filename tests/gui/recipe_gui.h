@@ -44,6 +44,12 @@ protected:
             }
         }
     }
+    // ${VT_BUILD_DIR}/screenshots/recipe_<name>.png.
+    static void Shoot(const forms::Form& form, const std::string& name) {
+        const std::string path = ScreenshotPath("recipe_" + name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    }
     // A line on the builder, chosen as a user does.
     void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
         Pick(ingredient);

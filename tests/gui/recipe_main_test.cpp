@@ -38,14 +38,7 @@ namespace fs = std::filesystem;
 using gui::Pump;
 using gui::PumpUntil;
 
-class RecipeGui : public gui::RecipeGuiTest {
-protected:
-    void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = gui::ScreenshotPath("recipe_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-        EXPECT_TRUE(fs::exists(path)) << path;
-    }
-};
+using RecipeGui = gui::RecipeGuiTest;
 
 TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";

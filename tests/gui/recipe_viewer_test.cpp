@@ -48,12 +48,7 @@ using gui::PumpUntil;
 
 recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, float qty1, const std::string& unit2,
                              float qty2, float fat, float carbs, float protein, int chol = 0, float sodium = 0) {
-    recipe::IngRecord r;
-    r.Name = name;
-    r.Unit1 = unit1;
-    r.Qty1 = qty1;
-    r.Unit2 = unit2;
-    r.Qty2 = qty2;
+    recipe::IngRecord r = recipetest::Ing(name, unit1, qty1, unit2, qty2);
     r.Fat = fat;
     r.SatFat = fat / 3;
     r.Chol = chol;
@@ -61,7 +56,6 @@ recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, 
     r.TotalCarbs = carbs;
     r.Fiber = carbs / 30;
     r.Protein = protein;
-    r.MeasureKind = recipe::kVolumeAndWeight;
     return r;
 }
 
@@ -90,10 +84,6 @@ protected:
         const std::string bread = g::RecipeRecord("Bread", "1/2", {g::IngredientLine("Flour", true, "3", "cup")}, "Bake.");
         WriteRecipes(bread + pancakes + "\r\n");
     }
-    void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = gui::ScreenshotPath(name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-    }
 };
 
 TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
@@ -113,7 +103,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     auto* bar = qtui::WidgetOf(view.ViewBar)->findChild<QToolBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->orientation(), Qt::Vertical);
-    Shoot(main, "recipe_viewer");
+    Shoot(main, "viewer");
 
     // The mail window, filled in, then closed.
     bool mailShown = false;
@@ -127,7 +117,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
         drive::TypeText(mail.txtFrom, "bob@example.org");
         drive::TypeText(mail.txtBody, "<p>Our Sunday pancakes.</p>");
         Pump(50);
-        Shoot(mail, "recipe_mail");
+        Shoot(mail, "mail");
 
         // Sent to a server that never greets: the indicator over the window, then Cancel.
         drive::SmtpTestServer silent({.replies = {{"greeting", ""}}});
@@ -186,7 +176,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     Pump(50);
     EXPECT_EQ(app->CalcFrm().NameTxt.Text(), "Pancakes");
     EXPECT_EQ(app->CalcFrm().StatusLbl.Caption(), "Changes Saved");
-    Shoot(main, "recipe_edited");
+    Shoot(main, "edited");
 }
 
 // The panel stands whole at its place: a border on all four sides, every label inside it, and the
@@ -216,7 +206,7 @@ TEST_F(RecipeViewerGui, ThePanelIsWhole) {
         EXPECT_TRUE(panel->contentsRect().contains(label->geometry())) << qPrintable(label->objectName());
     EXPECT_EQ(qtui::WidgetOf(view.lblTFP)->font(), qtui::WidgetOf(view.lblTCP)->font());
     EXPECT_EQ(view.lblTFP.Font(), view.lblTCP.Font());
-    Shoot(app->Interface(), "recipe_viewer_panel");
+    Shoot(app->Interface(), "viewer_panel");
 }
 
 }  // namespace
