@@ -48,15 +48,9 @@ using gui::PumpUntil;
 
 recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, float qty1, const std::string& unit2,
                              float qty2, float fat, float carbs, float protein, int chol = 0, float sodium = 0) {
-    recipe::IngRecord r = recipetest::Ing(name, unit1, qty1, unit2, qty2);
-    r.Fat = fat;
-    r.SatFat = fat / 3;
-    r.Chol = chol;
-    r.Sodium = sodium;
-    r.TotalCarbs = carbs;
-    r.Fiber = carbs / 30;
-    r.Protein = protein;
-    return r;
+    return recipetest::With(recipetest::Ing(name, unit1, qty1, unit2, qty2),
+                            {.Fat = fat, .SatFat = fat / 3, .Chol = chol, .Sodium = sodium, .TotalCarbs = carbs,
+                             .Fiber = carbs / 30, .Protein = protein});
 }
 
 class RecipeViewerGui : public gui::RecipeGuiTest {

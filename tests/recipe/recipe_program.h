@@ -44,18 +44,28 @@ inline recipe::IngRecord Ing(const std::string& name, const std::string& unit1 =
     return r;
 }
 
+// The nutrients of a record, in the record's order.
+struct Facts {
+    vb::Single Cal = 0, Fat = 0, SatFat = 0;
+    vb::Long Chol = 0;
+    vb::Single Sodium = 0, TotalCarbs = 0, Fiber = 0, Protein = 0;
+};
+inline recipe::IngRecord With(recipe::IngRecord r, const Facts& f) {
+    r.Cal = f.Cal;
+    r.Fat = f.Fat;
+    r.SatFat = f.SatFat;
+    r.Chol = f.Chol;
+    r.Sodium = f.Sodium;
+    r.TotalCarbs = f.TotalCarbs;
+    r.Fiber = f.Fiber;
+    r.Protein = f.Protein;
+    return r;
+}
+
 // The worked example: a cup weighs 240 g.
 inline recipe::IngRecord Example(const std::string& name = "Example") {
-    recipe::IngRecord r = Ing(name);
-    r.Fat = 12;
-    r.SatFat = 4.8f;
-    r.Chol = 30;
-    r.Sodium = 480;
-    r.TotalCarbs = 24;
-    r.Fiber = 6;
-    r.Protein = 6;
-    r.Cal = 200;
-    return r;
+    return With(Ing(name), {.Cal = 200, .Fat = 12, .SatFat = 4.8f, .Chol = 30, .Sodium = 480, .TotalCarbs = 24,
+                            .Fiber = 6, .Protein = 6});
 }
 
 // What a recipe test needs whatever backend draws the windows: its folders, the program, its
