@@ -45,6 +45,12 @@ inline calories::FoodItem Food(std::string name, vb::Long kcal, std::string grou
     return f;
 }
 
+// The food as the database keeps a deleted one.
+inline calories::FoodItem Deleted(calories::FoodItem f) {
+    f.deleted = 1;
+    return f;
+}
+
 inline calories::MealItem Meal(std::string name, vb::Long kcal, std::string meal, vb::Long day,
                                std::string servings = "1", vb::Long fat = 0) {
     calories::MealItem m;

@@ -17,10 +17,7 @@ class Startup : public Program {};
 
 TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
     WriteFoods({Food("Sirloin", 200), Food("Apple", 52, "Fruits , Citrus, Juices"), Food("brisket", 250),
-                Food("Veal", 170, "beef"), Food("Chuck", 230), Food("Gone", 1, "Beef")});
-    auto foods = calories::ReadFoodFile(Data("fooddata.bok"));
-    foods[5].deleted = 1;
-    calories::WriteFoodFile(Data("fooddata.bok"), foods);
+                Food("Veal", 170, "beef"), Food("Chuck", 230), caltest::Deleted(Food("Gone", 1, "Beef"))});
     const std::string before = Bytes(Data("fooddata.bok"));
 
     Start();

@@ -23,19 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 calories::MealItem Logged(const std::string& name, int kcal, int fat, int protein, std::string_view meal, int day) {
-    calories::MealItem m;
-    m.name = name;
-    m.calories = kcal;
-    m.fat = fat;
-    m.cholesterol = 20;
-    m.fiber = 2;
-    m.carbohydrate = kcal / 8;
-    m.protein = protein;
-    m.group = "Beef";
-    m.servings = "1";
-    m.meal = std::string(meal);
-    m.day = day;
-    return m;
+    return caltest::Eaten(name, std::string(meal), day, "1", {kcal, fat, 20, 2, kcal / 8, protein});
 }
 
 using CaloriesMainGui = gui::CaloriesGui;
