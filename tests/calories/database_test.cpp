@@ -339,18 +339,19 @@ TEST_F(DamagedGroup, OpensWithAMessageAndShowsWhatIsSound) {
     EXPECT_EQ(Items(main().List1), (std::vector<std::string>{"Flan", "Oat bar"}));
 }
 
-TEST_F(DamagedGroup, IsNotWrittenOverWhenUnchanged) {
-    Close();
-    EXPECT_EQ(Group(), original);
-    EXPECT_TRUE(host.FileDialogs().empty());
-}
-
-TEST_F(DamagedGroup, ClearedItHasNothingToKeep) {
-    host.AnswerMsgBox(services::vbYes);
-    drive::ChooseMenu(main().mnuclear);
-    Close();
-    EXPECT_EQ(Group(), original);
-    EXPECT_TRUE(host.FileDialogs().empty());
+// Unchanged, or cleared (nothing left to keep), it is not written over and no dialog asks.
+TEST_F(DamagedGroup, IsNotWrittenOverUnchangedOrCleared) {
+    for (const bool cleared : {false, true}) {
+        SCOPED_TRACE(cleared ? "cleared" : "unchanged");
+        if (cleared) {
+            Open();
+            host.AnswerMsgBox(services::vbYes);
+            drive::ChooseMenu(main().mnuclear);
+        }
+        Close();
+        EXPECT_EQ(Group(), original);
+        EXPECT_TRUE(host.FileDialogs().empty());
+    }
 }
 
 TEST_F(DamagedGroup, ItsChangesGoToANewFile) {

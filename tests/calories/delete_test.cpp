@@ -20,7 +20,7 @@ class Deleting : public Program {
 protected:
     void SetUp() override {
         Program::SetUp();
-        SetGoals({"2000", "65", "300", "30", "300", "50"});
+        SetGoals();
         WriteFoods({Food("Sirloin", 500, "Beef", 7), Food("Brisket", 300, "Beef", 5), Food("Tea", 0, "Beef", 1)});
     }
     void SingleDay() {

@@ -18,14 +18,11 @@ protected:
             Food("Chicken wing", 203, "Poultry"),
             Food("Cheese pie", 300, "Pies , Pastries"),                 // 4
             Food("Duck", 337, "Poultry"),
-            Food("Goose", 305, "Poultry"),                              // 6
+            caltest::Deleted(Food("Goose", 305, "Poultry")),            // 6
             Food("Chicken wing", 210, "Poultry"),
             Food("Hen, old", 250, "poultry"),                           // 8: no group of the list
             Food("Turkey", 189, "Poultry"),
         });
-        auto foods = calories::ReadFoodFile(Data("fooddata.bok"));
-        foods[6].deleted = 1;
-        calories::WriteFoodFile(Data("fooddata.bok"), foods);
         Open();
     }
     std::vector<int> ItemDatas() {

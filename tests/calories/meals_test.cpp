@@ -12,7 +12,7 @@ protected:
     void SetUp() override {
         Program::SetUp();
         SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
-        SetGoals({"2000", "65", "300", "30", "300", "50"});
+        SetGoals();
         WriteFoods({
             Food("Sirloin", 500, "Beef", 7, 56, 0, 0, 23),
             Food("Brisket", 300, "Beef", 5, 6, 7, 10, 1),

@@ -18,7 +18,7 @@ class PeriodSetup : public CalendarProgram {
 protected:
     void SetUp() override {
         CalendarProgram::SetUp();
-        SetGoals({"2000", "65", "300", "30", "300", "50"});
+        SetGoals();
         WriteFoods({caltest::Food("Sirloin", 500, "Beef", 7), caltest::Food("Tea", 0, "Beef", 1)});
     }
     // The message boxes shown since the row began.

@@ -17,7 +17,7 @@ protected:
 };
 
 TEST_F(Goals, DayPercentagesAndBarsFollowTheCaption) {
-    SetGoals({"2000", "65", "300", "30", "300", "50"});
+    SetGoals();
     Open();
     ChooseGroup("Beef");
     struct Row {
@@ -95,7 +95,7 @@ protected:
     void SetUp() override {
         Program::SetUp();
         SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
-        SetGoals({"2000", "65", "300", "30", "300", "50"});
+        SetGoals();
         WriteFoods({Food("Sirloin", 500, "Beef", 7, 56, 3, 10, 23), Food("Feast", 7000, "Beef")});
     }
 };

@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         Program::SetUp();
         WriteFoods({caltest::Food("Sirloin", 200)});
-        SetGoals({"2000", "65", "300", "30", "300", "50"});
+        SetGoals();
     }
 
     // The pages as rows "[column]text[column]text"; a run that goes on where the last one ended

@@ -45,6 +45,12 @@ inline calories::FoodItem Food(std::string name, vb::Long kcal, std::string grou
     return f;
 }
 
+// The food as the database keeps a deleted one.
+inline calories::FoodItem Deleted(calories::FoodItem f) {
+    f.deleted = 1;
+    return f;
+}
+
 inline calories::MealItem Meal(std::string name, vb::Long kcal, std::string meal, vb::Long day,
                                std::string servings = "1", vb::Long fat = 0) {
     calories::MealItem m;
@@ -70,27 +76,18 @@ inline calories::MealItem Eaten(std::string name, std::string meal, vb::Long day
     return m;
 }
 
-class Program : public ::testing::Test {
+// What a diary test needs whatever backend draws the windows: its folders, the program, its files
+// and the reading of its lists. The host that draws the windows comes with the fixture built on it.
+class Diary : public ::testing::Test {
 protected:
-    void SetUp() override { host.SetToday(vb::DateSerial(2026, 3, 9)); }  // a Monday
-    void TearDown() override {
-        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
-        app.reset();
-    }
-
     // Starts the program: splash showing, main window loaded and hidden.
     void Start() {
         app = std::make_unique<calories::Calories>();
         app->Main();
     }
-    // Starts and presses the splash's "&Ok".
-    void Open() {
-        Start();
-        drive::Click(app->splash().Command1);
-    }
-    // Closes the main window (the program's shutdown) and forgets the program.
-    void Close() {
-        drive::CloseForm(app->mainform());
+    // Unloads the main window (if loaded) and forgets the program.
+    void Quit() {
+        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
         app.reset();
     }
     calories::calmain& main() { return app->mainform(); }
@@ -133,7 +130,8 @@ protected:
         SetIni(calories::kDateSection, calories::kCurrentDay, std::to_string(day));
         SetIni(calories::kDateSection, calories::kNumberOfDays, std::to_string(days));
     }
-    static void SetGoals(const std::vector<std::string>& goals) {
+    // By default 2000 kcal, 65 g fat, 300 mg cholesterol, 30 g fiber, 300 g carbohydrate, 50 g protein.
+    static void SetGoals(const std::vector<std::string>& goals = {"2000", "65", "300", "30", "300", "50"}) {
         for (std::size_t k = 0; k < goals.size(); ++k)
             SetIni("YourString.Something", "Message" + std::to_string(5 + k), goals[k]);
     }
@@ -165,6 +163,27 @@ protected:
     void SelectFood(const std::string& name) { drive::ChooseItem(main().List1, IndexOf(main().List1, name)); }
     // Double click: one serving.
     void SendFood(const std::string& name) { drive::DblClickItem(main().List1, IndexOf(main().List1, name)); }
+
+    drive::TempEnvironment env;
+    std::unique_ptr<calories::Calories> app;
+};
+
+// The diary on the test backend, "today" fixed.
+class Program : public Diary {
+protected:
+    void SetUp() override { host.SetToday(vb::DateSerial(2026, 3, 9)); }  // a Monday
+    void TearDown() override { Quit(); }
+
+    // Starts and presses the splash's "&Ok".
+    void Open() {
+        Start();
+        drive::Click(app->splash().Command1);
+    }
+    // Closes the main window (the program's shutdown) and forgets the program.
+    void Close() {
+        drive::CloseForm(app->mainform());
+        app.reset();
+    }
     // Right click and a portion of the pop-up menu.
     void SendPortion(const std::string& name, const std::string& menuItem) {
         SelectFood(name);
@@ -172,9 +191,7 @@ protected:
         drive::RightClick(main().List1);
     }
 
-    drive::TempEnvironment env;
     drive::TestHost host;
-    std::unique_ptr<calories::Calories> app;
 };
 
 }  // namespace caltest

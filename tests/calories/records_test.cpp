@@ -10,13 +10,12 @@
 #include "calories/meals.h"
 #include "calories/recordtable.h"
 #include "platform/core/text.h"
-#include "sandbox.h"
+#include "program.h"
 
 namespace {
 
 using calories::FoodItem;
 using calories::MealItem;
-using caltest::Sandbox;
 namespace fs = std::filesystem;
 
 MealItem Sample() {
@@ -135,8 +134,9 @@ TEST(MealNames, RowsByNameAndPaddedField) {
 
 // --- tables and their files ---
 
-class RecordFiles : public Sandbox {
+class RecordFiles : public caltest::Diary {
 protected:
+    static void WriteBytes(const fs::path& p, const std::string& bytes) { drive::TempEnvironment::WriteFile(p, bytes); }
     static std::string Food(const std::string& name, vb::Long kcal, const std::string& group, int deleted = 0) {
         FoodItem f;
         f.name = name;

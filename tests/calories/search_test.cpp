@@ -23,11 +23,8 @@ protected:
             Food("Sirloin", 200, "Beef", 10, 70, 0, 0, 26),  // 2
             Food("Big apple cake for a whole party of ten", 100, "Cakes"),
             Food("Toast", 100, "Breads , Rolls, Flour"),  // 4
-            Food("Applesauce", 68, "Fruits , Citrus, Juices"),
+            caltest::Deleted(Food("Applesauce", 68, "Fruits , Citrus, Juices")),
         });
-        auto foods = calories::ReadFoodFile(Data("fooddata.bok"));
-        foods[5].deleted = 1;
-        calories::WriteFoodFile(Data("fooddata.bok"), foods);
         Open();
         drive::ChooseMenu(main().mnufindmore);
     }

@@ -17,10 +17,7 @@ class Startup : public Program {};
 
 TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
     WriteFoods({Food("Sirloin", 200), Food("Apple", 52, "Fruits , Citrus, Juices"), Food("brisket", 250),
-                Food("Veal", 170, "beef"), Food("Chuck", 230), Food("Gone", 1, "Beef")});
-    auto foods = calories::ReadFoodFile(Data("fooddata.bok"));
-    foods[5].deleted = 1;
-    calories::WriteFoodFile(Data("fooddata.bok"), foods);
+                Food("Veal", 170, "beef"), Food("Chuck", 230), caltest::Deleted(Food("Gone", 1, "Beef"))});
     const std::string before = Bytes(Data("fooddata.bok"));
 
     Start();
@@ -79,7 +76,7 @@ TEST_F(Startup, FirstRunLoadsTheDatabaseAndSetsAOneDayPeriod) {
 TEST_F(Startup, ASavedMultiDayPeriodOpensAtItsDay) {
     WriteFoods({Food("Sirloin", 200)});
     SetPeriod("Mar 09/26", "Mar 15/26", 7, 3);
-    SetGoals({"2000", "65", "300", "30", "300", "50"});
+    SetGoals();
     WriteLog({Meal("Toast", 300, "BREAKFAST", 1), Meal("Egg", 500, "BREAKFAST", 3), Meal("Soup", 200, "LUNCH", 3),
               Meal("Cake", 1000, "DINNER", 5)});
     Start();
@@ -96,30 +93,32 @@ TEST_F(Startup, ASavedMultiDayPeriodOpensAtItsDay) {
     EXPECT_EQ(main().previousday, 3);
 }
 
+// A stored day outside the period is brought into it; a single day ignores the stored day.
 TEST_F(Startup, StoredDayOutsideThePeriodIsBroughtIntoIt) {
     struct Row {
         const char* name;
+        const char* end;
+        int days;
         std::string day;
         std::string label47;
+        std::string caption;
     };
-    const Row rows[] = {{"after the end", "12", "7"}, {"before the start", "0", "1"}, {"not a number", "x", "1"}};
+    const std::string title = "Vantorel by Lumbreck";
+    const std::string gap(30, ' ');
+    const Row rows[] = {{"after the end", "Mar 15/26", 7, "12", "7", title + gap + "Sunday  March 15 ,2026"},
+                        {"before the start", "Mar 15/26", 7, "0", "1", title + gap + "Monday  March 9 ,2026"},
+                        {"not a number", "Mar 15/26", 7, "x", "1", title + gap + "Monday  March 9 ,2026"},
+                        {"a single day", "Mar 09/26", 1, "5", "1", title}};
     for (const auto& r : rows) {
-        SetPeriod("Mar 09/26", "Mar 15/26", 7, 1);
+        SetPeriod("Mar 09/26", r.end, r.days, 1);
         SetIni(calories::kDateSection, calories::kCurrentDay, r.day);
-        Start();
+        Open();
+        for (const forms::Form* f : forms::Forms()) EXPECT_NE(f->Name(), "calcalintake") << r.name << ": not a first run";
         EXPECT_EQ(main().Label47.Caption(), r.label47) << r.name;
         EXPECT_EQ(std::to_string(main().HScroll1.Value()), r.label47) << r.name;
+        EXPECT_EQ(main().Caption(), r.caption) << r.name;
         Close();
     }
-}
-
-TEST_F(Startup, SingleDayIgnoresTheStoredDay) {
-    SetPeriod("Mar 09/26", "Mar 09/26", 1, 5);
-    Open();
-    for (const forms::Form* f : forms::Forms()) EXPECT_NE(f->Name(), "calcalintake") << "not a first run";
-    EXPECT_EQ(main().Label47.Caption(), "1");
-    EXPECT_EQ(main().HScroll1.Value(), 1);
-    EXPECT_EQ(main().Caption(), "Vantorel by Lumbreck");
 }
 
 TEST_F(Startup, PeriodViewFollowsMessage6) {

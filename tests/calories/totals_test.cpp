@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "calories/totals.h"
-#include "sandbox.h"
+#include "program.h"
 
 namespace {
 
@@ -83,16 +83,16 @@ TEST(PeriodBar, PalerColoursAndFivepercentSteps) {
     EXPECT_FALSE(calories::PeriodBar("").visible);
 }
 
-class GoalIni : public caltest::Sandbox {};
+using GoalIni = caltest::Diary;
 
 TEST_F(GoalIni, ReadAfreshFromTheIni) {
     EXPECT_EQ(calories::ReadGoals(), (std::array<std::string, 6>{}));
-    IniSet("YourString.Something", "Message5", "2000");
-    IniSet("YourString.Something", "Message10", "50");
+    SetIni("YourString.Something", "Message5", "2000");
+    SetIni("YourString.Something", "Message10", "50");
     auto g = calories::ReadGoals();
     EXPECT_EQ(g[0], "2000");
     EXPECT_EQ(g[5], "50");
-    IniSet("YourString.Something", "Message5", "1800");
+    SetIni("YourString.Something", "Message5", "1800");
     EXPECT_EQ(calories::ReadGoals()[0], "1800");
 }
 

@@ -44,15 +44,12 @@ using caltest::Eaten;
 class CaloriesCommandsGui : public gui::CaloriesGui {
 protected:
     CaloriesCommandsGui() {
-        Period("Mar 09/26", "Mar 09/26", 1, 1);
-        Goals();
-        std::string log = calories::encode(calories::MealItem{});
-        for (const auto& m : {Eaten("Oats, rolled, 100 g", "BREAKFAST", 1, "1", {380, 7, 0, 10, 66, 13}),
-                              Eaten("Milk, whole, Cow, 100 g", "BREAKFAST", 1, "(2)", {146, 8, 24, 0, 11, 8}),
-                              Eaten("Banana, ripe, 100 g", "SNACK -Morning", 1, "1", {116, 0, 0, 3, 27, 1}),
-                              Eaten("Beef, round (leg), 100 g", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46})})
-            log += calories::encode(m);
-        drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+        SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+        SetGoals();
+        WriteLog({Eaten("Oats, rolled, 100 g", "BREAKFAST", 1, "1", {380, 7, 0, 10, 66, 13}),
+                  Eaten("Milk, whole, Cow, 100 g", "BREAKFAST", 1, "(2)", {146, 8, 24, 0, 11, 8}),
+                  Eaten("Banana, ripe, 100 g", "SNACK -Morning", 1, "1", {116, 0, 0, 3, 27, 1}),
+                  Eaten("Beef, round (leg), 100 g", "DINNER", 1, "1", {314, 14, 90, 0, 0, 46})});
     }
 };
 

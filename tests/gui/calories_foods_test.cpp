@@ -3,75 +3,32 @@
 // the build folder.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QWidget>
-
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
 
-#include "calories/Calories.h"
-#include "calories/calSplash.h"
-#include "calories/calmain.h"
 #include "calories/foods/Search.h"
 #include "calories/foods/addfood.h"
-#include "calories/period/periodsetup.h"
-#include "gui/platform_gui.h"
-#include "platform/files/profile.h"
-#include "platform/forms/forms.h"
-#include "platform/qt/qtui.h"
-#include "platform/testing/temp_env.h"
-#include "platform/testing/user.h"
+#include "gui/calories_gui.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BuildDir() {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    return build ? fs::path(build) : fs::current_path();
-}
-
-class CaloriesFoodsGui : public ::testing::Test {
+// The main window up over a one-day period.
+class CaloriesFoodsGui : public gui::CaloriesGui {
 protected:
     CaloriesFoodsGui() {
-        const fs::path data = BuildDir() / "data" / "calories";
-        if (fs::exists(data)) fs::copy(data, env.CurrentDir(), fs::copy_options::recursive);
-        forms::App().Path((BuildDir() / "calories").string());  // the pictures
-        files::WritePrivateProfileString(calories::kDateSection, calories::kStartDate,
-                                         std::string("Mar 09/26"), "calories.INI");
-        files::WritePrivateProfileString(calories::kDateSection, calories::kEndDate,
-                                         std::string("Mar 09/26"), "calories.INI");
-        files::WritePrivateProfileString(calories::kDateSection, calories::kNumberOfDays,
-                                         std::string("1"), "calories.INI");
-        host = std::make_unique<qtui::QtHost>();
-        app = std::make_unique<calories::Calories>();
-        app->Main();
-        drive::Click(app->splash().Command1);
-        gui::Pump(50);
-    }
-    ~CaloriesFoodsGui() override {
-        if (app && app->LoadedMainform()) forms::Unload(app->mainform());
-        app.reset();
-        gui::Pump(50);
-        host.reset();
-        forms::App().Path("");
+        SetIni(calories::kDateSection, calories::kStartDate, "Mar 09/26");
+        SetIni(calories::kDateSection, calories::kEndDate, "Mar 09/26");
+        SetIni(calories::kDateSection, calories::kNumberOfDays, "1");
+        Open();
     }
 
-    void Shoot(const forms::Form& form, const std::string& name) {
+    static void Shoot(const forms::Form& form, const std::string& name) {
         gui::Pump(50);
-        ASSERT_NE(qtui::WindowOf(form), nullptr) << form.Name();
-        for (const forms::Control* c : form.Controls())
-            EXPECT_NE(qtui::WidgetOf(*c), nullptr) << form.Name() << "." << c->Name();
-        const std::string path = gui::ScreenshotPath("calories_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-        EXPECT_TRUE(fs::exists(path)) << path;
+        CheckWidgets(form);
+        CaloriesGui::Shoot(form, name);
     }
-
-    drive::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<calories::Calories> app;
 };
 
 TEST_F(CaloriesFoodsGui, AddFoodWindow) {

@@ -2,11 +2,9 @@
 // and a screenshot of each window lands under the build folder.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -14,32 +12,15 @@
 #include "calories/goals/calcalintake.h"
 #include "calories/goals/qform.h"
 #include "calories/goals/weight.h"
+#include "gui/platform_gui.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
 #include "platform/testing/temp_env.h"
 
 namespace {
 
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
-std::string ShotPath(const std::string& name) {
-    const char* build = std::getenv("VT_BUILD_DIR");
-    const std::filesystem::path root = build ? build : std::filesystem::current_path().string();
-    return (root / "screenshots" / ("calories_goals_" + name + ".png")).string();
-}
-
 class CaloriesGoalsGui : public ::testing::Test {
 protected:
-    CaloriesGoalsGui() {
-        EnsureApplication();
-        host = std::make_unique<qtui::QtHost>();
-    }
     ~CaloriesGoalsGui() override {
         intake.reset();
         weight.reset();
@@ -54,13 +35,13 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_NE(qtui::WindowOf(form), nullptr);
         for (const forms::Control* c : form.Controls()) EXPECT_NE(qtui::WidgetOf(*c), nullptr) << c->Name();
-        const std::string path = ShotPath(name);
+        const std::string path = gui::ScreenshotPath("calories_goals_" + name);
         EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
         EXPECT_TRUE(std::filesystem::exists(path)) << path;
     }
 
     drive::TempEnvironment env;
-    std::unique_ptr<qtui::QtHost> host;
+    std::unique_ptr<qtui::QtHost> host = std::make_unique<qtui::QtHost>();
     std::unique_ptr<forms::FormHolder<calories::calcalintake>> intake =
         std::make_unique<forms::FormHolder<calories::calcalintake>>();
     std::unique_ptr<forms::FormHolder<calories::weight>> weight =

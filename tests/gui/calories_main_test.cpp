@@ -10,63 +10,37 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "calories/Calories.h"
-#include "calories/calSplash.h"
-#include "calories/calmain.h"
-#include "calories/mealitem.h"
-#include "calories/meals.h"
 #include "calories/period/frmCalendar.h"
 #include "gui/calories_gui.h"
-#include "gui/platform_gui.h"
 #include "platform/core/clock.h"
-#include "platform/files/profile.h"
-#include "platform/forms/forms.h"
-#include "platform/qt/qtui.h"
-#include "platform/testing/temp_env.h"
-#include "platform/testing/user.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 calories::MealItem Logged(const std::string& name, int kcal, int fat, int protein, std::string_view meal, int day) {
-    calories::MealItem m;
-    m.name = name;
-    m.calories = kcal;
-    m.fat = fat;
-    m.cholesterol = 20;
-    m.fiber = 2;
-    m.carbohydrate = kcal / 8;
-    m.protein = protein;
-    m.group = "Beef";
-    m.servings = "1";
-    m.meal = std::string(meal);
-    m.day = day;
-    return m;
+    return caltest::Eaten(name, std::string(meal), day, "1", {kcal, fat, 20, 2, kcal / 8, protein});
 }
 
 using CaloriesMainGui = gui::CaloriesGui;
 
 TEST_F(CaloriesMainGui, SplashThenMainWindowWithAWeekOfMeals) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "fooddata.bok")) << "build the sample_data target first";
-    Period("Mar 09/26", "Mar 15/26", 3, 7);
-    Goals();
-    std::string log = calories::encode(calories::MealItem{});
-    for (int day = 1; day <= 3; ++day) {
-        log += calories::encode(Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day));
-        log += calories::encode(Logged("Milk, whole, Cow, 100 g", 73, 4, 3, "BREAKFAST", day));
-        log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
-        log += calories::encode(Logged("Beef, round (leg), 100 g", 314, 14, 46, "DINNER", day));
-    }
-    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
+    SetPeriod("Mar 09/26", "Mar 15/26", 7, 3);
+    SetGoals();
+    std::vector<calories::MealItem> log;
+    for (int day = 1; day <= 3; ++day)
+        log.insert(log.end(), {Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day),
+                               Logged("Milk, whole, Cow, 100 g", 73, 4, 3, "BREAKFAST", day),
+                               Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day),
+                               Logged("Beef, round (leg), 100 g", 314, 14, 46, "DINNER", day)});
+    WriteLog(log);
 
-    app = std::make_unique<calories::Calories>();
-    app->Main();
+    Start();
     calories::calSplash* splash = app->LoadedSplash();
     ASSERT_NE(splash, nullptr);
     gui::Pump(50);
@@ -119,14 +93,10 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         ~ClockBack() { vb::ResetClock(); }
     } clockBack;
 
-    Period("Mar 09/26", "Mar 09/26", 1, 1);
-    Goals();
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    SetGoals();
 
-    app = std::make_unique<calories::Calories>();
-    app->Main();
-    drive::Click(app->splash().Command1);
-    gui::Pump(50);
-    calories::calmain& main = app->mainform();
+    calories::calmain& main = Open();
     ASSERT_TRUE(main.Visible());
 
     // The end date: three days on with the arrow key, a click on the 15th, then Enter.
@@ -158,22 +128,16 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
     EXPECT_EQ(main.Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Monday, March 9 2026");
 
     // A few meals on days 1 to 3, read in as the period log, then day 2 shown.
-    forms::Unload(main);
-    app.reset();
-    std::string log = calories::encode(calories::MealItem{});
-    for (int day = 1; day <= 3; ++day) {
-        log += calories::encode(Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day));
-        log += calories::encode(Logged("Milk, whole, Cow, 100 g", 73, 4, 3, "BREAKFAST", day));
-        log += calories::encode(Logged("Banana, ripe, 100 g", 116, 0, 1, "BREAKFAST", day));
-        log += calories::encode(Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day));
-    }
-    drive::TempEnvironment::WriteFile(env.CurrentDir() / "period1.dat", log);
-    Ini(calories::kDateSection, calories::kCurrentDay, "2");
-    app = std::make_unique<calories::Calories>();
-    app->Main();
-    drive::Click(app->splash().Command1);
-    gui::Pump(50);
-    calories::calmain& week = app->mainform();
+    Quit();
+    std::vector<calories::MealItem> log;
+    for (int day = 1; day <= 3; ++day)
+        log.insert(log.end(), {Logged("Oats, rolled, 100 g", 380, 7, 13, "BREAKFAST", day),
+                               Logged("Milk, whole, Cow, 100 g", 73, 4, 3, "BREAKFAST", day),
+                               Logged("Banana, ripe, 100 g", 116, 0, 1, "BREAKFAST", day),
+                               Logged("Lentil soup, 100 g", 240, 3, 14, "LUNCH", day)});
+    WriteLog(log);
+    SetIni(calories::kDateSection, calories::kCurrentDay, "2");
+    calories::calmain& week = Open();
     ASSERT_EQ(week.List2.ListCount(), 3);
 
     // Delete the milk through the real confirmation box.

@@ -34,22 +34,19 @@ using gui::PumpUntil;
 
 class RecipeDialogs : public gui::RecipeGuiTest {
 protected:
-    void Start() {
+    void Up() {
         ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
-        app = std::make_unique<recipe::Recipe>();
-        app->Main();
-        ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+        ASSERT_TRUE(Open());
     }
     void Shoot(const forms::Form& form, const std::string& name) {
         gui::Pump(60);
-        const std::string path = gui::ScreenshotPath("recipe_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        RecipeGuiTest::Shoot(form, name);
         CheckWidgets(form);
     }
 };
 
 TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Up());
     recipe::CalcFrm& calc = app->CalcFrm();
     // A long name, so the shots show the dialogs hold one.
     drive::TypeText(calc.NameTxt, "Dal with rice and a little ghee, for four people");
@@ -113,7 +110,7 @@ TEST_F(RecipeDialogs, SaveConflictLineEditHeadingAndAbout) {
 
 TEST_F(RecipeDialogs, TipOfTheDay) {
     files::SaveSetting("recipe", "Options", "Show Tips at Startup", "1");
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Up());
     ASSERT_TRUE(PumpUntil([&] { return app->LoadedTip() && app->LoadedTip()->Visible(); }, 3000));
     recipe::frmTip& tip = *app->LoadedTip();
     EXPECT_GT(tip.Tip_List.size(), 10u);

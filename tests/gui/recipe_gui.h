@@ -3,40 +3,39 @@
 // with the sample data the build made, no start-up music and no tips.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "gui/platform_gui.h"
-#include "platform/files/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
-#include "platform/testing/temp_env.h"
-#include "platform/testing/user.h"
-#include "recipe/builder/CalcFrm.h"
-#include "recipe/InterfaceFrm.h"
-#include "recipe/Recipe.h"
+#include "recipe/recipe_program.h"
 
 namespace gui {
 
-class RecipeGuiTest : public ::testing::Test {
+class RecipeGuiTest : public recipetest::Kitchen {
 protected:
     RecipeGuiTest() {
         const std::filesystem::path data = BuildDir() / "data" / "recipe";
         if (std::filesystem::exists(data))
             std::filesystem::copy(data, env.CurrentDir(), std::filesystem::copy_options::recursive);
-        files::SaveSetting("recipe", "Options", "Play music at Startup", "0");
-        files::SaveSetting("recipe", "Options", "Show Tips at Startup", "0");
+        SetOption("Play music at Startup", "0");
+        SetOption("Show Tips at Startup", "0");
         host = std::make_unique<qtui::QtHost>();
     }
     ~RecipeGuiTest() override {
-        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
-        app.reset();
+        Quit();
         Pump(50);
         host.reset();
     }
 
+    // Starts the program and waits for the main window with the splash gone; false when that
+    // takes longer than five seconds.
+    bool Open() {
+        Start();
+        return PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000);
+    }
     // Every control but the timers has its widget.
     static void CheckWidgets(const forms::Form& form) {
         for (const forms::Control* c : form.Controls()) {
@@ -45,21 +44,22 @@ protected:
             }
         }
     }
+    // ${VT_BUILD_DIR}/screenshots/recipe_<name>.png.
+    static void Shoot(const forms::Form& form, const std::string& name) {
+        const std::string path = ScreenshotPath("recipe_" + name);
+        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    }
     // A line on the builder, chosen as a user does.
     void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure) {
-        recipe::CalcFrm& c = app->CalcFrm();
-        drive::DropDown(c.IngLst2);
-        drive::ChooseItem(c.IngLst, ingredient);
-        drive::ScrollTo(c.OnesVs, static_cast<vb::Integer>(whole));
-        drive::ScrollTo(c.FracVs, static_cast<vb::Integer>(fraction));
-        drive::ChooseItem(c.MeasureLst, measure);
-        drive::Click(c.Addcmd);
+        Pick(ingredient);
+        Spin(whole, fraction);
+        Measure(measure);
+        Add();
         Pump(30);
     }
 
-    drive::TempEnvironment env;
     std::unique_ptr<qtui::QtHost> host;
-    std::unique_ptr<recipe::Recipe> app;
 };
 
 }  // namespace gui

@@ -46,26 +46,15 @@ void AnswerNextBox(QMessageBox::StandardButton which, std::string* text = nullpt
 
 class RecipeIngredientsGui : public gui::RecipeGuiTest {
 protected:
-    void Open() {
-        app = std::make_unique<recipe::Recipe>();
-        app->Main();
-        const bool up = [&] {
-            for (int i = 0; i < 400 && !(app->MainWindowStarted() && !app->LoadedSplash()); ++i) gui::Pump(10);
-            return app->MainWindowStarted();
-        }();
-        ASSERT_TRUE(up);
-    }
-
     void Shoot(const forms::Form& form, const std::string& name) {
         gui::Pump(30);
-        const std::string path = gui::ScreenshotPath("recipe_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        RecipeGuiTest::Shoot(form, name);
     }
 };
 
 TEST_F(RecipeIngredientsGui, EveryWizardPageThenTheStoredScreenAndTheSearch) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
-    Open();
+    ASSERT_TRUE(Open());
     recipe::InterfaceFrm& main = app->Interface();
     drive::ClickTool(main.TopBar, "AddIngredient");
     recipe::frmIngrediant& wiz = app->frmIngrediant();

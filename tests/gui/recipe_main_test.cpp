@@ -38,21 +38,13 @@ namespace fs = std::filesystem;
 using gui::Pump;
 using gui::PumpUntil;
 
-class RecipeGui : public gui::RecipeGuiTest {
-protected:
-    void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = gui::ScreenshotPath("recipe_" + name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
-        EXPECT_TRUE(fs::exists(path)) << path;
-    }
-};
+using RecipeGui = gui::RecipeGuiTest;
 
 TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
     ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
     const std::string ingBefore = drive::TempEnvironment::ReadFile(env.CurrentDir() / "Ing.dat");
 
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
+    Start();
     recipe::SplashFrm* splash = app->LoadedSplash();
     ASSERT_NE(splash, nullptr);
     // Both animations play once the second timer has run; the shot is taken then.
@@ -107,9 +99,7 @@ TEST_F(RecipeGui, SplashThenMainWindowWithAThreeLineRecipe) {
 // A user without a mouse: the menus by F10 and by Alt and a menu's letter (the captions mark
 // none), then along into the tools and a screen switched with Enter.
 TEST_F(RecipeGui, MenusAndScreensFromTheKeyboard) {
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
-    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    ASSERT_TRUE(Open());
     recipe::InterfaceFrm& main = app->Interface();
     QWidget* window = qtui::WindowOf(main);
     QApplication::setActiveWindow(window);
@@ -165,9 +155,7 @@ TEST_F(RecipeGui, MenusAndScreensFromTheKeyboard) {
 // The ingredient drop-down, hundreds of names long, answers typing: "Rice" and Enter take the
 // first ingredient that begins with it.
 TEST_F(RecipeGui, IngredientChosenByTyping) {
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
-    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    ASSERT_TRUE(Open());
     recipe::CalcFrm& calc = app->CalcFrm();
     QApplication::setActiveWindow(qtui::WindowOf(app->Interface()));
     std::string expected;

@@ -48,36 +48,22 @@ using gui::PumpUntil;
 
 recipe::IngRecord Ingredient(const std::string& name, const std::string& unit1, float qty1, const std::string& unit2,
                              float qty2, float fat, float carbs, float protein, int chol = 0, float sodium = 0) {
-    recipe::IngRecord r;
-    r.Name = name;
-    r.Unit1 = unit1;
-    r.Qty1 = qty1;
-    r.Unit2 = unit2;
-    r.Qty2 = qty2;
-    r.Fat = fat;
-    r.SatFat = fat / 3;
-    r.Chol = chol;
-    r.Sodium = sodium;
-    r.TotalCarbs = carbs;
-    r.Fiber = carbs / 30;
-    r.Protein = protein;
-    r.MeasureKind = recipe::kVolumeAndWeight;
-    return r;
+    return recipetest::With(recipetest::Ing(name, unit1, qty1, unit2, qty2),
+                            {.Fat = fat, .SatFat = fat / 3, .Chol = chol, .Sodium = sodium, .TotalCarbs = carbs,
+                             .Fiber = carbs / 30, .Protein = protein});
 }
 
 class RecipeViewerGui : public gui::RecipeGuiTest {
 protected:
     RecipeViewerGui() {
-        std::string ing;
         recipe::IngRecord egg = Ingredient("Egg", "egg", 1, "g", 50, 5, 0.6f, 6.3f, 186, 70);
         egg.UniqueMeasure = vb::True;
         egg.MeasureKind = recipe::kWeightOnly;
-        for (const recipe::IngRecord& r :
-             {Ingredient("Flour", "cup", 1, "g", 120, 1, 92, 13, 0, 3), egg, Ingredient("Milk", "cup", 1, "g", 245, 8, 12, 8, 24, 105),
-              Ingredient("Butter", "tbs", 1, "g", 14, 11.5f, 0, 0.1f, 31, 90), Ingredient("Sugar", "tbs", 1, "g", 12.5f, 0, 12.5f, 0),
-              Ingredient("Baking powder", "tsp", 1, "g", 4.6f, 0, 1.3f, 0, 0, 488)})
-            ing += recipe::encode(r);
-        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Ing.dat", ing);
+        WriteIngredients({Ingredient("Flour", "cup", 1, "g", 120, 1, 92, 13, 0, 3), egg,
+                          Ingredient("Milk", "cup", 1, "g", 245, 8, 12, 8, 24, 105),
+                          Ingredient("Butter", "tbs", 1, "g", 14, 11.5f, 0, 0.1f, 31, 90),
+                          Ingredient("Sugar", "tbs", 1, "g", 12.5f, 0, 12.5f, 0),
+                          Ingredient("Baking powder", "tsp", 1, "g", 4.6f, 0, 1.3f, 0, 0, 488)});
         const std::string pancakes = g::RecipeRecord(
             "Pancakes", "4",
             {g::HeadingLine("Batter"), g::IngredientLine("Flour", true, "1 1/2", "cup"),
@@ -90,18 +76,12 @@ protected:
             "fine.\r\n\r\nHeat a pan over medium heat, pour in a quarter cup of batter for each pancake and cook "
             "until bubbles form, then turn it over.\r\nServe warm with butter.");
         const std::string bread = g::RecipeRecord("Bread", "1/2", {g::IngredientLine("Flour", true, "3", "cup")}, "Bake.");
-        drive::TempEnvironment::WriteFile(env.CurrentDir() / "Recipe.Dat", bread + pancakes + "\r\n");
-    }
-    void Shoot(const forms::Form& form, const std::string& name) {
-        const std::string path = gui::ScreenshotPath(name);
-        EXPECT_TRUE(qtui::Screenshot(form, path)) << path;
+        WriteRecipes(bread + pancakes + "\r\n");
     }
 };
 
 TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
-    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    ASSERT_TRUE(Open());
     recipe::InterfaceFrm& main = app->Interface();
     recipe::ViewFrm& view = app->ViewFrm();
     drive::ClickTool(main.TopBar, "Recipes");
@@ -117,7 +97,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     auto* bar = qtui::WidgetOf(view.ViewBar)->findChild<QToolBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->orientation(), Qt::Vertical);
-    Shoot(main, "recipe_viewer");
+    Shoot(main, "viewer");
 
     // The mail window, filled in, then closed.
     bool mailShown = false;
@@ -131,7 +111,7 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
         drive::TypeText(mail.txtFrom, "bob@example.org");
         drive::TypeText(mail.txtBody, "<p>Our Sunday pancakes.</p>");
         Pump(50);
-        Shoot(mail, "recipe_mail");
+        Shoot(mail, "mail");
 
         // Sent to a server that never greets: the indicator over the window, then Cancel.
         drive::SmtpTestServer silent({.replies = {{"greeting", ""}}});
@@ -190,15 +170,13 @@ TEST_F(RecipeViewerGui, ShowMailAndPrintARecipe) {
     Pump(50);
     EXPECT_EQ(app->CalcFrm().NameTxt.Text(), "Pancakes");
     EXPECT_EQ(app->CalcFrm().StatusLbl.Caption(), "Changes Saved");
-    Shoot(main, "recipe_edited");
+    Shoot(main, "edited");
 }
 
 // The panel stands whole at its place: a border on all four sides, every label inside it, and the
 // percents in one font.
 TEST_F(RecipeViewerGui, ThePanelIsWhole) {
-    app = std::make_unique<recipe::Recipe>();
-    app->Main();
-    ASSERT_TRUE(PumpUntil([&] { return app->MainWindowStarted() && !app->LoadedSplash(); }, 5000));
+    ASSERT_TRUE(Open());
     recipe::ViewFrm& view = app->ViewFrm();
     drive::ClickTool(app->Interface().TopBar, "Recipes");
     drive::ChooseItem(view.RecipeLst, "Pancakes");
@@ -222,7 +200,7 @@ TEST_F(RecipeViewerGui, ThePanelIsWhole) {
         EXPECT_TRUE(panel->contentsRect().contains(label->geometry())) << qPrintable(label->objectName());
     EXPECT_EQ(qtui::WidgetOf(view.lblTFP)->font(), qtui::WidgetOf(view.lblTCP)->font());
     EXPECT_EQ(view.lblTFP.Font(), view.lblTCP.Font());
-    Shoot(app->Interface(), "recipe_viewer_panel");
+    Shoot(app->Interface(), "viewer_panel");
 }
 
 }  // namespace

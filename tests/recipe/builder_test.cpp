@@ -12,21 +12,12 @@ using recipetest::Program;
 namespace g = recipe::grammar;
 
 recipe::IngRecord OliveOil() {
-    recipe::IngRecord r = Ing("Olive oil", "tbs", 1, "g", 13.6f);
-    r.Fat = 13.5f;
-    r.SatFat = 1.9f;
-    return r;
+    return recipetest::With(Ing("Olive oil", "tbs", 1, "g", 13.6f), {.Fat = 13.5f, .SatFat = 1.9f});
 }
 
 recipe::IngRecord Oats() {
-    recipe::IngRecord r = Ing("Oats", "cup", 1, "g", 80);
-    r.Fat = 5.5f;
-    r.SatFat = 1;
-    r.Sodium = 5;
-    r.TotalCarbs = 54;
-    r.Fiber = 8;
-    r.Protein = 13;
-    return r;
+    return recipetest::With(Ing("Oats", "cup", 1, "g", 80),
+                            {.Fat = 5.5f, .SatFat = 1, .Sodium = 5, .TotalCarbs = 54, .Fiber = 8, .Protein = 13});
 }
 
 class Builder : public Program {

@@ -94,17 +94,8 @@ protected:
 
     // The record Enter stores for the default ingredient.
     static recipe::IngRecord RyeBread() {
-        recipe::IngRecord r = Ing("Rye bread", "cup", 1, "g", 120, recipe::kVolumeAndWeight);
-        r.Cal = 300;
-        r.Fat = 5;
-        r.SatFat = 1;
-        r.Chol = 0;
-        r.Sodium = 450;
-        r.TotalCarbs = 55;
-        r.Fiber = 6;
-        r.Protein = 9;
-        r.UniqueMeasure = vb::False;
-        return r;
+        return With(Ing("Rye bread", "cup", 1, "g", 120, recipe::kVolumeAndWeight),
+                    {.Cal = 300, .Fat = 5, .SatFat = 1, .Sodium = 450, .TotalCarbs = 55, .Fiber = 6, .Protein = 9});
     }
 
     std::string Titles() const {

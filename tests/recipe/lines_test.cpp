@@ -14,9 +14,7 @@ using recipetest::Ing;
 
 // A cup of it is 300 g of fat.
 recipe::IngRecord Oil() {
-    recipe::IngRecord r = Ing("Oil");
-    r.Fat = 300;
-    return r;
+    return recipetest::With(Ing("Oil"), {.Fat = 300});
 }
 
 constexpr auto kReplace = &recipe::EditFrm::EditCmd;

@@ -44,37 +44,43 @@ inline recipe::IngRecord Ing(const std::string& name, const std::string& unit1 =
     return r;
 }
 
-// The worked example: a cup weighs 240 g.
-inline recipe::IngRecord Example(const std::string& name = "Example") {
-    recipe::IngRecord r = Ing(name);
-    r.Fat = 12;
-    r.SatFat = 4.8f;
-    r.Chol = 30;
-    r.Sodium = 480;
-    r.TotalCarbs = 24;
-    r.Fiber = 6;
-    r.Protein = 6;
-    r.Cal = 200;
+// The nutrients of a record, in the record's order.
+struct Facts {
+    vb::Single Cal = 0, Fat = 0, SatFat = 0;
+    vb::Long Chol = 0;
+    vb::Single Sodium = 0, TotalCarbs = 0, Fiber = 0, Protein = 0;
+};
+inline recipe::IngRecord With(recipe::IngRecord r, const Facts& f) {
+    r.Cal = f.Cal;
+    r.Fat = f.Fat;
+    r.SatFat = f.SatFat;
+    r.Chol = f.Chol;
+    r.Sodium = f.Sodium;
+    r.TotalCarbs = f.TotalCarbs;
+    r.Fiber = f.Fiber;
+    r.Protein = f.Protein;
     return r;
 }
 
-class Program : public ::testing::Test {
-protected:
-    void TearDown() override {
-        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
-        app.reset();
-    }
+// The worked example: a cup weighs 240 g.
+inline recipe::IngRecord Example(const std::string& name = "Example") {
+    return With(Ing(name), {.Cal = 200, .Fat = 12, .SatFat = 4.8f, .Chol = 30, .Sodium = 480, .TotalCarbs = 24,
+                            .Fiber = 6, .Protein = 6});
+}
 
+// What a recipe test needs whatever backend draws the windows: its folders, the program, its
+// stores and settings, the builder worked as a user does. The host comes with the fixture built on it.
+class Kitchen : public ::testing::Test {
+protected:
     // The program's first window, the splash; nothing else yet.
     void Start() {
         app = std::make_unique<recipe::Recipe>();
         app->Main();
     }
-    // Started, the main window up after the splash's second and the splash gone 100 ms later.
-    void Open() {
-        Start();
-        host.Advance(1000);
-        host.Advance(100);
+    // Unloads the main window (if loaded) and forgets the program.
+    void Quit() {
+        if (app && app->LoadedInterface()) forms::Unload(app->Interface());
+        app.reset();
     }
 
     recipe::InterfaceFrm& main() { return app->Interface(); }
@@ -99,21 +105,13 @@ protected:
         drive::DropDown(calc().IngLst2);
         drive::ChooseItem(calc().IngLst, ingredient);
     }
-    // Whole part and fraction spinner values, in fractions (true) or decimals.
-    void Quantity(int whole, int fraction, bool fractions = true) {
-        drive::Click(calc().F_DOpt[fractions ? 0 : 1]);
+    // The whole part and fraction spinners.
+    void Spin(int whole, int fraction) {
         drive::ScrollTo(calc().OnesVs, static_cast<vb::Integer>(whole));
         drive::ScrollTo(calc().FracVs, static_cast<vb::Integer>(fraction));
     }
     void Measure(const std::string& measure) { drive::ChooseItem(calc().MeasureLst, measure); }
     void Add() { drive::Click(calc().Addcmd); }
-    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure,
-                 bool fractions = true) {
-        Pick(ingredient);
-        Quantity(whole, fraction, fractions);
-        Measure(measure);
-        Add();
-    }
 
     // --- reading the windows ---
     static std::vector<std::string> Items(const forms::ListControl& list) {
@@ -131,15 +129,42 @@ protected:
                 c.lblTFP.Caption(),  c.lblSFg.Caption(),   c.lblSFP.Caption(), c.Label24.Caption(),
                 c.Label23.Caption(), c.Label21.Caption()};
     }
+
+    drive::TempEnvironment env;
+    std::unique_ptr<recipe::Recipe> app;
+};
+
+// The recipe program on the test backend.
+class Program : public Kitchen {
+protected:
+    void TearDown() override { Quit(); }
+
+    // Started, the main window up after the splash's second and the splash gone 100 ms later.
+    void Open() {
+        Start();
+        host.Advance(1000);
+        host.Advance(100);
+    }
+
+    // Whole part and fraction spinner values, in fractions (true) or decimals.
+    void Quantity(int whole, int fraction, bool fractions = true) {
+        drive::Click(calc().F_DOpt[fractions ? 0 : 1]);
+        Spin(whole, fraction);
+    }
+    void AddLine(const std::string& ingredient, int whole, int fraction, const std::string& measure,
+                 bool fractions = true) {
+        Pick(ingredient);
+        Quantity(whole, fraction, fractions);
+        Measure(measure);
+        Add();
+    }
     std::vector<std::string> MsgBoxPrompts() const {
         std::vector<std::string> out;
         for (const auto& m : host.MsgBoxes()) out.push_back(m.prompt);
         return out;
     }
 
-    drive::TempEnvironment env;
     drive::TestHost host;
-    std::unique_ptr<recipe::Recipe> app;
 };
 
 }  // namespace recipetest

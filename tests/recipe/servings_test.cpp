@@ -8,10 +8,7 @@ using recipetest::Ing;
 
 // One cup: 10.5 g fat (94 kcal, halves to even) and 76.5 g carbohydrate: 400 kcal.
 recipe::IngRecord Rich() {
-    recipe::IngRecord r = Ing("Rich");
-    r.Fat = 10.5f;
-    r.TotalCarbs = 76.5f;
-    return r;
+    return recipetest::With(Ing("Rich"), {.Fat = 10.5f, .TotalCarbs = 76.5f});
 }
 
 class ServingsAndOk : public recipetest::Session {

@@ -9,59 +9,39 @@ namespace {
 using recipetest::Ing;
 namespace entry = recipe::entry;
 
+using recipetest::With;
+
 recipe::IngRecord OatMilk() {
-    recipe::IngRecord r = Ing("Oat milk", "cup", 1, "", 0, recipe::kVolumeOnly);
-    r.Fat = 10;
-    r.TotalCarbs = 20;
-    r.Protein = 5;
-    r.Cal = 200;  // not what fat, carbohydrate and protein make: the screen shows those
-    r.Sodium = 100;
-    r.Fiber = 2;
-    r.SatFat = 1;
-    return r;
+    // 200 kcal is not what fat, carbohydrate and protein make: the screen shows those.
+    return With(Ing("Oat milk", "cup", 1, "", 0, recipe::kVolumeOnly),
+                {.Cal = 200, .Fat = 10, .SatFat = 1, .Sodium = 100, .TotalCarbs = 20, .Fiber = 2, .Protein = 5});
 }
 
 recipe::IngRecord Thirds() {
-    recipe::IngRecord r = Ing("Thirds", "tbs", 1.0f + 0.333f, "g", 4.0f + 0.33f, recipe::kVolumeAndWeight);
-    r.Fat = 1.5f;  // 13.5 fat calories, which the box shows as 14
-    r.TotalCarbs = 2.25f;
-    r.Protein = 0.1234567f;
-    r.Sodium = 12.7f;  // stored unrounded
-    r.Cal = 23;
-    return r;
+    return With(Ing("Thirds", "tbs", 1.0f + 0.333f, "g", 4.0f + 0.33f, recipe::kVolumeAndWeight),
+                {.Cal = 23,
+                 .Fat = 1.5f,       // 13.5 fat calories, which the box shows as 14
+                 .Sodium = 12.7f,  // stored unrounded
+                 .TotalCarbs = 2.25f,
+                 .Protein = 0.1234567f});
 }
 
 recipe::IngRecord Loaf() {
-    recipe::IngRecord r = Ing("Loaf", "slice", 2, "g", 64, recipe::kWeightOnly);
+    recipe::IngRecord r = With(Ing("Loaf", "slice", 2, "g", 64, recipe::kWeightOnly),
+                               {.Cal = 160, .Fat = 2, .TotalCarbs = 30, .Protein = 5.4f});
     r.UniqueMeasure = vb::True;
-    r.Fat = 2;
-    r.TotalCarbs = 30;
-    r.Protein = 5.4f;
-    r.Cal = 160;
     return r;
 }
 
 recipe::IngRecord Odd() {
-    recipe::IngRecord r = Ing("Odd", "pint", 1.05f, "oz", 16.2f, recipe::kVolumeAndWeight);
-    r.Fat = 1.0000001f;
-    r.TotalCarbs = 3;
-    r.Protein = 1;
-    r.Cal = 25;
-    r.Chol = 7;
-    return r;
+    return With(Ing("Odd", "pint", 1.05f, "oz", 16.2f, recipe::kVolumeAndWeight),
+                {.Cal = 25, .Fat = 1.0000001f, .Chol = 7, .TotalCarbs = 3, .Protein = 1});
 }
 
-recipe::IngRecord Salt() {
-    recipe::IngRecord r = Ing("Salt", "kg", 1, "", 0, recipe::kNeitherKind);
-    r.Sodium = 387000;
-    return r;
-}
+recipe::IngRecord Salt() { return With(Ing("Salt", "kg", 1, "", 0, recipe::kNeitherKind), {.Sodium = 387000}); }
 
 recipe::IngRecord Named(const char* name, float protein) {
-    recipe::IngRecord r = Ing(name, "cup", 2.5f, "g", 600, recipe::kVolumeAndWeight);
-    r.Protein = protein;
-    r.Cal = protein * 4;
-    return r;
+    return With(Ing(name, "cup", 2.5f, "g", 600, recipe::kVolumeAndWeight), {.Cal = protein * 4, .Protein = protein});
 }
 
 class StoredIngredients : public recipetest::WizardProgram {

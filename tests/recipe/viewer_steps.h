@@ -12,30 +12,16 @@ namespace recipetest {
 
 // 1 cup of flour weighs 120 g.
 inline recipe::IngRecord Flour() {
-    recipe::IngRecord r = Ing("Flour", "cup", 1, "g", 120);
-    r.Cal = 455;
-    r.Fat = 1;
-    r.SatFat = 0.4f;
-    r.Chol = 0;
-    r.Sodium = 3;
-    r.TotalCarbs = 92;
-    r.Fiber = 3;
-    r.Protein = 13;
-    return r;
+    return With(Ing("Flour", "cup", 1, "g", 120),
+                {.Cal = 455, .Fat = 1, .SatFat = 0.4f, .Sodium = 3, .TotalCarbs = 92, .Fiber = 3, .Protein = 13});
 }
 
 // A measure of its own: 1 egg weighs 50 g.
 inline recipe::IngRecord Egg() {
-    recipe::IngRecord r = Ing("Egg", "egg", 1, "g", 50, recipe::kWeightOnly);
+    recipe::IngRecord r = With(Ing("Egg", "egg", 1, "g", 50, recipe::kWeightOnly),
+                               {.Cal = 72, .Fat = 5, .SatFat = 1.5f, .Chol = 186, .Sodium = 70, .TotalCarbs = 0.6f,
+                                .Protein = 6.3f});
     r.UniqueMeasure = vb::True;
-    r.Cal = 72;
-    r.Fat = 5;
-    r.SatFat = 1.5f;
-    r.Chol = 186;
-    r.Sodium = 70;
-    r.TotalCarbs = 0.6f;
-    r.Fiber = 0;
-    r.Protein = 6.3f;
     return r;
 }
 

@@ -5,23 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "error_of.h"
 #include "platform/core/convert.h"
 #include "platform/core/error.h"
 
 using namespace vb;
-
-namespace {
-
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number;
-    }
-    return 0;
-}
-
-}  // namespace
 
 TEST(Convert, WholeNumbersRoundHalvesToEven) {
     struct Row { const char* name; double in; long expected; };

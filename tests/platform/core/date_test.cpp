@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "error_of.h"
 #include "fixed_clock.h"
 #include "platform/core/date.h"
 #include "platform/core/error.h"
@@ -12,15 +13,6 @@ using namespace vb;
 namespace {
 
 std::string Ymd(Date d) { return Format(d, "yyyy-mm-dd"); }
-
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 }  // namespace
 
