@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +111,34 @@ TEST_F(QtPrepare, APreparedWindowLooksLikeOneMadeAtItsLoad) {
     QApplication::setCursorFlashTime(flash);
     EXPECT_EQ(a.size(), b.size());
     EXPECT_TRUE(a == b);
+}
+
+// Its surface is made and drawn ahead, at the window's size, so the show only puts it on
+// screen; one moved or resized before it shows is made again then, placed as a plain one is.
+TEST_F(QtPrepare, APreparedWindowHasItsSurfaceAheadUnlessItChangesPlace) {
+    FormHolder<Order> kept;
+    kept.Prepare();
+    QWidget* window = qtui::WindowOf(kept.Instance());
+    ASSERT_NE(window->backingStore(), nullptr);
+    EXPECT_EQ(window->backingStore()->size(), window->size());
+    EXPECT_FALSE(window->isVisible());
+    QBackingStore* ahead = window->backingStore();
+    kept().Show();
+    gui::Pump(50);
+    EXPECT_EQ(window->backingStore(), ahead) << "the same surface";
+
+    FormHolder<Order> moved;
+    FormHolder<Order> plain;
+    moved.Prepare();
+    moved.Instance().Move(1500, 900);
+    EXPECT_EQ(qtui::WindowOf(moved.Instance())->backingStore(), nullptr) << "given back";
+    plain().Move(1500, 900);
+    moved().Show();
+    plain().Show();
+    gui::Pump(50);
+    EXPECT_EQ(qtui::WindowOf(moved())->pos(), qtui::WindowOf(plain())->pos());
+    ASSERT_NE(qtui::WindowOf(moved())->backingStore(), nullptr);
+    EXPECT_EQ(qtui::WindowOf(moved())->backingStore()->size(), qtui::WindowOf(moved())->size());
 }
 
 TEST_F(QtPrepare, WorkAfterTheFirstPaintWaitsForTheWindowOnScreen) {
