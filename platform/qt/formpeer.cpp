@@ -173,10 +173,11 @@ void FormPeer::DrawOffScreen() {
     if (!w || w->isVisible()) return;
     drawingOffScreen_ = true;
     QBackingStore* store = nullptr;
-    if (top_) {
-        // A window of its own gets its native window and surface now, drawn once: fresh memory
-        // is slow to touch the first time, and a screen-sized window's is large. Showing it later
-        // only draws it again into memory already there and puts it on screen.
+    if (top_ && mdi_) {
+        // A main window gets its native window and surface now, drawn once: fresh memory is slow
+        // to touch the first time, and a screen-sized window's is large. Showing it later only
+        // draws it again into memory already there and puts it on screen. Other windows are
+        // small and their surfaces would only sit in memory until they show.
         top_->winId();
         store = top_->backingStore();
         surfaceAhead_ = true;

@@ -53,6 +53,16 @@ public:
     std::vector<std::string> log;
 };
 
+// A main window: an MDI form, as large as a program's main window is made.
+class Shell : public Form {
+public:
+    Shell() : Form("frmShell") {
+        MDIForm(true);
+        Caption("Shell");
+        ClientSize(6000, 4500);
+    }
+};
+
 class QtPrepare : public ::testing::Test {
 protected:
     void SetUp() override { App().Title("GUI test"); }
@@ -113,10 +123,11 @@ TEST_F(QtPrepare, APreparedWindowLooksLikeOneMadeAtItsLoad) {
     EXPECT_TRUE(a == b);
 }
 
-// Its surface is made and drawn ahead, at the window's size, so the show only puts it on
-// screen; one moved or resized before it shows is made again then, placed as a plain one is.
-TEST_F(QtPrepare, APreparedWindowHasItsSurfaceAheadUnlessItChangesPlace) {
-    FormHolder<Order> kept;
+// A main window's surface is made and drawn ahead, at the window's size, so the show only puts
+// it on screen; one moved or resized before it shows is made again then, placed as a plain one
+// is. Other windows get theirs when they show: until then it would only take memory.
+TEST_F(QtPrepare, APreparedMainWindowHasItsSurfaceAheadUnlessItChangesPlace) {
+    FormHolder<Shell> kept;
     kept.Prepare();
     QWidget* window = qtui::WindowOf(kept.Instance());
     ASSERT_NE(window->backingStore(), nullptr);
@@ -127,8 +138,8 @@ TEST_F(QtPrepare, APreparedWindowHasItsSurfaceAheadUnlessItChangesPlace) {
     gui::Pump(50);
     EXPECT_EQ(window->backingStore(), ahead) << "the same surface";
 
-    FormHolder<Order> moved;
-    FormHolder<Order> plain;
+    FormHolder<Shell> moved;
+    FormHolder<Shell> plain;
     moved.Prepare();
     moved.Instance().Move(1500, 900);
     EXPECT_EQ(qtui::WindowOf(moved.Instance())->backingStore(), nullptr) << "given back";
@@ -139,6 +150,14 @@ TEST_F(QtPrepare, APreparedWindowHasItsSurfaceAheadUnlessItChangesPlace) {
     EXPECT_EQ(qtui::WindowOf(moved())->pos(), qtui::WindowOf(plain())->pos());
     ASSERT_NE(qtui::WindowOf(moved())->backingStore(), nullptr);
     EXPECT_EQ(qtui::WindowOf(moved())->backingStore()->size(), qtui::WindowOf(moved())->size());
+
+    FormHolder<Order> dialog;
+    dialog.Prepare();
+    EXPECT_EQ(qtui::WindowOf(dialog.Instance())->backingStore(), nullptr) << "no surface before it shows";
+    dialog().Show();
+    gui::Pump(50);
+    ASSERT_NE(qtui::WindowOf(dialog())->backingStore(), nullptr);
+    EXPECT_EQ(qtui::WindowOf(dialog())->backingStore()->size(), qtui::WindowOf(dialog())->size());
 }
 
 TEST_F(QtPrepare, WorkAfterTheFirstPaintWaitsForTheWindowOnScreen) {
