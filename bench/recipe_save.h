@@ -75,7 +75,7 @@ inline void PairedFinishAndSave(benchmark::State& state, recipe::Recipe& app, co
             settle();
         });
         if (!app.Changes_Saved) state.SkipWithError("not saved");
-        const std::string bytes = app.Recipes.Recipe_Text + "\r\n";
+        const std::string bytes = app.Recipes.Recipe_Text() + "\r\n";
         const double floorMs = TimedMs([&] {
             if (files::SafeSave(floorFile, bytes, true)) state.SkipWithError("the floor's save failed");
         });
@@ -87,7 +87,7 @@ inline void PairedFinishAndSave(benchmark::State& state, recipe::Recipe& app, co
     state.counters["save_ms"] = Median(save);
     state.counters["floor_ms"] = Median(floor);
     state.counters["ratio"] = Median(ratio);
-    state.counters["MB"] = static_cast<double>(app.Recipes.Recipe_Text.size()) / (1 << 20);
+    state.counters["MB"] = static_cast<double>(app.Recipes.Recipe_Text().size()) / (1 << 20);
 }
 
 }  // namespace benchdata

@@ -49,6 +49,8 @@ InterfaceFrm::InterfaceFrm(Recipe& app) : forms::Form("InterfaceFrm"), app(app) 
     Icon(std::string(kProgramIcon));
     MDIForm(true);
     BackColor(0x8C8C8C);
+    // As large as its load makes it, so a window made ahead of the load has its final size.
+    Move(0, 0, forms::Screen().Width(), forms::Screen().Height());
 
     for (const auto& t : kTools) TopBar.AddTool(t.name).Caption(t.caption).ToolTipText(t.tip).Band(t.band);
     TopBar.Tools("Exit").BeginGroup(true);

@@ -88,6 +88,7 @@ void Recipe::StartMainWindow() {
     } done{*this};
     Interface().Show();
     CalcFrm().Show();
+    services::GiveBackFreedMemory();  // the load's buffers and copies, before the window paints
 }
 
 SplashFrm& Recipe::Splash() { return splash_(); }
@@ -244,7 +245,6 @@ void Recipe::Get_Big_Recipe() {
 }
 
 void Recipe::Load_Recipes() {
-    Recipes.Recipe_Table.clear();
     const bool readAhead = Recipes.HasParse();
     std::vector<std::string> names = Recipes.Load_Recipes();
     const std::size_t count = names.size();

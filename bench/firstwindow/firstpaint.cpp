@@ -9,7 +9,8 @@
 //   FIRSTPAINT_CLICK   "Window/Button": the button is clicked as soon as it is enabled, as a user
 //                      would; the moment it is enabled is written as "enabled"
 //   FIRSTPAINT_TIMER   a timer whose first tick is written as "timer"
-// At the end the process's memory is written too (VmHWM, RssAnon, RssFile in kB).
+// At the end the process's memory is written too (VmHWM, RssAnon, RssFile in kB); FIRSTPAINT_SMAPS
+// names a file to copy the process's mappings (/proc/self/smaps) into then.
 // A window is named by the object name of its top window or of a widget within it.
 #include <QAbstractButton>
 #include <QApplication>
@@ -132,6 +133,16 @@ private:
             std::fclose(status);
         }
         if (out_) std::fclose(out_);
+        // For a closer look: the process's mappings as they are now, copied where FIRSTPAINT_SMAPS says.
+        if (const char* to = std::getenv("FIRSTPAINT_SMAPS"); to && *to)
+            if (std::FILE* in = std::fopen("/proc/self/smaps", "r")) {
+                if (std::FILE* copy = std::fopen(to, "w")) {
+                    char buf[4096];
+                    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, in)) > 0;) std::fwrite(buf, 1, n, copy);
+                    std::fclose(copy);
+                }
+                std::fclose(in);
+            }
         ::_exit(0);
     }
 

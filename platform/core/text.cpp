@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/core/error.h"
 
@@ -176,11 +178,21 @@ void AppendLCase(std::string& out, std::string_view s) {
 }
 
 int StrComp(std::string_view a, std::string_view b, Compare mode) {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    while (i < n) {
+        // Equal bytes are equal in either mode: they are passed over eight at a time.
+        for (std::uint64_t x = 0, y = 0; i + 8 <= n; i += 8) {
+            std::memcpy(&x, a.data() + i, 8);
+            std::memcpy(&y, b.data() + i, 8);
+            if (x != y) break;
+        }
+        while (i < n && a[i] == b[i]) ++i;
+        if (i == n) break;
         unsigned char x = Fold(static_cast<unsigned char>(a[i]), mode);
         unsigned char y = Fold(static_cast<unsigned char>(b[i]), mode);
         if (x != y) return x < y ? -1 : 1;
+        ++i;
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;

@@ -184,7 +184,32 @@ std::vector<int> SortedOrder(const std::vector<ListItem>& items) {
 
 }  // namespace
 
+// Whether the texts may simply follow the list's items.
+template <class Texts, class TextOf>
+bool ListControl::FollowInOrder(const Texts& texts, TextOf textOf) const {
+    if (!sorted_ || texts.empty()) return true;
+    const int before = items_.size();
+    if (before > 0 && vb::TextLess(textOf(texts.front()), items_.at(before - 1).text)) return false;
+    for (std::size_t i = 1; i < texts.size(); ++i)
+        if (vb::TextLess(textOf(texts[i]), textOf(texts[i - 1]))) return false;
+    return true;
+}
+
+void ListControl::Appended(int before) {
+    newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
+    if (Peer* p = LivePeer()) p->ItemsInserted(before, items_.size() - before);
+    AfterItemsChanged();
+}
+
 void ListControl::AddItems(std::vector<std::string> texts) {
+    if (texts.empty()) return;
+    if (FollowInOrder(texts, [](const std::string& t) -> const std::string& { return t; })) {
+        // The usual way to fill a list from a table sorted ahead: no copy of the texts.
+        const int before = items_.size();
+        for (auto& text : texts) items_.push_back({std::move(text), 0});
+        Appended(before);
+        return;
+    }
     std::vector<ListItem> items;
     items.reserve(texts.size());
     for (auto& text : texts) items.push_back({std::move(text), 0});
@@ -195,11 +220,7 @@ void ListControl::AddItems(std::vector<ListItem> items) {
     if (items.empty()) return;
     const int before = items_.size();
     const auto count = static_cast<int>(items.size());
-    bool inOrder = true;
-    if (sorted_) {
-        inOrder = before == 0 || !vb::TextLess(items.front().text, items_.at(before - 1).text);
-        for (std::size_t i = 1; inOrder && i < items.size(); ++i) inOrder = !vb::TextLess(items[i].text, items[i - 1].text);
-    }
+    const bool inOrder = FollowInOrder(items, [](const ListItem& i) -> const std::string& { return i.text; });
     if (!inOrder && before > 64 * count) {
         // A few into many: each goes to its place.
         for (auto& item : items) {
@@ -210,9 +231,7 @@ void ListControl::AddItems(std::vector<ListItem> items) {
     }
     if (inOrder) {
         for (auto& item : items) items_.push_back(std::move(item));
-        newIndex_ = items_.size() - 1;  // the selection, if any, lies before them
-        if (Peer* p = LivePeer()) p->ItemsInserted(before, count);
-        AfterItemsChanged();
+        Appended(before);
         return;
     }
     // Merged with the list, an equal item of the list first, as inserting each after its equals

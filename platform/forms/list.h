@@ -108,6 +108,10 @@ protected:
     void SetItemData(int index, Long data);
     void SetSorted(bool sorted);
 
+    template <class Texts, class TextOf>
+    bool FollowInOrder(const Texts& texts, TextOf textOf) const;
+    void Appended(int before);  // items were pushed at the end after the first `before`
+
     // Hooks for the kinds.
     virtual void AfterSelect(bool fromCode) {}  // ListIndex changed (before Click)
     virtual void AfterItemsChanged() {}

@@ -1,6 +1,7 @@
 #include "platform/qt/formpeer.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QImage>
@@ -29,6 +30,8 @@ using forms::Property;
 
 ClientArea::ClientArea(FormPeer& peer) : peer_(&peer) {
     setAttribute(Qt::WA_StyledBackground, false);
+    // It fills all of itself, so what lies beneath is not painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
     setMouseTracking(true);
 }
 
@@ -189,9 +192,31 @@ void FormPeer::WhenDrawn(std::function<void()> task) {
 void FormPeer::DrawOffScreen() {
     QWidget* w = Widget();
     if (!w || w->isVisible()) return;
-    QImage image(w->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     drawingOffScreen_ = true;
-    w->render(&image);
+    QBackingStore* store = nullptr;
+    if (top_ && mdi_) {
+        // A main window gets its native window and surface now, drawn once: fresh memory is slow
+        // to touch the first time, and a screen-sized window's is large. Showing it later only
+        // draws it again into memory already there and puts it on screen. Other windows are
+        // small and their surfaces would only sit in memory until they show.
+        top_->winId();
+        store = top_->backingStore();
+        surfaceAhead_ = true;
+    }
+    const QRect all(QPoint(), w->size().expandedTo(QSize(1, 1)));
+    if (store) {
+        store->resize(all.size());
+        store->beginPaint(all);
+        if (QPaintDevice* device = store->paintDevice()) w->render(device);
+        store->endPaint();
+    } else {
+        // Drawn piece by piece into one small image: what is drawn does not matter, only that
+        // everything is drawn once, and a window-sized image would stay in the heap once freed.
+        constexpr int kTile = 256;
+        QImage tile(kTile, kTile, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < all.height(); y += kTile)
+            for (int x = 0; x < all.width(); x += kTile) w->render(&tile, QPoint(), QRegion(x, y, kTile, kTile));
+    }
     drawingOffScreen_ = false;
 }
 
@@ -276,14 +301,20 @@ void FormPeer::ApplyGeometry() {
         const QMargins frame = top_->contentsMargins();
         QSize outer(client.width() + frame.left() + frame.right(),
                     client.height() + MenuBarHeight() + frame.top() + frame.bottom());
+        const QPoint to(Px(form_.Left()), Px(form_.Top()));
+        // A native window made ahead that changes place or size before it shows is given back:
+        // made again at the show, it is placed as any window is (its frame at Left and Top).
+        if (surfaceAhead_ && (top_->size() != outer || top_->pos() != to)) {
+            surfaceAhead_ = false;
+            top_->ReleaseSurface();
+        }
         if (fixed) top_->setFixedSize(outer);
         else {
             top_->setMinimumSize(0, 0);
             top_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         }
         if (top_->size() != outer) top_->resize(outer);
-        QPoint at(Px(form_.Left()), Px(form_.Top()));
-        if (top_->pos() != at) top_->move(at);
+        if (top_->pos() != to) top_->move(to);
     } else if (child_) {
         QMargins m = child_->contentsMargins();
         QSize outer(client.width() + m.left() + m.right(), client.height() + m.top() + m.bottom());
@@ -381,6 +412,7 @@ bool OtherTopLevelShown(const forms::Form& self) {
 void FormPeer::ApplyVisible() {
     QWidget* w = Widget();
     if (form_.Visible()) {
+        surfaceAhead_ = false;
         minimizedForTray_ = false;
         if (top_ && !top_->isVisible()) {
             top_->setWindowModality(form_.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
@@ -514,6 +546,8 @@ void FormPeer::OnClientMouse(QEvent::Type type, QMouseEvent* e) {
 void FormPeer::PaintClient(QWidget& area) {
     {
         QPainter p(&area);
+        // An MDI area paints its own background over most of it.
+        if (mdi_ && mdi_->isVisible()) p.setClipRegion(QRegion(area.rect()) - mdi_->geometry());
         p.fillRect(area.rect(), ToQColor(form_.BackColor()));
         if (!form_.Picture().empty()) {
             QPixmap pix(ToQ(form_.Picture()));

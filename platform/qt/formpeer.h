@@ -144,6 +144,7 @@ private:
     bool drawn_ = false;         // the client area was painted
     bool drawnPosted_ = false;   // the tasks below are queued in the event loop
     bool drawingOffScreen_ = false;
+    bool surfaceAhead_ = false;  // its native window was made ahead and it has not shown since
     std::vector<std::function<void()>> whenDrawn_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

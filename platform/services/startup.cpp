@@ -2,6 +2,10 @@
 
 #include <string>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "platform/files/locations.h"
 #include "platform/files/safesave.h"
 #include "platform/services/dialogs.h"
@@ -22,6 +26,12 @@ std::unique_ptr<files::InstanceLock> StartOnDataFolder(std::string_view lockName
                " can work with a folder's files at a time, so this one closes without opening them.",
            vbOKOnly | vbExclamation, title);
     return nullptr;
+}
+
+void GiveBackFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 }  // namespace services

@@ -18,4 +18,8 @@ std::unique_ptr<files::InstanceLock> StartOnDataFolder(std::string_view lockName
                                                        std::string_view title,
                                                        const std::vector<std::string>& stores = {});
 
+// Hands the heap freed by a large load (read buffers, parses moved elsewhere, sorting copies) back
+// to the system, so it does not stay in the program's resident memory.
+void GiveBackFreedMemory();
+
 }  // namespace services

@@ -42,7 +42,9 @@ std::unique_ptr<StoreReadAhead::Read> ReadStores(const fs::path& ingFile, const 
     RecipeStore recipes(recipeFile);
     r->recipeStamp = ReadSteady(recipeFile, [&] {
         if (recipes.Get_Big_Recipe()) return false;
-        r->parsed = ParseRecipeText(recipes.Recipe_Text);
+        r->text = recipes.TakeText();
+        r->parsed = ParseRecipeText(r->text);
+        if (r->parsed.onlyRecords) std::string().swap(r->text);  // the records stand for it
         return !r->parsed.damaged();
     });
     if (r->recipeStamp) {
@@ -50,7 +52,9 @@ std::unique_ptr<StoreReadAhead::Read> ReadStores(const fs::path& ingFile, const 
         names.reserve(r->parsed.entries.size());
         for (const auto& e : r->parsed.entries) names.push_back(e.RecipeName);
         r->recipeNames = SortedNames(std::move(names));
-        r->text = std::move(recipes.Recipe_Text);
+    } else {
+        r->text.clear();
+        r->parsed = {};
     }
     return r;
 }
@@ -98,7 +102,11 @@ bool StoreReadAhead::TakeIngredients(IngStore& store, std::vector<std::string>& 
     if (!r || !r->ingStamp) return false;
     const bool same = files::StampOf(store.file()) == r->ingStamp;
     r->ingStamp.reset();
-    if (!same) return false;
+    if (!same) {
+        r->ingredients = {};
+        r->ingredientNames = {};
+        return false;
+    }
     store.Adopt(std::move(r->ingredients));
     names = std::move(r->ingredientNames);
     return true;
@@ -109,7 +117,11 @@ bool StoreReadAhead::TakeRecipes(RecipeStore& store) {
     if (!r || !r->recipeStamp) return false;
     const bool same = files::StampOf(store.file()) == r->recipeStamp;
     r->recipeStamp.reset();
-    if (!same) return false;
+    if (!same) {
+        r->text = {};  // read before the file changed: no use to keep
+        r->parsed = {};
+        return false;
+    }
     store.Adopt(std::move(r->text), std::move(r->parsed));
     return true;
 }

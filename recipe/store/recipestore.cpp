@@ -1,5 +1,6 @@
 #include "recipe/store/recipestore.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/core/text.h"
@@ -20,6 +21,8 @@ ParsedRecipes ParseRecipeText(std::string_view t) {
     using namespace grammar;
     ParsedRecipes out;
     const std::size_t n = t.size();
+    // Every record starts with its byte: room for them all at once, not grown as read.
+    out.entries.reserve(static_cast<std::size_t>(std::count(t.begin(), t.end(), kRecordStart)));
     std::size_t pos = 0;
     while (pos < n && IsGap(t[pos])) ++pos;
     while (pos < n) {
@@ -37,6 +40,9 @@ ParsedRecipes ParseRecipeText(std::string_view t) {
         while (pos < n && IsGap(t[pos])) ++pos;
     }
     if (pos < n) out.tail = std::string(t.substr(out.goodLength));
+    std::size_t size = out.tail.size();
+    for (const auto& e : out.entries) size += 1 + e.RecipeName.size() + e.RecipeBody.size();
+    out.onlyRecords = size == n;  // nothing skipped between them
     return out;
 }
 
@@ -44,7 +50,8 @@ RecipeStore::RecipeStore(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
     parsed_.reset();
-    Recipe_Text.clear();
+    text_.clear();
+    textInTable_ = false;
     tail_.clear();
     readFailed_ = false;
     try {
@@ -52,69 +59,90 @@ std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
             files::EnsureFile(file_);
             return std::nullopt;
         }
-        Recipe_Text = files::ReadAllBytes(file_, kMaxRecipeFileBytes);
+        text_ = files::ReadAllBytes(file_, kMaxRecipeFileBytes);
     } catch (const vb::Error& e) {
         // Whatever is there and could not be read is never written over.
         readFailed_ = !files::IsMissing(file_);
-        Recipe_Text.clear();
+        text_.clear();
         if (e.number == vb::errOverflow) return TooLarge(file_, files::FileLength(file_), "32 MB of recipes");
         return e;
     }
     // Only the line end a save wrote is dropped; a file without it loses nothing.
-    if (Recipe_Text.size() >= 2 && Recipe_Text.compare(Recipe_Text.size() - 2, 2, "\r\n") == 0)
-        Recipe_Text.resize(Recipe_Text.size() - 2);
+    if (text_.size() >= 2 && text_.compare(text_.size() - 2, 2, "\r\n") == 0) text_.resize(text_.size() - 2);
     return std::nullopt;
 }
 
 void RecipeStore::Adopt(std::string text, ParsedRecipes parsed) {
-    Recipe_Text = std::move(text);
+    text_ = std::move(text);
+    textInTable_ = false;
     tail_.clear();
     readFailed_ = false;
     parsed_ = std::move(parsed);
 }
 
 std::vector<std::string> RecipeStore::Load_Recipes() {
-    ParsedRecipes parsed = parsed_ ? std::move(*parsed_) : ParseRecipeText(Recipe_Text);
-    parsed_.reset();
     std::vector<std::string> names;
+    if (textInTable_) {
+        // The table is the text's parse already.
+        names.reserve(Recipe_Table.size());
+        for (const auto& e : Recipe_Table) names.push_back(e.RecipeName);
+        return names;
+    }
+    ParsedRecipes parsed = parsed_ ? std::move(*parsed_) : ParseRecipeText(text_);
+    parsed_.reset();
     names.reserve(parsed.entries.size());
     for (const auto& e : parsed.entries) names.push_back(e.RecipeName);
-    if (Recipe_Table.empty()) {
-        Recipe_Table = std::move(parsed.entries);
-    } else {
-        Recipe_Table.reserve(Recipe_Table.size() + parsed.entries.size());
-        for (auto& e : parsed.entries) Recipe_Table.push_back(std::move(e));
-    }
+    Recipe_Table = std::move(parsed.entries);
     tail_ = std::move(parsed.tail);
+    if (parsed.onlyRecords) Rebuild();  // the table holds the text from now on
     return names;
+}
+
+std::string RecipeStore::Recipe_Text() const {
+    // A parse taken with an empty text, of records only, stands for it until it is loaded.
+    const bool pending = !textInTable_ && text_.empty() && parsed_ && parsed_->onlyRecords;
+    if (!textInTable_ && !pending) return text_;
+    std::string text;
+    for (std::string_view piece : TablePieces(pending ? parsed_->entries : Recipe_Table)) text += piece;
+    return text + (pending ? parsed_->tail : tail_);
+}
+
+std::vector<std::string_view> RecipeStore::TablePieces(const std::vector<RecipeEntry>& table) {
+    static constexpr char kStart[] = {grammar::kRecordStart};
+    std::vector<std::string_view> pieces;
+    pieces.reserve(3 * table.size() + 3);
+    for (const auto& e : table) {
+        pieces.emplace_back(kStart, 1);
+        pieces.emplace_back(e.RecipeName);
+        pieces.emplace_back(e.RecipeBody);
+    }
+    return pieces;
 }
 
 std::optional<vb::Error> RecipeStore::Save_Recipes() {
     if (readFailed_) return NotOverwritten(file_);
-    return files::SafeSave(file_, {Recipe_Text, "\r\n"}, true);
+    if (!textInTable_ && text_.empty()) text_ = Recipe_Text();  // a parse not loaded yet may stand for it
+    if (!textInTable_) return files::SafeSave(file_, {text_, "\r\n"}, true);
+    std::vector<std::string_view> pieces = TablePieces(Recipe_Table);
+    pieces.insert(pieces.end(), {tail_, "\r\n"});
+    return files::SafeSave(file_, pieces, true);
 }
 
+// From now on the table and the tail are the text.
 void RecipeStore::Rebuild() {
     parsed_.reset();
-    std::size_t size = tail_.size();
-    for (const auto& e : Recipe_Table) size += 1 + e.RecipeName.size() + e.RecipeBody.size();
-    std::string text;
-    text.reserve(size);
-    for (const auto& e : Recipe_Table) {
-        text += grammar::kRecordStart;
-        text += e.RecipeName;
-        text += e.RecipeBody;
-    }
-    text += tail_;
-    Recipe_Text = std::move(text);
+    std::string().swap(text_);
+    textInTable_ = true;
 }
 
 std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     if (readFailed_) return NotOverwritten(file_);
     if (Find(name) < 0) return std::nullopt;
     // Memory and file stay in step: what was there comes back when the file is not written.
+    if (!textInTable_ && text_.empty()) text_ = Recipe_Text();  // a parse not loaded yet may stand for it
     std::vector<RecipeEntry> oldTable = Recipe_Table;
-    std::string oldText = Recipe_Text;
+    std::string oldText = text_;
+    const bool oldInTable = textInTable_;
     // Each removal moves the last entry into the freed place, which is then looked at again.
     for (std::size_t i = 0; i < Recipe_Table.size();) {
         if (SameName(Recipe_Table[i].RecipeName, name)) {
@@ -126,10 +154,11 @@ std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     }
     Rebuild();
     // An empty store is an empty file.
-    auto error = Recipe_Text.empty() ? files::SafeSave(file_, "", true) : Save_Recipes();
+    auto error = Recipe_Table.empty() && tail_.empty() ? files::SafeSave(file_, "", true) : Save_Recipes();
     if (error) {
-        Recipe_Text = std::move(oldText);
         Recipe_Table = std::move(oldTable);
+        text_ = std::move(oldText);
+        textInTable_ = oldInTable;
     }
     return error;
 }
@@ -189,40 +218,42 @@ std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::
                          "character that the recipe file uses to mark where things end.",
                          file_.string());
     ParsedRecipes parsed = ParseRecipeText(record);
+    if (!textInTable_ && text_.empty()) text_ = Recipe_Text();  // a parse not loaded yet may stand for it
     // Memory and file stay in step: the file is written first, from the text as it will be, and
     // memory changes only when that worked; what a replacement took out is put back otherwise.
     Removal removal(Recipe_Table);
-    std::string before;  // the text as it was, when the replacement rebuilt it
-    bool rebuilt = false;
     if (replacing) {
         for (std::size_t i = 0; i < Recipe_Table.size();) {
             if (SameNameText(Recipe_Table[i].RecipeName, *replacing)) removal.Remove(i);
             else ++i;
         }
-        if (!removal.empty()) {
-            before = std::move(Recipe_Text);
-            Rebuild();
-            rebuilt = true;
-        }
     }
-    const std::string_view text = Recipe_Text;
+    if (textInTable_ || !removal.empty()) {
+        // The text as it will be: the entries left, this record, the tail.
+        std::vector<std::string_view> pieces = TablePieces(Recipe_Table);
+        pieces.insert(pieces.end(), {record, tail_, "\r\n"});
+        if (auto error = files::SafeSave(file_, pieces, true)) {
+            removal.Undo();
+            return error;
+        }
+        Rebuild();
+        Recipe_Table.push_back(std::move(parsed.entries.front()));
+        return std::nullopt;
+    }
+    const std::string_view text = text_;
     const bool tailKept = text.size() >= tail_.size() && text.substr(text.size() - tail_.size()) == tail_;
     // Without it the text was replaced wholesale; it is all readable then.
     const std::string_view tail = tailKept ? std::string_view(tail_) : std::string_view();
     const std::string_view good = TrimBlanks(text.substr(0, text.size() - tail.size()));
-    if (auto error = files::SafeSave(file_, {good, record, tail, "\r\n"}, true)) {
-        removal.Undo();
-        if (rebuilt) Recipe_Text = std::move(before);
-        return error;
-    }
+    if (auto error = files::SafeSave(file_, {good, record, tail, "\r\n"}, true)) return error;
     // The text becomes what was written, changed in place.
     const std::size_t goodStart = static_cast<std::size_t>(good.data() - text.data());
     const std::size_t goodSize = good.size();
     if (!tailKept) tail_.clear();
-    Recipe_Text.resize(goodStart + goodSize);
-    Recipe_Text.erase(0, goodStart);
-    Recipe_Text += record;
-    Recipe_Text += tail_;
+    text_.resize(goodStart + goodSize);
+    text_.erase(0, goodStart);
+    text_ += record;
+    text_ += tail_;
     parsed_.reset();
     Recipe_Table.push_back(std::move(parsed.entries.front()));
     return std::nullopt;

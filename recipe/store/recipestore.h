@@ -1,6 +1,8 @@
 #pragma once
 // The recipe store "Recipe.Dat": the whole store as one text (records back to back, followed by
-// CR LF in the file) and, parsed from it, one entry per recipe.
+// CR LF in the file) and, parsed from it, one entry per recipe. When the text is nothing but the
+// entries' records back to back (and a damaged tail), only the entries are kept and the text is
+// made from them when it is needed.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +28,7 @@ struct ParsedRecipes {
     std::vector<RecipeEntry> entries;
     std::size_t goodLength = 0;  // bytes of the text that hold the records read (blanks between kept)
     std::string tail;            // the unread rest from the damage on; empty for a sound text
+    bool onlyRecords = false;    // the text is the records back to back, so they can stand for it
     bool damaged() const { return !tail.empty(); }
 };
 
@@ -38,7 +41,7 @@ class RecipeStore {
 public:
     explicit RecipeStore(std::filesystem::path file = "Recipe.Dat");
 
-    // Reads the file whole into Recipe_Text (creating it empty when missing) and drops the CR LF
+    // Reads the file whole as the store's text (creating it empty when missing) and drops the CR LF
     // that a save puts after the text. A file that cannot be read, or one longer than
     // kMaxRecipeFileBytes, leaves the store empty and refuses later saves, so the unread file is
     // never overwritten.
@@ -46,14 +49,15 @@ public:
 
     // Takes the file's text and its parse, made elsewhere, as Get_Big_Recipe leaves the text; the
     // next Load_Recipes takes the parse instead of parsing the text again. Any change of the store
-    // through its operations drops the parse.
+    // through its operations drops the parse. The text may be left empty when the parse holds
+    // only records (onlyRecords).
     void Adopt(std::string text, ParsedRecipes parsed);
     bool HasParse() const { return parsed_.has_value(); }
 
-    // Parses Recipe_Text into Recipe_Table; returns the names in store order.
+    // Parses the text into Recipe_Table (in place of what it held); returns the names in store order.
     std::vector<std::string> Load_Recipes();
 
-    // Writes Recipe_Text and CR LF through a safe save (the old file kept as "Recipe.bak").
+    // Writes the text and CR LF through a safe save (the old file kept as "Recipe.bak").
     [[nodiscard]] std::optional<vb::Error> Save_Recipes();
 
     // Removes every entry whose trimmed name equals the trimmed name (letter case counts) and
@@ -79,17 +83,26 @@ public:
     bool damaged() const { return !tail_.empty(); }
     bool readFailed() const { return readFailed_; }
 
-    std::string Recipe_Text;
+    // The text as the file holds it before its final CR LF.
+    std::string Recipe_Text() const;
+    // The text as read, taken out of the store (before Load_Recipes; the read-ahead parses it).
+    std::string TakeText() { return std::move(text_); }
+
+    // Changed only through the store's operations: it may be all there is of the text.
     std::vector<RecipeEntry> Recipe_Table;
 
 private:
     void Rebuild();
+    // The entries' records back to back, as pieces.
+    static std::vector<std::string_view> TablePieces(const std::vector<RecipeEntry>& table);
     std::optional<vb::Error> Store(std::string_view record, const std::string_view* replacing);
 
     std::filesystem::path file_;
+    std::string text_;          // the text, unless it is in the table
+    bool textInTable_ = false;  // the text is the entries' records back to back, then the tail
     std::string tail_;
     bool readFailed_ = false;
-    std::optional<ParsedRecipes> parsed_;  // of Recipe_Text, taken with it
+    std::optional<ParsedRecipes> parsed_;  // of text_, taken with it
 };
 
 }  // namespace recipe

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,6 +51,16 @@ public:
     CommandButton Command1{*this, "Command1"};
     Timer Clock{*this, "Clock"};
     std::vector<std::string> log;
+};
+
+// A main window: an MDI form, as large as a program's main window is made.
+class Shell : public Form {
+public:
+    Shell() : Form("frmShell") {
+        MDIForm(true);
+        Caption("Shell");
+        ClientSize(6000, 4500);
+    }
 };
 
 class QtPrepare : public ::testing::Test {
@@ -110,6 +121,43 @@ TEST_F(QtPrepare, APreparedWindowLooksLikeOneMadeAtItsLoad) {
     QApplication::setCursorFlashTime(flash);
     EXPECT_EQ(a.size(), b.size());
     EXPECT_TRUE(a == b);
+}
+
+// A main window's surface is made and drawn ahead, at the window's size, so the show only puts
+// it on screen; one moved or resized before it shows is made again then, placed as a plain one
+// is. Other windows get theirs when they show: until then it would only take memory.
+TEST_F(QtPrepare, APreparedMainWindowHasItsSurfaceAheadUnlessItChangesPlace) {
+    FormHolder<Shell> kept;
+    kept.Prepare();
+    QWidget* window = qtui::WindowOf(kept.Instance());
+    ASSERT_NE(window->backingStore(), nullptr);
+    EXPECT_EQ(window->backingStore()->size(), window->size());
+    EXPECT_FALSE(window->isVisible());
+    QBackingStore* ahead = window->backingStore();
+    kept().Show();
+    gui::Pump(50);
+    EXPECT_EQ(window->backingStore(), ahead) << "the same surface";
+
+    FormHolder<Shell> moved;
+    FormHolder<Shell> plain;
+    moved.Prepare();
+    moved.Instance().Move(1500, 900);
+    EXPECT_EQ(qtui::WindowOf(moved.Instance())->backingStore(), nullptr) << "given back";
+    plain().Move(1500, 900);
+    moved().Show();
+    plain().Show();
+    gui::Pump(50);
+    EXPECT_EQ(qtui::WindowOf(moved())->pos(), qtui::WindowOf(plain())->pos());
+    ASSERT_NE(qtui::WindowOf(moved())->backingStore(), nullptr);
+    EXPECT_EQ(qtui::WindowOf(moved())->backingStore()->size(), qtui::WindowOf(moved())->size());
+
+    FormHolder<Order> dialog;
+    dialog.Prepare();
+    EXPECT_EQ(qtui::WindowOf(dialog.Instance())->backingStore(), nullptr) << "no surface before it shows";
+    dialog().Show();
+    gui::Pump(50);
+    ASSERT_NE(qtui::WindowOf(dialog())->backingStore(), nullptr);
+    EXPECT_EQ(qtui::WindowOf(dialog())->backingStore()->size(), qtui::WindowOf(dialog())->size());
 }
 
 TEST_F(QtPrepare, WorkAfterTheFirstPaintWaitsForTheWindowOnScreen) {

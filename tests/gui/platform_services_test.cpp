@@ -451,6 +451,12 @@ TEST_F(QtServices, MdiChildrenLiveInTheirParent) {
     ASSERT_EQ(bar->actions().size(), 1);
     EXPECT_EQ(bar->actions().at(0)->text(), "&Edit");
     EXPECT_TRUE(qtui::Screenshot(parent, gui::ScreenshotPath("platform_mdi")));
+    // The area around the child shows the MDI background, the child its own colour.
+    const QImage shot = qtui::ClientAreaOf(parent)->grab().toImage();
+    const QMdiArea* area = sub->mdiArea();
+    EXPECT_EQ(shot.pixel(area->geometry().bottomRight() - QPoint(5, 5)), area->background().color().rgb());
+    const QPoint inChild = sub->mapTo(qtui::ClientAreaOf(parent), qtui::ClientAreaOf(child)->geometry().bottomRight() - QPoint(5, 5));
+    EXPECT_EQ(shot.pixel(inChild), qtui::ClientAreaOf(child)->palette().color(QPalette::Window).rgb());
     Unload(child);
     gui::Pump();
     ASSERT_EQ(bar->actions().size(), 1);

@@ -97,22 +97,41 @@ TEST(RecipeText, DamageStopsTheParseAndKeepsTheRest) {
     }
 }
 
+// Kept as read whether the text is only records (then the table holds it) or has more between.
 TEST(RecipeStoreFile, ReadsAndWritesTheFileByteForByte) {
-    Sandbox sb;
-    const std::string text = Record("Soup") + Record("Bread", "Knead\x90\r\nBake.") + Record("Pie");
-    RecipeStore s = Loaded(text + "\r\n");
-    EXPECT_EQ(s.Recipe_Text, text);
-    EXPECT_EQ(Names(s), (std::vector<std::string>{"Soup", "Bread", "Pie"}));
-    ASSERT_FALSE(s.Save_Recipes().has_value());
-    EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), text + "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(files::TempName("Recipe.Dat")));
+    const std::string soup = Record("Soup"), bread = Record("Bread", "Knead\x90\r\nBake."), pie = Record("Pie");
+    const struct {
+        const char* name;
+        std::string text;
+    } rows[] = {
+        {"back to back", soup + bread + pie},
+        {"line ends between", soup + "\r\n" + bread + "  \r\n" + pie},
+        {"a line end first", "\r\n" + soup + bread + pie},
+        {"blanks last", soup + bread + pie + "  "},
+        {"damaged tail", soup + bread + pie.substr(0, 9)},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Sandbox sb;
+        RecipeStore s = Loaded(r.text + "\r\n");
+        EXPECT_EQ(s.Recipe_Text(), r.text);
+        const auto names = r.text.find(pie) != std::string::npos ? std::vector<std::string>{"Soup", "Bread", "Pie"}
+                                                                 : std::vector<std::string>{"Soup", "Bread"};
+        EXPECT_EQ(Names(s), names);
+        EXPECT_EQ(s.Load_Recipes(), names) << "loaded again, as a reopened list does";
+        EXPECT_EQ(Names(s), names);
+        ASSERT_FALSE(s.Save_Recipes().has_value());
+        EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), r.text + "\r\n");
+        EXPECT_EQ(s.Recipe_Text(), r.text);
+        EXPECT_FALSE(std::filesystem::exists(files::TempName("Recipe.Dat")));
+    }
 }
 
 TEST(RecipeStoreFile, MissingFinalLineEndLosesNothing) {
     Sandbox sb;
     const std::string text = Record("Soup") + Record("Bread");
     RecipeStore s = Loaded(text);
-    EXPECT_EQ(s.Recipe_Text, text);
+    EXPECT_EQ(s.Recipe_Text(), text);
     EXPECT_EQ(s.Recipe_Table.size(), 2u);
     EXPECT_EQ(s.Recipe_Table[1].RecipeBody.back(), g::kRecordEnd);
 }
@@ -132,7 +151,7 @@ TEST(RecipeStoreFile, FirstRecordIntoAnEmptyStore) {
     ASSERT_FALSE(s.Append_Recipe(Record("Soup")).has_value());
     EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), Record("Soup") + "\r\n");
     RecipeStore again = Loaded(Sandbox::ReadFile("Recipe.Dat"));
-    EXPECT_EQ(again.Recipe_Text, Record("Soup"));
+    EXPECT_EQ(again.Recipe_Text(), Record("Soup"));
     ASSERT_EQ(again.Recipe_Table.size(), 1u);
     EXPECT_EQ("\xAE" + again.Recipe_Table[0].RecipeName + again.Recipe_Table[0].RecipeBody, Record("Soup"));
 }
@@ -167,7 +186,7 @@ TEST(RecipeStoreFile, DeletingEveryCopyOfANameChecksTheMovedEntryToo) {
     RecipeStore s = Loaded(Record("Soup") + Record("Pie") + Record("Soup"));
     ASSERT_FALSE(s.Delete_Recipe("Soup").has_value());
     EXPECT_EQ(Names(s), (std::vector<std::string>{"Pie"}));
-    EXPECT_EQ(s.Recipe_Text, Record("Pie"));
+    EXPECT_EQ(s.Recipe_Text(), Record("Pie"));
 }
 
 TEST(RecipeStoreFile, DeletingTheOnlyRecipeLeavesAnEmptyStore) {
@@ -175,7 +194,7 @@ TEST(RecipeStoreFile, DeletingTheOnlyRecipeLeavesAnEmptyStore) {
     RecipeStore s = Loaded(Record("Soup") + "\r\n");
     ASSERT_FALSE(s.Delete_Recipe("Soup").has_value());
     EXPECT_TRUE(s.Recipe_Table.empty());
-    EXPECT_EQ(s.Recipe_Text, "");
+    EXPECT_EQ(s.Recipe_Text(), "");
     EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), "");
     EXPECT_EQ(Sandbox::ReadFile("Recipe.bak"), Record("Soup") + "\r\n");  // one step back
     ASSERT_FALSE(s.Append_Recipe(Record("Pie")).has_value());
@@ -226,25 +245,29 @@ TEST(RecipeStoreFile, AFailedSaveIsReportedAndKeepsTheOldFile) {
          Record("Pie") + Record("Soup") + Record("pie ") + Record("Stew") + Record("Bread") + "\r\n", "PIE",
          Record("Bread") + Record("Soup") + Record("Stew") + Record("Pie") + "\r\n"},
         {"replace the last", Record("Soup") + Record("Pie") + tail + "\r\n", "Pie", Record("Soup") + Record("Pie") + tail + "\r\n"},
+        {"append after line ends between", Record("Soup") + "\r\n" + Record("Bread") + "\r\n", nullptr,
+         Record("Soup") + "\r\n" + Record("Bread") + Record("Pie") + "\r\n"},
+        {"replace among line ends", Record("Soup") + "\r\n" + Record("Pie") + "\r\n" + Record("Bread") + "\r\n", "pie",
+         Record("Soup") + Record("Bread") + Record("Pie") + "\r\n"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         Sandbox sb;
         RecipeStore s = Loaded(r.file);
-        const std::string text = s.Recipe_Text;
+        const std::string text = s.Recipe_Text();
         const std::vector<RecipeEntry> table = s.Recipe_Table;
         std::filesystem::create_directory(files::TempName("Recipe.Dat"));  // the new text cannot be written
         const auto error = r.replacing ? s.Replace_Recipe(r.replacing, Record("Pie")) : s.Append_Recipe(Record("Pie"));
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), r.file);
-        EXPECT_EQ(s.Recipe_Text, text);
+        EXPECT_EQ(s.Recipe_Text(), text);
         EXPECT_EQ(s.Recipe_Table, table);
         EXPECT_EQ(s.damagedTail(), r.file.find(tail) != std::string::npos ? tail : "");
 
         std::filesystem::remove(files::TempName("Recipe.Dat"));
         ASSERT_FALSE((r.replacing ? s.Replace_Recipe(r.replacing, Record("Pie")) : s.Append_Recipe(Record("Pie"))).has_value());
         EXPECT_EQ(Sandbox::ReadFile("Recipe.Dat"), r.after);
-        EXPECT_EQ(s.Recipe_Text + "\r\n", r.after);
+        EXPECT_EQ(s.Recipe_Text() + "\r\n", r.after);
     }
 }
 

@@ -125,7 +125,7 @@ protected:
         friend bool operator==(const Recipes&, const Recipes&) = default;
     };
     Recipes RecipesNow() {
-        return {app->Recipes.Recipe_Table, app->Recipes.Recipe_Text, Items(app->ViewFrm().RecipeLst),
+        return {app->Recipes.Recipe_Table, app->Recipes.Recipe_Text(), Items(app->ViewFrm().RecipeLst),
                 Bytes(Data("Recipe.Dat"))};
     }
     void StoredScreen(const std::string& select) {

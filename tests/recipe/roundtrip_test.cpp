@@ -120,14 +120,14 @@ TEST_F(BuilderRoundTrip, RecipesSavedFromTheBuilderComeBackExactly) {
     }
     ASSERT_TRUE(host.MsgBoxes().empty()) << host.MsgBoxes().at(0).prompt;
     const std::string file = Stored();
-    const std::string text = app->Recipes.Recipe_Text;
+    const std::string text = app->Recipes.Recipe_Text();
     EXPECT_EQ(text + "\r\n", file);
     TearDown();
 
     // The next start reads the same text; saving the last recipe again in its own place rewrites
     // the same bytes.
     Open();
-    EXPECT_EQ(app->Recipes.Recipe_Text, text);
+    EXPECT_EQ(app->Recipes.Recipe_Text(), text);
     EXPECT_EQ(app->Recipes.Recipe_Table.size(), 12u);
     const recipe::RecipeEntry last = app->Recipes.Recipe_Table.back();
     ASSERT_TRUE(app->Replace_Recipe(last.RecipeName, "\xAE" + last.RecipeName + last.RecipeBody));

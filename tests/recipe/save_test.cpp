@@ -45,7 +45,7 @@ TEST_F(FinishAndSave, ANewRecipeIsAppendedByteForByte) {
     Save();
     EXPECT_EQ(Stored(), kBread + kSoup + "\r\n");
     EXPECT_EQ(Bytes(Data("Recipe.bak")), kBread + "\r\n");
-    EXPECT_EQ(app->Recipes.Recipe_Text, kBread + kSoup);
+    EXPECT_EQ(app->Recipes.Recipe_Text(), kBread + kSoup);
     ASSERT_EQ(app->Recipes.Recipe_Table.size(), 2u);
     const recipe::RecipeEntry& entry = app->Recipes.Recipe_Table[1];
     EXPECT_EQ(entry.RecipeName, "Soup");
@@ -62,7 +62,7 @@ TEST_F(FinishAndSave, ANewRecipeIsAppendedByteForByte) {
     // The next start reads the same store back.
     TearDown();
     Open();
-    EXPECT_EQ(app->Recipes.Recipe_Text, kBread + kSoup);
+    EXPECT_EQ(app->Recipes.Recipe_Text(), kBread + kSoup);
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Bread", "Soup"}));
 }
 
@@ -349,7 +349,7 @@ TEST_F(FinishAndSave, AStoreThatCannotBeWrittenLosesNothing) {
     Save();
     EXPECT_EQ(Titles(), (std::vector<std::string>{"File Problem", "File Problem"}));
     EXPECT_EQ(Stored(), kOldSoup + kBread + "\r\n");
-    EXPECT_EQ(app->Recipes.Recipe_Text, kOldSoup + kBread);
+    EXPECT_EQ(app->Recipes.Recipe_Text(), kOldSoup + kBread);
     ASSERT_EQ(app->Recipes.Recipe_Table.size(), 2u);
     EXPECT_EQ(app->Recipes.Recipe_Table[0].RecipeName, "Soup");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Bread", "Soup"}));

@@ -51,7 +51,7 @@ TEST_F(Startup, SplashThenMainWindowWithTheEmptyBuilder) {
     EXPECT_EQ(Items(calc().IngLst), (std::vector<std::string>{"apple", "Milk", "Walnuts"}));
     EXPECT_EQ(Items(app->DeleteIngFrm().IngLst), (std::vector<std::string>{"apple", "Milk", "Walnuts"}));
     EXPECT_EQ(recipe::ListName(app->Ing.Ing_Table[0]), "Walnuts");
-    EXPECT_EQ(app->Recipes.Recipe_Text, Record("Porridge") + Record("Apple pie"));
+    EXPECT_EQ(app->Recipes.Recipe_Text(), Record("Porridge") + Record("Apple pie"));
     EXPECT_EQ(Items(app->ViewFrm().RecipeLst), (std::vector<std::string>{"Apple pie", "Porridge"}));
     EXPECT_FALSE(app->ViewFrm().Visible());
     EXPECT_FALSE(app->frmIngrediant().Visible());
@@ -296,7 +296,7 @@ TEST_F(ReadAhead, TakesWholeStoresOnce) {
 
     recipe::RecipeStore recipes(Data("Recipe.Dat"));
     ASSERT_TRUE(ahead.TakeRecipes(recipes));
-    EXPECT_EQ(recipes.Recipe_Text, Record("Stew") + Record("apple pie") + Record("Apple pie"));
+    EXPECT_EQ(recipes.Recipe_Text(), Record("Stew") + Record("apple pie") + Record("Apple pie"));
     EXPECT_TRUE(recipes.HasParse());
     EXPECT_EQ(recipes.Load_Recipes(), (std::vector<std::string>{"Stew", "apple pie", "Apple pie"}));
     EXPECT_FALSE(recipes.HasParse());

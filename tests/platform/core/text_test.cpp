@@ -57,6 +57,26 @@ TEST(Text, Compare) {
     EXPECT_TRUE(TextLess("apple", "Banana"));
     EXPECT_TRUE(TextLess("Banana", "cherry"));
     EXPECT_FALSE(TextLess("B", "b"));
+    // Long texts: the first difference decides wherever it lies, a difference of case only in
+    // text compare, and then the length.
+    const struct {
+        const char* a;
+        const char* b;
+        int binary, text;
+    } rows[] = {
+        {"Food number 12345, 100 g", "Food number 12345, 100 g", 0, 0},
+        {"Food number 12345, 100 g", "food NUMBER 12345, 100 G", -1, 0},
+        {"Food number 12345, 100 g", "Food number 12345, 100 h", -1, -1},
+        {"abcdefghXj", "abcdefghxk", -1, -1},
+        {"abcdefghijklmnoPq", "abcdefghijklmnopP", -1, 1},
+        {"abcdefghijklmnop", "abcdefghijklmnopq", -1, -1},
+        {"abcdefgh\xC9" "clair", "ABCDEFGH\xE9" "CLAIR", 1, 0},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(StrComp(r.a, r.b), r.binary) << r.a << " " << r.b;
+        EXPECT_EQ(StrComp(r.a, r.b, Compare::Text), r.text) << r.a << " " << r.b;
+        EXPECT_EQ(StrComp(r.b, r.a, Compare::Text), -r.text) << r.a << " " << r.b;
+    }
 }
 
 TEST(Text, StringFunctions) {
