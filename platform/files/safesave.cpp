@@ -3,11 +3,14 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
+#include <vector>
 
 #include "platform/files/fileio.h"
 
@@ -62,6 +65,41 @@ std::optional<vb::Error> MakeBackup(const fs::path& path, const fs::path& backup
     return std::nullopt;
 }
 
+// Writes the pieces in order; 0 or the errno. A store saved as thousands of small pieces goes out
+// in a few calls, without being copied into one buffer first.
+int WritePieces(int fd, std::span<const std::string_view> pieces) {
+    constexpr std::size_t kBatch = 1024;  // the most one writev takes on Linux
+    std::vector<iovec> batch;
+    batch.reserve(std::min(kBatch, pieces.size()));
+    std::size_t next = 0;    // the first piece not written whole
+    std::size_t offset = 0;  // how much of it is written
+    for (;;) {
+        while (next < pieces.size() && offset == pieces[next].size()) ++next, offset = 0;
+        if (next == pieces.size()) return 0;
+        batch.clear();
+        for (std::size_t i = next; i < pieces.size() && batch.size() < kBatch; ++i) {
+            const std::size_t skip = i == next ? offset : 0;
+            if (pieces[i].size() > skip)
+                batch.push_back({const_cast<char*>(pieces[i].data() + skip), pieces[i].size() - skip});
+        }
+        const ssize_t n = ::writev(fd, batch.data(), static_cast<int>(batch.size()));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return EIO;
+        for (auto left = static_cast<std::size_t>(n); left > 0;) {
+            const std::size_t rest = pieces[next].size() - offset;
+            if (left < rest) {
+                offset += left;
+                break;
+            }
+            left -= rest;
+            ++next, offset = 0;
+        }
+    }
+}
+
 std::optional<vb::Error> WriteTemp(const fs::path& temp, std::span<const std::string_view> pieces, mode_t mode,
                                    bool keepMode) {
     // Without waiting: a FIFO in the way must fail, not block.
@@ -73,17 +111,7 @@ std::optional<vb::Error> WriteTemp(const fs::path& temp, std::span<const std::st
     else if (!S_ISREG(st.st_mode)) err = EISDIR;
     else ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (err == 0 && keepMode) (void)::fchmod(fd, mode & 07777);  // keeping the old mode is best effort
-    for (std::string_view bytes : pieces) {
-        std::size_t done = 0;
-        while (done < bytes.size() && err == 0) {
-            ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0) {
-                if (errno != EINTR) err = errno;
-                continue;
-            }
-            done += static_cast<std::size_t>(n);
-        }
-    }
+    if (err == 0) err = WritePieces(fd, pieces);
     if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) return ErrorFromErrno(err, temp, true);

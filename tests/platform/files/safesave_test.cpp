@@ -46,6 +46,15 @@ TEST(SafeSave, KeepsThePreviousFileAsBackupAndReplacesAnOlderBackup) {
     ASSERT_FALSE(files::SafeSave("period1.dat", {"ne", "", "wer", "\r\n", ""}, true));
     EXPECT_EQ(Sandbox::Read("period1.dat"), "newer\r\n");
     EXPECT_EQ(Sandbox::Read("period1.bak"), "new");
+    // More pieces than one write call takes, of every size, come out whole and in order.
+    std::vector<std::string> texts;
+    for (int i = 0; i < 5000; ++i) texts.push_back(std::string(static_cast<std::size_t>(i % 7 == 0 ? 0 : i % 300), char('a' + i % 26)));
+    texts.push_back(std::string(1 << 20, 'z'));
+    std::vector<std::string_view> pieces(texts.begin(), texts.end());
+    std::string whole;
+    for (const auto& t : texts) whole += t;
+    ASSERT_FALSE(files::SafeSave("period1.dat", pieces, true));
+    EXPECT_TRUE(Sandbox::Read("period1.dat") == whole);
 }
 
 TEST(SafeSave, FirstSaveMakesNoBackupAndKeepsAnExistingOne) {
