@@ -77,6 +77,13 @@ void RecipeStore::Adopt(std::string text, ParsedRecipes parsed) {
     textInTable_ = false;
     tail_.clear();
     readFailed_ = false;
+    if (text_.empty() && parsed.onlyRecords) {
+        // The records stand for the text: they are the table from now on.
+        Recipe_Table = std::move(parsed.entries);
+        parsed.entries.clear();
+        tail_ = std::exchange(parsed.tail, {});
+        textInTable_ = true;
+    }
     parsed_ = std::move(parsed);
 }
 
@@ -84,6 +91,7 @@ std::vector<std::string> RecipeStore::Load_Recipes() {
     std::vector<std::string> names;
     if (textInTable_) {
         // The table is the text's parse already.
+        parsed_.reset();
         names.reserve(Recipe_Table.size());
         for (const auto& e : Recipe_Table) names.push_back(e.RecipeName);
         return names;
@@ -99,12 +107,10 @@ std::vector<std::string> RecipeStore::Load_Recipes() {
 }
 
 std::string RecipeStore::Recipe_Text() const {
-    // A parse taken with an empty text, of records only, stands for it until it is loaded.
-    const bool pending = !textInTable_ && text_.empty() && parsed_ && parsed_->onlyRecords;
-    if (!textInTable_ && !pending) return text_;
+    if (!textInTable_) return text_;
     std::string text;
-    for (std::string_view piece : TablePieces(pending ? parsed_->entries : Recipe_Table)) text += piece;
-    return text + (pending ? parsed_->tail : tail_);
+    for (std::string_view piece : TablePieces(Recipe_Table)) text += piece;
+    return text + tail_;
 }
 
 std::vector<std::string_view> RecipeStore::TablePieces(const std::vector<RecipeEntry>& table) {
@@ -121,7 +127,6 @@ std::vector<std::string_view> RecipeStore::TablePieces(const std::vector<RecipeE
 
 std::optional<vb::Error> RecipeStore::Save_Recipes() {
     if (readFailed_) return NotOverwritten(file_);
-    if (!textInTable_ && text_.empty()) text_ = Recipe_Text();  // a parse not loaded yet may stand for it
     if (!textInTable_) return files::SafeSave(file_, {text_, "\r\n"}, true);
     std::vector<std::string_view> pieces = TablePieces(Recipe_Table);
     pieces.insert(pieces.end(), {tail_, "\r\n"});
@@ -139,7 +144,6 @@ std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     if (readFailed_) return NotOverwritten(file_);
     if (Find(name) < 0) return std::nullopt;
     // Memory and file stay in step: what was there comes back when the file is not written.
-    if (!textInTable_ && text_.empty()) text_ = Recipe_Text();  // a parse not loaded yet may stand for it
     std::vector<RecipeEntry> oldTable = Recipe_Table;
     std::string oldText = text_;
     const bool oldInTable = textInTable_;
@@ -218,7 +222,6 @@ std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::
                          "character that the recipe file uses to mark where things end.",
                          file_.string());
     ParsedRecipes parsed = ParseRecipeText(record);
-    if (!textInTable_ && text_.empty()) text_ = Recipe_Text();  // a parse not loaded yet may stand for it
     // Memory and file stay in step: the file is written first, from the text as it will be, and
     // memory changes only when that worked; what a replacement took out is put back otherwise.
     Removal removal(Recipe_Table);

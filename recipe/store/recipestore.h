@@ -49,8 +49,8 @@ public:
 
     // Takes the file's text and its parse, made elsewhere, as Get_Big_Recipe leaves the text; the
     // next Load_Recipes takes the parse instead of parsing the text again. Any change of the store
-    // through its operations drops the parse. The text may be left empty when the parse holds
-    // only records (onlyRecords).
+    // through its operations drops the parse. A parse of records only (onlyRecords) may come without
+    // its text: it becomes the table at once, standing for the text.
     void Adopt(std::string text, ParsedRecipes parsed);
     bool HasParse() const { return parsed_.has_value(); }
 
