@@ -17,7 +17,8 @@
 // screen's size, made ahead, from the timer that shows it to its first paint), after_timer_ratio,
 // window_ms, bare_ms (a list of 10,000), ratio, ratio_busy (the start without the splash's
 // one-second wait, against the bare list), rss_MB, bare_rss_MB, rss_ratio, anon_MB and
-// bare_anon_MB as for calories. BM_RecipeFirstWindowX11 runs the same on the X display
+// bare_anon_MB as for calories, screen_rss_MB and screen_rss_ratio (against the bare window of
+// the screen's size, the least a maximized main window takes). BM_RecipeFirstWindowX11 runs the same on the X display
 // of $DISPLAY (under a window manager), where the window's surface is a real one.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -299,7 +300,8 @@ BENCHMARK(BM_CaloriesFirstWindow)->Iterations(11)->UseManualTime()->Unit(benchma
 void BM_RecipeFirstWindow(benchmark::State& state, const std::string& platform) {
     RecipeFolder folder(static_cast<int>(state.range(0)));
     TempDir bareDir;
-    std::vector<double> window, afterTimer, bare, ratio, busy, rss, bareRss, rssRatio, anon, bareAnon, bareTimer, timerRatio;
+    std::vector<double> window, afterTimer, bare, ratio, busy, rss, bareRss, rssRatio, anon, bareAnon, bareTimer, timerRatio,
+        screenRss, screenRatio;
     auto settings = folder.Settings();
     settings["QT_QPA_PLATFORM"] = platform;
     for (auto _ : state) {
@@ -324,6 +326,8 @@ void BM_RecipeFirstWindow(benchmark::State& state, const std::string& platform) 
         bareAnon.push_back(static_cast<double>(b.marks.at("RssAnon")) / 1024);
         bareTimer.push_back(s.Ms("timer", "painted"));
         timerRatio.push_back(afterTimer.back() / bareTimer.back());
+        screenRss.push_back(s.rssMB);
+        screenRatio.push_back(r.rssMB / s.rssMB);
     }
     state.counters["after_timer_ms"] = Median(afterTimer);
     state.counters["bare_after_timer_ms"] = Median(bareTimer);
@@ -337,6 +341,8 @@ void BM_RecipeFirstWindow(benchmark::State& state, const std::string& platform) 
     state.counters["rss_ratio"] = Median(rssRatio);
     state.counters["anon_MB"] = Median(anon);
     state.counters["bare_anon_MB"] = Median(bareAnon);
+    state.counters["screen_rss_MB"] = Median(screenRss);
+    state.counters["screen_rss_ratio"] = Median(screenRatio);
 }
 
 }  // namespace

@@ -33,8 +33,11 @@ int main(int argc, char** argv) {
         return app.exec();
     }
     view.setGeometry(QGuiApplication::primaryScreen()->geometry());
-    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
-    view.render(&image);
+    {
+        // Drawn once and let go: the window's own surface is made when it shows.
+        QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+        view.render(&image);
+    }
     QTimer timer;
     timer.setObjectName("BareTmr");
     timer.setSingleShot(true);
