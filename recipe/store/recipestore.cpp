@@ -46,6 +46,46 @@ ParsedRecipes ParseRecipeText(std::string_view t) {
     return out;
 }
 
+namespace {
+
+// Entries taken out of a table, each by moving the last entry into its place, and how to put them
+// back: in reverse order, each one's place gets it again and the entry moved there goes back to
+// the end.
+class Removal {
+public:
+    explicit Removal(std::vector<RecipeEntry>& table) : table_(table) {}
+    bool empty() const { return removed_.empty(); }
+    void Remove(std::size_t i) {
+        removed_.emplace_back(i, std::move(table_[i]));
+        if (i + 1 != table_.size()) table_[i] = std::move(table_.back());
+        table_.pop_back();
+    }
+    void Undo() {
+        for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
+            auto& [i, entry] = *it;
+            if (i == table_.size()) {
+                table_.push_back(std::move(entry));
+            } else {
+                table_.push_back(std::move(table_[i]));
+                table_[i] = std::move(entry);
+            }
+        }
+        removed_.clear();
+    }
+
+private:
+    std::vector<RecipeEntry>& table_;
+    std::vector<std::pair<std::size_t, RecipeEntry>> removed_;
+};
+
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return s.substr(0, 0);
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
 RecipeStore::RecipeStore(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::optional<vb::Error> RecipeStore::Get_Big_Recipe() {
@@ -128,8 +168,12 @@ std::vector<std::string_view> RecipeStore::TablePieces(const std::vector<RecipeE
 std::optional<vb::Error> RecipeStore::Save_Recipes() {
     if (readFailed_) return NotOverwritten(file_);
     if (!textInTable_) return files::SafeSave(file_, {text_, "\r\n"}, true);
+    return WriteTable({});
+}
+
+std::optional<vb::Error> RecipeStore::WriteTable(std::string_view record) {
     std::vector<std::string_view> pieces = TablePieces(Recipe_Table);
-    pieces.insert(pieces.end(), {tail_, "\r\n"});
+    pieces.insert(pieces.end(), {record, tail_, "\r\n"});
     return files::SafeSave(file_, pieces, true);
 }
 
@@ -143,28 +187,19 @@ void RecipeStore::Rebuild() {
 std::optional<vb::Error> RecipeStore::Delete_Recipe(std::string_view name) {
     if (readFailed_) return NotOverwritten(file_);
     if (Find(name) < 0) return std::nullopt;
-    // Memory and file stay in step: what was there comes back when the file is not written.
-    std::vector<RecipeEntry> oldTable = Recipe_Table;
-    std::string oldText = text_;
-    const bool oldInTable = textInTable_;
-    // Each removal moves the last entry into the freed place, which is then looked at again.
+    // Memory and file stay in step: what was taken out comes back when the file is not written.
+    Removal removal(Recipe_Table);
     for (std::size_t i = 0; i < Recipe_Table.size();) {
-        if (SameName(Recipe_Table[i].RecipeName, name)) {
-            if (i + 1 != Recipe_Table.size()) Recipe_Table[i] = std::move(Recipe_Table.back());
-            Recipe_Table.pop_back();
-        } else {
-            ++i;
-        }
+        if (SameName(Recipe_Table[i].RecipeName, name)) removal.Remove(i);
+        else ++i;
+    }
+    // An empty store is an empty file.
+    if (auto error = Recipe_Table.empty() && tail_.empty() ? files::SafeSave(file_, "", true) : WriteTable({})) {
+        removal.Undo();
+        return error;
     }
     Rebuild();
-    // An empty store is an empty file.
-    auto error = Recipe_Table.empty() && tail_.empty() ? files::SafeSave(file_, "", true) : Save_Recipes();
-    if (error) {
-        Recipe_Table = std::move(oldTable);
-        text_ = std::move(oldText);
-        textInTable_ = oldInTable;
-    }
-    return error;
+    return std::nullopt;
 }
 
 std::optional<vb::Error> RecipeStore::Append_Recipe(std::string_view record) { return Store(record, nullptr); }
@@ -173,45 +208,6 @@ std::optional<vb::Error> RecipeStore::Replace_Recipe(std::string_view name, std:
     return Store(record, &name);
 }
 
-namespace {
-
-// Entries taken out of a table, each by moving the last entry into its place, and how to put them
-// back: in reverse order, each one's place gets it again and the entry moved there goes back to
-// the end.
-class Removal {
-public:
-    explicit Removal(std::vector<RecipeEntry>& table) : table_(table) {}
-    bool empty() const { return removed_.empty(); }
-    void Remove(std::size_t i) {
-        removed_.emplace_back(i, std::move(table_[i]));
-        if (i + 1 != table_.size()) table_[i] = std::move(table_.back());
-        table_.pop_back();
-    }
-    void Undo() {
-        for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
-            auto& [i, entry] = *it;
-            if (i == table_.size()) {
-                table_.push_back(std::move(entry));
-            } else {
-                table_.push_back(std::move(table_[i]));
-                table_[i] = std::move(entry);
-            }
-        }
-        removed_.clear();
-    }
-
-private:
-    std::vector<RecipeEntry>& table_;
-    std::vector<std::pair<std::size_t, RecipeEntry>> removed_;
-};
-
-std::string_view TrimBlanks(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return s.substr(0, 0);
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
 
 std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::string_view* replacing) {
     if (readFailed_) return NotOverwritten(file_);
@@ -233,9 +229,7 @@ std::optional<vb::Error> RecipeStore::Store(std::string_view record, const std::
     }
     if (textInTable_ || !removal.empty()) {
         // The text as it will be: the entries left, this record, the tail.
-        std::vector<std::string_view> pieces = TablePieces(Recipe_Table);
-        pieces.insert(pieces.end(), {record, tail_, "\r\n"});
-        if (auto error = files::SafeSave(file_, pieces, true)) {
+        if (auto error = WriteTable(record)) {
             removal.Undo();
             return error;
         }

@@ -96,6 +96,8 @@ private:
     // The entries' records back to back, as pieces.
     static std::vector<std::string_view> TablePieces(const std::vector<RecipeEntry>& table);
     std::optional<vb::Error> Store(std::string_view record, const std::string_view* replacing);
+    // Writes the table as it stands, then `record`, then the tail: the text the store will hold.
+    std::optional<vb::Error> WriteTable(std::string_view record);
 
     std::filesystem::path file_;
     std::string text_;          // the text, unless it is in the table
