@@ -71,6 +71,7 @@ QtDesktop::QtDesktop() : noTrayNotice_([this] { ShowNoTrayNotice(); }) { g_deskt
 
 QtDesktop::~QtDesktop() {
     if (g_desktop == this) g_desktop = nullptr;
+    for (const QPointer<QSystemTrayIcon>& icon : leaving_) delete icon.data();
     if (help_) delete help_.data();
     if (notice_) delete notice_.data();
     if (sound_) Canberra().context_destroy(sound_);
@@ -152,7 +153,7 @@ void QtDesktop::ShowHelp(const services::HelpRequest& request) {
 }
 
 bool QtDesktop::TrayAdd(const services::TrayIcon& icon) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!(hasTray_ ? hasTray_() : QSystemTrayIcon::isSystemTrayAvailable())) {
         // The task bar stands in: a window hidden now is minimized there instead. Each time, the
         // user is told, since a bare desktop may have no task bar to find it in either.
         const bool told = !standIns_.empty();
@@ -204,11 +205,21 @@ bool QtDesktop::TrayDelete(int id) {
     }
     auto it = icons_.find(id);
     if (it == icons_.end()) return false;
-    it->second->hide();
-    it->second.release()->deleteLater();  // it may be delivering the click that removes it
+    // Not hidden here: on X11 hiding deletes the icon's window at once, and that window may be
+    // delivering the very click that removes the icon (a menu chosen from it). Deleted once the
+    // event loop is back, it goes from the tray then, after that click.
+    QSystemTrayIcon* icon = it->second.release();
     icons_.erase(it);
     callbacks_.erase(id);
+    std::erase_if(leaving_, [](const QPointer<QSystemTrayIcon>& p) { return p.isNull(); });
+    leaving_.emplace_back(icon);
+    icon->deleteLater();
     return true;
+}
+
+QSystemTrayIcon* QtDesktop::TrayIcon(int id) const {
+    auto it = icons_.find(id);
+    return it == icons_.end() ? nullptr : it->second.get();
 }
 
 // Its own window, owned by none: the window that goes to the task bar takes no notice with it (a
