@@ -12,8 +12,9 @@
 #include <QLabel>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -251,6 +252,8 @@ void QtDesktop::ShowNoTrayNotice() {
         RestoreFromStandIn();
     });
     QObject::connect(ok, &QPushButton::clicked, box, &QWidget::close);
+    // Not a dialog, so Escape is no Cancel here by itself; it closes the notice as "OK" does.
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), box), &QShortcut::activated, box, &QWidget::close);
     auto* grid = new QGridLayout(box);
     grid->addWidget(icon, 0, 0, Qt::AlignTop);
     grid->addWidget(text, 0, 1);
