@@ -12,8 +12,9 @@
 #include <QLabel>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -71,6 +72,7 @@ QtDesktop::QtDesktop() : noTrayNotice_([this] { ShowNoTrayNotice(); }) { g_deskt
 
 QtDesktop::~QtDesktop() {
     if (g_desktop == this) g_desktop = nullptr;
+    for (const QPointer<QSystemTrayIcon>& icon : leaving_) delete icon.data();
     if (help_) delete help_.data();
     if (notice_) delete notice_.data();
     if (sound_) Canberra().context_destroy(sound_);
@@ -152,7 +154,7 @@ void QtDesktop::ShowHelp(const services::HelpRequest& request) {
 }
 
 bool QtDesktop::TrayAdd(const services::TrayIcon& icon) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!(hasTray_ ? hasTray_() : QSystemTrayIcon::isSystemTrayAvailable())) {
         // The task bar stands in: a window hidden now is minimized there instead. Each time, the
         // user is told, since a bare desktop may have no task bar to find it in either.
         const bool told = !standIns_.empty();
@@ -204,11 +206,21 @@ bool QtDesktop::TrayDelete(int id) {
     }
     auto it = icons_.find(id);
     if (it == icons_.end()) return false;
-    it->second->hide();
-    it->second.release()->deleteLater();  // it may be delivering the click that removes it
+    // Not hidden here: on X11 hiding deletes the icon's window at once, and that window may be
+    // delivering the very click that removes the icon (a menu chosen from it). Deleted once the
+    // event loop is back, it goes from the tray then, after that click.
+    QSystemTrayIcon* icon = it->second.release();
     icons_.erase(it);
     callbacks_.erase(id);
+    std::erase_if(leaving_, [](const QPointer<QSystemTrayIcon>& p) { return p.isNull(); });
+    leaving_.emplace_back(icon);
+    icon->deleteLater();
     return true;
+}
+
+QSystemTrayIcon* QtDesktop::TrayIcon(int id) const {
+    auto it = icons_.find(id);
+    return it == icons_.end() ? nullptr : it->second.get();
 }
 
 // Its own window, owned by none: the window that goes to the task bar takes no notice with it (a
@@ -240,6 +252,8 @@ void QtDesktop::ShowNoTrayNotice() {
         RestoreFromStandIn();
     });
     QObject::connect(ok, &QPushButton::clicked, box, &QWidget::close);
+    // Not a dialog, so Escape is no Cancel here by itself; it closes the notice as "OK" does.
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), box), &QShortcut::activated, box, &QWidget::close);
     auto* grid = new QGridLayout(box);
     grid->addWidget(icon, 0, 0, Qt::AlignTop);
     grid->addWidget(text, 0, 1);

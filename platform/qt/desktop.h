@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/qt/help.h"
 #include "platform/services/desktop.h"
@@ -47,8 +48,17 @@ public:
     bool StandInActive() const { return !standIns_.empty(); }
     void RestoreFromStandIn();
 
+    // Whether the desktop has a notification area (default: Qt's answer). Offscreen has none; a
+    // test that says it has one gets real icon objects, whose clicks it delivers itself.
+    void SetHasTray(std::function<bool()> probe) { hasTray_ = std::move(probe); }
+    // The icon of that id (nullptr when none, or when a stand-in takes its place).
+    QSystemTrayIcon* TrayIcon(int id) const;
+
 private:
     std::map<int, std::unique_ptr<QSystemTrayIcon>> icons_;
+    // Removed icons that wait for the click they were delivering to be over.
+    std::vector<QPointer<QSystemTrayIcon>> leaving_;
+    std::function<bool()> hasTray_;
     std::map<int, std::function<void(int)>> callbacks_;
     std::map<int, services::TrayIcon> standIns_;
     QPointer<HelpWindow> help_;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
@@ -72,6 +73,8 @@ HelpWindow::HelpWindow()
     });
     connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ShowResult(results_->row(item)); });
     connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowResult(results_->row(item)); });
+    // Escape closes it, as it closes a dialog; the search box and the page leave that key alone.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     resize(760, 520);
 }
 

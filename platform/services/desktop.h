@@ -82,6 +82,7 @@ public:
     // a window hidden now can be brought back. False when nothing could be added.
     virtual bool TrayAdd(const TrayIcon& icon) = 0;
     virtual bool TrayModify(const TrayIcon& icon) = 0;
+    // May be called from the icon's own callback (a menu chosen from it, a double click).
     virtual bool TrayDelete(int id) = 0;
     // Plays a WAV file; with wait, returns when it has ended. False when it could not play.
     virtual bool PlaySound(const std::string& path, bool wait) = 0;

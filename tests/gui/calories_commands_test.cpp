@@ -1,20 +1,26 @@
 // The food diary's commands on the Qt desktop, offscreen: the day printed through the real print
-// dialog to a PDF file that is read back with pdftotext, the tray's stand-in on a desktop without
-// a notification area, help with its search, the About box and the mail-link window.
+// dialog to a PDF file that is read back with pdftotext, the tray icon and its menu, the tray's
+// stand-in on a desktop without a notification area, help with its search, the About box and the
+// mail-link window.
 #include <gtest/gtest.h>
 
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QWindow>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 #include <QTextBrowser>
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -89,6 +95,112 @@ TEST_F(CaloriesCommandsGui, TheDayPrintedToPdf) {
         if (found != std::string::npos) at = found;
     }
     EXPECT_TRUE(drive::PdfPageToPng(pdf, 1, gui::ScreenshotPath("calories_printout"), 100));
+}
+
+// Qt's icon window on X11, in small: a click on it is the icon's activation, and the window is
+// deleted when the icon hides. So an icon that hides while its own click is handled leaves that
+// click delivered to a freed window.
+class IconWindow : public QWidget {
+public:
+    explicit IconWindow(QSystemTrayIcon* icon) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), icon_(icon) {
+        resize(22, 22);
+    }
+    bool removedDuringItsClick = false;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        Activate(e->button() == Qt::RightButton ? QSystemTrayIcon::Context : QSystemTrayIcon::Trigger);
+    }
+    void mouseDoubleClickEvent(QMouseEvent*) override { Activate(QSystemTrayIcon::DoubleClick); }
+
+private:
+    void Activate(QSystemTrayIcon::ActivationReason reason) {
+        if (!icon_) return;
+        emit icon_->activated(reason);
+        if (!icon_ || !icon_->isVisible()) removedDuringItsClick = true;
+    }
+    QPointer<QSystemTrayIcon> icon_;
+};
+
+QAction* ActionNamed(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions())
+        if (a->text().remove(QChar('&')) == text) return a;
+    return nullptr;
+}
+
+// The icon's menu, chosen by mouse and by keys, and the double click: each ends its own click with
+// the icon still there, and the icon goes after it. "show" brings the window back; "Exit" ends the
+// program as File, Exit does, with the day and the period written.
+TEST_F(CaloriesCommandsGui, TheIconsMenuAndDoubleClickRemoveTheIconAfterItsClick) {
+    host->Desktop().SetHasTray([] { return true; });
+    const auto byMouse = [](const QString& item) {
+        return [item](QWidget* popup) {
+            auto* menu = qobject_cast<QMenu*>(popup);
+            ASSERT_NE(menu, nullptr);
+            QAction* action = ActionNamed(menu, item);
+            ASSERT_NE(action, nullptr) << item.toStdString();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        };
+    };
+    const auto byKeys = [](Qt::Key key) {
+        return [key](QWidget*) {
+            gui::Press(key);
+            gui::Press(Qt::Key_Return);
+        };
+    };
+    const struct Row {
+        const char* how;
+        bool exits;
+        std::function<void(QWidget*)> choose;  // nothing: a double click
+    } rows[] = {
+        {"show by mouse", false, byMouse("show")},
+        {"show by Down, Enter", false, byKeys(Qt::Key_Down)},
+        {"double click", false, nullptr},
+        {"Exit by mouse", true, byMouse("Exit")},
+        {"Exit by Up, Enter", true, byKeys(Qt::Key_Up)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.how);
+        if (!app || !app->LoadedMainform()) {
+            Quit();
+            Open();
+        }
+        calories::calmain& main = this->main();
+        const std::size_t logged = ReadLog().size();
+        if (r.exits) {
+            SendFood("Beef, chops, 100 g");
+            fs::remove(Data("period1.dat"));
+            fs::remove(env.WindowsDir() / "calories.INI");
+        }
+        drive::Click(main.Command6);
+        QPointer<QSystemTrayIcon> icon = host->Desktop().TrayIcon(1);
+        ASSERT_FALSE(icon.isNull());
+        EXPECT_FALSE(main.Visible());
+        IconWindow window(icon);
+        window.show();
+        if (r.choose) {
+            gui::WhenPopup(r.choose);
+            QTest::mouseClick(&window, Qt::RightButton);
+        } else {
+            QTest::mouseDClick(&window, Qt::LeftButton);
+        }
+        EXPECT_FALSE(window.removedDuringItsClick);
+        EXPECT_EQ(host->Desktop().TrayIcon(1), nullptr);
+        gui::Pump(20);
+        EXPECT_TRUE(icon.isNull()) << "the icon goes once its click is over";
+        if (!r.exits) {
+            EXPECT_TRUE(main.Visible());
+            EXPECT_TRUE(qtui::WindowOf(main)->isVisible());
+            continue;
+        }
+        EXPECT_FALSE(app->LoadedMainform());
+        const std::vector<calories::MealItem> log = ReadLog();
+        ASSERT_EQ(log.size(), logged + 1) << "the food sent today is written";
+        EXPECT_EQ(vb::RTrim(log.back().name.str()), "Beef, chops, 100 g");
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kStartDate), "Mar 09/26");
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kNumberOfDays), "1");
+        EXPECT_EQ(Ini(calories::kDateSection, calories::kAverageView), "False");
+    }
 }
 
 // Offscreen there is no notification area: the window goes to the task bar, minimized, and a notice

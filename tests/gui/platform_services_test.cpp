@@ -12,12 +12,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
+#include <functional>
 
 #include "gui/platform_gui.h"
 #include "platform/forms/forms.h"
@@ -326,6 +328,47 @@ TEST_F(QtServices, HelpPagesAreFoundBesideTheDataOrTheProgram) {
     gui::Pump();
     EXPECT_EQ(host.Desktop().Help()->windowTitle(), "Building and analysing a recipe");
     EXPECT_TRUE(host.Desktop().Help()->grab().save(QString::fromStdString(gui::ScreenshotPath("platform_help"))));
+}
+
+// Escape, pressed where the keyboard is in the active window, closes the help (on its page and in
+// its search box) and the no-tray notice.
+TEST_F(QtServices, EscapeClosesTheHelpAndTheNoTrayNotice) {
+    ::drive::TempEnvironment::WriteFile("help/index.html", "<html><title>Contents</title><body>Tray icon</body></html>");
+    qtui::QtDesktop& desktop = host.Desktop();
+    const auto help = [&](int command) {
+        services::ShowHelp("Sorvella Help.HLP", command);
+        return static_cast<QWidget*>(desktop.Help());
+    };
+    const struct {
+        const char* name;
+        std::function<QWidget*()> open;  // the window, with the keyboard where it should be
+    } rows[] = {
+        {"help page",
+         [&] {
+             QWidget* w = help(services::HELP_CONTENTS);
+             desktop.Help()->Browser()->setFocus();
+             return w;
+         }},
+        {"help search box", [&] { return help(services::HELP_PARTIALKEY); }},
+        {"no-tray notice",
+         [&] {
+             desktop.ShowNoTrayNotice();
+             return desktop.NoTrayNotice();
+         }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QPointer<QWidget> window = r.open();
+        ASSERT_FALSE(window.isNull());
+        window->activateWindow();
+        ASSERT_TRUE(gui::PumpUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        ASSERT_EQ(focus->window(), window.data());
+        QTest::keyClick(focus, Qt::Key_Escape);
+        gui::Pump();
+        EXPECT_TRUE(window.isNull() || !window->isVisible()) << "focus in " << focus->metaObject()->className();
+    }
 }
 
 class MainWindow : public Form {
