@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -190,28 +189,33 @@ long RegCloseKey(HKEY key) {
 
 namespace {
 
-using Lookup = std::function<std::optional<std::string>(const std::string&)>;
-
-// %NAME% replaced by what the lookup gives; a name it does not know stays as written.
-std::string Expand(std::string_view text, const Lookup& lookup) {
+// %NAME% replaced by what the lookup gives (a pointer to the value, null for a name it does not
+// know, which stays as written). Nothing when the result would pass kMaxExpandedLength.
+template <class Lookup>
+std::optional<std::string> Expand(std::string_view text, Lookup&& lookup) {
     std::string out;
+    auto append = [&out](std::string_view part) {
+        if (part.size() > kMaxExpandedLength - out.size()) return false;
+        out.append(part);
+        return true;
+    };
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t open = text.find('%', pos);
         std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
         if (close == std::string_view::npos) {
-            out.append(text.substr(pos));
+            if (!append(text.substr(pos))) return std::nullopt;
             break;
         }
-        out.append(text.substr(pos, open - pos));
+        if (!append(text.substr(pos, open - pos))) return std::nullopt;
         std::string name(text.substr(open + 1, close - open - 1));
-        std::optional<std::string> value = name.empty() ? std::nullopt : lookup(name);
+        const std::string* value = name.empty() ? nullptr : lookup(name);
         if (value) {
-            out += *value;
+            if (!append(*value)) return std::nullopt;
             pos = close + 1;
         } else {
             // Left as written; the closing '%' may open the next name.
-            out.append(text.substr(open, close - open));
+            if (!append(text.substr(open, close - open))) return std::nullopt;
             pos = close;
         }
     }
@@ -254,43 +258,105 @@ std::string FollowLink(const Registry& reg, HKEY root, const std::string& path) 
     return path;
 }
 
-// The registry's own environment variable: the user's over the machine's. An expandable one is
-// expanded in turn, a few levels deep so that names defined by each other end.
-std::optional<std::string> RegistryVariable(const std::string& name, int depth) {
-    for (auto [root, key] : {std::pair{HKEY_CURRENT_USER, kUserEnvironment}, std::pair{HKEY_LOCAL_MACHINE, kMachineEnvironment}}) {
-        std::shared_ptr<const Registry> reg;
-        {
-            std::lock_guard lock(mutex);
-            const Cached& c = LoadRoot(root);
-            if (c.error) continue;
-            reg = c.registry;
+// The environment a program of the prefix starts with, built as the desktop builds a user's: the
+// process's at the bottom, the machine's variables over it, the user's over those. An expandable
+// variable is expanded against its own layer and the ones below; a name it meets while that name
+// is still being expanded (itself, or a circle of names) takes the value of the layer below, so
+// the user's Path = "%Path%;D:\Mine" extends the machine's Path. Every variable is expanded once
+// per layer, and no value grows past kMaxExpandedLength, so work and size are bounded whatever
+// the registry holds.
+class Environment {
+public:
+    Environment(const Registry* machine, const Registry* user) {
+        layers_[kMachine] = {machine, HKEY_LOCAL_MACHINE, std::string(kMachineEnvironment)};
+        layers_[kUser] = {user, HKEY_CURRENT_USER, std::string(kUserEnvironment)};
+        for (Layer& l : layers_) {
+            if (l.registry && l.root && !l.registry->HasKey(l.root, l.key))
+                l.key = FollowLink(*l.registry, l.root, l.key);
         }
-        std::string path(key);
-        if (!reg->HasKey(root, path)) path = FollowLink(*reg, root, path);
-        const RegValue* v = reg->Find(root, path, vb::ToUtf8(name));
-        if (!v || (v->type != REG_SZ && v->type != REG_EXPAND_SZ)) continue;
+    }
+
+    std::string ExpandText(std::string_view text) {
+        auto expanded = Expand(text, [this](const std::string& name) { return Value(name, kUser, 0); });
+        return expanded ? *expanded : std::string(text);
+    }
+
+private:
+    enum { kProcess, kMachine, kUser, kLayers };
+    // Names nest no deeper than this; further in, a variable keeps its text as written. Real
+    // environments nest two or three deep; the bound keeps the stack small on a hostile chain.
+    static constexpr int kMaxNesting = 32;
+
+    struct Layer {
+        const Registry* registry = nullptr;
+        HKEY root = 0;
+        std::string key;
+    };
+    struct Entry {
+        bool expanding = false;
+        std::optional<std::string> value;  // nothing: not defined in this layer
+    };
+
+    // The value of a name as seen from layer `top`.
+    const std::string* Value(const std::string& name, int top, int depth) {
+        std::string folded = vb::UCase(name);
+        for (int layer = top; layer >= kProcess; --layer) {
+            auto [it, added] = memo_[layer].try_emplace(folded);
+            Entry& entry = it->second;
+            if (!added) {
+                if (!entry.expanding && entry.value) return &*entry.value;
+                continue;
+            }
+            if (layer == kProcess) {
+                entry.value = ProcessVariable(name);
+            } else if (auto stored = Stored(layers_[layer], name)) {
+                entry.value = std::move(stored->first);
+                if (stored->second && depth < kMaxNesting) {
+                    entry.expanding = true;
+                    auto expanded = Expand(*entry.value, [this, layer, depth](const std::string& n) {
+                        return Value(n, layer, depth + 1);
+                    });
+                    entry.expanding = false;
+                    if (expanded) entry.value = std::move(*expanded);
+                }
+            }
+            if (entry.value) return &*entry.value;
+        }
+        return nullptr;
+    }
+
+    // A text variable of a layer as stored, and whether it is expandable.
+    static std::optional<std::pair<std::string, bool>> Stored(const Layer& layer, const std::string& name) {
+        if (!layer.registry) return std::nullopt;
+        const RegValue* v = layer.registry->Find(layer.root, layer.key, vb::ToUtf8(name));
+        if (!v || (v->type != REG_SZ && v->type != REG_EXPAND_SZ)) return std::nullopt;
         std::string text = RegTextToUtf8(v->data);
         if (std::size_t nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
-        text = vb::FromUtf8(text);
-        if (v->type == REG_EXPAND_SZ && depth < 8)
-            text = Expand(text, [depth](const std::string& n) {
-                auto found = RegistryVariable(n, depth + 1);
-                return found ? found : ProcessVariable(n);
-            });
-        return text;
+        return std::pair{vb::FromUtf8(text), v->type == REG_EXPAND_SZ};
     }
-    return std::nullopt;
-}
+
+    Layer layers_[kLayers];
+    std::map<std::string, Entry> memo_[kLayers];
+};
 
 }  // namespace
 
-std::string ExpandEnvironmentStrings(std::string_view text) { return Expand(text, ProcessVariable); }
+std::string ExpandEnvironmentStrings(std::string_view text) {
+    return Environment(nullptr, nullptr).ExpandText(text);
+}
+
+std::string ExpandRegistryString(std::string_view text, const Registry* machine, const Registry* user) {
+    return Environment(machine, user).ExpandText(text);
+}
 
 std::string ExpandRegistryString(std::string_view text) {
-    return Expand(text, [](const std::string& name) {
-        auto found = RegistryVariable(name, 0);
-        return found ? found : ProcessVariable(name);
-    });
+    std::shared_ptr<const Registry> machine, user;
+    {
+        std::lock_guard lock(mutex);
+        if (const Cached& c = LoadRoot(HKEY_LOCAL_MACHINE); !c.error) machine = c.registry;
+        if (const Cached& c = LoadRoot(HKEY_CURRENT_USER); !c.error) user = c.registry;
+    }
+    return ExpandRegistryString(text, machine.get(), user.get());
 }
 
 }  // namespace files

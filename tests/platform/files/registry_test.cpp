@@ -308,6 +308,42 @@ TEST(Registry, ExpandsEnvironmentNames) {
         {"empty name", "%%", "%%"},
     };
     for (const auto& row : rows) EXPECT_EQ(ExpandEnvironmentStrings(row.text), row.expected) << row.name;
+
+    // Past the longest text an expansion may make, the text stays as written.
+    const std::string half(kMaxExpandedLength / 2 + 1, 'b'), rest(kMaxExpandedLength - half.size(), 'r');
+    box.Set("VT_BIG", half);
+    EXPECT_EQ(ExpandEnvironmentStrings("%VT_BIG%" + rest), half + rest) << "at the bound";
+    EXPECT_EQ(ExpandEnvironmentStrings("%VT_BIG%%VT_BIG%"), "%VT_BIG%%VT_BIG%") << "one past";
+}
+
+TEST(Registry, ExpandsAgainstTheUsersEnvironmentOverTheMachines) {
+    Sandbox box;
+    box.Set("VT_HOME", "/home/vt");
+    box.Set("VT_UNSET", std::nullopt);
+    Registry reg;
+    ASSERT_FALSE(reg.Load("REGEDIT4\r\n"
+                          "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Session Manager\\Environment]\r\n"
+                          "\"Path\"=\"C:\\\\bin\"\r\n"
+                          "\"Tools\"=\"C:\\\\tools\"\r\n"
+                          "\"VT_HOME\"=hex(2):25,56,54,5f,48,4f,4d,45,25,5c,6d,00\r\n"  // %VT_HOME%\m
+                          "[HKEY_CURRENT_USER\\Environment]\r\n"
+                          "\"Path\"=hex(2):25,50,41,54,48,25,3b,25,54,6f,6f,6c,73,25,00\r\n"  // %PATH%;%Tools%
+                          "\"Tools\"=\"D:\\\\mine\"\r\n"
+                          "\"VT_HOME\"=hex(2):25,76,74,5f,68,6f,6d,65,25,5c,77,00\r\n",  // %vt_home%\w
+                          HKEY_LOCAL_MACHINE));
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"the user's own name reaches the machine's", "%Path%", "C:\\bin;D:\\mine"},
+        {"the user's over the machine's", "%TOOLS%", "D:\\mine"},
+        {"each layer's own name reaches the one below", "%VT_HOME%", "/home/vt\\m\\w"},
+        {"defined nowhere", "%VT_UNSET%", "%VT_UNSET%"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ExpandRegistryString(row.text, &reg, &reg), row.expected) << row.name;
+    EXPECT_EQ(ExpandRegistryString("%Path%", &reg, nullptr), "C:\\bin") << "without a user";
 }
 
 }  // namespace
