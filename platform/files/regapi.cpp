@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
@@ -189,39 +190,6 @@ long RegCloseKey(HKEY key) {
 
 namespace {
 
-// %NAME% replaced by what the lookup gives (a pointer to the value, null for a name it does not
-// know, which stays as written). Nothing when the result would pass kMaxExpandedLength.
-template <class Lookup>
-std::optional<std::string> Expand(std::string_view text, Lookup&& lookup) {
-    std::string out;
-    auto append = [&out](std::string_view part) {
-        if (part.size() > kMaxExpandedLength - out.size()) return false;
-        out.append(part);
-        return true;
-    };
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t open = text.find('%', pos);
-        std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
-        if (close == std::string_view::npos) {
-            if (!append(text.substr(pos))) return std::nullopt;
-            break;
-        }
-        if (!append(text.substr(pos, open - pos))) return std::nullopt;
-        std::string name(text.substr(open + 1, close - open - 1));
-        const std::string* value = name.empty() ? nullptr : lookup(name);
-        if (value) {
-            if (!append(*value)) return std::nullopt;
-            pos = close + 1;
-        } else {
-            // Left as written; the closing '%' may open the next name.
-            if (!append(text.substr(open, close - open))) return std::nullopt;
-            pos = close;
-        }
-    }
-    return out;
-}
-
 std::optional<std::string> ProcessVariable(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     if (!value) {
@@ -262,9 +230,12 @@ std::string FollowLink(const Registry& reg, HKEY root, const std::string& path) 
 // process's at the bottom, the machine's variables over it, the user's over those. An expandable
 // variable is expanded against its own layer and the ones below; a name it meets while that name
 // is still being expanded (itself, or a circle of names) takes the value of the layer below, so
-// the user's Path = "%Path%;D:\Mine" extends the machine's Path. Every variable is expanded once
-// per layer, and no value grows past kMaxExpandedLength, so work and size are bounded whatever
-// the registry holds.
+// the user's Path = "%Path%;D:\Mine" extends the machine's Path. No value grows past
+// kMaxExpandedLength: a variable whose expansion would keeps its text as stored.
+//
+// Work and memory stay in proportion to the registry whatever its variables hold: each variable
+// is resolved once per layer into its length and its pieces (runs of its own text and the
+// variables it names), and only the one text asked for is put together from them.
 class Environment {
 public:
     Environment(const Registry* machine, const Registry* user) {
@@ -277,13 +248,18 @@ public:
     }
 
     std::string ExpandText(std::string_view text) {
-        auto expanded = Expand(text, [this](const std::string& name) { return Value(name, kUser, 0); });
-        return expanded ? *expanded : std::string(text);
+        std::size_t length = 0;
+        std::vector<Piece> pieces;
+        if (!Resolve(text, kUser, 0, pieces, length)) return std::string(text);
+        std::string out;
+        out.reserve(length);
+        Join(text, pieces, out);
+        return out;
     }
 
 private:
     enum { kProcess, kMachine, kUser, kLayers };
-    // Names nest no deeper than this; further in, a variable keeps its text as written. Real
+    // Names nest no deeper than this; further in, a variable keeps its text as stored. Real
     // environments nest two or three deep; the bound keeps the stack small on a hostile chain.
     static constexpr int kMaxNesting = 32;
 
@@ -292,35 +268,104 @@ private:
         HKEY root = 0;
         std::string key;
     };
+    struct Entry;
+    // A run of the owner's text, or (with `value`) a variable's value that is not empty.
+    struct Piece {
+        std::size_t begin = 0, size = 0;
+        const Entry* value = nullptr;
+    };
     struct Entry {
+        bool defined = false;
         bool expanding = false;
-        std::optional<std::string> value;  // nothing: not defined in this layer
+        bool expanded = false;  // the value is made of `pieces`, not `text` as it stands
+        std::string text;
+        std::vector<Piece> pieces;
+        std::size_t length = 0;  // of the value
     };
 
-    // The value of a name as seen from layer `top`.
-    const std::string* Value(const std::string& name, int top, int depth) {
+    // The pieces of a text with the names in it resolved as seen from layer `top`, and their
+    // length; false when that would pass kMaxExpandedLength.
+    bool Resolve(std::string_view text, int top, int depth, std::vector<Piece>& pieces, std::size_t& length) {
+        auto add = [&](std::size_t begin, std::size_t size, const Entry* value) {
+            const std::size_t adds = value ? value->length : size;
+            if (adds > kMaxExpandedLength - length) return false;
+            length += adds;
+            if (adds) pieces.push_back({begin, size, value});
+            return true;
+        };
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t open = text.find('%', pos);
+            std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
+            if (close == std::string_view::npos) return add(pos, text.size() - pos, nullptr);
+            if (!add(pos, open - pos, nullptr)) return false;
+            std::string name(text.substr(open + 1, close - open - 1));
+            const Entry* value = name.empty() ? nullptr : Value(name, top, depth);
+            if (value) {
+                while (value->expanded && value->pieces.size() == 1 && value->pieces[0].value)
+                    value = value->pieces[0].value;
+                if (!add(0, 0, value)) return false;
+                pos = close + 1;
+            } else {
+                // Left as written; the closing '%' may open the next name.
+                if (!add(open, close - open, nullptr)) return false;
+                pos = close;
+            }
+        }
+        return true;
+    }
+
+    // The text of pieces resolved from `text`. Every piece puts a character out at least, and no
+    // piece names a value that is only another value, so the steps are as many as the characters.
+    static void Join(std::string_view text, const std::vector<Piece>& pieces, std::string& out) {
+        struct Step {
+            std::string_view text;
+            const std::vector<Piece>* pieces;
+            std::size_t next;
+        };
+        std::vector<Step> stack{{text, &pieces, 0}};
+        while (!stack.empty()) {
+            Step& step = stack.back();
+            if (step.next == step.pieces->size()) {
+                stack.pop_back();
+                continue;
+            }
+            const Piece& p = (*step.pieces)[step.next++];
+            if (!p.value) out.append(step.text.substr(p.begin, p.size));
+            else if (p.value->expanded) stack.push_back({p.value->text, &p.value->pieces, 0});
+            else out += p.value->text;
+        }
+    }
+
+    // The variable of that name as seen from layer `top`, or null when no layer defines it.
+    const Entry* Value(const std::string& name, int top, int depth) {
         std::string folded = vb::UCase(name);
         for (int layer = top; layer >= kProcess; --layer) {
             auto [it, added] = memo_[layer].try_emplace(folded);
             Entry& entry = it->second;
             if (!added) {
-                if (!entry.expanding && entry.value) return &*entry.value;
+                if (!entry.expanding && entry.defined) return &entry;
                 continue;
             }
+            bool expandable = false;
             if (layer == kProcess) {
-                entry.value = ProcessVariable(name);
+                if (auto value = ProcessVariable(name)) entry.defined = true, entry.text = std::move(*value);
             } else if (auto stored = Stored(layers_[layer], name)) {
-                entry.value = std::move(stored->first);
-                if (stored->second && depth < kMaxNesting) {
-                    entry.expanding = true;
-                    auto expanded = Expand(*entry.value, [this, layer, depth](const std::string& n) {
-                        return Value(n, layer, depth + 1);
-                    });
-                    entry.expanding = false;
-                    if (expanded) entry.value = std::move(*expanded);
-                }
+                entry.defined = true;
+                entry.text = std::move(stored->first);
+                expandable = stored->second;
             }
-            if (entry.value) return &*entry.value;
+            if (!entry.defined) continue;
+            entry.length = entry.text.size();
+            if (expandable && depth < kMaxNesting) {
+                entry.expanding = true;
+                std::size_t length = 0;
+                entry.expanded = Resolve(entry.text, layer, depth + 1, entry.pieces, length);
+                entry.expanding = false;
+                if (entry.expanded) entry.length = length;
+                else entry.pieces = {};
+            }
+            return &entry;
         }
         return nullptr;
     }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "platform/files/regapi.h"
 #include "platform/files/registry.h"
@@ -344,6 +346,59 @@ TEST(Registry, ExpandsAgainstTheUsersEnvironmentOverTheMachines) {
     };
     for (const auto& row : rows) EXPECT_EQ(ExpandRegistryString(row.text, &reg, &reg), row.expected) << row.name;
     EXPECT_EQ(ExpandRegistryString("%Path%", &reg, nullptr), "C:\\bin") << "without a user";
+}
+
+TEST(Registry, ExpansionMemoryStaysInProportionToTheRegistry) {
+    // Values that would each be 17,000 characters, named by pairs that pass the bound, named a
+    // thousand at a time by texts that fit, named by threes that pass again: copying every value
+    // where it is named would take a gigabyte, though the one text asked for is short.
+    std::string hive = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+                       "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment] 1700000000\n"
+                       "\"VtB\"=\"" + std::string(17000, 'b') + "\"\n";
+    auto var = [&hive](const std::string& name, const std::string& value) {
+        hive += "\"" + name + "\"=str(2):\"" + value + "\"\n";
+    };
+    auto ref = [](const char* kind, int i) { return std::string("%Vt") + kind + std::to_string(i) + "%"; };
+    constexpr int kTops = 10, kPerMiddle = 1000;
+    int x = 0, p = 0;
+    std::string text, expected;
+    for (int h = 0; h < kTops; ++h) {
+        std::string three;
+        for (int g = 3 * h; g < 3 * h + 3; ++g) {
+            std::string middle;
+            for (int k = 0; k < kPerMiddle; ++k, ++p) {
+                var("VtX" + std::to_string(x), "%VtB%");
+                var("VtX" + std::to_string(x + 1), "%VtB%");
+                var("VtP" + std::to_string(p), ref("X", x) + ref("X", x + 1));
+                x += 2;
+                middle += ref("P", p);
+            }
+            var("VtG" + std::to_string(g), middle);
+            three += ref("G", g);
+        }
+        var("VtH" + std::to_string(h), three);
+        text += ref("H", h);
+        expected += three;  // too long expanded, so as stored
+    }
+    Registry reg;
+    ASSERT_FALSE(reg.Load(hive, HKEY_LOCAL_MACHINE));
+
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_EQ(ExpandRegistryString(text, &reg, nullptr), expected);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 256 * 1024) << "peak grew by " << (after.ru_maxrss - before.ru_maxrss) << " kB";
+
+    // A chain of names each only another name, named many times, still puts each character out once.
+    std::string chain = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+                        "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment] 1700000000\n";
+    for (int i = 0; i < 30; ++i) chain += "\"VtC" + std::to_string(i) + "\"=str(2):\"%VtC" + std::to_string(i + 1) + "%\"\n";
+    chain += "\"VtC30\"=\"c\"\n";
+    Registry linked;
+    ASSERT_FALSE(linked.Load(chain, HKEY_LOCAL_MACHINE));
+    std::string many;
+    for (int i = 0; i < 10000; ++i) many += "%VtC" + std::to_string(i % 30) + "%";
+    EXPECT_EQ(ExpandRegistryString(many, &linked, nullptr), std::string(10000, 'c'));
 }
 
 }  // namespace
