@@ -14,7 +14,8 @@
 // without the mapped libraries).
 // recipe: 10,000 ingredients and 5,000 or 20,000 recipes. Counters: after_timer_ms (the splash's
 // timer to the end of the main window's first paint), bare_after_timer_ms (a bare window of the
-// screen's size, made ahead, from the timer that shows it to its first paint), after_timer_ratio,
+// screen's size, made ahead as recipe makes its main window, native window and surface included,
+// from the timer that shows it to its first paint), after_timer_ratio,
 // window_ms, bare_ms (a list of 10,000), ratio, ratio_busy (the start without the splash's
 // one-second wait, against the bare list), rss_MB, bare_rss_MB, rss_ratio, anon_MB and
 // bare_anon_MB as for calories, screen_rss_MB and screen_rss_ratio (against the bare window of

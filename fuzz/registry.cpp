@@ -1,7 +1,9 @@
 // .reg files: regedit exports (UTF-16 or 8-bit) and Wine hive files.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "platform/files/regapi.h"
@@ -19,5 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (const files::RegValue* v = reg.Find(root, key, name)) (void)files::RegTextToUtf8(v->data);
     }
     (void)files::ExpandEnvironmentStrings(bytes.substr(0, 256));
+    // Expanding against the file's own environment ends with a bounded text, however its
+    // variables name each other: the expansion, or the text itself when that would be too long.
+    for (files::HKEY root : {files::HKEY_LOCAL_MACHINE, files::HKEY_CURRENT_USER}) {
+        std::string text = reg.String(root, key, "Path").value_or("%Path%");
+        if (files::ExpandRegistryString(text, &reg, &reg).size() > std::max(text.size(), files::kMaxExpandedLength))
+            std::abort();
+    }
     return 0;
 }

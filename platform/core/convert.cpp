@@ -89,11 +89,10 @@ std::optional<double> RadixNumber(std::string_view s, std::size_t& i, bool stric
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
 }
 
-// The runtime's strict reading of a text as a number (US locale): blanks around, a sign before or
-// after the number or parentheses around it for a negative one, a dollar sign before the digits,
-// digits with thousands commas, a point, an exponent (E or D), or &H / &O. nullopt when it is not
-// one.
-std::optional<double> ParseStrict(std::string_view s) {
+// The runtime's strict reading of a text without currency sign as a number (US locale): blanks
+// around, a sign before or after the number or parentheses around it for a negative one, digits
+// with thousands commas, a point, an exponent (E or D), or &H / &O. nullopt when it is not one.
+std::optional<double> ParsePlain(std::string_view s) {
     std::size_t a = 0, b = s.size();
     while (a < b && IsBlank(s[a])) ++a;
     while (b > a && IsBlank(s[b - 1])) --b;
@@ -117,7 +116,6 @@ std::optional<double> ParseStrict(std::string_view s) {
         clean += s.back();
         s.remove_suffix(1);
     }
-    if (i < s.size() && s[i] == '$') ++i;
     int digits = 0;
     while (i < s.size()) {
         if (IsDigit(s[i])) {
@@ -148,6 +146,22 @@ std::optional<double> ParseStrict(std::string_view s) {
     if (i != s.size()) return std::nullopt;
     if (clean[0] == '+') clean.erase(0, 1);
     return ParseDouble(clean);
+}
+
+// The strict reading: blanks around, and one currency sign standing anywhere outside the digits
+// ("$-5", "-$5", "5$", "$ 5", "($5)"), which the runtime skips as it skips blanks; the rest is
+// read as without it, so "- $5" fails as "- 5" does. A currency sign goes with no &H / &O number.
+std::optional<double> ParseStrict(std::string_view s) {
+    const std::size_t sign = s.find('$');
+    if (sign == std::string_view::npos) return ParsePlain(s);
+    if (s.find('$', sign + 1) != std::string_view::npos) return std::nullopt;
+    const std::string_view before = s.substr(0, sign), after = s.substr(sign + 1);
+    if (before.find_first_not_of(" \t+-(") != std::string_view::npos &&
+        after.find_first_not_of(" \t+-)") != std::string_view::npos)
+        return std::nullopt;  // inside the digits
+    std::string rest = std::string(before) + std::string(after);
+    if (rest.find('&') != std::string::npos) return std::nullopt;
+    return ParsePlain(rest);
 }
 
 double Strict(std::string_view text) {

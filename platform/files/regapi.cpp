@@ -4,11 +4,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
@@ -190,34 +190,6 @@ long RegCloseKey(HKEY key) {
 
 namespace {
 
-using Lookup = std::function<std::optional<std::string>(const std::string&)>;
-
-// %NAME% replaced by what the lookup gives; a name it does not know stays as written.
-std::string Expand(std::string_view text, const Lookup& lookup) {
-    std::string out;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t open = text.find('%', pos);
-        std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
-        if (close == std::string_view::npos) {
-            out.append(text.substr(pos));
-            break;
-        }
-        out.append(text.substr(pos, open - pos));
-        std::string name(text.substr(open + 1, close - open - 1));
-        std::optional<std::string> value = name.empty() ? std::nullopt : lookup(name);
-        if (value) {
-            out += *value;
-            pos = close + 1;
-        } else {
-            // Left as written; the closing '%' may open the next name.
-            out.append(text.substr(open, close - open));
-            pos = close;
-        }
-    }
-    return out;
-}
-
 std::optional<std::string> ProcessVariable(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     if (!value) {
@@ -254,43 +226,182 @@ std::string FollowLink(const Registry& reg, HKEY root, const std::string& path) 
     return path;
 }
 
-// The registry's own environment variable: the user's over the machine's. An expandable one is
-// expanded in turn, a few levels deep so that names defined by each other end.
-std::optional<std::string> RegistryVariable(const std::string& name, int depth) {
-    for (auto [root, key] : {std::pair{HKEY_CURRENT_USER, kUserEnvironment}, std::pair{HKEY_LOCAL_MACHINE, kMachineEnvironment}}) {
-        std::shared_ptr<const Registry> reg;
-        {
-            std::lock_guard lock(mutex);
-            const Cached& c = LoadRoot(root);
-            if (c.error) continue;
-            reg = c.registry;
+// The environment a program of the prefix starts with, built as the desktop builds a user's: the
+// process's at the bottom, the machine's variables over it, the user's over those. An expandable
+// variable is expanded against its own layer and the ones below; a name it meets while that name
+// is still being expanded (itself, or a circle of names) takes the value of the layer below, so
+// the user's Path = "%Path%;D:\Mine" extends the machine's Path. No value grows past
+// kMaxExpandedLength: a variable whose expansion would keeps its text as stored.
+//
+// Work and memory stay in proportion to the registry whatever its variables hold: each variable
+// is resolved once per layer into its length and its pieces (runs of its own text and the
+// variables it names), and only the one text asked for is put together from them.
+class Environment {
+public:
+    Environment(const Registry* machine, const Registry* user) {
+        layers_[kMachine] = {machine, HKEY_LOCAL_MACHINE, std::string(kMachineEnvironment)};
+        layers_[kUser] = {user, HKEY_CURRENT_USER, std::string(kUserEnvironment)};
+        for (Layer& l : layers_) {
+            if (l.registry && l.root && !l.registry->HasKey(l.root, l.key))
+                l.key = FollowLink(*l.registry, l.root, l.key);
         }
-        std::string path(key);
-        if (!reg->HasKey(root, path)) path = FollowLink(*reg, root, path);
-        const RegValue* v = reg->Find(root, path, vb::ToUtf8(name));
-        if (!v || (v->type != REG_SZ && v->type != REG_EXPAND_SZ)) continue;
+    }
+
+    std::string ExpandText(std::string_view text) {
+        std::size_t length = 0;
+        std::vector<Piece> pieces;
+        if (!Resolve(text, kUser, 0, pieces, length)) return std::string(text);
+        std::string out;
+        out.reserve(length);
+        Join(text, pieces, out);
+        return out;
+    }
+
+private:
+    enum { kProcess, kMachine, kUser, kLayers };
+    // Names nest no deeper than this; further in, a variable keeps its text as stored. Real
+    // environments nest two or three deep; the bound keeps the stack small on a hostile chain.
+    static constexpr int kMaxNesting = 32;
+
+    struct Layer {
+        const Registry* registry = nullptr;
+        HKEY root = 0;
+        std::string key;
+    };
+    struct Entry;
+    // A run of the owner's text, or (with `value`) a variable's value that is not empty.
+    struct Piece {
+        std::size_t begin = 0, size = 0;
+        const Entry* value = nullptr;
+    };
+    struct Entry {
+        bool defined = false;
+        bool expanding = false;
+        bool expanded = false;  // the value is made of `pieces`, not `text` as it stands
+        std::string text;
+        std::vector<Piece> pieces;
+        std::size_t length = 0;  // of the value
+    };
+
+    // The pieces of a text with the names in it resolved as seen from layer `top`, and their
+    // length; false when that would pass kMaxExpandedLength.
+    bool Resolve(std::string_view text, int top, int depth, std::vector<Piece>& pieces, std::size_t& length) {
+        auto add = [&](std::size_t begin, std::size_t size, const Entry* value) {
+            const std::size_t adds = value ? value->length : size;
+            if (adds > kMaxExpandedLength - length) return false;
+            length += adds;
+            if (adds) pieces.push_back({begin, size, value});
+            return true;
+        };
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t open = text.find('%', pos);
+            std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
+            if (close == std::string_view::npos) return add(pos, text.size() - pos, nullptr);
+            if (!add(pos, open - pos, nullptr)) return false;
+            std::string name(text.substr(open + 1, close - open - 1));
+            const Entry* value = name.empty() ? nullptr : Value(name, top, depth);
+            if (value) {
+                while (value->expanded && value->pieces.size() == 1 && value->pieces[0].value)
+                    value = value->pieces[0].value;
+                if (!add(0, 0, value)) return false;
+                pos = close + 1;
+            } else {
+                // Left as written; the closing '%' may open the next name.
+                if (!add(open, close - open, nullptr)) return false;
+                pos = close;
+            }
+        }
+        return true;
+    }
+
+    // The text of pieces resolved from `text`. Every piece puts a character out at least, and no
+    // piece names a value that is only another value, so the steps are as many as the characters.
+    static void Join(std::string_view text, const std::vector<Piece>& pieces, std::string& out) {
+        struct Step {
+            std::string_view text;
+            const std::vector<Piece>* pieces;
+            std::size_t next;
+        };
+        std::vector<Step> stack{{text, &pieces, 0}};
+        while (!stack.empty()) {
+            Step& step = stack.back();
+            if (step.next == step.pieces->size()) {
+                stack.pop_back();
+                continue;
+            }
+            const Piece& p = (*step.pieces)[step.next++];
+            if (!p.value) out.append(step.text.substr(p.begin, p.size));
+            else if (p.value->expanded) stack.push_back({p.value->text, &p.value->pieces, 0});
+            else out += p.value->text;
+        }
+    }
+
+    // The variable of that name as seen from layer `top`, or null when no layer defines it.
+    const Entry* Value(const std::string& name, int top, int depth) {
+        std::string folded = vb::UCase(name);
+        for (int layer = top; layer >= kProcess; --layer) {
+            auto [it, added] = memo_[layer].try_emplace(folded);
+            Entry& entry = it->second;
+            if (!added) {
+                if (!entry.expanding && entry.defined) return &entry;
+                continue;
+            }
+            bool expandable = false;
+            if (layer == kProcess) {
+                if (auto value = ProcessVariable(name)) entry.defined = true, entry.text = std::move(*value);
+            } else if (auto stored = Stored(layers_[layer], name)) {
+                entry.defined = true;
+                entry.text = std::move(stored->first);
+                expandable = stored->second;
+            }
+            if (!entry.defined) continue;
+            entry.length = entry.text.size();
+            if (expandable && depth < kMaxNesting) {
+                entry.expanding = true;
+                std::size_t length = 0;
+                entry.expanded = Resolve(entry.text, layer, depth + 1, entry.pieces, length);
+                entry.expanding = false;
+                if (entry.expanded) entry.length = length;
+                else entry.pieces = {};
+            }
+            return &entry;
+        }
+        return nullptr;
+    }
+
+    // A text variable of a layer as stored, and whether it is expandable.
+    static std::optional<std::pair<std::string, bool>> Stored(const Layer& layer, const std::string& name) {
+        if (!layer.registry) return std::nullopt;
+        const RegValue* v = layer.registry->Find(layer.root, layer.key, vb::ToUtf8(name));
+        if (!v || (v->type != REG_SZ && v->type != REG_EXPAND_SZ)) return std::nullopt;
         std::string text = RegTextToUtf8(v->data);
         if (std::size_t nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
-        text = vb::FromUtf8(text);
-        if (v->type == REG_EXPAND_SZ && depth < 8)
-            text = Expand(text, [depth](const std::string& n) {
-                auto found = RegistryVariable(n, depth + 1);
-                return found ? found : ProcessVariable(n);
-            });
-        return text;
+        return std::pair{vb::FromUtf8(text), v->type == REG_EXPAND_SZ};
     }
-    return std::nullopt;
-}
+
+    Layer layers_[kLayers];
+    std::map<std::string, Entry> memo_[kLayers];
+};
 
 }  // namespace
 
-std::string ExpandEnvironmentStrings(std::string_view text) { return Expand(text, ProcessVariable); }
+std::string ExpandEnvironmentStrings(std::string_view text) {
+    return Environment(nullptr, nullptr).ExpandText(text);
+}
+
+std::string ExpandRegistryString(std::string_view text, const Registry* machine, const Registry* user) {
+    return Environment(machine, user).ExpandText(text);
+}
 
 std::string ExpandRegistryString(std::string_view text) {
-    return Expand(text, [](const std::string& name) {
-        auto found = RegistryVariable(name, 0);
-        return found ? found : ProcessVariable(name);
-    });
+    std::shared_ptr<const Registry> machine, user;
+    {
+        std::lock_guard lock(mutex);
+        if (const Cached& c = LoadRoot(HKEY_LOCAL_MACHINE); !c.error) machine = c.registry;
+        if (const Cached& c = LoadRoot(HKEY_CURRENT_USER); !c.error) user = c.registry;
+    }
+    return ExpandRegistryString(text, machine.get(), user.get());
 }
 
 }  // namespace files

@@ -54,13 +54,20 @@ long RegQueryValueEx(HKEY key, std::string_view valueName, DWORD* type, std::uin
 
 long RegCloseKey(HKEY key);
 
+// No expansion makes a text longer than this, as on the desktop: one that would stays as written.
+inline constexpr std::size_t kMaxExpandedLength = 32767;
+
 // %NAME% replaced by the environment variable (the exact name first, then without regard to case);
 // unknown names are left as written.
 std::string ExpandEnvironmentStrings(std::string_view text);
 // The same as the Windows of the registry expands a REG_EXPAND_SZ value: a name defined in the
 // registry's own environment (the user's key "Environment" over the machine's
 // "System\CurrentControlSet\Control\Session Manager\Environment", as a Wine prefix keeps them)
-// takes its value there, any other the process's; a name defined nowhere is left as written.
+// takes its value there, any other the process's; a name defined nowhere is left as written. A
+// variable that names itself takes the value of the layer below (the user's Path = "%Path%;D:\x"
+// extends the machine's Path).
 std::string ExpandRegistryString(std::string_view text);
+// The same over registries given (either may be null); both roots of one file may be the same.
+std::string ExpandRegistryString(std::string_view text, const Registry* machine, const Registry* user);
 
 }  // namespace files

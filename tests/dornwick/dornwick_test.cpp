@@ -187,6 +187,64 @@ TEST(Dornwick, AnExpandablePathTakesTheWinePrefixsOwnEnvironment) {
     EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI").rfind("[WinWord]\r\nPath=", 0), 0u);
 }
 
+std::string Repeat(std::string_view part, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) out += part;
+    return out;
+}
+
+// A machine variable line for the hive: expandable unless `plain`.
+std::string Var(const std::string& name, const std::string& value, bool plain = false) {
+    return "\"" + name + "\"=" + (plain ? "\"" : "str(2):\"") + value + "\"\n";
+}
+
+TEST(Dornwick, ExpandingThePathEndsWithBoundedTextWhateverTheRegistryHolds) {
+    std::string chain;  // each names the next ten times: ten levels would make 2 * 10^10 characters
+    for (int i = 0; i < 10; ++i) chain += Var("DwV" + std::to_string(i), Repeat("%DwV" + std::to_string(i + 1) + "%", 10));
+    chain += Var("DwV10", "ab", true);
+    const struct {
+        const char* name;
+        std::string path, machine, user;
+        std::string expected;
+    } rows[] = {
+        {"naming itself ten times keeps its own text", "%DwA%", kMachineEnv + Var("DwA", Repeat("%DwA%", 10)), "",
+         Repeat("%DwA%", 10)},
+        {"64 KB naming itself is longer than any expansion", "%DwA%",
+         kMachineEnv + Var("DwA", Repeat("%DwA%", 13108)), "", "%DwA%"},
+        {"the longest expansion is made", "y%DwA%", kMachineEnv + Var("DwA", std::string(32766, 'x'), true), "",
+         "y" + std::string(32766, 'x')},
+        {"one character more is not", "yy%DwA%", kMachineEnv + Var("DwA", std::string(32766, 'x'), true), "",
+         "yy%DwA%"},
+        // DwV5 and DwV2 would pass the bound, so they keep their own text
+        {"a chain that multiplies", "%DwV0%", kMachineEnv + chain, "", Repeat("%DwV3%", 1000)},
+        {"a circle of two", "%DwA%", kMachineEnv + Var("DwA", "%DwB%a") + Var("DwB", "%DwA%b"), "", "%DwA%ba"},
+        {"the user's Path extends the machine's", "%PATH%", kMachineEnv + Var("Path", "C:\\\\windows", true),
+         "[Environment] 1700000000\n" + Var("Path", "%Path%;D:\\\\Mine"), "C:\\windows;D:\\Mine"},
+        {"the user's own name without a machine one is the process's", "%DW_DRIVE%", kMachineEnv,
+         "[Environment] 1700000000\n" + Var("DW_DRIVE", "%DW_DRIVE%\\\\Mine"), "D:\\Mine"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Sandbox box;
+        box.Set("DW_DRIVE", "D:");
+        for (const char* name : {"DwA", "DwB", "DwV0", "DwV3"}) box.Set(name, std::nullopt);
+        Sandbox::Write(box.wine / "system.reg", MachineHive(row.path, row.machine));
+        if (!row.user.empty()) Sandbox::Write(box.wine / "user.reg", UserHive(row.user));
+        EXPECT_EQ(dornwick::Main(), 0);
+        EXPECT_EQ(Sandbox::Read(box.windows / "TARVOLIN.INI"), "[WinWord]\r\nPath=" + row.expected + "\r\n");
+    }
+
+    // A chain far deeper than any environment ends too, partly as written.
+    std::string deep = kMachineEnv;
+    for (int i = 0; i < 20000; ++i) deep += Var("DwD" + std::to_string(i), "%DwD" + std::to_string(i + 1) + "%.");
+    Sandbox box;
+    Sandbox::Write(box.wine / "system.reg", MachineHive("%DwD0%", deep));
+    EXPECT_EQ(dornwick::Main(), 0);
+    std::string ini = Sandbox::Read(box.windows / "TARVOLIN.INI");
+    EXPECT_EQ(ini.rfind("[WinWord]\r\nPath=%DwD", 0), 0u) << ini.substr(0, 80);
+    EXPECT_LT(ini.size(), 1000u);
+}
+
 TEST(Dornwick, OnlyTheMachineHiveIsRead) {
     Sandbox box;
     Sandbox::Write(box.wine / "user.reg", "damaged");

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "error_of.h"
@@ -63,8 +64,8 @@ TEST(Convert, StrictTextToNumber) {
 
 TEST(Convert, TextThatIsNoNumberIsError13) {
     const char* rows[] = {"", "   ", "abc", "1 2", "1.2.3", ",5", "1,", "-", ".", "1e", "12abc",
-                          "&H", "&HG", "$", "5$", "$-5", "(5", "5)", "()", "(-5)", "-(5)", "(5)-",
-                          "-5-", "+5-", "( 5)", "$ 5", "--5", "1e-"};
+                          "&H", "&HG", "$", "(5", "5)", "()", "(-5)", "-(5)", "(5)-",
+                          "-5-", "+5-", "( 5)", "--5", "1e-"};
     EXPECT_FALSE(IsNumeric("1e999")) << "overflows, so the conversion fails";
     EXPECT_EQ(CDbl("1e-999"), 0) << "underflow is zero, not an error";
     EXPECT_EQ(CDbl("0.000000000000000000000000000000000000000000000000000000000000000000000000000000"
@@ -78,6 +79,51 @@ TEST(Convert, TextThatIsNoNumberIsError13) {
         EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
     }
     EXPECT_EQ(ErrorOf([] { CInt("x"); }), 13);
+}
+
+TEST(Convert, ACurrencySignIsSkippedOutsideTheDigits) {
+    // The sign may stand before or after the number and on either side of a sign or parenthesis;
+    // what remains is read as without it, so blanks go where they may without one.
+    struct Row {
+        const char* name;
+        const char* text;
+        std::optional<double> expected;  // nothing: error 13
+    };
+    const Row rows[] = {
+        {"before a minus", "$-5", -5},         {"after a minus", "-$5", -5},
+        {"after the number", "5$", 5},         {"blank after it", "$ 5", 5},
+        {"blank before it", "5 $", 5},         {"blanks around", "  $5  ", 5},
+        {"with a trailing minus", "$5-", -5},  {"after a trailing minus", "5-$", -5},
+        {"before a trailing minus", "5$-", -5}, {"blank, then minus", "$ -5", -5},
+        {"inside parentheses", "($2.50)", -2.5}, {"before parentheses", "$(5)", -5},
+        {"with thousands and exponent", "1,000.5E1$", 10005},
+        {"with a point only", "$.5", 0.5},
+        {"minus, blank, sign", "- $5", std::nullopt},  // read as "- 5"
+        {"sign, blank", "-$ 5", std::nullopt},
+        {"blank inside parentheses", "($ 5)", std::nullopt},
+        {"alone", "$", std::nullopt},           {"with a sign only", "-$", std::nullopt},
+        {"twice before", "$$5", std::nullopt},  {"twice around", "$5$", std::nullopt},
+        {"inside the digits", "5$5", std::nullopt}, {"before the exponent", "5$E1", std::nullopt},
+        {"two signs", "-$5-", std::nullopt},    {"with hex", "$&H10", std::nullopt},
+        {"after hex", "&H10$", std::nullopt},   {"before a thousands comma", "$,5", std::nullopt},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.name) + ": \"" + r.text + '"');
+        EXPECT_EQ(IsNumeric(r.text), r.expected.has_value());
+        if (!r.expected) {
+            for (auto read : {+[](const char* t) { CDbl(t); }, +[](const char* t) { CInt(t); },
+                              +[](const char* t) { CLng(t); }, +[](const char* t) { CSng(t); },
+                              +[](const char* t) { CBool(t); }})
+                EXPECT_EQ(ErrorOf([&] { read(r.text); }), 13);
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(CDbl(r.text), *r.expected);
+        EXPECT_EQ(CLng(r.text), static_cast<Long>(std::nearbyint(*r.expected)));
+        EXPECT_FLOAT_EQ(CSng(r.text), static_cast<Single>(*r.expected));
+        EXPECT_TRUE(CBool(r.text));
+    }
+    EXPECT_EQ(CInt("$-5"), -5);
+    EXPECT_EQ(Val("$5"), 0) << "Val reads no currency sign";
 }
 
 TEST(Convert, HugeExponentsOverflowOrVanish) {

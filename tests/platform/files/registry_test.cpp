@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "platform/files/regapi.h"
 #include "platform/files/registry.h"
@@ -308,6 +310,95 @@ TEST(Registry, ExpandsEnvironmentNames) {
         {"empty name", "%%", "%%"},
     };
     for (const auto& row : rows) EXPECT_EQ(ExpandEnvironmentStrings(row.text), row.expected) << row.name;
+
+    // Past the longest text an expansion may make, the text stays as written.
+    const std::string half(kMaxExpandedLength / 2 + 1, 'b'), rest(kMaxExpandedLength - half.size(), 'r');
+    box.Set("VT_BIG", half);
+    EXPECT_EQ(ExpandEnvironmentStrings("%VT_BIG%" + rest), half + rest) << "at the bound";
+    EXPECT_EQ(ExpandEnvironmentStrings("%VT_BIG%%VT_BIG%"), "%VT_BIG%%VT_BIG%") << "one past";
+}
+
+TEST(Registry, ExpandsAgainstTheUsersEnvironmentOverTheMachines) {
+    Sandbox box;
+    box.Set("VT_HOME", "/home/vt");
+    box.Set("VT_UNSET", std::nullopt);
+    Registry reg;
+    ASSERT_FALSE(reg.Load("REGEDIT4\r\n"
+                          "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Session Manager\\Environment]\r\n"
+                          "\"Path\"=\"C:\\\\bin\"\r\n"
+                          "\"Tools\"=\"C:\\\\tools\"\r\n"
+                          "\"VT_HOME\"=hex(2):25,56,54,5f,48,4f,4d,45,25,5c,6d,00\r\n"  // %VT_HOME%\m
+                          "[HKEY_CURRENT_USER\\Environment]\r\n"
+                          "\"Path\"=hex(2):25,50,41,54,48,25,3b,25,54,6f,6f,6c,73,25,00\r\n"  // %PATH%;%Tools%
+                          "\"Tools\"=\"D:\\\\mine\"\r\n"
+                          "\"VT_HOME\"=hex(2):25,76,74,5f,68,6f,6d,65,25,5c,77,00\r\n",  // %vt_home%\w
+                          HKEY_LOCAL_MACHINE));
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"the user's own name reaches the machine's", "%Path%", "C:\\bin;D:\\mine"},
+        {"the user's over the machine's", "%TOOLS%", "D:\\mine"},
+        {"each layer's own name reaches the one below", "%VT_HOME%", "/home/vt\\m\\w"},
+        {"defined nowhere", "%VT_UNSET%", "%VT_UNSET%"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ExpandRegistryString(row.text, &reg, &reg), row.expected) << row.name;
+    EXPECT_EQ(ExpandRegistryString("%Path%", &reg, nullptr), "C:\\bin") << "without a user";
+}
+
+TEST(Registry, ExpansionMemoryStaysInProportionToTheRegistry) {
+    // Values that would each be 17,000 characters, named by pairs that pass the bound, named a
+    // thousand at a time by texts that fit, named by threes that pass again: copying every value
+    // where it is named would take a gigabyte, though the one text asked for is short.
+    std::string hive = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+                       "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment] 1700000000\n"
+                       "\"VtB\"=\"" + std::string(17000, 'b') + "\"\n";
+    auto var = [&hive](const std::string& name, const std::string& value) {
+        hive += "\"" + name + "\"=str(2):\"" + value + "\"\n";
+    };
+    auto ref = [](const char* kind, int i) { return std::string("%Vt") + kind + std::to_string(i) + "%"; };
+    constexpr int kTops = 10, kPerMiddle = 1000;
+    int x = 0, p = 0;
+    std::string text, expected;
+    for (int h = 0; h < kTops; ++h) {
+        std::string three;
+        for (int g = 3 * h; g < 3 * h + 3; ++g) {
+            std::string middle;
+            for (int k = 0; k < kPerMiddle; ++k, ++p) {
+                var("VtX" + std::to_string(x), "%VtB%");
+                var("VtX" + std::to_string(x + 1), "%VtB%");
+                var("VtP" + std::to_string(p), ref("X", x) + ref("X", x + 1));
+                x += 2;
+                middle += ref("P", p);
+            }
+            var("VtG" + std::to_string(g), middle);
+            three += ref("G", g);
+        }
+        var("VtH" + std::to_string(h), three);
+        text += ref("H", h);
+        expected += three;  // too long expanded, so as stored
+    }
+    Registry reg;
+    ASSERT_FALSE(reg.Load(hive, HKEY_LOCAL_MACHINE));
+
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_EQ(ExpandRegistryString(text, &reg, nullptr), expected);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 256 * 1024) << "peak grew by " << (after.ru_maxrss - before.ru_maxrss) << " kB";
+
+    // A chain of names each only another name, named many times, still puts each character out once.
+    std::string chain = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+                        "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment] 1700000000\n";
+    for (int i = 0; i < 30; ++i) chain += "\"VtC" + std::to_string(i) + "\"=str(2):\"%VtC" + std::to_string(i + 1) + "%\"\n";
+    chain += "\"VtC30\"=\"c\"\n";
+    Registry linked;
+    ASSERT_FALSE(linked.Load(chain, HKEY_LOCAL_MACHINE));
+    std::string many;
+    for (int i = 0; i < 10000; ++i) many += "%VtC" + std::to_string(i % 30) + "%";
+    EXPECT_EQ(ExpandRegistryString(many, &linked, nullptr), std::string(10000, 'c'));
 }
 
 }  // namespace
