@@ -332,7 +332,8 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         address.host = MailDomainToAscii(address.host);  // what libcurl would do in a UTF-8 locale only
     } catch (const vb::Error& e) {
         if (e.number != kMailBadArgument) throw;
-        Fail(kMailBadArgument, "The mail server name \"" + address.host + "\" cannot be used: " + vb::ToUtf8(e.description));
+        Fail(kMailBadArgument,
+             "The mail server name \"" + address.host + "\" cannot be used: " + vb::ToUtf8(e.description));
     }
     const std::string& envelopeTo = to.utf8.address;
     const std::string& envelopeFrom = from.utf8.address;

@@ -75,7 +75,8 @@ std::string MailDomainToAscii(std::string_view utf8Domain) {
 MailEnvelopeAddress PrepareMailAddress(std::string_view text, std::string_view whose) {
     const std::string field(whose);
     CheckMailHeaderText(text, field + " address", false);
-    if (text.find_first_not_of(" \t") == std::string_view::npos) Fail(kMailBadArgument, "No " + field + " address was given");
+    if (text.find_first_not_of(" \t") == std::string_view::npos)
+        Fail(kMailBadArgument, "No " + field + " address was given");
     const std::optional<MailAddress> parsed = ParseMailAddress(text);
     const std::string typed = vb::ToUtf8(text);
     if (!parsed)

@@ -452,7 +452,7 @@ TEST_F(Smtp, ASilentServerEndsTheSendAfterTheTimeout) {
         const std::string expected = std::string(step) == "." ? "The mail server did not confirm the mail in time ("
                                                                : "The mail server did not answer in time (";
         EXPECT_EQ(e.description.rfind(expected, 0), 0u) << e.description;
-        EXPECT_EQ(std::string(step) == "." , e.description.ends_with("; the whole mail went out, so it may have been sent"))
+        EXPECT_EQ(std::string(step) == ".", e.description.ends_with("; the whole mail went out, so it may have been sent"))
             << e.description;
         // The test's short timeout ended it, not the 30 s default nor a hang.
         EXPECT_LT(took, std::chrono::seconds(10));
