@@ -26,7 +26,8 @@ public:
         setWindowFlag(Qt::WindowContextHelpButtonHint, false);
         setModal(true);
         auto* layout = new QVBoxLayout(this);
-        label_ = new QLabel(ToQLines(r.prompt), this);
+        prompt_ = ToQLines(r.prompt);
+        label_ = new QLabel(prompt_, this);
         label_->setTextFormat(Qt::PlainText);
         layout->addWidget(label_);
         auto* bar = new QProgressBar(this);
@@ -38,7 +39,20 @@ public:
         cancelButton_->setText(QStringLiteral("Cancel"));
         connect(cancelButton_, &QPushButton::clicked, this, &BusyDialog::Cancel);
         layout->addWidget(buttons);
-        setMinimumWidth(320);
+        // A small window of fixed size, as wide as its text needs and 320 pixels at least: the
+        // user cannot resize or maximize it.
+        label_->setMinimumWidth(320 - layout->contentsMargins().left() - layout->contentsMargins().right());
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+    }
+
+    // While the work holds Cancel off, its prompt shows and Cancel is disabled; "" gives the
+    // indicator back its own prompt and Cancel.
+    void Held(const QString& prompt) {
+        if (cancel_.Cancelled()) return;
+        label_->setText(prompt.isEmpty() ? prompt_ : prompt);
+        cancelButton_->setEnabled(prompt.isEmpty());
     }
 
     void Finished() {
@@ -57,13 +71,13 @@ protected:
 
 private:
     void Cancel() {
-        if (cancel_.Cancelled()) return;
-        cancel_.Cancel();
+        if (cancel_.Cancelled() || !cancel_.Cancel()) return;
         label_->setText(QStringLiteral("Cancelling\u2026"));
         cancelButton_->setEnabled(false);
     }
 
     services::CancelFlag& cancel_;
+    QString prompt_;
     QLabel* label_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     bool finished_ = false;
@@ -74,6 +88,9 @@ private:
 void QtDialogs::RunBusy(const services::BusyRequest& r, const std::function<void(services::CancelFlag&)>& work) {
     services::CancelFlag cancel;
     BusyDialog dialog(DialogParent(), r, cancel);
+    cancel.WhenHeld([&dialog](const std::string& prompt) {
+        QMetaObject::invokeMethod(&dialog, [&dialog, p = ToQLines(prompt)] { dialog.Held(p); }, Qt::QueuedConnection);
+    });
     std::exception_ptr failure;
     std::thread worker([&] {
         try {
@@ -89,6 +106,7 @@ void QtDialogs::RunBusy(const services::BusyRequest& r, const std::function<void
     // is asked to stop before it is waited for.
     if (!dialog.IsFinished()) cancel.Cancel();
     worker.join();
+    cancel.WhenHeld(nullptr);
     if (failure) std::rethrow_exception(failure);
 }
 

@@ -96,10 +96,32 @@ void CancelFlag::WhenCancelled(std::function<void()> wake) {
     if (wake_ && cancelled_) wake_();
 }
 
-void CancelFlag::Cancel() {
+bool CancelFlag::Cancel() {
     std::lock_guard lock(m_);
+    if (held_) return false;
     cancelled_ = true;
     if (wake_) wake_();
+    return true;
+}
+
+bool CancelFlag::Hold(std::string prompt) {
+    std::lock_guard lock(m_);
+    if (cancelled_) return false;
+    held_ = true;
+    if (show_) show_(prompt);
+    return true;
+}
+
+void CancelFlag::Release() {
+    std::lock_guard lock(m_);
+    if (!held_) return;
+    held_ = false;
+    if (show_) show_(std::string());
+}
+
+void CancelFlag::WhenHeld(std::function<void(const std::string&)> show) {
+    std::lock_guard lock(m_);
+    show_ = std::move(show);
 }
 
 }  // namespace services

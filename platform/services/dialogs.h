@@ -95,12 +95,25 @@ public:
     // so that work waiting on something else can wake up. Clearing it (nullptr) waits for a wake
     // under way, so what wake touches may go afterwards.
     void WhenCancelled(std::function<void()> wake);
-    void Cancel();
+    // Pressed by the user. False, and the flag stays down, while the work holds Cancel off.
+    bool Cancel();
+
+    // The work has passed the point from which stopping would no longer leave things as they
+    // were (a mail whose end has gone out): until Release, Cancel does nothing and the indicator
+    // shows prompt with its Cancel button disabled. False, and no hold, when Cancel was pressed
+    // already.
+    bool Hold(std::string prompt);
+    void Release();
+    // The indicator's side: show runs (on the work's thread) with the prompt to show while Cancel
+    // is held off, and with "" when it may be pressed again.
+    void WhenHeld(std::function<void(const std::string& prompt)> show);
 
 private:
     std::atomic<bool> cancelled_{false};
+    bool held_ = false;
     std::mutex m_;
     std::function<void()> wake_;
+    std::function<void(const std::string&)> show_;
 };
 
 // One filter pair of a common-dialog filter text.

@@ -26,15 +26,6 @@ namespace {
     throw vb::Error(number, vb::FromUtf8(description), std::string(kMailErrorSource));
 }
 
-// Header fields take no line breaks: one would let the text add headers of its own.
-void CheckOneLine(std::string_view text, const char* what, bool allowTab) {
-    for (char c : text) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && !(allowTab && c == '\t')) || u == 0x7F)
-            Fail(kMailBadArgument, std::string("The ") + what + " may not hold a line break or other control character");
-    }
-}
-
 bool IsDomain(std::string_view d) {
     if (d.empty()) return false;
     for (char c : d) {
@@ -116,25 +107,83 @@ const CurlApi& Curl(const std::string& soname) {
     return loaded.emplace(soname, api).first->second;
 }
 
-struct Upload {
-    std::string_view rest;
-};
-
-size_t ReadMessage(char* buffer, size_t size, size_t count, void* user) {
-    auto* up = static_cast<Upload*>(user);
-    size_t n = std::min(size * count, up->rest.size());
-    up->rest.copy(buffer, n);
-    up->rest.remove_prefix(n);
-    return n;
-}
-
-// The server's replies reach us line by line; we keep the last refusal for its text (a closing
-// "221 Bye" may come after it).
+// The server's replies reach us line by line. We keep the last refusal for its text (a closing
+// "221 Bye" may come after it), learn from the answers before MAIL FROM what the server offers,
+// and hear its answer to the end of the message.
 struct Replies {
     std::vector<std::string> current;
     std::vector<std::string> refusal;
     bool complete = true;
+
+    // The answers libcurl waits for before MAIL FROM: the greeting, EHLO's (HELO's when EHLO is
+    // refused), and when the server offers STARTTLS, that one's and EHLO's again.
+    enum class Step { Greeting, Ehlo, Helo, StartTls, Envelope } step = Step::Greeting;
+    bool tls = false;  // from the start (port 465), or after STARTTLS
+    bool offersStartTls = false, offersUtf8 = false;
+    bool needsUtf8 = false;    // a mailbox name is not ASCII
+    bool utf8Missing = false;  // ... and the server does not offer SMTPUTF8: stopped before MAIL FROM
+
+    CancelFlag* cancel = nullptr;
+    bool handedOver = false;  // the last of the message went to libcurl: its end follows
+    bool answered = false;    // the server answered the end of the message
+    bool accepted = false;    // ... and took it
 };
+
+// A complete reply; false stops the transfer.
+bool OnReply(Replies& r) {
+    const std::string& last = r.current.back();
+    const bool ok = last.starts_with("2");
+    // The server's offer is known for good: a mailbox name that needs SMTPUTF8 goes no further
+    // when it is not offered.
+    auto envelope = [&r] {
+        r.step = Replies::Step::Envelope;
+        r.utf8Missing = r.needsUtf8 && !r.offersUtf8;
+        return !r.utf8Missing;
+    };
+    switch (r.step) {
+    case Replies::Step::Greeting:
+        r.step = Replies::Step::Ehlo;
+        return true;
+    case Replies::Step::Ehlo:
+        if (!ok) {
+            r.step = Replies::Step::Helo;
+            return true;
+        }
+        r.offersStartTls = r.offersUtf8 = false;
+        // The first line names the server; each of the others one extension.
+        for (std::size_t i = 1; i < r.current.size(); ++i) {
+            std::string keyword = r.current[i].size() > 4 ? r.current[i].substr(4) : std::string();
+            keyword = keyword.substr(0, keyword.find(' '));
+            for (char& c : keyword) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+            r.offersStartTls |= keyword == "STARTTLS";
+            r.offersUtf8 |= keyword == "SMTPUTF8";
+        }
+        if (r.offersStartTls && !r.tls) {
+            r.step = Replies::Step::StartTls;
+            return true;
+        }
+        return envelope();
+    case Replies::Step::Helo:
+        r.offersUtf8 = false;
+        return envelope();
+    case Replies::Step::StartTls:
+        if (last.starts_with("220")) {
+            r.tls = true;
+            r.step = Replies::Step::Ehlo;
+            return true;
+        }
+        return envelope();  // refused: libcurl goes on without TLS, with what EHLO offered
+    case Replies::Step::Envelope:
+        if (r.handedOver && !r.answered) {
+            r.answered = true;
+            r.accepted = ok;
+            // It is the server's now: Cancel may end the goodbye, it cannot unsend.
+            if (ok) r.cancel->Release();
+        }
+        return true;
+    }
+    return true;
+}
 
 size_t ReadReply(char* data, size_t size, size_t count, void* user) {
     auto* r = static_cast<Replies*>(user);
@@ -143,8 +192,30 @@ size_t ReadReply(char* data, size_t size, size_t count, void* user) {
     if (r->complete) r->current.clear();
     r->complete = line.size() < 4 || line[3] != '-';
     r->current.push_back(line);
-    if (r->complete && (line.starts_with("4") || line.starts_with("5"))) r->refusal = r->current;
-    return size * count;
+    if (!r->complete) return size * count;
+    if (line.starts_with("4") || line.starts_with("5")) r->refusal = r->current;
+    return OnReply(*r) ? size * count : 0;
+}
+
+struct Upload {
+    std::string_view rest;
+    CancelFlag* cancel;
+    Replies* replies;
+};
+
+size_t ReadMessage(char* buffer, size_t size, size_t count, void* user) {
+    auto* up = static_cast<Upload*>(user);
+    size_t n = std::min(size * count, up->rest.size());
+    // The last of the message: libcurl sends the final dot right after it, and from then on the
+    // server may hold the whole mail however late it answers. A Cancel could only make the user
+    // believe that it was not sent, so it is held off, or, pressed already, the end never goes.
+    if (n > 0 && n == up->rest.size()) {
+        if (!up->cancel->Hold(std::string(kMailAwaitingConfirmation))) return CURL_READFUNC_ABORT;
+        up->replies->handedOver = true;
+    }
+    up->rest.copy(buffer, n);
+    up->rest.remove_prefix(n);
+    return n;
 }
 
 // "550-First line" / "550 Second line" -> "First line Second line".
@@ -245,23 +316,6 @@ CURLcode Perform(const CurlApi& api, CURL* c, CancelFlag& cancel, Sockets& socke
     return result;
 }
 
-// The address of an envelope field, or vb::Error kMailBadArgument naming the field.
-MailAddress EnvelopeField(const std::string& text, const std::string& whose) {
-    CheckOneLine(text, (whose + " address").c_str(), false);
-    if (text.find_first_not_of(" \t") == std::string::npos) Fail(kMailBadArgument, "No " + whose + " address was given");
-    std::optional<MailAddress> a = ParseMailAddress(text);
-    if (!a)
-        Fail(kMailBadArgument, "The " + whose + " address \"" + vb::ToUtf8(text) +
-                                   "\" is not one address such as name@example.org or Name <name@example.org>");
-    return *a;
-}
-
-// The field as the message header shows it, in UTF-8.
-std::string HeaderAddress(const MailAddress& a) {
-    const std::string address = vb::ToUtf8(a.address);
-    return a.displayName.empty() ? address : vb::ToUtf8(a.displayName) + " <" + address + ">";
-}
-
 }  // namespace
 
 SmtpMailSender::SmtpMailSender(SmtpOptions options) : options_(options) {}
@@ -270,14 +324,22 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
                                   const std::string& subject, const std::string& htmlBody,
                                   const std::string& sender) {
     // Everything is checked before a connection is made.
-    const MailAddress to = EnvelopeField(recipient, "recipient's");
-    const MailAddress from = EnvelopeField(sender, "sender's");
-    CheckOneLine(subject, "subject", true);
-    const MailServerAddress address = ParseMailServer(vb::ToUtf8(server));
-    const std::string envelopeTo = vb::ToUtf8(to.address), envelopeFrom = vb::ToUtf8(from.address);
+    const MailEnvelopeAddress to = PrepareMailAddress(recipient, "recipient's");
+    const MailEnvelopeAddress from = PrepareMailAddress(sender, "sender's");
+    CheckMailHeaderText(subject, "subject", true);
+    MailServerAddress address = ParseMailServer(vb::ToUtf8(server));
+    try {
+        address.host = MailDomainToAscii(address.host);  // what libcurl would do in a UTF-8 locale only
+    } catch (const vb::Error& e) {
+        if (e.number != kMailBadArgument) throw;
+        Fail(kMailBadArgument,
+             "The mail server name \"" + address.host + "\" cannot be used: " + vb::ToUtf8(e.description));
+    }
+    const std::string& envelopeTo = to.utf8.address;
+    const std::string& envelopeFrom = from.utf8.address;
 
-    const std::string message = BuildMailMessage({.from = HeaderAddress(from),
-                                                  .to = HeaderAddress(to),
+    const std::string message = BuildMailMessage({.from = from.utf8,
+                                                  .to = to.utf8,
                                                   .subject = vb::ToUtf8(subject),
                                                   .htmlBody = vb::ToUtf8(htmlBody),
                                                   .date = MailDateNow(),
@@ -291,8 +353,11 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         if (!curl) Fail(CURLE_OUT_OF_MEMORY, api.easy_strerror(CURLE_OUT_OF_MEMORY));
         std::unique_ptr<curl_slist, CurlDeleter> rcpt(api.slist_append(nullptr, ("<" + envelopeTo + ">").c_str()),
                                                       CurlDeleter{&api});
-        Upload upload{message};
         Replies replies;
+        replies.tls = address.port == 465;
+        replies.needsUtf8 = to.needsSmtpUtf8 || from.needsSmtpUtf8;
+        replies.cancel = &cancel;
+        Upload upload{message, &cancel, &replies};
         char errorText[CURL_ERROR_SIZE] = {};
         // The URL's path is the name we greet the server with.
         const std::string url = address.Url() + "/" + ThisHost();
@@ -334,16 +399,30 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         api.easy_setopt(c, CURLOPT_HEADERDATA, &replies);
 
         const CURLcode result = Perform(api, c, cancel, sockets);
-        if (result == CURLE_OK) return;  // it went out, even when Cancel came too late to stop it
-        if (cancel.Cancelled())
-            Fail(kMailCancelled, "Sending was cancelled; the mail was not sent");
+        if (replies.utf8Missing) {
+            const std::string& typed = to.needsSmtpUtf8 ? recipient : sender;
+            Fail(kMailBadArgument, std::string("The ") + (to.needsSmtpUtf8 ? "recipient's" : "sender's") +
+                                       " address \"" + vb::ToUtf8(typed) +
+                                       "\" has letters outside ASCII before the @, and this mail server does not "
+                                       "take such addresses (it does not offer SMTPUTF8)");
+        }
+        // The server took it: sent, even when a Cancel ended the goodbye.
+        if (result == CURLE_OK || replies.accepted) return;
         long code = 0;
         api.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &code);
-        if (code >= 400 && code <= 599) {
-            const std::string text = ReplyText(replies.refusal);
-            Fail(static_cast<int>(code), text.empty() ? std::string(errorText) : text);
+        if (replies.answered || !replies.handedOver) {
+            if (cancel.Cancelled()) Fail(kMailCancelled, "Sending was cancelled; the mail was not sent");
+            if (code >= 400 && code <= 599) {
+                const std::string text = ReplyText(replies.refusal);
+                Fail(static_cast<int>(code), text.empty() ? std::string(errorText) : text);
+            }
         }
         std::string text = errorText[0] ? std::string(errorText) : std::string(api.easy_strerror(result));
+        // The whole message may have reached the server: it may deliver it though it never said so.
+        if (replies.handedOver && !replies.answered)
+            Fail(result, (result == CURLE_OPERATION_TIMEDOUT ? "The mail server did not confirm the mail in time ("
+                                                              : "The mail server did not confirm the mail (") +
+                             text + "); the whole mail went out, so it may have been sent");
         if (result == CURLE_OPERATION_TIMEDOUT) text = "The mail server did not answer in time (" + text + ")";
         Fail(result, text);
     });

@@ -8,23 +8,33 @@
 // port 465 speaks TLS from the start. On any other port STARTTLS is used when the server offers it
 // (and the certificate must check out); a server that does not offer it gets plain SMTP. Texts come
 // in as Windows-1252 and go out as UTF-8: a text/html message in quoted-printable, with Date,
-// Message-ID, MIME headers and the subject as RFC 2047 words when it needs them. Recipient and
-// sender must each be one address as ParseMailAddress takes it. The exchange runs under the
-// host's busy indicator ("Sending..."), whose Cancel ends it at once.
+// Message-ID, MIME headers, header lines folded within 78 octets, a display name as one quoted
+// string and a long or non-ASCII name or subject as RFC 2047 words. Recipient and sender must
+// each be one address as ParseMailAddress takes it; a domain with letters outside ASCII goes out
+// in its ASCII form (IDNA), a mailbox name with such letters only to a server that offers
+// SMTPUTF8. The exchange runs under the host's busy indicator ("Sending..."), whose Cancel ends it
+// at once until the last of the message is handed over; from then on the message may reach the
+// server whole, so Cancel is held off (kMailAwaitingConfirmation shows) until the server has
+// answered it.
 //
 // Failures are vb::Error with source kMailErrorSource and, by number:
 //   5          an argument was refused before connecting: empty server, recipient or sender; a
 //              line break (or other control character) in server, recipient, sender or subject;
-//              a recipient or sender that is not one address; a server text that is no host
-//              name or has a bad port
+//              a recipient or sender that is not one address, is too long or has a domain with
+//              no ASCII form; a server text that is no host name or has a bad port. Also, after
+//              the server's answer to EHLO and before MAIL FROM, a mailbox name with letters
+//              outside ASCII when the server does not offer SMTPUTF8 (only asking tells)
 //   1 .. 99    the transfer failed: libcurl's error code and text (6 host not found, 7 nothing
 //              listens there, 28 timed out, 60 certificate not trusted ...); 2 also when libcurl
-//              itself cannot be loaded (it is opened on the first mail, not at start-up)
+//              or libidn2 cannot be loaded (they are opened when first needed, not at start-up).
+//              Once the whole message was handed over and before the server answered it, the
+//              description says that the mail may have been sent
 //   400 .. 599 the server refused: its reply code, and its reply text as the description
 //   32755      the user pressed Cancel (kMailCancelled)
 #include <chrono>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +44,9 @@ namespace services {
 
 inline constexpr std::string_view kMailErrorSource = "MailSender";
 inline constexpr int kMailBadArgument = 5;
+// What the busy indicator shows while the server has the whole message and has not answered yet.
+inline constexpr std::string_view kMailAwaitingConfirmation =
+    "Waiting for the mail server to confirm the mail\x85\r\nIt has gone out whole, so it can no longer be cancelled.";
 
 struct SmtpOptions {
     // Connecting, including the server's greeting and the TLS handshake.
@@ -64,6 +77,25 @@ MailFactory SmtpMailFactory(SmtpOptions options = {});
 
 // The pieces, for the tests.
 
+// vb::Error kMailBadArgument, naming what the text is, for a line break or other control
+// character (a tab where allowTab).
+void CheckMailHeaderText(std::string_view text, std::string_view what, bool allowTab);
+
+// An address as it goes to the server, UTF-8: the display name as typed, the address with its
+// domain in ASCII ("xn--" labels for letters outside ASCII), and whether its mailbox name (before
+// the @) is not ASCII, so that it can only go to a server that offers SMTPUTF8.
+struct MailEnvelopeAddress {
+    MailAddress utf8;
+    bool needsSmtpUtf8 = false;
+};
+// vb::Error kMailBadArgument naming the field (whose: "recipient's") when it is empty, holds a
+// control character, is not one address as ParseMailAddress takes it, has a domain with no ASCII
+// form or passes SMTP's lengths.
+MailEnvelopeAddress PrepareMailAddress(std::string_view text, std::string_view whose);
+// The ASCII form of a domain (IDNA, through libidn2, opened the first time one needs it); an ASCII
+// domain as it stands. vb::Error kMailBadArgument when it has none, 2 when libidn2 is missing.
+std::string MailDomainToAscii(std::string_view utf8Domain);
+
 struct MailServerAddress {
     std::string host;  // blanks trimmed, IPv6 without brackets
     int port = 25;
@@ -74,12 +106,14 @@ struct MailServerAddress {
 MailServerAddress ParseMailServer(std::string_view server);
 
 struct MailMessageParts {
-    std::string from, to, subject, htmlBody;  // UTF-8
-    std::string date;                         // as FormatMailDate gives it
-    std::string messageId;                    // "<...@...>"
+    MailAddress from, to;              // UTF-8; the name as typed, the address as the envelope has it
+    std::string subject, htmlBody;     // UTF-8
+    std::string date;                  // as FormatMailDate gives it
+    std::string messageId;             // "<...@...>"
 };
-// The whole message as it goes after DATA: CR LF line ends, the subject folded within 78
-// characters a line, body lines of at most 76.
+// The whole message as it goes after DATA: CR LF line ends, header lines folded within 78
+// octets (a display name in one quoted string, or as encoded words when it is long or not ASCII;
+// the subject likewise), body lines of at most 76.
 std::string BuildMailMessage(const MailMessageParts& parts);
 
 // RFC 5322 date with English names whatever the locale: "Tue, 08 Dec 2026 09:00:00 +0100".

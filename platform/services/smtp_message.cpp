@@ -1,6 +1,8 @@
 // The message the SMTP sender hands over: server address, envelope and MIME text.
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <vector>
 
 #include "platform/core/error.h"
 #include "platform/services/smtp.h"
@@ -82,28 +84,91 @@ std::size_t SequenceLength(unsigned char c) {
     return 1;
 }
 
-// "Ann Example <ann@example.org>": a non-ASCII name as encoded words, a name with characters that
-// would split the field ("Doe, Ann") in quotes; the address as it stands. A bare non-ASCII
-// address is left to the server (it needs SMTPUTF8 anyway).
-std::string AddressHeader(std::string_view text, std::size_t prefix) {
-    text = TrimBlanks(text);
-    std::size_t open = text.rfind('<');
-    if (open == std::string_view::npos || open == 0) return std::string(text);
-    std::string_view name = TrimBlanks(text.substr(0, open));
-    const std::string_view angle = text.substr(open);
-    const bool quoted = name.size() >= 2 && name.front() == '"' && name.back() == '"';
-    if (!IsPlainAscii(name)) {
-        if (quoted) name = name.substr(1, name.size() - 2);
-        return EncodeHeaderValue(name, prefix) + " " + std::string(angle);
+// Most bytes of UTF-8 that one encoded word of `room` characters holds: 12 of frame, 4 of base64
+// for every 3 bytes.
+std::size_t WordBytes(std::size_t room) { return room < 16 ? 3 : (room - 12) / 4 * 3; }
+
+// RFC 2047 "B" words of UTF-8, each of whole characters: the first fits in `firstRoom`, the others
+// in 75 (a line of its own each, after the folding blank).
+std::vector<std::string> EncodedWords(std::string_view utf8, std::size_t firstRoom) {
+    std::vector<std::string> words;
+    std::size_t maxBytes = WordBytes(std::min<std::size_t>(firstRoom, 75));
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t end = i;
+        while (end < utf8.size()) {
+            std::size_t len = std::min(SequenceLength(static_cast<unsigned char>(utf8[end])), utf8.size() - end);
+            if (end - i + len > maxBytes) break;
+            end += len;
+        }
+        if (end == i) end = i + 1;  // cannot happen (a word holds 3 bytes at least), but never loop forever
+        words.push_back("=?UTF-8?B?" + Base64(utf8.substr(i, end - i)) + "?=");
+        i = end;
+        maxBytes = WordBytes(75);
     }
-    if (quoted || name.find_first_of(",;:@()[]\\\"") == std::string_view::npos)
-        return std::string(name) + " " + std::string(angle);
-    std::string q = "\"";
+    return words;
+}
+
+// The pieces with a blank between them, a line folded before a piece that would take it past 78
+// octets; `used` octets of the first line are taken ("Subject: "). No piece is longer than 998.
+std::string Fold(std::size_t used, const std::vector<std::string>& pieces) {
+    std::string out;
+    std::size_t line = used;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::string& piece = pieces[i];
+        if (i > 0) {
+            if (line + 1 + piece.size() > 78) {
+                out += "\r\n";
+                line = 0;
+            }
+            out += ' ';
+            ++line;
+        }
+        out += piece;
+        line += piece.size();
+    }
+    return out;
+}
+
+// Plain text goes as it stands when it is printable ASCII that fits the line and cannot be taken
+// for an encoded word.
+bool FitsPlain(std::string_view utf8, std::size_t used) {
+    return IsPlainAscii(utf8) && utf8.find("=?") == std::string_view::npos && used + utf8.size() <= 78;
+}
+
+// A name typed as one quoted string ("Ann @ home") means what is inside it.
+std::string Unquoted(std::string_view name) {
+    if (name.size() < 2 || name.front() != '"' || name.back() != '"') return std::string(name);
+    std::string inside;
+    for (std::size_t i = 1; i + 1 < name.size(); ++i) {
+        char c = name[i];
+        if (c == '"') return std::string(name);  // a quote that ends it early: more than one string
+        if (c == '\\') {
+            if (i + 2 >= name.size()) return std::string(name);  // it would escape the closing quote
+            c = name[++i];
+        }
+        inside += c;
+    }
+    return inside;
+}
+
+// "From: " / "To: " and the one address, folded. Whatever the display name holds (quotes,
+// commas, addresses of its own), it is one quoted string or a run of encoded words, so a mail
+// program reads exactly the address that the envelope carries.
+std::string AddressHeader(std::string_view field, const MailAddress& a) {
+    const std::size_t used = field.size() + 2;
+    const std::string name = Unquoted(a.displayName);
+    if (name.empty()) return std::string(field) + ": " + a.address;
+    std::vector<std::string> pieces;
+    std::string quoted = "\"";
     for (char c : name) {
-        if (c == '"' || c == '\\') q += '\\';
-        q += c;
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
     }
-    return q + "\" " + std::string(angle);
+    quoted += '"';
+    if (FitsPlain(quoted, used)) pieces.push_back(std::move(quoted));
+    else pieces = EncodedWords(name, 78 - used);
+    pieces.push_back("<" + a.address + ">");
+    return std::string(field) + ": " + Fold(used, pieces);
 }
 
 }  // namespace
@@ -156,27 +221,8 @@ MailServerAddress ParseMailServer(std::string_view server) {
 }
 
 std::string EncodeHeaderValue(std::string_view utf8, std::size_t prefix) {
-    if (IsPlainAscii(utf8) && utf8.find("=?") == std::string_view::npos && prefix + utf8.size() <= 78)
-        return std::string(utf8);
-    std::string out;
-    std::size_t budget = 78 - std::min<std::size_t>(prefix, 66);  // room on the current line
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        // Whole characters, as many as fit: a word is 12 characters of frame plus the base64.
-        std::size_t maxBytes = (std::min<std::size_t>(budget, 75) - 12) / 4 * 3;
-        std::size_t end = i;
-        while (end < utf8.size()) {
-            std::size_t len = std::min(SequenceLength(static_cast<unsigned char>(utf8[end])), utf8.size() - end);
-            if (end - i + len > maxBytes) break;
-            end += len;
-        }
-        if (end == i) end = i + 1;  // cannot happen with budget >= 16, but never loop forever
-        if (!out.empty()) out += "\r\n ";
-        out += "=?UTF-8?B?" + Base64(utf8.substr(i, end - i)) + "?=";
-        i = end;
-        budget = 77;
-    }
-    return out;
+    if (FitsPlain(utf8, prefix)) return std::string(utf8);
+    return Fold(prefix, EncodedWords(utf8, 78 - std::min<std::size_t>(prefix, 62)));
 }
 
 std::string QuotedPrintable(std::string_view text) {
@@ -239,8 +285,8 @@ std::string BuildMailMessage(const MailMessageParts& p) {
     std::string m;
     m.reserve(p.htmlBody.size() + p.htmlBody.size() / 8 + 512);
     m += "Date: " + p.date + "\r\n";
-    m += "From: " + AddressHeader(p.from, 6) + "\r\n";
-    m += "To: " + AddressHeader(p.to, 4) + "\r\n";
+    m += AddressHeader("From", p.from) + "\r\n";
+    m += AddressHeader("To", p.to) + "\r\n";
     m += "Subject:";
     if (!p.subject.empty()) m += " " + EncodeHeaderValue(p.subject, 9);
     m += "\r\n";

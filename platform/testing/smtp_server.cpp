@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <functional>
 #include <stdexcept>
 
 namespace drive {
@@ -61,7 +62,9 @@ int BindLoopback(int& port) {
 // One client connection, plain or TLS. Reads wait in short steps so the server can stop.
 class Connection {
 public:
-    Connection(int fd, int wake, const std::atomic<bool>& stop) : fd_(fd), wake_(wake), stop_(stop) {}
+    using Log = std::function<void(std::string_view)>;
+    Connection(int fd, int wake, const std::atomic<bool>& stop, Log log)
+        : fd_(fd), wake_(wake), stop_(stop), log_(std::move(log)) {}
     ~Connection() {
         if (ssl_) {
             SSL_shutdown(ssl_);
@@ -91,6 +94,7 @@ public:
             long n = ssl_ ? SSL_read(ssl_, chunk, sizeof chunk) : recv(fd_, chunk, sizeof chunk, 0);
             if (n <= 0) return false;
             buffer_.append(chunk, static_cast<std::size_t>(n));
+            log_(std::string_view(chunk, static_cast<std::size_t>(n)));
         }
     }
 
@@ -115,6 +119,7 @@ private:
 
     int fd_, wake_;
     const std::atomic<bool>& stop_;
+    Log log_;
     SSL* ssl_ = nullptr;
     std::string buffer_;
 };
@@ -157,7 +162,11 @@ SmtpTestServer::SmtpTestServer(Options options) : options_(std::move(options)) {
 }
 
 SmtpTestServer::~SmtpTestServer() {
-    stop_ = true;
+    {
+        std::lock_guard lock(m_);
+        stop_ = true;
+    }
+    dotChanged_.notify_all();
     [[maybe_unused]] auto n = write(wake_[1], "x", 1);
     thread_.join();
     close(listen_);
@@ -175,6 +184,19 @@ std::vector<ReceivedMail> SmtpTestServer::Mails() const {
 std::vector<std::string> SmtpTestServer::Commands() const {
     std::lock_guard lock(m_);
     return commands_;
+}
+
+std::string SmtpTestServer::Received() const {
+    std::lock_guard lock(m_);
+    return received_;
+}
+
+void SmtpTestServer::AnswerDot() {
+    {
+        std::lock_guard lock(m_);
+        dotAnswered_ = true;
+    }
+    dotChanged_.notify_all();
 }
 
 int SmtpTestServer::Connections() const {
@@ -200,7 +222,10 @@ void SmtpTestServer::Run() {
 }
 
 void SmtpTestServer::Serve(int fd) {
-    Connection conn(fd, wake_[0], stop_);
+    Connection conn(fd, wake_[0], stop_, [this](std::string_view bytes) {
+        std::lock_guard lock(m_);
+        received_ += bytes;
+    });
     bool silent = false;
     // Sends the step's reply (or its replacement); false once the server has fallen silent.
     auto reply = [&](const std::string& step, const std::string& usual) {
@@ -234,6 +259,7 @@ void SmtpTestServer::Serve(int fd) {
             helo = std::string(arg);
             std::string usual = "250-localhost greets you\r\n250-8BITMIME\r\n";
             if (options_.offerStartTls && !conn.Tls()) usual += "250-STARTTLS\r\n";
+            if (options_.offerSmtpUtf8) usual += "250-SMTPUTF8\r\n";
             reply("EHLO", usual + "250 SIZE 10485760");
         } else if (verb == "helo") {
             helo = std::string(arg);
@@ -273,6 +299,10 @@ void SmtpTestServer::Serve(int fd) {
                 mail.data += line + "\r\n";
             }
             if (!ended) return;
+            if (options_.holdDotAnswer) {
+                std::unique_lock lock(m_);
+                dotChanged_.wait(lock, [this] { return dotAnswered_ || stop_; });
+            }
             auto end = options_.replies.find(".");
             if (end == options_.replies.end() || end->second.starts_with("2")) {
                 std::lock_guard lock(m_);

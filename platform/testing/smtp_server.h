@@ -10,6 +10,7 @@
 //
 // A message is in Mails() before the server confirms it, so it is there when the send returns.
 #include <atomic>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -46,6 +47,10 @@ class SmtpTestServer {
 public:
     struct Options {
         bool offerStartTls = false;  // advertise STARTTLS; a self-signed certificate for "localhost"
+        bool offerSmtpUtf8 = false;  // advertise SMTPUTF8 (addresses with non-ASCII mailbox names)
+        // Once a message's final dot has come, wait for AnswerDot() before answering it (a slow
+        // server, without depending on the clock).
+        bool holdDotAnswer = false;
         // Replies in place of the usual ones, by the step they answer: "greeting", "EHLO", "HELO",
         // "STARTTLS", "MAIL", "RCPT", "DATA", "." (end of the message), "QUIT". Several lines are
         // separated by "\r\n". An empty reply makes the server fall silent from that step on: it
@@ -64,7 +69,10 @@ public:
 
     std::vector<ReceivedMail> Mails() const;
     std::vector<std::string> Commands() const;  // every command line, in order (not message lines)
+    std::string Received() const;               // every byte the clients sent, in order (after TLS)
     int Connections() const;
+    // Lets a held answer to the final dot go out (and those of later messages).
+    void AnswerDot();
 
     struct Tls;
 
@@ -81,7 +89,10 @@ private:
     mutable std::mutex m_;
     std::vector<ReceivedMail> mails_;
     std::vector<std::string> commands_;
+    std::string received_;
     int connections_ = 0;
+    bool dotAnswered_ = false;
+    std::condition_variable dotChanged_;
     std::thread thread_;
 };
 

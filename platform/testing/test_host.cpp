@@ -17,6 +17,13 @@ namespace drive {
 
 struct TestHostParts;
 
+// A Cancel the test scripted for a busy indicator.
+struct BusyCancel {
+    long afterMilliseconds = 0;
+    bool whenHeld = false;
+    std::function<void()> then;
+};
+
 struct TestHost::State {
     std::unique_ptr<TestHostParts> parts;
     vb::Date now{vb::DateSerial(2026, 12, 8).serial + 9.0 / 24.0};
@@ -32,7 +39,7 @@ struct TestHost::State {
     std::vector<FileDialogRecord> fileDialogs;
     std::deque<bool> printAnswers;
     int printDialogs = 0;
-    std::deque<long> busyCancels;
+    std::deque<BusyCancel> busyCancels;
     std::vector<BusyRecord> busy;
 
     std::map<std::string, std::function<void(forms::Form&)>> modalScripts;
@@ -234,30 +241,51 @@ public:
 
     void RunBusy(const services::BusyRequest& r, const std::function<void(services::CancelFlag&)>& work) override {
         services::CancelFlag cancel;
-        std::optional<long> after;
+        std::optional<BusyCancel> press;
         if (!s_.busyCancels.empty()) {
-            after = s_.busyCancels.front();
+            press = std::move(s_.busyCancels.front());
             s_.busyCancels.pop_front();
         }
-        if (after && *after <= 0) cancel.Cancel();
-        // A later Cancel comes from a thread of its own, as a click comes while the work blocks.
+        BusyRecord record;
+        record.prompt = r.prompt;
+        record.title = r.title;
         std::mutex m;
-        std::condition_variable over;
-        bool done = false;
+        std::condition_variable changed;
+        bool done = false, held = false;
+        cancel.WhenHeld([&](const std::string& prompt) {
+            std::lock_guard lock(m);
+            held = !prompt.empty();
+            if (held) record.heldPrompts.push_back(prompt);
+            changed.notify_all();
+        });
+        if (press && !press->whenHeld && press->afterMilliseconds <= 0) cancel.Cancel();
+        // A later Cancel comes from a thread of its own, as a click comes while the work blocks.
         std::thread presser;
-        if (after && *after > 0)
-            presser = std::thread([&, wait = std::chrono::milliseconds(*after)] {
+        if (press && (press->whenHeld || press->afterMilliseconds > 0))
+            presser = std::thread([&] {
                 std::unique_lock lock(m);
-                if (!over.wait_for(lock, wait, [&] { return done; })) cancel.Cancel();
+                const bool now = press->whenHeld
+                                     ? (changed.wait(lock, [&] { return held || done; }), !done)
+                                     : !changed.wait_for(lock, std::chrono::milliseconds(press->afterMilliseconds),
+                                                         [&] { return done; });
+                if (!now) return;
+                lock.unlock();
+                const bool took = cancel.Cancel();
+                lock.lock();
+                record.cancelRefused = !took;
+                lock.unlock();
+                if (press->then) press->then();
             });
         auto finish = [&] {
             {
                 std::lock_guard lock(m);
                 done = true;
             }
-            over.notify_all();
+            changed.notify_all();
             if (presser.joinable()) presser.join();
-            s_.busy.push_back({r.prompt, r.title, cancel.Cancelled()});
+            cancel.WhenHeld(nullptr);
+            record.cancelled = cancel.Cancelled();
+            s_.busy.push_back(std::move(record));
         };
         try {
             work(cancel);
@@ -439,7 +467,10 @@ void TestHost::SetDefaultApplication(std::string extension, std::string program)
 void TestHost::FailDesktop(bool fail) { state_->desktopFails = fail; }
 void TestHost::RefuseTray(bool refuse) { state_->trayRefused = refuse; }
 
-void TestHost::CancelBusy(long afterMilliseconds) { state_->busyCancels.push_back(afterMilliseconds); }
+void TestHost::CancelBusy(long afterMilliseconds) { state_->busyCancels.push_back({afterMilliseconds, false, {}}); }
+void TestHost::CancelBusyWhenHeld(std::function<void()> then) {
+    state_->busyCancels.push_back({0, true, std::move(then)});
+}
 const std::vector<BusyRecord>& TestHost::BusyShown() const { return state_->busy; }
 
 const std::vector<SentMail>& TestHost::SentMails() const { return state_->mails; }

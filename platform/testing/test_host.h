@@ -68,7 +68,9 @@ struct DesktopCall {
 struct BusyRecord {
     std::string prompt;
     std::string title;
-    bool cancelled = false;  // Cancel was pressed while it showed
+    bool cancelled = false;                // Cancel was pressed while it showed, and took
+    bool cancelRefused = false;            // Cancel was pressed while the work held it off
+    std::vector<std::string> heldPrompts;  // what it showed while Cancel was held off, in order
 };
 
 struct SentMail {
@@ -116,6 +118,10 @@ public:
     // scripted here is pressed that many milliseconds after the next indicator shows (0: before
     // the work starts); one per indicator, in order.
     void CancelBusy(long afterMilliseconds = 0);
+    // The next indicator's Cancel is pressed as soon as its work holds Cancel off (as a user
+    // presses it while a mail waits for the server's confirmation); then `then` runs, e.g. to let
+    // the server answer at last.
+    void CancelBusyWhenHeld(std::function<void()> then = {});
     const std::vector<BusyRecord>& BusyShown() const;
 
     // Printing.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 
@@ -116,6 +117,49 @@ TEST_F(QtMail, ASilentServerNeverStallsTheEventLoop) {
     EXPECT_EQ(timedOut.number, 28) << timedOut.description;
     EXPECT_GE(whileWaiting.count, 50);
     EXPECT_LT(whileWaiting.longestGap, 500);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Once the whole mail went out, the indicator says that it waits for the server's answer, and
+// its Cancel, Escape and close box do nothing until the answer comes. It is of fixed size.
+TEST_F(QtMail, AfterTheWholeMailTheIndicatorWaitsForTheAnswer) {
+    drive::SmtpTestServer server({.holdDotAnswer = true, .replies = {}});
+    forms::App().Title("Sorvella");
+    services::SmtpMailSender mail;  // the default waits: only the server's answer ends it soon
+    QString prompt, held, afterPresses;
+    bool cancelEnabled = true, fixedSize = false, maximizable = true;
+    gui::WhenModal(IsBusyIndicator, [&](QWidget* w) {
+        auto* label = w->findChild<QLabel*>();
+        prompt = label->text();
+        fixedSize = w->minimumSize() == w->maximumSize() && w->size() == w->minimumSize();
+        maximizable = w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+        // Waits for the label to change, as a user watching it would.
+        auto* watch = new QTimer(w);
+        QObject::connect(watch, &QTimer::timeout, w, [&, w, label, watch] {
+            if (label->text() == prompt) return;
+            watch->stop();
+            held = label->text();
+            auto* cancel = gui::FindChild<QPushButton>(w, QStringLiteral("Cancel"));
+            ASSERT_NE(cancel, nullptr);
+            cancelEnabled = cancel->isEnabled();
+            EXPECT_TRUE(w->grab().save(QString::fromStdString(gui::ScreenshotPath("mail_sending_confirm"))));
+            cancel->click();
+            QTest::keyClick(w, Qt::Key_Escape);
+            w->close();
+            afterPresses = label->text();
+            server.AnswerDot();
+        });
+        watch->start(10);
+    });
+    EXPECT_EQ(SendExpectingError(mail, server.Address()).number, 0);
+    EXPECT_EQ(prompt, QStringLiteral("Sending\u2026"));
+    EXPECT_EQ(held, QStringLiteral("Waiting for the mail server to confirm the mail\u2026\n"
+                                   "It has gone out whole, so it can no longer be cancelled."));
+    EXPECT_FALSE(cancelEnabled);
+    EXPECT_EQ(afterPresses, held);
+    EXPECT_TRUE(fixedSize);
+    EXPECT_FALSE(maximizable);
+    EXPECT_EQ(server.Mails().size(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

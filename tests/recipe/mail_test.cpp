@@ -285,7 +285,20 @@ protected:
         });
         return MsgBoxPrompts();
     }
+    std::string SendOnce(const std::string& server, const std::string& to, const std::string& from = "bob@example.org");
 };
+
+// Sends through the mail window of the viewer shown already; the one message box that followed.
+std::string RealMail::SendOnce(const std::string& server, const std::string& to, const std::string& from) {
+    const std::size_t before = host.MsgBoxes().size();
+    WithMail([&](recipe::frmEmail& m) {
+        Fill(m, server, to, from);
+        drive::Click(m.cmdSendMail);
+        drive::Click(m.cmdClose);
+    });
+    if (host.MsgBoxes().size() != before + 1) return std::to_string(host.MsgBoxes().size() - before) + " message boxes";
+    return host.MsgBoxes().back().prompt;
+}
 
 TEST_F(RealMail, TheServerReceivesTheRecipeAsHtml) {
     drive::SmtpTestServer server;
@@ -297,7 +310,7 @@ TEST_F(RealMail, TheServerReceivesTheRecipeAsHtml) {
     EXPECT_EQ(mail.rcptTo, std::vector<std::string>{"ann@example.org"});
     EXPECT_EQ(mail.Header("Subject"), "Pancakes");
     EXPECT_EQ(mail.Header("From"), "bob@example.org");
-    EXPECT_EQ(mail.Header("To"), "Ann <ann@example.org>");
+    EXPECT_EQ(mail.Header("To"), "\"Ann\" <ann@example.org>");
     EXPECT_NE(mail.Header("Content-Type").find("text/html"), std::string::npos);
     EXPECT_NE(vb::LCase(mail.Header("Content-Type")).find("utf-8"), std::string::npos);
     EXPECT_FALSE(mail.Header("Date").empty());
@@ -334,6 +347,41 @@ TEST_F(RealMail, ACancelledSendIsNotReportedAsSent) {
     ASSERT_EQ(host.BusyShown().size(), 1u);
     EXPECT_TRUE(host.BusyShown()[0].cancelled);
     EXPECT_TRUE(server.Mails().empty());
+}
+
+// A domain with letters outside ASCII goes out in its ASCII form; a mailbox name with them is
+// refused, naming the field, by a server that does not offer SMTPUTF8.
+TEST_F(RealMail, InternationalAddresses) {
+    Show();
+    drive::SmtpTestServer server;
+    EXPECT_EQ(SendOnce(server.Address(), "ann@b\xFC" "cher.example"), "Your recipe has been sent");
+    EXPECT_NE(server.Received().find("\r\nRCPT TO:<ann@xn--bcher-kva.example>\r\n"), std::string::npos);
+
+    drive::SmtpTestServer plain;
+    EXPECT_EQ(SendOnce(plain.Address(), "j\xF6rg@example.org"),
+              "An error occurred: [5] The recipient's address \"j\xF6rg@example.org\" has letters outside ASCII "
+              "before the @, and this mail server does not take such addresses (it does not offer SMTPUTF8) - "
+              "Source: MailSender");
+    EXPECT_EQ(plain.Received().find("MAIL FROM"), std::string::npos);
+}
+
+// Cancel pressed after the whole mail went out: the window waits for the server's answer and
+// reports it, and never says that the recipe has not been sent.
+TEST_F(RealMail, ACancelAfterTheWholeMailWentOutIsNotTakenForNotSent) {
+    Show();
+    drive::SmtpTestServer slow({.holdDotAnswer = true, .replies = {}});
+    host.CancelBusyWhenHeld([&slow] { slow.AnswerDot(); });
+    EXPECT_EQ(SendOnce(slow.Address(), "ann@example.org"), "Your recipe has been sent");
+    EXPECT_EQ(slow.Mails().size(), 1u);
+    ASSERT_EQ(host.BusyShown().size(), 1u);
+    EXPECT_TRUE(host.BusyShown()[0].cancelRefused);
+
+    drive::SmtpTestServer silent({.replies = {{".", ""}}});
+    host.CancelBusyWhenHeld();
+    const std::string prompt = SendOnce(silent.Address(), "ann@example.org");
+    EXPECT_EQ(prompt.rfind("An error occurred: [28] The mail server did not confirm the mail in time (", 0), 0u) << prompt;
+    EXPECT_TRUE(prompt.ends_with("; the whole mail went out, so it may have been sent - Source: MailSender")) << prompt;
+    EXPECT_TRUE(host.BusyShown().back().cancelRefused);
 }
 
 TEST_F(RealMail, AServerThatRefusesIsReported) {

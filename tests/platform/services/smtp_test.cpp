@@ -187,7 +187,7 @@ TEST_F(Smtp, TheEnvelopeCarriesOnlyTheAddressesTyped) {
     ASSERT_EQ(mails.size(), 1u);
     // The comma stays inside the name: the header names one recipient too.
     EXPECT_EQ(mails[0].Header("To"), "\"Smith, Ann\" <ann@example.org>");
-    EXPECT_EQ(mails[0].Header("From"), "Bob <bob@example.org>");
+    EXPECT_EQ(mails[0].Header("From"), "\"Bob\" <bob@example.org>");
 }
 
 // Cancel ends the exchange where it stands, long before the server's time is up (the default
@@ -202,7 +202,7 @@ TEST_F(Smtp, CancelEndsTheSendAtOnce) {
         {"before the work starts", "greeting", 0},
         {"waiting for the greeting", "greeting", 150},
         {"waiting for the answer to RCPT", "RCPT", 150},
-        {"waiting for the answer to the message", ".", 150},
+        {"waiting for the answer to DATA", "DATA", 150},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -259,7 +259,7 @@ TEST_F(Smtp, TheRealSenderReplacesTheRecorderAndDeliversTheMessage) {
         EXPECT_EQ(m.HeaderCount(name), 1) << name;
     }
     EXPECT_EQ(m.Header("From"), "bob@example.org");
-    EXPECT_EQ(m.Header("To"), "Ann Example <ann@example.org>");
+    EXPECT_EQ(m.Header("To"), "\"Ann Example\" <ann@example.org>");
     EXPECT_EQ(drive::DecodeHeaderWords(m.Header("Subject")), vb::ToUtf8(subject));
     EXPECT_EQ(m.Header("MIME-Version"), "1.0");
     EXPECT_EQ(m.Header("Content-Type"), "text/html; charset=UTF-8");
@@ -448,7 +448,12 @@ TEST_F(Smtp, ASilentServerEndsTheSendAfterTheTimeout) {
         auto took = std::chrono::steady_clock::now() - start;
         EXPECT_EQ(e.number, 28) << e.description;  // timed out
         EXPECT_EQ(e.source, "MailSender");
-        EXPECT_EQ(e.description.rfind("The mail server did not answer in time (", 0), 0u) << e.description;
+        // Silent after the whole message, the server may still deliver it.
+        const std::string expected = std::string(step) == "." ? "The mail server did not confirm the mail in time ("
+                                                               : "The mail server did not answer in time (";
+        EXPECT_EQ(e.description.rfind(expected, 0), 0u) << e.description;
+        EXPECT_EQ(std::string(step) == ".", e.description.ends_with("; the whole mail went out, so it may have been sent"))
+            << e.description;
         // The test's short timeout ended it, not the 30 s default nor a hang.
         EXPECT_LT(took, std::chrono::seconds(10));
     }
