@@ -11,6 +11,7 @@
 #include "platform/forms/forms.h"
 #include "platform/services/mail.h"
 #include "platform/services/smtp.h"
+#include "smtp_send.h"
 #include "platform/testing/smtp_server.h"
 #include "platform/testing/temp_env.h"
 #include "platform/testing/test_host.h"
@@ -20,24 +21,8 @@ namespace {
 using namespace services;
 using drive::SmtpTestServer;
 
-// Short waits, so the silent-server cases end quickly.
-SmtpOptions Quick() {
-    SmtpOptions o;
-    o.connectTimeout = std::chrono::milliseconds(1000);
-    o.answerTimeout = std::chrono::seconds(1);
-    return o;
-}
-
-// Sends and returns the error it raised (number 0 when none).
-vb::Error SendExpectingError(MailSender& mail, const std::string& server, const std::string& to = "ann@example.org",
-                             const std::string& subject = "Pancakes", const std::string& from = "bob@example.org") {
-    try {
-        mail.SendHtmlMail(server, to, subject, "<p>Hi</p>", from);
-    } catch (const vb::Error& e) {
-        return e;
-    }
-    return vb::Error(0, "no error");
-}
+using smtp_send::Quick;
+using smtp_send::SendExpectingError;
 
 class Smtp : public ::testing::Test {
 protected:
