@@ -318,6 +318,7 @@ public:
         ApplyStyle();
         ShowState();
     }
+    std::vector<QWidget*> NamedWidgets() const override { return {w_, w_->lineEdit()}; }
     void ItemsInserted(int first, int count) override {
         Syncing s(*this);
         if (batch_->Defer()) return;
@@ -363,6 +364,7 @@ private:
         if (w_->isEditable() == editable) return;
         QSignalBlocker block(w_);
         w_->setEditable(editable);
+        ApplyName();
         if (QLineEdit* edit = w_->lineEdit()) {
             QObject::connect(edit, &QLineEdit::textEdited, Context(), [this](const QString& text) {
                 if (syncing_) return;
@@ -435,6 +437,7 @@ public:
         ControlPeer::Init();
         ShowState();
     }
+    std::vector<QWidget*> NamedWidgets() const override { return {widget_.data(), edit_, list_}; }
     void ItemsInserted(int first, int count) override {
         Syncing s(*this);
         model_->Inserted(first, count);
