@@ -417,7 +417,11 @@ public:
         list_->setSelectionMode(QAbstractItemView::SingleSelection);
         list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Watch(edit_);
+        Watch(list_);
         Watch(list_->viewport());
+        // One stop in the window's Tab order: the box first, then its list.
+        widget_->setFocusPolicy(Qt::StrongFocus);
+        widget_->setFocusProxy(edit_);
         QObject::connect(edit_, &QLineEdit::textEdited, Context(), [this](const QString& text) {
             if (syncing_) return;
             std::string t = FromQ(text);
