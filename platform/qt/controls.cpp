@@ -183,8 +183,8 @@ private:
     QGroupBox* w_;
 };
 
-// The old scroll bar is a stop on the way through the window: it takes the focus, shows it by a
-// frame around its thumb, and moves by the keys.
+// The old scroll bar is a stop on the way through the window: it takes the focus, shows it by
+// marking its thumb in the highlight colour, and moves by the keys.
 class FocusScrollBar : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
@@ -204,8 +204,10 @@ protected:
         QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this);
         if (thumb.isEmpty()) thumb = rect();
         QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        p.setBrush(Qt::NoBrush);
+        QColor mark = palette().color(QPalette::Highlight);
+        p.setPen(QPen(mark, 2));
+        mark.setAlpha(90);
+        p.setBrush(mark);
         p.drawRect(QRectF(thumb).adjusted(1, 1, -1, -1));
     }
 };

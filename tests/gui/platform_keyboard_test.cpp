@@ -49,6 +49,11 @@ public:
         Picture2.Move(4560, 1200, 1200, 900);
         HScroll2.TabStop(false).Move(4560, 2280, 2400, 255);
         List1.Move(4560, 2760, 2400, 1200);
+        Combo1.Style(vbComboSimple).Move(4560, 4080, 2400, 1200);
+        for (const char* item : {"Breakfast", "Lunch", "Dinner"}) {
+            List1.AddItem(item);
+            Combo1.AddItem(item);
+        }
         Command1.Caption("&OK").Default(true).Move(120, 4200, 1200, 400);
         Command2.Caption("Save && Close").Move(1440, 4200, 1500, 400);
         Command3.ToolTipText("Print the day").Move(3060, 4200, 600, 400);
@@ -58,6 +63,8 @@ public:
         VScroll1.KeyPress = [this](Integer& k) { log.push_back("VScroll1_KeyPress " + std::to_string(k)); };
         Text2.KeyPress = [this](Integer& k) { log.push_back("Text2_KeyPress " + std::to_string(k)); };
         Command1.Click = [this] { log.emplace_back("Command1_Click"); };
+        List1.Click = [this] { log.push_back("List1_Click " + std::to_string(List1.ListIndex())); };
+        Combo1.Click = [this] { log.push_back("Combo1_Click " + std::to_string(Combo1.ListIndex())); };
         Picture1.Paint = [this] { Picture1.Cls(); };
         Picture2.KeyDown = [this](Integer& k, Integer) { log.push_back("Picture2_KeyDown " + std::to_string(k)); };
     }
@@ -81,6 +88,7 @@ public:
     PictureBox Picture2{*this, "Picture2"};
     HScrollBar HScroll2{*this, "HScroll2"};
     ListBox List1{*this, "List1"};
+    ComboBox Combo1{*this, "Combo1"};
     CommandButton Command1{*this, "Command1"};
     CommandButton Command2{*this, "Command2"};
     CommandButton Command3{*this, "Command3"};
@@ -219,7 +227,7 @@ TEST_F(QtKeyboard, OtherKeysOnAScrollBarReachTheFormAndItsHandlers) {
 TEST_F(QtKeyboard, TabStopsOnScrollBarsAndKeyPicturesOnly) {
     FocusOn(f.HScroll1);
     std::vector<std::string> visited;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 14; ++i) {
         gui::Press(Qt::Key_Tab);
         const Control* at = f.ActiveControl();
         ASSERT_NE(at, nullptr);
@@ -227,8 +235,9 @@ TEST_F(QtKeyboard, TabStopsOnScrollBarsAndKeyPicturesOnly) {
         visited.push_back(at->Name());
         if (at == &f.HScroll1) break;
     }
-    EXPECT_EQ(visited, (std::vector<std::string>{"VScroll1", "Text2", "Text1", "Text3", "Picture2", "List1", "Command1",
-                                                 "Command2", "Command3", "HScroll1"}));
+    // A simple combo box is one stop: its box, then its list.
+    EXPECT_EQ(visited, (std::vector<std::string>{"VScroll1", "Text2", "Text1", "Text3", "Picture2", "List1", "Combo1",
+                                                 "Combo1", "Command1", "Command2", "Command3", "HScroll1"}));
     EXPECT_EQ(qtui::WidgetOf(f.HScroll2)->focusPolicy(), Qt::ClickFocus) << "TabStop False keeps it";
     EXPECT_EQ(qtui::WidgetOf(f.Picture1)->focusPolicy(), Qt::NoFocus);
     EXPECT_TRUE(gui::DrawOnlyTabStops(f).empty());
@@ -236,6 +245,22 @@ TEST_F(QtKeyboard, TabStopsOnScrollBarsAndKeyPicturesOnly) {
     FocusOn(f.Picture2);
     gui::Press(Qt::Key_Down);
     EXPECT_EQ(f.log, (std::vector<std::string>{"Picture2_KeyDown 40"}));
+}
+
+TEST_F(QtKeyboard, TabIntoAListChoosesNothingAndSpaceChoosesTheItemAtTheCaret) {
+    for (Control* list : {static_cast<Control*>(&f.List1), static_cast<Control*>(&f.Combo1)}) {
+        SCOPED_TRACE(list->Name());
+        FocusOn(f.Picture2);
+        while (!gui::FocusOn(*list)) gui::Press(Qt::Key_Tab);
+        if (list == &f.Combo1) gui::Press(Qt::Key_Tab);  // from its box to its list
+        gui::Pump();
+        EXPECT_TRUE(f.log.empty());
+        EXPECT_EQ(static_cast<ListControl*>(list)->ListIndex(), -1);
+        gui::Press(Qt::Key_Space);
+        EXPECT_EQ(f.log, (std::vector<std::string>{list->Name() + "_Click 0"}));
+        gui::Press(Qt::Key_Down);
+        EXPECT_EQ(static_cast<ListControl*>(list)->ListIndex(), 1);
+    }
 }
 
 TEST_F(QtKeyboard, AScrollBarShowsThatItHasTheFocus) {
@@ -280,6 +305,7 @@ TEST_F(QtKeyboard, EveryStopHasANameFromItsCaptionTipOrLabel) {
         {&f.Text1, "Calories"},              // the leftmost caption of the row of labels before it
         {&f.Text3, "Keys"},                  // a boxed label shows a value: the window's caption
         {&f.List1, "Keys"},                  // nothing beside it
+        {&f.Combo1, "Keys"},
         {&f.Picture2, "Keys"},
         {&f.Command1, "OK"},                 // its caption
         {&f.Command2, "Save & Close"},       // "&&" is an ampersand
