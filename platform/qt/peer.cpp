@@ -86,7 +86,9 @@ void ControlPeer::Init() {
     widget_->setToolTip(ToQ(control_.ToolTipText()));
     widget_->setEnabled(control_.Enabled());
     if (control_.MousePointer() != forms::vbDefault) widget_->setCursor(CursorFor(control_.MousePointer()));
+    // A control without TabStop takes the focus only by a click, also one made after the load.
     if (!control_.TakesFocus()) widget_->setFocusPolicy(Qt::NoFocus);
+    else if (!control_.TabStop() && widget_->focusPolicy() != Qt::NoFocus) widget_->setFocusPolicy(Qt::ClickFocus);
     ApplyName();
     widget_->setVisible(control_.Visible());
 }
