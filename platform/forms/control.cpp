@@ -47,7 +47,6 @@ bool Focusable(ControlKind kind) {
     case ControlKind::ComboBox:
     case ControlKind::HScrollBar:
     case ControlKind::VScrollBar:
-    case ControlKind::PictureBox:
         return true;
     default:
         return false;
@@ -84,8 +83,13 @@ bool Control::IsContainer() const {
     return kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox;
 }
 
+bool Control::TakesFocus() const {
+    if (kind_ == ControlKind::PictureBox) return KeyDown || KeyPress || KeyUp;
+    return Focusable(kind_);
+}
+
 bool Control::CanFocus() const {
-    if (!Focusable(kind_) || !form_->IsLoaded() || !form_->Enabled()) return false;
+    if (!TakesFocus() || !form_->IsLoaded() || !form_->Enabled()) return false;
     for (const Control* c = this; c; c = c->container_)
         if (!c->visible_ || !c->enabled_) return false;
     return true;

@@ -80,6 +80,9 @@ public:
     Integer MousePointer() const { return mousePointer_; }
     long ZPosition() const { return z_; }  // larger is nearer the front among siblings
 
+    // The kind of control that holds the focus; a picture box only when it handles keys (one
+    // that only draws is no stop on the way through the window).
+    bool TakesFocus() const;
     // Visible and enabled with all its containers and able to hold the focus.
     bool CanFocus() const;
     bool HasFocus() const;

@@ -182,6 +182,18 @@ void ScrollPage(ScrollBar& bar, int pages) {
     ScrollTo(bar, static_cast<Integer>(std::clamp<long>(v, bar.Low(), bar.High())));
 }
 
+bool ScrollKey(ScrollBar& bar, Integer keyCode) {
+    switch (keyCode) {
+    case vbKeyUp: case vbKeyLeft: ScrollLine(bar, -1); return true;
+    case vbKeyDown: case vbKeyRight: ScrollLine(bar, 1); return true;
+    case vbKeyPageUp: ScrollPage(bar, -1); return true;
+    case vbKeyPageDown: ScrollPage(bar, 1); return true;
+    case vbKeyHome: ScrollTo(bar, bar.Min()); return true;
+    case vbKeyEnd: ScrollTo(bar, bar.Max()); return true;
+    default: return false;
+    }
+}
+
 void ChooseMenu(Menu& menu) {
     if (menu.Available() && !menu.IsSeparator()) detail::Fire(menu.Click);
 }

@@ -67,6 +67,11 @@ void Select(TextBox& box, long start, long length);
 void ScrollTo(ScrollBar& bar, Integer value);
 void ScrollLine(ScrollBar& bar, int lines);
 void ScrollPage(ScrollBar& bar, int pages);
+// A key on a scroll bar that has the focus does what a click on its arrows or track does: the
+// arrows a line, Page Up and Page Down a page, Home and End go to Min and Max. Up and Left move
+// toward Min (the top or left end), Down and Right toward Max, whichever of the two is larger.
+// False for any other key.
+bool ScrollKey(ScrollBar& bar, Integer keyCode);
 
 void ChooseMenu(Menu& menu);
 void ClickTool(Toolbar& bar, std::string_view toolName);

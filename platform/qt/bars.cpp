@@ -16,6 +16,7 @@
 #include "platform/qt/barkeys.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/kinds.h"
+#include "platform/qt/names.h"
 
 namespace qtui {
 
@@ -157,6 +158,12 @@ private:
         QAction* a = actions_[static_cast<std::size_t>(index)];
         a->setText(ToQ(tool.Caption().empty() ? tool.Name() : tool.Caption()));
         a->setToolTip(ToQ(tool.ToolTipText().empty() ? tool.Caption() : tool.ToolTipText()));
+        if (QWidget* button = tools_->widgetForAction(a)) {
+            std::string name = NameText(tool.ToolTipText());
+            if (name.empty()) name = NameText(tool.Caption());
+            if (name.empty()) name = tool.Name();
+            button->setAccessibleName(ToQ(name));
+        }
         a->setIcon(tool.Picture().empty() ? QIcon() : QIcon(ToQ(tool.Picture())));
         a->setCheckable(tool.Checked());
         a->setChecked(tool.Checked());

@@ -2,11 +2,16 @@
 // timers; and the factory of all control peers.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
+#include <functional>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/input.h"
@@ -178,18 +183,58 @@ private:
     QGroupBox* w_;
 };
 
+// The old scroll bar is a stop on the way through the window: it takes the focus, shows it by
+// marking its thumb in the highlight colour, and moves by the keys.
+class FocusScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+    std::function<bool(const QKeyEvent&)> keys;  // true: the key moved (or would move) the bar
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        auto handler = keys;  // a key that unloads the form ends the peer that set it
+        if (handler && handler(*e)) e->accept();
+        else e->ignore();  // on to the window: its default button, its menus
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QScrollBar::paintEvent(e);
+        if (!hasFocus()) return;
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this);
+        if (thumb.isEmpty()) thumb = rect();
+        QPainter p(this);
+        QColor mark = palette().color(QPalette::Highlight);
+        p.setPen(QPen(mark, 2));
+        mark.setAlpha(90);
+        p.setBrush(mark);
+        p.drawRect(QRectF(thumb).adjusted(1, 1, -1, -1));
+    }
+};
+
 // Widget position p in [0, |Max - Min|]; Min is at the top or left whichever is larger.
 class ScrollBarPeer : public ControlPeer {
 public:
     explicit ScrollBarPeer(forms::ScrollBar& bar)
-        : ControlPeer(bar, new QScrollBar(bar.Kind() == forms::ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical)),
-          bar_(bar), w_(static_cast<QScrollBar*>(widget_.data())) {
+        : ControlPeer(bar, new FocusScrollBar(bar.Kind() == forms::ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical)),
+          bar_(bar), w_(static_cast<FocusScrollBar*>(widget_.data())) {
+        w_->setFocusPolicy(Qt::StrongFocus);
         QObject::connect(w_, &QScrollBar::valueChanged, Context(), [this](int p) {
             if (syncing_) return;
             long v = bar_.Min() + static_cast<long>(Sign()) * p;
             if (v == bar_.Value()) return;
             if (Call([&] { forms::input::ScrollTo(bar_, static_cast<Integer>(v)); })) Show();
         });
+        // The window's own keys (Alt, Ctrl) pass by; the model's KeyDown has seen the key already.
+        w_->keys = [this](const QKeyEvent& k) {
+            if (k.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return false;
+            bool known = false;
+            if (Call([&] { known = forms::input::ScrollKey(bar_, KeyCode(k)); }) && known) Show();
+            return known;
+        };
+    }
+    ~ScrollBarPeer() override {
+        if (widget_) w_->keys = nullptr;
     }
     void Init() override {
         ControlPeer::Init();
@@ -212,7 +257,7 @@ private:
         if (w_->value() != p) w_->setValue(p);
     }
     forms::ScrollBar& bar_;
-    QScrollBar* w_;
+    FocusScrollBar* w_;
 };
 
 class TimerPeer : public ControlPeer {

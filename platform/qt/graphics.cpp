@@ -49,7 +49,7 @@ class PicturePeer : public ControlPeer {
 public:
     explicit PicturePeer(forms::PictureBox& picture)
         : ControlPeer(picture, new Canvas(picture)), picture_(picture), w_(static_cast<Canvas*>(widget_.data())) {
-        w_->setFocusPolicy(Qt::StrongFocus);
+        w_->setFocusPolicy(Qt::StrongFocus);  // one that only draws has none (ControlPeer::Init)
     }
     ~PicturePeer() override {
         if (widget_) w_->Detach();

@@ -73,6 +73,14 @@ void ListModel::Detach() {
 
 namespace {
 
+// The user chose the view's current item: it is selected too (the selection changes after the
+// current item has moved). The first focus of a list makes its first item current without
+// selecting it, and that chooses nothing, as Tab into the old list box chose nothing.
+bool Chosen(const QAbstractItemView* view) {
+    const QModelIndex current = view->selectionModel()->currentIndex();
+    return current.isValid() && view->selectionModel()->isSelected(current);
+}
+
 // Whether the view hears of a list change now or in one go later: a list nobody sees, or one
 // changed many times in one turn of the event loop (a fill), is reset once afterwards instead of
 // being told of every item.
@@ -129,14 +137,15 @@ public:
         w_->setSelectionMode(QAbstractItemView::SingleSelection);
         w_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Watch(w_->viewport());
-        QObject::connect(w_->selectionModel(), &QItemSelectionModel::currentRowChanged, Context(),
-                         [this](const QModelIndex& current) {
-                             if (syncing_ || !current.isValid() || current.row() == list_.ListIndex()) return;
-                             // In a list that stands open for a drop-down the keys only move; Enter takes.
-                             if (dropped_ && std::exchange(keyed_, false)) return;
-                             int row = current.row();
-                             if (Call([&] { forms::input::ChooseItem(list_, row); })) ShowSelection();
-                         });
+        auto take = [this] {
+            const QModelIndex current = w_->selectionModel()->currentIndex();
+            if (syncing_ || !Chosen(w_) || current.row() == list_.ListIndex()) return;
+            // In a list that stands open for a drop-down the keys only move; Enter takes.
+            if (dropped_ && std::exchange(keyed_, false)) return;
+            int row = current.row();
+            if (Call([&] { forms::input::ChooseItem(list_, row); })) ShowSelection();
+        };
+        QObject::connect(w_->selectionModel(), &QItemSelectionModel::selectionChanged, Context(), take);
         QObject::connect(w_->verticalScrollBar(), &QScrollBar::valueChanged, Context(), [this](int top) {
             if (syncing_ || top == list_.TopIndex()) return;
             Call([&] { list_.TopIndex(top); });
@@ -318,6 +327,7 @@ public:
         ApplyStyle();
         ShowState();
     }
+    std::vector<QWidget*> NamedWidgets() const override { return {w_, w_->lineEdit()}; }
     void ItemsInserted(int first, int count) override {
         Syncing s(*this);
         if (batch_->Defer()) return;
@@ -363,6 +373,7 @@ private:
         if (w_->isEditable() == editable) return;
         QSignalBlocker block(w_);
         w_->setEditable(editable);
+        ApplyName();
         if (QLineEdit* edit = w_->lineEdit()) {
             QObject::connect(edit, &QLineEdit::textEdited, Context(), [this](const QString& text) {
                 if (syncing_) return;
@@ -415,18 +426,22 @@ public:
         list_->setSelectionMode(QAbstractItemView::SingleSelection);
         list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Watch(edit_);
+        Watch(list_);
         Watch(list_->viewport());
+        // One stop in the window's Tab order: the box first, then its list.
+        widget_->setFocusPolicy(Qt::StrongFocus);
+        widget_->setFocusProxy(edit_);
         QObject::connect(edit_, &QLineEdit::textEdited, Context(), [this](const QString& text) {
             if (syncing_) return;
             std::string t = FromQ(text);
             if (Call([&] { forms::input::Edit(combo_, t); })) ShowState();
         });
-        QObject::connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, Context(),
-                         [this](const QModelIndex& current) {
-                             if (syncing_ || !current.isValid() || current.row() == combo_.ListIndex()) return;
-                             int row = current.row();
-                             if (Call([&] { forms::input::ChooseItem(combo_, row); })) ShowState();
-                         });
+        auto take = [this] {
+            const int row = list_->selectionModel()->currentIndex().row();
+            if (syncing_ || !Chosen(list_) || row == combo_.ListIndex()) return;
+            if (Call([&] { forms::input::ChooseItem(combo_, row); })) ShowState();
+        };
+        QObject::connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, Context(), take);
     }
     ~SimpleComboPeer() override {
         if (model_) model_->Detach();
@@ -435,6 +450,7 @@ public:
         ControlPeer::Init();
         ShowState();
     }
+    std::vector<QWidget*> NamedWidgets() const override { return {widget_.data(), edit_, list_}; }
     void ItemsInserted(int first, int count) override {
         Syncing s(*this);
         model_->Inserted(first, count);

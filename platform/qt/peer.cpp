@@ -12,6 +12,7 @@
 #include "platform/forms/input.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/formpeer.h"
+#include "platform/qt/names.h"
 
 namespace qtui {
 
@@ -85,7 +86,19 @@ void ControlPeer::Init() {
     widget_->setToolTip(ToQ(control_.ToolTipText()));
     widget_->setEnabled(control_.Enabled());
     if (control_.MousePointer() != forms::vbDefault) widget_->setCursor(CursorFor(control_.MousePointer()));
+    // A control without TabStop takes the focus only by a click, also one made after the load.
+    if (!control_.TakesFocus()) widget_->setFocusPolicy(Qt::NoFocus);
+    else if (!control_.TabStop() && widget_->focusPolicy() != Qt::NoFocus) widget_->setFocusPolicy(Qt::ClickFocus);
+    ApplyName();
     widget_->setVisible(control_.Visible());
+}
+
+void ControlPeer::ApplyName() {
+    if (!widget_ || !control_.TakesFocus()) return;  // a label or picture the reader sees as it is
+    // The captions of the labels nearby may come only with the form's Load.
+    const QString name = ToQ(AccessibleName(control_));
+    for (QWidget* w : NamedWidgets())
+        if (w && w->accessibleName() != name) w->setAccessibleName(name);
 }
 
 QWidget* ControlPeer::ParentWidget() const {
@@ -147,7 +160,11 @@ void ControlPeer::Changed(forms::Property what, int index) {
         case P::Enabled: widget_->setEnabled(control_.Enabled()); break;
         case P::ForeColor: case P::BackColor: ApplyColors(); break;
         case P::Font: ApplyFont(); break;
-        case P::ToolTipText: widget_->setToolTip(ToQ(control_.ToolTipText())); break;
+        case P::ToolTipText:
+            widget_->setToolTip(ToQ(control_.ToolTipText()));
+            ApplyName();
+            break;
+        case P::Caption: ApplyName(); break;
         case P::MousePointer:
             if (control_.MousePointer() == forms::vbDefault) widget_->unsetCursor();
             else widget_->setCursor(CursorFor(control_.MousePointer()));
@@ -261,9 +278,13 @@ bool ControlPeer::OnEvent(QObject* watched, QEvent* event) {
         });
     }
     case QEvent::Show:
-        if (watched == widget_) Shown();
+        if (watched == widget_) {
+            ApplyName();
+            Shown();
+        }
         return false;
     case QEvent::FocusIn:
+        ApplyName();  // before the screen reader hears of the focus
         if (syncing_ || c.HasFocus()) return false;
         Call([&] { forms::input::Focus(c); });
         return false;

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/forms/control.h"
 #include "platform/qt/qtui.h"
@@ -68,6 +69,10 @@ protected:
     virtual bool RoutesDblClick() const;
     // The widget is about to show.
     virtual void Shown() {}
+    // The widgets that take the focus for this control and so carry its accessible name.
+    virtual std::vector<QWidget*> NamedWidgets() const { return {widget_.data()}; }
+    // Names the control for screen readers (names.h); again when a caption it may use is set.
+    void ApplyName();
     // A look at each watched event before the common handling; true eats it.
     virtual bool BeforeEvent(QObject* watched, QEvent* event) { return false; }
 

@@ -1,4 +1,5 @@
 // Text boxes: a QLineEdit, or a QPlainTextEdit for multi-line boxes (CR LF in the model).
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -83,6 +84,8 @@ class MemoPeer : public ControlPeer {
 public:
     explicit MemoPeer(forms::TextBox& box)
         : ControlPeer(box, new QPlainTextEdit), box_(box), w_(static_cast<QPlainTextEdit*>(widget_.data())) {
+        // Tab and Shift+Tab go on to the next control, as from every other box.
+        w_->setTabChangesFocus(true);
         Watch(w_->viewport());
         QObject::connect(w_, &QPlainTextEdit::textChanged, Context(), [this] {
             if (syncing_) return;
@@ -130,6 +133,22 @@ protected:
         }
     }
     void InsertText(const QString& text) override { w_->insertPlainText(text); }
+    // Ctrl+Tab types the tab character instead, through the key events as any other character.
+    bool BeforeEvent(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() != Qt::Key_Tab || k->modifiers() != Qt::ControlModifier) return false;
+        if (w_->isReadOnly()) return true;
+        Integer left = forms::vbKeyTab, typed = 0;
+        if (!Call([&] { left = forms::input::KeyDown(box_, forms::vbKeyTab, forms::vbCtrlMask); })) return true;
+        if (left == 0) return true;
+        if (!Call([&] { typed = forms::input::KeyPress(box_, forms::vbKeyTab); })) return true;
+        if (typed != 0) {
+            const char ch = static_cast<char>(typed);
+            InsertText(ToQ(std::string_view(&ch, 1)));
+        }
+        return true;
+    }
 
 private:
     long ToModelPos(int qtPos) const {

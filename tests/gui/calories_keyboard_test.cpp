@@ -1,0 +1,100 @@
+// The food diary by keyboard alone on the Qt desktop (offscreen), with the sample data: a profile
+// set on the caloric-needs window with Tab and the arrow keys, and a name for every control that
+// takes the focus in every window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "calories/calSplash.h"
+#include "calories/calmain.h"
+#include "calories/foods/Search.h"
+#include "calories/foods/addfood.h"
+#include "calories/goals/Metric.h"
+#include "calories/goals/calcalintake.h"
+#include "calories/goals/qform.h"
+#include "calories/goals/weight.h"
+#include "calories/period/frmCalendar.h"
+#include "calories/side/calAbout.h"
+#include "calories/side/email.h"
+#include "gui/calories_gui.h"
+#include "gui/keyboard_gui.h"
+
+namespace {
+
+using gui::Press;
+using gui::Pump;
+
+using CaloriesKeyboard = gui::CaloriesGui;
+
+// Tab until the control has the focus; false when it is not reached.
+bool TabTo(const forms::Control& c, int most = 12) {
+    for (int i = 0; i < most && !gui::FocusOn(c); ++i) {
+        Press(Qt::Key_Tab);
+        Pump();
+    }
+    return gui::FocusOn(c);
+}
+
+TEST_F(CaloriesKeyboard, AProfileSetWithTabAndTheArrowKeys) {
+    Open();
+    app->ShowCaloricNeeds();
+    calories::calcalintake& w = app->calcalintake();
+    QApplication::setActiveWindow(qtui::WindowOf(w));
+    Pump(20);
+    ASSERT_EQ(w.Label2.Caption(), "18");
+
+    ASSERT_TRUE(TabTo(w.HScroll1));
+    EXPECT_EQ(qtui::WidgetOf(w.HScroll1)->accessibleName(), QStringLiteral("Age"));
+    Press(Qt::Key_End);
+    EXPECT_EQ(w.Label2.Caption(), "70");
+    Press(Qt::Key_Home);
+    Press(Qt::Key_PageDown);  // ten years
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(w.Label2.Caption(), "29");
+
+    ASSERT_TRUE(TabTo(w.HScroll2, 1));
+    Press(Qt::Key_PageDown);  // thirty pounds
+    Press(Qt::Key_PageDown);
+    EXPECT_EQ(w.Label3.Caption(), "130");
+    ASSERT_TRUE(TabTo(w.HScroll3, 1));
+    for (int i = 0; i < 4; ++i) Press(Qt::Key_Right);
+    EXPECT_EQ(w.Label4.Caption(), "5");
+    EXPECT_NE(w.Label5[0].Caption(), "1064") << "the recommendation follows the new profile";
+    const std::string calories = w.Label5[0].Caption();
+
+    Press(Qt::Key_Return);  // "&Okay" is the default button
+    Pump(20);
+    EXPECT_EQ(Ini("YourString.Something", "Message1"), "29");
+    EXPECT_EQ(Ini("YourString.Something", "Message2"), "130");
+    EXPECT_EQ(Ini("YourString.Something", "Message3"), "5");
+    EXPECT_EQ(Ini("YourString.Something", "Message5"), calories);
+}
+
+TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) {
+    calories::calmain& main = Open();
+    const std::vector<const forms::Form*> windows = {
+        &main,          &app->splash(), &app->calcalintake(), &app->weight(),  &app->Metric(),  &app->qform(),
+        &app->frmCalendar(), &app->calAbout(), &app->email(), &app->addfood(), &app->Search()};
+    std::vector<std::string> unnamed, drawOnly;
+    for (const forms::Form* f : windows) {
+        for (std::string& s : gui::UnnamedTabStops(*f)) unnamed.push_back(std::move(s));
+        for (std::string& s : gui::DrawOnlyTabStops(*f)) drawOnly.push_back(std::move(s));
+    }
+    EXPECT_EQ(unnamed, std::vector<std::string>{});
+    EXPECT_EQ(drawOnly, std::vector<std::string>{});
+    EXPECT_EQ(qtui::WidgetOf(main.picNotifier)->focusPolicy(), Qt::NoFocus);
+    // The calendar's grid takes the arrow keys: it stays the first stop of its window.
+    EXPECT_TRUE(qtui::WidgetOf(app->frmCalendar().picMonth)->focusPolicy() & Qt::TabFocus);
+
+    // A tool named by its tip; a bar by the first caption of the row of labels before it.
+    EXPECT_EQ(qtui::WidgetOf(main.Command2)->accessibleName(), QStringLiteral("New day"));
+    EXPECT_EQ(qtui::WidgetOf(app->calcalintake().HScroll4)->accessibleName(), QStringLiteral("Calories"));
+}
+
+}  // namespace

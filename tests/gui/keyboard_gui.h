@@ -1,0 +1,53 @@
+#pragma once
+// What a keyboard or screen-reader user meets in a window on the Qt desktop: the widgets Tab
+// stops on, and what they are called.
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/picture.h"
+#include "platform/qt/qtui.h"
+
+namespace gui {
+
+// Whether the widget of the control has the focus of the application.
+inline bool FocusOn(const forms::Control& c) {
+    QWidget* w = qtui::WidgetOf(c);
+    QWidget* f = QApplication::focusWidget();
+    return w && f && (f == w || w->isAncestorOf(f));
+}
+
+// Every widget of the form's window that Tab can stop on and that has no accessible name, as
+// "Form: Class objectName (under parent)".
+inline std::vector<std::string> UnnamedTabStops(const forms::Form& form) {
+    std::vector<std::string> out;
+    QWidget* window = qtui::WindowOf(form);
+    if (!window) return {form.Name() + ": no window"};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->accessibleName().trimmed().isEmpty()) continue;
+        if (w->focusProxy()) continue;  // the focus goes to the proxy, which is looked at itself
+        if (w->window()->windowType() == Qt::Popup) continue;  // an open drop-down's list
+        if (w->inherits("QMdiSubWindow")) continue;            // a window: its title names it
+        QString parent = w->parentWidget() ? w->parentWidget()->objectName() : QString();
+        out.push_back(form.Name() + ": " + w->metaObject()->className() + " " + w->objectName().toStdString() +
+                      " (under " + parent.toStdString() + ")");
+    }
+    return out;
+}
+
+// The picture boxes of the form that Tab stops on although they handle no key.
+inline std::vector<std::string> DrawOnlyTabStops(const forms::Form& form) {
+    std::vector<std::string> out;
+    for (const forms::Control* c : form.Controls()) {
+        if (c->Kind() != forms::ControlKind::PictureBox || c->KeyDown || c->KeyPress || c->KeyUp) continue;
+        if (QWidget* w = qtui::WidgetOf(*c); w && (w->focusPolicy() & Qt::TabFocus))
+            out.push_back(form.Name() + "." + c->Name());
+    }
+    return out;
+}
+
+}  // namespace gui

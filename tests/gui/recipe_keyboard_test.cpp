@@ -1,0 +1,187 @@
+// The recipe program by keyboard alone on the Qt desktop (offscreen), with the sample data: a
+// line added with the quantity set on the spin bars, the servings set, Tab out of the directions
+// and the mail body, the wizard's spinners, and a name for every control that takes the focus.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <QWidget>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gui/keyboard_gui.h"
+#include "gui/recipe_gui.h"
+#include "platform/forms/forms.h"
+#include "platform/qt/qtui.h"
+#include "platform/testing/user.h"
+#include "recipe/InterfaceFrm.h"
+#include "recipe/Recipe.h"
+#include "recipe/builder/CalcFrm.h"
+#include "recipe/builder/EditFrm.h"
+#include "recipe/builder/SameFrm.h"
+#include "recipe/builder/SubHeadFrm.h"
+#include "recipe/ingredients/DeleteIngFrm.h"
+#include "recipe/ingredients/SearchFrm.h"
+#include "recipe/ingredients/frmIngrediant.h"
+#include "recipe/ingredients/ingentry.h"
+#include "recipe/side/frmAbout.h"
+#include "recipe/side/frmTip.h"
+#include "recipe/viewer/ViewFrm.h"
+#include "recipe/viewer/frmEmail.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using gui::Press;
+using gui::Pump;
+
+class RecipeKeyboard : public gui::RecipeGuiTest {
+protected:
+    void Up() {
+        ASSERT_TRUE(fs::exists(env.CurrentDir() / "Ing.dat")) << "build the sample_data target first";
+        ASSERT_TRUE(Open());
+        QApplication::setActiveWindow(qtui::WindowOf(app->Interface()));
+        Pump(20);
+    }
+    // Tab until the control has the focus; false when it is not reached.
+    static bool TabTo(const forms::Control& c, int most = 12) {
+        for (int i = 0; i < most && !gui::FocusOn(c); ++i) {
+            Press(Qt::Key_Tab);
+            Pump();
+        }
+        return gui::FocusOn(c);
+    }
+    static void Focus(const forms::Control& c) {
+        qtui::WidgetOf(c)->setFocus(Qt::OtherFocusReason);
+        Pump();
+    }
+};
+
+TEST_F(RecipeKeyboard, ALineWithItsQuantityFromTheSpinBarsThenTheServings) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    recipe::CalcFrm& calc = app->CalcFrm();
+    // The ingredient by typing in the dropped-down list; the focus comes back to the box.
+    qobject_cast<QComboBox*>(qtui::WidgetOf(calc.IngLst2))->showPopup();
+    Pump(20);
+    QTest::keyClicks(QApplication::focusWidget(), "Lentil");
+    Press(Qt::Key_Return);
+    Pump(20);
+    ASSERT_EQ(calc.IngLst2.Text(), "Lentil dal");
+    ASSERT_TRUE(gui::FocusOn(calc.IngLst2));
+
+    // One Tab to the whole part, one more to the fraction.
+    ASSERT_TRUE(TabTo(calc.OnesVs, 1));
+    EXPECT_EQ(qtui::WidgetOf(calc.OnesVs)->accessibleName(), QStringLiteral("Quantity"));
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Down);
+    ASSERT_TRUE(TabTo(calc.FracVs, 1));
+    for (int i = 0; i < 5; ++i) Press(Qt::Key_Up);
+    ASSERT_EQ(calc.OnesTxt.Caption(), "1");
+    ASSERT_EQ(calc.FracTxt.Caption(), "1/2");
+    ASSERT_GT(calc.MeasureLst.ListCount(), 0);
+    const std::string measure = calc.MeasureLst.Text();
+
+    ASSERT_TRUE(TabTo(calc.Addcmd));
+    Press(Qt::Key_Return);
+    Pump(20);
+    ASSERT_EQ(calc.R_IngLst.ListCount(), 1);
+    EXPECT_EQ(calc.R_IngLst.List(0), "1 1/2  " + measure + "     Lentil dal");
+
+    // Enter in the name goes on to the servings; Up is one serving more; OK by the keyboard.
+    Focus(calc.NameTxt);
+    QTest::keyClicks(QApplication::focusWidget(), "Dal");
+    Press(Qt::Key_Return);
+    ASSERT_TRUE(gui::FocusOn(calc.ServingsVs));
+    Press(Qt::Key_Up);
+    EXPECT_EQ(calc.ServingsLbl.Caption(), "2");
+    EXPECT_TRUE(calc.LblPress.Visible());
+    ASSERT_TRUE(TabTo(calc.OkCmd));
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(calc.LblPress.Visible());
+    EXPECT_EQ(calc.lbl1M.Caption(), "Makes 2 servings");
+}
+
+TEST_F(RecipeKeyboard, TabLeavesTheDirectionsAndTheMailBody) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    recipe::CalcFrm& calc = app->CalcFrm();
+    Focus(calc.DirectionsTxt);
+    ASSERT_TRUE(gui::FocusOn(calc.DirectionsTxt));
+    QTest::keyClicks(QApplication::focusWidget(), "Stir");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(calc.DirectionsTxt.Text(), "Stir");
+    EXPECT_FALSE(gui::FocusOn(calc.DirectionsTxt));
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(gui::FocusOn(calc.DirectionsTxt));
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(calc.ActiveControl(), &calc.R_IngLst) << "the control before it";
+    EXPECT_EQ(calc.DirectionsTxt.Text(), "Stir");
+
+    recipe::frmEmail& mail = app->frmEmail();
+    mail.Show();
+    QApplication::setActiveWindow(qtui::WindowOf(mail));
+    Pump(20);
+    Focus(mail.txtBody);
+    ASSERT_TRUE(gui::FocusOn(mail.txtBody));
+    QTest::keyClicks(QApplication::focusWidget(), "Enjoy");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(mail.txtBody.Text(), "Enjoy");
+    EXPECT_EQ(mail.ActiveControl(), &mail.cmdSendMail);
+    EXPECT_TRUE(gui::FocusOn(mail.cmdSendMail));
+    mail.Hide();
+}
+
+TEST_F(RecipeKeyboard, TheWizardsSpinnersMoveByTheKeys) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    drive::ClickTool(app->Interface().TopBar, "AddIngredient");
+    recipe::frmIngrediant& wiz = app->frmIngrediant();
+    drive::TypeText(wiz.txtName, "Seeded rye bread");
+    drive::Click(wiz.cmdNext);
+    drive::Click(wiz.optUnits[recipe::entry::kUniqueOption]);
+    drive::TypeText(wiz.txtUnique, "slice");
+    drive::Click(wiz.cmdNext);
+    Pump(20);
+    Focus(wiz.vsOnes);
+    ASSERT_TRUE(gui::FocusOn(wiz.vsOnes));
+    EXPECT_NE(qtui::WidgetOf(wiz.vsOnes)->accessibleName().indexOf(QStringLiteral("slice")), -1)
+        << "named by the page's instruction";
+    Press(Qt::Key_PageUp);
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(wiz.vsOnes.Value(), 12);
+    EXPECT_EQ(wiz.txtOnes.Text(), "12");
+    EXPECT_TRUE(wiz.cmdNext.Enabled());
+    Press(Qt::Key_End);  // the zero end
+    EXPECT_EQ(wiz.txtOnes.Text(), "0");
+}
+
+TEST_F(RecipeKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    SetOption("Show Tips at Startup", "1");
+    app->frmTip().Show();
+    Pump(20);
+    const std::vector<const forms::Form*> windows = {
+        &app->Interface(), &app->CalcFrm(),    &app->ViewFrm(),  &app->DeleteIngFrm(), &app->frmIngrediant(),
+        &app->SameFrm(),   &app->EditFrm(),    &app->SubHeadFrm(), &app->frmTip(),    &app->frmAbout(),
+        &app->SearchFrm(), &app->frmEmail()};
+    std::vector<std::string> unnamed, drawOnly;
+    for (const forms::Form* f : windows) {
+        for (std::string& s : gui::UnnamedTabStops(*f)) unnamed.push_back(std::move(s));
+        for (std::string& s : gui::DrawOnlyTabStops(*f)) drawOnly.push_back(std::move(s));
+    }
+    EXPECT_EQ(unnamed, std::vector<std::string>{});
+    EXPECT_EQ(drawOnly, std::vector<std::string>{});
+    // The builder's nutrition panel only draws: no stop.
+    EXPECT_EQ(qtui::WidgetOf(app->CalcFrm().picFacts)->focusPolicy(), Qt::NoFocus);
+
+    recipe::CalcFrm& calc = app->CalcFrm();
+    EXPECT_EQ(qtui::WidgetOf(calc.MeasureLst)->accessibleName(), QStringLiteral("Measurement"));
+    EXPECT_EQ(qtui::WidgetOf(calc.ServingsVs)->accessibleName(), QStringLiteral("Servings"));
+    EXPECT_EQ(qtui::WidgetOf(calc.DirectionsTxt)->accessibleName(), QStringLiteral("Directions"));
+}
+
+}  // namespace
