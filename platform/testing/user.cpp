@@ -149,12 +149,7 @@ void KeyAction(forms::Control& control, Integer code) {
             }
         }
     } else if (control.Kind() == ControlKind::HScrollBar || control.Kind() == ControlKind::VScrollBar) {
-        auto& bar = static_cast<forms::ScrollBar&>(control);
-        bool vertical = control.Kind() == ControlKind::VScrollBar;
-        if (code == (vertical ? forms::vbKeyDown : forms::vbKeyRight)) in::ScrollLine(bar, 1);
-        else if (code == (vertical ? forms::vbKeyUp : forms::vbKeyLeft)) in::ScrollLine(bar, -1);
-        else if (code == forms::vbKeyPageDown) in::ScrollPage(bar, 1);
-        else if (code == forms::vbKeyPageUp) in::ScrollPage(bar, -1);
+        in::ScrollKey(static_cast<forms::ScrollBar&>(control), code);
     }
 }
 
