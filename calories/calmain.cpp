@@ -60,6 +60,7 @@ void calmain::Layout() {
     Label44.Caption("").BackColor(forms::vbWhite).BorderStyle(forms::vbFixedSingle).Move(2700, 15, 1140, 270);
     Command18.Caption("...").ToolTipText("Set the end date").Move(3870, 15, 330, 270);
     HScroll1.Min(0).Max(1).Value(0).SmallChange(1).LargeChange(1).Move(4440, 15, 3240, 270);
+    HScroll1.AccessibleName("Menu day");
     Label46.Caption("Menu  Day").Alignment(forms::vbRightJustify).Move(7740, 45, 810, 225);
     Label47.Caption("").AutoSize(true).FontBold(true).Move(8800, 45, 120, 225);
     Label49.Caption("of").Alignment(forms::vbCenter).Move(8940, 45, 240, 225);
@@ -104,13 +105,19 @@ void calmain::Layout() {
 
     // Foods: the group list (the find box covers it while shown) and the food list.
     Combo1.Style(forms::vbComboDropdownList).Sorted(true).Move(120, 960, 3855, 315);
+    // The lists have no label beside them: a screen reader is told what they hold.
+    Combo1.AccessibleName("Food group");
+    List1.AccessibleName("Foods");
+    Text1.AccessibleName("Find food by name");
+    Combo2.AccessibleName("Meal");
+    List2.AccessibleName("Foods in the meal");
     Text1.Visible(false).Move(120, 960, 3135, 315);
     Command12.Caption("O&K").Visible(false).Move(3255, 960, 720, 315);
     List1.Sorted(true).ForeColor(forms::vbBlue).BackColor(forms::vbWhite);
     List1.Move(120, 1350, 3855, 3030);
 
     // The send button between the two lists.
-    Command11.Caption(">>").FontBold(true).Move(4050, 2520, 420, 630);
+    Command11.Caption(">>").FontBold(true).AccessibleName("Send selected food to meal list").Move(4050, 2520, 420, 630);
 
     // Meals: the meal list of the current day, in a fixed-pitch font so the servings line up.
     Combo2.Style(forms::vbComboDropdownList).Move(4545, 960, 4905, 315);

@@ -75,6 +75,9 @@ public:
     bool FontStrikethru() const { return font_.Strikethrough; }
     const std::string& ToolTipText() const { return toolTip_; }
     const std::string& Tag() const { return tag_; }
+    // What a screen reader calls the control where no caption, tool tip or label beside it names
+    // it; not shown on screen. Empty: named by those.
+    const std::string& AccessibleName() const { return accessibleName_; }
     int TabIndex() const { return tabIndex_; }
     bool TabStop() const { return tabStop_; }
     Integer MousePointer() const { return mousePointer_; }
@@ -130,6 +133,7 @@ protected:
     void SetFont(const forms::Font& f);
     void SetToolTipText(std::string v);
     void SetTag(std::string v) { tag_ = std::move(v); }
+    void SetAccessibleName(std::string v) { accessibleName_ = std::move(v); }
     void SetTabIndex(int v);
     void SetTabStop(bool v) { tabStop_ = v; }
     void SetMousePointer(Integer v);
@@ -157,6 +161,7 @@ private:
     int index_;
     std::string toolTip_;
     std::string tag_;
+    std::string accessibleName_;
     int tabIndex_ = 0;
     bool tabStop_ = true;
     Integer mousePointer_ = vbDefault;
@@ -185,6 +190,7 @@ public:
     using Control::TabIndex;
     using Control::TabStop;
     using Control::Tag;
+    using Control::AccessibleName;
     using Control::ToolTipText;
     using Control::Top;
     using Control::Visible;
@@ -214,6 +220,7 @@ public:
     T& FontStrikethru(bool v) { auto f = this->font_; f.Strikethrough = v; this->SetFont(f); return Self(); }
     T& ToolTipText(std::string v) { this->SetToolTipText(std::move(v)); return Self(); }
     T& Tag(std::string v) { this->SetTag(std::move(v)); return Self(); }
+    T& AccessibleName(std::string v) { this->SetAccessibleName(std::move(v)); return Self(); }
     T& TabIndex(int v) { this->SetTabIndex(v); return Self(); }
     T& TabStop(bool v) { this->SetTabStop(v); return Self(); }
     T& MousePointer(Integer v) { this->SetMousePointer(v); return Self(); }

@@ -165,10 +165,18 @@ std::string NameText(std::string_view text) {
 }
 
 std::string AccessibleName(const Control& control) {
+    if (std::string given = NameText(control.AccessibleName()); !given.empty()) return given;
+    // A caption of signs only ("...", ">>") says less than a tip or a label beside the control.
+    std::string signs;
     if (const std::string* caption = CaptionOf(control)) {
-        if (std::string own = NameText(*caption); !own.empty()) return own;
+        if (std::string own = NameText(*caption); HasWords(own)) return own;
+        else signs = std::move(own);
     }
     if (std::string tip = NameText(control.ToolTipText()); !tip.empty()) return tip;
+    if (!signs.empty()) {
+        if (std::string label = Beside(control); !label.empty()) return label;
+        return signs;
+    }
     for (const Control* c = &control; c; c = c->Container()) {
         if (c != &control) {
             if (const std::string* caption = CaptionOf(*c)) {

@@ -95,6 +95,11 @@ TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws
     // A tool named by its tip; a bar by the first caption of the row of labels before it.
     EXPECT_EQ(qtui::WidgetOf(main.Command2)->accessibleName(), QStringLiteral("New day"));
     EXPECT_EQ(qtui::WidgetOf(app->calcalintake().HScroll4)->accessibleName(), QStringLiteral("Calories"));
+    // A caption of signs says less than the tip; a list with no label beside it is named by the
+    // window, not after the window.
+    EXPECT_EQ(qtui::WidgetOf(main.Command17)->accessibleName(), QStringLiteral("Set the start date"));
+    EXPECT_EQ(qtui::WidgetOf(main.List1)->accessibleName(), QStringLiteral("Foods"));
+    EXPECT_EQ(qtui::WidgetOf(main.Command11)->accessibleName(), QStringLiteral("Send selected food to meal list"));
 }
 
 }  // namespace
