@@ -75,14 +75,19 @@ void TopWindow::closeEvent(QCloseEvent* e) {
 
 void TopWindow::moveEvent(QMoveEvent* e) {
     QMainWindow::moveEvent(e);
-    if (peer_) peer_->OnMoved();
+    if (!peer_) return;
+    peer_->OnMoved();
+    if (peer_) peer_->OnPlaced(false);
 }
 
 void TopWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (!peer_) return;
     if (e->type() == QEvent::WindowStateChange) peer_->OnStateChanged(windowState());
-    else if (e->type() == QEvent::ActivationChange && isActiveWindow()) peer_->OnActivated();
+    else if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        peer_->OnPlaced(true);
+        if (peer_) peer_->OnActivated();
+    }
 }
 
 ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -94,7 +99,9 @@ void ChildWindow::closeEvent(QCloseEvent* e) {
 
 void ChildWindow::changeEvent(QEvent* e) {
     QMdiSubWindow::changeEvent(e);
-    if (peer_ && e->type() == QEvent::WindowStateChange) peer_->OnStateChanged(windowState());
+    if (!peer_ || e->type() != QEvent::WindowStateChange) return;
+    peer_->ApplyChildMinimum();
+    peer_->OnStateChanged(windowState());
 }
 
 // ---- the peer ----
@@ -131,6 +138,7 @@ FormPeer::FormPeer(forms::Form& form) : form_(form), context_(std::make_unique<Q
         if (form.IsMDIForm()) {
             mdi_ = new QMdiArea(client_);
             mdi_->setBackground(QApplication::palette().brush(QPalette::Dark));
+            SetUpMdiArea();
             QObject::connect(mdi_, &QMdiArea::subWindowActivated, context_.get(), [this](QMdiSubWindow* sub) {
                 if (!sub) return;
                 auto* w = dynamic_cast<ChildWindow*>(sub);
@@ -319,7 +327,9 @@ void FormPeer::ApplyGeometry() {
         QMargins m = child_->contentsMargins();
         QSize outer(client.width() + m.left() + m.right(), client.height() + m.top() + m.bottom());
         if (child_->size() != outer) child_->resize(outer);
+        // Where the form stands in the area, less how far the area is scrolled.
         QPoint at(Px(form_.Left()), Px(form_.Top()));
+        if (FormPeer* parent = ParentPeer()) at -= parent->MdiScroll();
         if (child_->pos() != at) child_->move(at);
     }
     if (client_->size() != client && child_) client_->resize(client);
@@ -419,8 +429,12 @@ void FormPeer::ApplyVisible() {
             CreateBlankTitled();
         }
         if (top_ && top_->isMinimized() && form_.WindowState() != forms::vbMinimized) top_->showNormal();
+        // Kept on the screen before it shows, and again once its frame is known.
+        const bool opening = top_ && !top_->isVisible();
+        if (opening) StartOpening();
         w->show();
         if (top_) {
+            if (opening) KeepOnScreen();
             top_->raise();
             top_->activateWindow();
         }
