@@ -102,8 +102,9 @@ void FormPeer::KeepOnScreen() {
     const QSize decoration = frame.size() - top_->size();
     const QSize outer = top_->size().boundedTo(area.size() - decoration).expandedTo(QSize(1, 1));
     const QSize whole = outer + decoration;
-    const QPoint to(std::clamp(frame.left(), area.left(), std::max(area.left(), area.left() + area.width() - whole.width())),
-                    std::clamp(frame.top(), area.top(), std::max(area.top(), area.top() + area.height() - whole.height())));
+    auto within = [](int at, int low, int room, int size) { return std::clamp(at, low, std::max(low, low + room - size)); };
+    const QPoint to(within(frame.left(), area.left(), area.width(), whole.width()),
+                    within(frame.top(), area.top(), area.height(), whole.height()));
     if (opening_ > 0) --opening_;
     const bool resized = outer != top_->size();
     {
@@ -117,21 +118,22 @@ void FormPeer::KeepOnScreen() {
         syncing_ = old;
     }
     // The form learns where its window went, as from a move by the user.
-    if (!Call([&] { forms::input::Moved(form_, static_cast<Single>(Twips(to.x())), static_cast<Single>(Twips(to.y()))); }))
-        return;
+    auto twips = [](int px) { return static_cast<Single>(Twips(px)); };
+    if (!Call([&] { forms::input::Moved(form_, twips(to.x()), twips(to.y())); })) return;
     if (resized) {
         const QMargins m = top_->contentsMargins();
         const int w = outer.width() - m.left() - m.right();
-        const int h = outer.height() - m.top() - m.bottom() - MenuBarHeight();
-        Call([&] { forms::input::Resized(form_, static_cast<Single>(Twips(w)), static_cast<Single>(Twips(std::max(0, h)))); });
+        const int h = std::max(0, outer.height() - m.top() - m.bottom() - MenuBarHeight());
+        Call([&] { forms::input::Resized(form_, twips(w), twips(h)); });
     }
 }
 
 void FormPeer::OnPlaced(bool activated) {
     if (syncing_ || opening_ <= 0) return;
+    const std::weak_ptr<int> alive = alive_;
     KeepOnScreen();
     // Once the window is active it stands where the user sees it; later moves are theirs.
-    if (activated) opening_ = 0;
+    if (activated && !alive.expired()) opening_ = 0;
 }
 
 void FormPeer::StartOpening() {

@@ -77,8 +77,8 @@ void frmIngrediant::Layout() {
 void frmIngrediant::LayoutPages() {
     for (int i = 0; i < kSteps; ++i) {
         // Side by side while designing; Form_Load stacks them. Only their controls take the focus.
-        PicWiz[i].TabStop(false).BorderStyle(forms::vbFixedSingle).Move(px(kPageLeft + i * 8), px(kPageTop), px(kPageWidth),
-                                                         px(kPageHeight));
+        PicWiz[i].TabStop(false).BorderStyle(forms::vbFixedSingle).Move(px(kPageLeft + i * 8), px(kPageTop),
+                                                                        px(kPageWidth), px(kPageHeight));
         lblDialog[i]
             .Container(PicWiz[i])
             .Caption(kInstructions[i])

@@ -83,8 +83,8 @@ TEST_F(QtWindows, AWindowOpensWhollyOnTheScreen) {
         f.Show();
         gui::Pump();
         QWidget* w = qtui::WindowOf(f);
-        EXPECT_TRUE(area.contains(w->frameGeometry())) << w->frameGeometry().x() << "," << w->frameGeometry().y() << " "
-                                                       << w->frameGeometry().width() << "x" << w->frameGeometry().height();
+        const QRect frame = w->frameGeometry();
+        EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
         // The form knows where its window is.
         EXPECT_EQ(f.Left(), tw(w->pos().x()));
         EXPECT_EQ(f.Top(), tw(w->pos().y()));

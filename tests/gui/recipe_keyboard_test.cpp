@@ -104,7 +104,8 @@ TEST_F(RecipeKeys, ANewIngredientThroughEveryWizardPage) {
             forms::Control* c = wiz.ActiveControl();
             ASSERT_NE(c, nullptr);
             bool onPage = false;
-            for (const forms::Control* p = c->Container(); p; p = p->Container()) onPage = onPage || p == &wiz.PicWiz[page];
+            for (const forms::Control* p = c->Container(); p; p = p->Container())
+                onPage = onPage || p == &wiz.PicWiz[page];
             if (!onPage && !buttons.count(c->Name())) {
                 ADD_FAILURE() << "Tab went to " << round.back();
                 return;
@@ -157,31 +158,6 @@ TEST_F(RecipeKeys, ANewIngredientThroughEveryWizardPage) {
     EXPECT_EQ(added, "Seeded rye bread has now been added to you list of ingredients.");
     ASSERT_TRUE(app->Ing.Ing_Exists("Seeded rye bread"));
     EXPECT_EQ(Focused(wiz), "txtName") << "ready for the next one";
-}
-
-// Back turns the pages the other way, the focus coming along; Start Over goes to the name.
-TEST_F(RecipeKeys, BackAndStartOverTakeTheFocusAlong) {
-    OpenWithFocus();
-    recipe::frmIngrediant& wiz = app->frmIngrediant();
-    drive::ClickTool(app->Interface().TopBar, "AddIngredient");
-    Pump(20);
-    EXPECT_EQ(Focused(wiz), "txtName");
-    Type("Oat milk");
-    Key(Qt::Key_Return);
-    Key(Qt::Key_Space);  // oz: the focus goes to Next
-    ASSERT_EQ(Focused(wiz), "cmdNext");
-    Key(Qt::Key_Return);
-    ASSERT_EQ(wiz.SteppLbl.Caption(), "Step 3 of 11");
-    ASSERT_TRUE(TabTo(wiz, "cmdBack"));
-    Key(Qt::Key_Space);
-    EXPECT_EQ(wiz.SteppLbl.Caption(), "Step 2 of 11");
-    EXPECT_EQ(wiz.ActiveControl()->Container(), &wiz.PicWiz[1]) << Focused(wiz);
-    ASSERT_TRUE(TabTo(wiz, "cmdStartOver"));
-    Key(Qt::Key_Space);
-    EXPECT_EQ(wiz.SteppLbl.Caption(), "Step 1 of 11");
-    EXPECT_EQ(Focused(wiz), "txtName");
-    Type("Rice milk");
-    EXPECT_EQ(wiz.txtName.Text(), "Rice milk");
 }
 
 // After a tool's or a menu item's box closes the focus is where it was before F10, so the next
@@ -242,7 +218,8 @@ TEST_F(RecipeKeys, ASmallMainWindowScrollsToTheFocus) {
         if (maximized) {
             QWidget* sub = qtui::WindowOf(calc);
             EXPECT_TRUE(sub->isMaximized());
-            const QPoint at = sub->pos() + QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+            const QPoint scroll(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+            const QPoint at = sub->pos() + scroll;
             EXPECT_EQ(at, QPoint(0, 0)) << "a maximized screen fills the area from its corner";
         }
         // Round the builder by Tab as far as its directions box, which keeps Tab for itself.
