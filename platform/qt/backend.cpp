@@ -67,18 +67,27 @@ bool Graphical(forms::ControlKind k) {
     return k == K::Label || k == K::Line || k == K::Shape || k == K::Image;
 }
 
-// Tab follows TabIndex; a control without TabStop takes the focus only by a click.
+// Tab follows TabIndex; a control without TabStop takes the focus only by a click. Those come
+// after the Tab stops, so a window that opens gives the focus to its first Tab stop.
 void SetTabOrder(const std::vector<ControlPeer*>& peers) {
     std::vector<ControlPeer*> order;
+    std::vector<QWidget*> clickOnly;
     for (ControlPeer* p : peers) {
         QWidget* w = p->Widget();
         if (!w || w->focusPolicy() == Qt::NoFocus) continue;
-        if (!p->control().TabStop()) w->setFocusPolicy(Qt::ClickFocus);
-        else order.push_back(p);
+        if (!p->control().TabStop()) {
+            w->setFocusPolicy(Qt::ClickFocus);
+            clickOnly.push_back(w);
+        } else {
+            order.push_back(p);
+        }
     }
     std::stable_sort(order.begin(), order.end(),
                      [](ControlPeer* a, ControlPeer* b) { return a->control().TabIndex() < b->control().TabIndex(); });
-    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+    std::vector<QWidget*> chain;
+    for (ControlPeer* p : order) chain.push_back(p->Widget());
+    if (!chain.empty()) chain.insert(chain.end(), clickOnly.begin(), clickOnly.end());
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 }  // namespace

@@ -130,6 +130,10 @@ public:
         origin_->setFocus(Qt::OtherFocusReason);
         return true;
     }
+    // Back to where the focus was, else to the window itself, so F10 and the keys still reach it.
+    void GiveBack() {
+        if (!Return()) window_->setFocus(Qt::OtherFocusReason);
+    }
 
 private:
     void Toggle();
@@ -138,6 +142,7 @@ private:
 };
 
 bool g_stepping = false;  // the bars move the focus themselves: their edges do not apply
+bool g_givingBack = false;  // a tool is giving the focus back: the moves that follow are that
 
 void EnterMenuBar(QMenuBar* bar, bool atLast) {
     if (!bar->hasFocus()) {
@@ -188,7 +193,7 @@ void WindowKeys::Toggle() {
         return;
     }
     if (IsBarPart(focus)) {
-        if (!Return()) focus->clearFocus();
+        GiveBack();
         return;
     }
     std::vector<QWidget*> bars = Bars(window_);
@@ -306,20 +311,39 @@ public:
             }
             return false;
         }
-        if (e->type() != QEvent::KeyPress) return false;
         auto* button = qobject_cast<QToolButton*>(watched);
+        if (!button) return false;
+        switch (e->type()) {
+        case QEvent::Hide:
+            // Hidden with its bar or alone: the focus goes back before the toolkit moves it on.
+            if (button->hasFocus()) GiveBackFromBars(button);
+            return false;
+        case QEvent::FocusAboutToChange:
+            // Its bar was disabled: the toolkit would leave the window without a focus.
+            if (!button->isEnabled()) GiveBackFromBars(button);
+            return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: break;
+        default: return false;
+        }
         const std::vector<QToolButton*> tools = Tools(bar_);
         auto it = std::find(tools.begin(), tools.end(), button);
         if (it == tools.end()) return false;
-        switch (static_cast<QKeyEvent*>(e)->key()) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (e->type() == QEvent::KeyRelease) return key == Qt::Key_Space;  // pressed, it has done its work
+        switch (key) {
         case Qt::Key_Right:
         case Qt::Key_Down: Step(tools, it - tools.begin(), true); return true;
         case Qt::Key_Left:
         case Qt::Key_Up: Step(tools, it - tools.begin(), false); return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter: Use(button); return true;
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) Use(button);
+            return true;
         case Qt::Key_Escape:
-            if (WindowKeys* keys = WindowKeys::Of(bar_->window()); !keys || !keys->Return()) button->clearFocus();
+            if (WindowKeys* keys = WindowKeys::Of(bar_->window())) keys->GiveBack();
+            else button->clearFocus();
             return true;
         default: return false;
         }
@@ -332,13 +356,11 @@ private:
         if (edge && MoveOn(bar_, forward)) return;
         tools[static_cast<std::size_t>((at + (forward ? 1 : n - 1)) % n)]->setFocus(Qt::TabFocusReason);
     }
-    // The tool runs; then the focus goes back to where it was, if that control is still there.
+    // The focus goes back to where it was before the tool runs, as a tool used with the mouse never
+    // takes it: a dialog or box the tool opens gives it back to that control when it closes.
     void Use(QToolButton* button) {
-        QPointer<QToolButton> alive(button);
-        QPointer<QWidget> window(bar_->window());
+        if (WindowKeys* keys = WindowKeys::Of(bar_->window())) keys->GiveBack();
         button->click();
-        if (alive && alive->hasFocus() && window)
-            if (WindowKeys* keys = WindowKeys::Of(window)) keys->Return();
     }
 
     QToolBar* bar_;
@@ -356,6 +378,16 @@ void KeyboardMenuBar(QMenuBar* bar) {
     bar->setProperty(kKeyedBar, true);
     bar->setStyle(SharedBarStyle());
     new MenuBarKeys(bar);
+}
+
+bool GiveBackFromBars(QWidget* focus) {
+    if (g_givingBack || !focus || qobject_cast<QMenuBar*>(focus) || !IsBarPart(focus)) return false;
+    if (focus->isVisible() && focus->isEnabled()) return false;
+    g_givingBack = true;
+    if (WindowKeys* keys = WindowKeys::Of(focus->window())) keys->GiveBack();
+    else focus->clearFocus();
+    g_givingBack = false;
+    return true;
 }
 
 void KeyboardToolBar(QToolBar* bar) {

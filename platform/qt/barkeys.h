@@ -15,5 +15,9 @@ void KeyboardWindow(QWidget* window);
 void KeyboardMenuBar(QMenuBar* bar);
 // Once for each tool bar; its tools take the focus only from the keys above, never from Tab.
 void KeyboardToolBar(QToolBar* bar);
+// A tool that holds the focus but can keep it no more (its bar went hidden or disabled) gives it
+// back to the control the bars were entered from, else to the window itself; true when `focus`
+// was such a tool.
+bool GiveBackFromBars(QWidget* focus);
 
 }  // namespace qtui

@@ -75,14 +75,19 @@ void TopWindow::closeEvent(QCloseEvent* e) {
 
 void TopWindow::moveEvent(QMoveEvent* e) {
     QMainWindow::moveEvent(e);
-    if (peer_) peer_->OnMoved();
+    if (!peer_) return;
+    peer_->OnMoved();
+    if (peer_) peer_->OnPlaced(false);
 }
 
 void TopWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (!peer_) return;
     if (e->type() == QEvent::WindowStateChange) peer_->OnStateChanged(windowState());
-    else if (e->type() == QEvent::ActivationChange && isActiveWindow()) peer_->OnActivated();
+    else if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        peer_->OnPlaced(true);
+        if (peer_) peer_->OnActivated();
+    }
 }
 
 ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -92,9 +97,16 @@ void ChildWindow::closeEvent(QCloseEvent* e) {
     if (peer_) peer_->OnClose();
 }
 
+void ChildWindow::moveEvent(QMoveEvent* e) {
+    QMdiSubWindow::moveEvent(e);
+    if (peer_) peer_->OnMoved();
+}
+
 void ChildWindow::changeEvent(QEvent* e) {
     QMdiSubWindow::changeEvent(e);
-    if (peer_ && e->type() == QEvent::WindowStateChange) peer_->OnStateChanged(windowState());
+    if (!peer_ || e->type() != QEvent::WindowStateChange) return;
+    peer_->ApplyChildMinimum();
+    peer_->OnStateChanged(windowState());
 }
 
 // ---- the peer ----
@@ -131,6 +143,7 @@ FormPeer::FormPeer(forms::Form& form) : form_(form), context_(std::make_unique<Q
         if (form.IsMDIForm()) {
             mdi_ = new QMdiArea(client_);
             mdi_->setBackground(QApplication::palette().brush(QPalette::Dark));
+            SetUpMdiArea();
             QObject::connect(mdi_, &QMdiArea::subWindowActivated, context_.get(), [this](QMdiSubWindow* sub) {
                 if (!sub) return;
                 auto* w = dynamic_cast<ChildWindow*>(sub);
@@ -315,14 +328,18 @@ void FormPeer::ApplyGeometry() {
         }
         if (top_->size() != outer) top_->resize(outer);
         if (top_->pos() != to) top_->move(to);
-    } else if (child_) {
+    } else if (child_ && form_.WindowState() == forms::vbNormal) {
+        // A maximized or minimized child is placed by its area (whose resizing takes the toolkit's
+        // maximized mark off it for a moment); restored, it comes back to this place.
         QMargins m = child_->contentsMargins();
         QSize outer(client.width() + m.left() + m.right(), client.height() + m.top() + m.bottom());
         if (child_->size() != outer) child_->resize(outer);
+        // Where the form stands in the area, less how far the area is scrolled.
         QPoint at(Px(form_.Left()), Px(form_.Top()));
+        if (FormPeer* parent = ParentPeer()) at -= parent->MdiScroll();
         if (child_->pos() != at) child_->move(at);
     }
-    if (client_->size() != client && child_) client_->resize(client);
+    if (client_->size() != client && child_ && form_.WindowState() == forms::vbNormal) client_->resize(client);
     syncing_ = old;
 }
 
@@ -419,8 +436,15 @@ void FormPeer::ApplyVisible() {
             CreateBlankTitled();
         }
         if (top_ && top_->isMinimized() && form_.WindowState() != forms::vbMinimized) top_->showNormal();
+        // Kept on the screen before it shows, and again once its frame is known.
+        const bool opening = top_ && !top_->isVisible();
+        const std::weak_ptr<int> alive = alive_;  // the form hears of its place, and may go
+        if (opening) StartOpening();
+        if (alive.expired()) return;
         w->show();
         if (top_) {
+            if (opening) KeepOnScreen();
+            if (alive.expired() || !top_) return;
             top_->raise();
             top_->activateWindow();
         }
@@ -449,7 +473,12 @@ void FormPeer::Changed(Property what, int index) {
         }
         break;
     case Property::Geometry: ApplyGeometry(); break;
-    case Property::Visible: ApplyVisible(); break;
+    case Property::Visible: {
+        const std::weak_ptr<int> alive = alive_;
+        ApplyVisible();
+        if (alive.expired()) return;
+        break;
+    }
     case Property::Enabled: w->setEnabled(form_.Enabled()); break;
     case Property::ForeColor:
     case Property::BackColor:
@@ -459,7 +488,18 @@ void FormPeer::Changed(Property what, int index) {
         if (form_.MousePointer() == forms::vbDefault) client_->unsetCursor();
         else client_->setCursor(CursorFor(form_.MousePointer()));
         break;
-    case Property::WindowState: ApplyWindowState(); break;
+    case Property::WindowState:
+        ApplyWindowState();
+        if (child_) {
+            // A child maximized or restored by code stands where its area put it: the form learns it.
+            const std::weak_ptr<int> alive = alive_;
+            syncing_ = false;
+            OnMoved();
+            if (alive.expired()) return;
+            OnResized();
+            if (alive.expired()) return;
+        }
+        break;
     case Property::Icon: w->setWindowIcon(QIcon(ToQ(form_.Icon()))); break;
     case Property::Appearance:
         ApplyFlags();
@@ -495,8 +535,11 @@ void FormPeer::OnResized() {
 }
 
 void FormPeer::OnMoved() {
-    if (syncing_ || !top_ || !top_->isVisible()) return;
-    QPoint p = top_->pos();
+    QWidget* w = Widget();
+    if (syncing_ || !w || !w->isVisible()) return;
+    // An MDI child stands in its area as if the area were not scrolled.
+    QPoint p = w->pos();
+    if (FormPeer* parent = child_ ? ParentPeer() : nullptr) p += parent->MdiScroll();
     if (p == QPoint(Px(form_.Left()), Px(form_.Top()))) return;
     Call([&] { forms::input::Moved(form_, static_cast<Single>(Twips(p.x())), static_cast<Single>(Twips(p.y()))); });
 }

@@ -49,8 +49,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     FormPeer* peer_;
@@ -63,7 +65,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     FormPeer* peer_;
@@ -103,6 +107,21 @@ public:
     void OnClientMouse(QEvent::Type type, QMouseEvent* event);
     void PaintClient(QWidget& area);
 
+    // Where the window stands and what Tab reaches (formpeer_view.cpp).
+    // Tab and Shift+Tab pass over the controls that a container stacked above them hides; `step`
+    // is the toolkit's own move.
+    bool TabStep(bool next, const std::function<bool(bool)>& step);
+    // A top-level window that stands beyond the screen's work area is moved onto it, and made
+    // smaller only when it is still bigger. While `opening`, the move the window manager gives a
+    // window that has just shown counts too.
+    void KeepOnScreen();
+    void StartOpening();
+    void OnPlaced(bool activated);
+    // An MDI parent: the area scrolls a control that takes the focus into sight.
+    void ScrollIntoView(QWidget* focus);
+    // An MDI child: maximized, it is never smaller than its controls, so the area scrolls to them.
+    void ApplyChildMinimum();
+
     // Calls into the model; false when this peer went away meanwhile. Nothing reaches a form
     // that is not loaded (a prepared one).
     bool Call(const std::function<void()>& call);
@@ -126,6 +145,8 @@ private:
     int MenuBarHeight() const;
     void ShowMenusIn(QMenuBar* bar, const std::vector<QMenu*>& menus);
     FormPeer* ParentPeer() const;
+    void SetUpMdiArea();
+    QPoint MdiScroll() const;
 
     forms::Form& form_;
     QPointer<TopWindow> top_;
@@ -145,6 +166,7 @@ private:
     bool drawnPosted_ = false;   // the tasks below are queued in the event loop
     bool drawingOffScreen_ = false;
     bool surfaceAhead_ = false;  // its native window was made ahead and it has not shown since
+    int opening_ = 0;            // moves onto the screen left while the window opens
     std::vector<std::function<void()>> whenDrawn_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -70,14 +70,15 @@ void frmIngrediant::Layout() {
     }
 
     facts.Layout();
+    facts.box.TabStop(false);  // it only shows
     Image1.Picture("images/fruit.xpm").Move(px(528), px(384), px(228), px(150));
 }
 
 void frmIngrediant::LayoutPages() {
     for (int i = 0; i < kSteps; ++i) {
-        // Side by side while designing; Form_Load stacks them.
-        PicWiz[i].BorderStyle(forms::vbFixedSingle).Move(px(kPageLeft + i * 8), px(kPageTop), px(kPageWidth),
-                                                         px(kPageHeight));
+        // Side by side while designing; Form_Load stacks them. Only their controls take the focus.
+        PicWiz[i].TabStop(false).BorderStyle(forms::vbFixedSingle).Move(px(kPageLeft + i * 8), px(kPageTop),
+                                                                        px(kPageWidth), px(kPageHeight));
         lblDialog[i]
             .Container(PicWiz[i])
             .Caption(kInstructions[i])
@@ -97,7 +98,7 @@ void frmIngrediant::LayoutPages() {
     entry(txtName, 12, kEntryTop, kPageWidth - 24);
 
     LayoutUnitPage(optUnits, lblUnitGroup, true);
-    picUnique.BorderStyle(0).Visible(false).Move(px(340), px(kEntryTop + 40), px(152), px(120));
+    picUnique.TabStop(false).BorderStyle(0).Visible(false).Move(px(340), px(kEntryTop + 40), px(152), px(120));
     lblUnique.Caption("Enter the name of the measure of this unique ingredient,  then press next.")
         .WordWrap(true)
         .Move(px(0), px(0), px(152), px(60));
@@ -165,10 +166,10 @@ void frmIngrediant::LayoutQuantity(forms::VScrollBar& ones, forms::TextBox& ones
 
 void frmIngrediant::Wire() {
     Load = [this] { Form_Load(); };
-    cmdNext.Click = [this] { cmdNext_Click(); };
-    cmdBack.Click = [this] { cmdBack_Click(); };
-    cmdFinish.Click = [this] { cmdFinish_Click(); };
-    cmdStartOver.Click = [this] { cmdStartOver_Click(); };
+    cmdNext.Click = [this] { TurningPages([this] { cmdNext_Click(); }); };
+    cmdBack.Click = [this] { TurningPages([this] { cmdBack_Click(); }); };
+    cmdFinish.Click = [this] { TurningPages([this] { cmdFinish_Click(); }); };
+    cmdStartOver.Click = [this] { TurningPages([this] { cmdStartOver_Click(); }); };
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     Image1.Click = [this] { Image1_Click(); };
 

@@ -7,6 +7,7 @@
 //   frmIngrediant_nav.cpp    Next, Back, Help, Finish and the edit hand-over
 //   frmIngrediant_steps.cpp  one handler per page, called from a table, and the input controls
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -146,6 +147,15 @@ private:
     void cmdFinish_Click();
     void Image1_Click();
     void EnterRunsNext(Integer& KeyAscii);
+    // Runs a handler that may bring another page to the front; afterwards the focus is where the
+    // handler put it, if that is on the page on top or on the wizard's buttons, else on that page's
+    // first control, so what the user types never goes to a page out of sight.
+    void TurningPages(const std::function<void()>& handler);
+    int TopPage() const;
+    forms::Control* FirstControlOf(int page) const;
+    // Every focus move of the wizard's own goes through here, so TurningPages knows it.
+    void FocusTo(forms::Control& control);
+    forms::Control* focusAsked_ = nullptr;
     void ShowStep(Integer step);
     // The focus to the entry box of a page that has one to type in (pages 1 and 5 to 11).
     void FocusEntry(Integer step);

@@ -32,13 +32,13 @@ void frmIngrediant::cmdNext_Click() {
     ++CurrentStep;
     if (CurrentStep == 4 && opt2ndM[entry::kNoneOption].Value()) {
         CurrentStep = 5;  // no second measure, so no quantity of it
-        txtCal.SetFocus();
+        FocusTo(txtCal);
     }
     if (CurrentStep > 10) {
         cmdNext.Enabled(false);
         --CurrentStep;
         cmdFinish.Enabled(true);
-        cmdFinish.SetFocus();
+        FocusTo(cmdFinish);
     }
     if (CurrentStep > 10) CurrentStep = 10;
     PicWiz[CurrentStep].ZOrder(forms::vbBringToFront);
@@ -64,25 +64,75 @@ void frmIngrediant::cmdBack_Click() {
 
 void frmIngrediant::cmdStartOver_Click() {
     Reset_Ing();
-    txtName.SetFocus();
+    FocusTo(txtName);
 }
 
 void frmIngrediant::cmdHelp_Click() {
     app.Show_Help(kHelpWizardStep1 + 10 * CurrentStep);
-    if (CurrentStep == 1 && optUnits[entry::kUniqueOption].Value()) txtUnique.SetFocus();
+    if (CurrentStep == 1 && optUnits[entry::kUniqueOption].Value()) FocusTo(txtUnique);
     else FocusEntry(CurrentStep);
 }
 
 void frmIngrediant::FocusEntry(Integer step) {
     forms::TextBox* const boxes[kSteps] = {&txtName, nullptr, nullptr, nullptr, nullptr, &txtCal,
                                            &txtFat,  &txtChol, &txtSodium, &txtTotalCarbs, &txtProtein};
-    if (step >= 0 && step < kSteps && boxes[step]) boxes[step]->SetFocus();
+    if (step >= 0 && step < kSteps && boxes[step]) FocusTo(*boxes[step]);
 }
 
 void frmIngrediant::Image1_Click() { services::MsgBox("This is just a picture of some fruit and vegetables."); }
 
 void frmIngrediant::EnterRunsNext(Integer& KeyAscii) {
-    if (KeyAscii == forms::vbKeyReturn && cmdNext.Enabled()) cmdNext_Click();
+    if (KeyAscii == forms::vbKeyReturn && cmdNext.Enabled()) TurningPages([this] { cmdNext_Click(); });
+}
+
+void frmIngrediant::TurningPages(const std::function<void()>& handler) {
+    focusAsked_ = nullptr;
+    handler();
+    const int top = TopPage();
+    // The toolkit moves the focus on by itself from a button the handler disables; only the moves
+    // the handler asked for count.
+    forms::Control* target = focusAsked_;
+    focusAsked_ = nullptr;
+    auto onTop = [&](const forms::Control* c) {
+        for (const forms::Control* b : {&cmdBack, &cmdNext, &cmdFinish, &cmdStartOver, &cmdHelp})
+            if (c == b) return true;
+        for (const forms::Control* p = c->Container(); p; p = p->Container())
+            if (p == &PicWiz[top]) return true;
+        return false;
+    };
+    if (!target || !target->CanFocus() || !onTop(target)) target = FirstControlOf(top);
+    if (target && ActiveControl() != target) target->SetFocus();
+}
+
+void frmIngrediant::FocusTo(forms::Control& control) {
+    focusAsked_ = &control;
+    control.SetFocus();
+}
+
+int frmIngrediant::TopPage() const {
+    int top = 0;
+    for (int i = 1; i < kSteps; ++i)
+        if (PicWiz[i].ZPosition() > PicWiz[top].ZPosition()) top = i;
+    return top;
+}
+
+// The page's control first in the Tab order; among option buttons the one chosen, as Tab finds it.
+forms::Control* frmIngrediant::FirstControlOf(int page) const {
+    forms::Control* first = nullptr;
+    for (forms::Control* c : Controls()) {
+        if (!c->TabStop() || !c->CanFocus() || (first && first->TabIndex() <= c->TabIndex())) continue;
+        for (const forms::Control* p = c->Container(); p; p = p->Container())
+            if (p == &PicWiz[page]) {
+                first = c;
+                break;
+            }
+    }
+    if (!first || first->Kind() != forms::ControlKind::OptionButton) return first;
+    for (forms::Control* c : Controls())
+        if (c->Kind() == forms::ControlKind::OptionButton && c->Container() == first->Container() && c->CanFocus() &&
+            static_cast<forms::OptionButton*>(c)->Value())
+            return c;
+    return first;
 }
 
 void frmIngrediant::cmdFinish_Click() {
@@ -96,7 +146,7 @@ void frmIngrediant::cmdFinish_Click() {
             CurrentStep = 0;
             PicWiz[0].ZOrder(forms::vbBringToFront);
             ShowStepLabel();
-            txtName.SetFocus();
+            FocusTo(txtName);
             return;
         }
         // The stored one goes only once the new one is accepted and stored in its place.
@@ -123,7 +173,7 @@ void frmIngrediant::cmdFinish_Click() {
                          "Houston we have a problem.") == services::vbNo) {
         cmdNext.Enabled(false);
         ShowStep(10);  // the last page, from which Back leads to the figures
-        cmdStartOver.SetFocus();
+        FocusTo(cmdStartOver);
         return;
     }
     StoreFinished(replacing);
@@ -138,7 +188,7 @@ bool frmIngrediant::StoreFinished(bool replacing) {
     services::MsgBox(lblName.Caption() + " has now been added " + "to you list of ingredients.", services::vbOKOnly,
                      "");
     Reset_Ing();
-    txtName.SetFocus();
+    FocusTo(txtName);
     return true;
 }
 
@@ -164,7 +214,7 @@ void frmIngrediant::Take_Over_Edit() {
     if (editStored_) editOrigin_ = EditOrigin{*editStored_, CurrentState()};
     editStored_.reset();
     // The steps moved the focus through the pages behind; the user starts on the name.
-    txtName.SetFocus();
+    FocusTo(txtName);
 }
 
 frmIngrediant::EditState frmIngrediant::CurrentState() const {

@@ -86,7 +86,7 @@ bool frmIngrediant::RefuseNumber(forms::TextBox& box, const std::string& problem
     services::MsgBox(problem + kCrLf + kCrLf + "Please enter it again.", services::vbInformation,
                      "Please enter only number values");
     cmdNext.Enabled(false);
-    box.SetFocus();
+    FocusTo(box);
     return false;
 }
 
@@ -130,7 +130,7 @@ void frmIngrediant::NameStep(Integer& step, bool editing) {
         --step;
         txtName.Text("");
         cmdNext.Enabled(false);
-        txtName.SetFocus();
+        FocusTo(txtName);
         return;
     }
     NewIng.Name = name;
@@ -178,7 +178,7 @@ void frmIngrediant::SecondQuantityStep(Integer& step, bool editing) {
         if (optForD2[0].Value()) lbl2M.Caption(FractionsLabel(txtOnes2, txtFrac2, unit));
         else lbl2M.Caption(vb::CStr(NewIng.Qty2) + " " + unit);
     }
-    if (GoingForward) txtCal.SetFocus();
+    if (GoingForward) FocusTo(txtCal);
     StepAccepted(step, editing);
 }
 
@@ -187,7 +187,7 @@ void frmIngrediant::CaloriesStep(Integer& step, bool editing) {
     if (!NumberOf(txtCal, "Calories", kLongMax, cal)) return RefuseStep(step, editing);
     NewIng.Cal = static_cast<Single>(vb::CLng(cal));
     lblCals.Caption(vb::Trim(txtCal.Text()));
-    if (GoingForward) txtFat.SetFocus();
+    if (GoingForward) FocusTo(txtFat);
     StepAccepted(step, editing);
 }
 
@@ -209,7 +209,7 @@ void frmIngrediant::FatStep(Integer& step, bool editing) {
     lblSFg.Caption(vb::CStr(NewIng.SatFat) + "g");
     lblSFP.Caption(Percent(NewIng.SatFat, kDailySatFat) + "%");
     lblFP.Caption(Percent(NewIng.Fat, kDailyFat) + " %");
-    txtChol.SetFocus();
+    FocusTo(txtChol);
     StepAccepted(step, editing);
 }
 
@@ -218,7 +218,7 @@ void frmIngrediant::CholesterolStep(Integer& step, bool editing) {
     if (!NumberOf(txtChol, "Cholesterol", kLongMax, chol)) return RefuseStep(step, editing);
     lblCg.Caption(txtChol.Text() + "mg");
     NewIng.Chol = vb::CLng(chol);
-    txtSodium.SetFocus();
+    FocusTo(txtSodium);
     lblCP.Caption(Percent(NewIng.Chol, kDailyChol) + " %");
     StepAccepted(step, editing);
 }
@@ -228,7 +228,7 @@ void frmIngrediant::SodiumStep(Integer& step, bool editing) {
     if (!NumberOf(txtSodium, "Sodium", kLongMax, sodium)) return RefuseStep(step, editing);
     lblSg.Caption(txtSodium.Text() + "mg");
     NewIng.Sodium = static_cast<Single>(vb::CLng(sodium));
-    txtTotalCarbs.SetFocus();
+    FocusTo(txtTotalCarbs);
     lblSP.Caption(Percent(NewIng.Sodium, kDailySodium) + " %");
     StepAccepted(step, editing);
 }
@@ -243,7 +243,7 @@ void frmIngrediant::CarbsStep(Integer& step, bool editing) {
     NewIng.Fiber = static_cast<Single>(fiber);
     lblTFP.Caption(Percent(NewIng.Fiber, kDailyFiber) + "%");
     lblTFg.Caption(vb::CStr(NewIng.Fiber) + "g");
-    txtProtein.SetFocus();
+    FocusTo(txtProtein);
     lblTCP.Caption(Percent(NewIng.TotalCarbs, kDailyCarbs) + " %");
     StepAccepted(step, editing);
 }
@@ -298,7 +298,7 @@ void frmIngrediant::optUnits_Click(Integer Index) {
     if (Index == entry::kUniqueOption) {
         cmdNext.Enabled(false);
         picUnique.Visible(true);
-        txtUnique.SetFocus();
+        FocusTo(txtUnique);
         NewIng.UniqueMeasure = vb::True;
         for (int i = 0; i < entry::kNoneOption; ++i) opt2ndM[i].Enabled(true);
         return;
@@ -307,20 +307,20 @@ void frmIngrediant::optUnits_Click(Integer Index) {
     NewIng.Unit1 = optUnits[Index].Caption();
     cmdNext.Enabled(true);
     NewIng.UniqueMeasure = vb::False;
-    cmdNext.SetFocus();
+    FocusTo(cmdNext);
     EnableSecondOptions();
 }
 
 void frmIngrediant::opt2ndM_Click(Integer Index) {
     if (Index == entry::kNoneOption) {
         cmdNext.Enabled(true);
-        cmdNext.SetFocus();
+        FocusTo(cmdNext);
         NewIng.Unit2 = "";
         return;
     }
     NewIng.Unit2 = opt2ndM[Index].Caption();
     cmdNext.Enabled(true);
-    cmdNext.SetFocus();
+    FocusTo(cmdNext);
 }
 
 void frmIngrediant::txtName_Change() {
@@ -336,7 +336,7 @@ void frmIngrediant::txtUnique_Change() {
                          services::vbInformation, "There's a Problem");
         txtUnique.Text("");
         cmdNext.Enabled(false);
-        txtUnique.SetFocus();
+        FocusTo(txtUnique);
         return;
     }
     cmdNext.Enabled(true);
@@ -424,7 +424,7 @@ void frmIngrediant::optFatCals_Click(Integer) {
     // A box on a page behind the one shown cannot take the focus.
     for (int i = 0; i < kSteps; ++i)
         if (PicWiz[i].ZPosition() > PicWiz[6].ZPosition()) return;
-    txtFat.SetFocus();
+    FocusTo(txtFat);
 }
 
 }  // namespace recipe

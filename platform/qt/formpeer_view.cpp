@@ -1,0 +1,192 @@
+// Where a form's window stands and what the keys reach: windows kept on the screen's work area,
+// the MDI area scrolling to its children and to the focus, and Tab passing over the controls that
+// a container stacked above them hides.
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "platform/forms/input.h"
+#include "platform/qt/barkeys.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/formpeer.h"
+
+namespace qtui {
+
+namespace {
+
+// A window manager that keeps moving a window back is not followed for ever.
+constexpr int kOpeningMoves = 3;
+
+// The widgets of the form's frames and picture boxes, which hide what lies beneath them.
+std::vector<QWidget*> Containers(const forms::Form& form) {
+    std::vector<QWidget*> out;
+    for (const forms::Control* c : form.Controls()) {
+        if (!c->IsContainer()) continue;
+        if (auto* p = dynamic_cast<QtPeer*>(c->peer()); p && p->Widget()) out.push_back(p->Widget());
+    }
+    return out;
+}
+
+// A container stacked above `w` or above one of its own containers covers it wholly.
+bool Covered(const QWidget* w, const QWidget* root, const std::vector<QWidget*>& containers) {
+    QRect r = w->rect();
+    for (const QWidget* x = w; x && x != root && !x->isWindow(); x = x->parentWidget()) {
+        const QWidget* parent = x->parentWidget();
+        if (!parent) break;
+        r.translate(x->pos());
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(x)) + 1; i < siblings.size(); ++i) {
+            if (!siblings[i]->isWidgetType()) continue;
+            auto* above = static_cast<QWidget*>(siblings[i]);
+            if (above->isVisibleTo(parent) && above->geometry().contains(r) &&
+                std::find(containers.begin(), containers.end(), above) != containers.end())
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void TopWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (peer_) peer_->OnPlaced(false);
+}
+
+bool TopWindow::focusNextPrevChild(bool next) {
+    if (!peer_) return QMainWindow::focusNextPrevChild(next);
+    return peer_->TabStep(next, [this](bool n) { return QMainWindow::focusNextPrevChild(n); });
+}
+
+bool ChildWindow::focusNextPrevChild(bool next) {
+    if (!peer_) return QMdiSubWindow::focusNextPrevChild(next);
+    return peer_->TabStep(next, [this](bool n) { return QMdiSubWindow::focusNextPrevChild(n); });
+}
+
+// The toolkit's own step runs with the hidden controls taken out of the Tab order for the moment,
+// so its rules (focus proxies, sub-windows, wrapping) stay as they are.
+bool FormPeer::TabStep(bool next, const std::function<bool(bool)>& step) {
+    // Hiding or disabling a bar moves the focus on from its tool this way.
+    if (GiveBackFromBars(QApplication::focusWidget())) return true;
+    QWidget* window = Widget();
+    if (!window || !client_) return step(next);
+    const std::vector<QWidget*> containers = Containers(form_);
+    std::vector<std::pair<QPointer<QWidget>, Qt::FocusPolicy>> passed;
+    if (!containers.empty()) {
+        for (QWidget* w : client_->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(client_)) continue;
+            if (Covered(w, client_, containers)) passed.emplace_back(w, w->focusPolicy());
+        }
+    }
+    for (auto& [w, policy] : passed) w->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy & ~Qt::TabFocus));
+    const bool moved = step(next);
+    // In the order taken: a focus proxy among them gets its own policy back last.
+    for (auto& [w, policy] : passed)
+        if (w) w->setFocusPolicy(policy);
+    return moved;
+}
+
+void FormPeer::KeepOnScreen() {
+    if (!top_ ||
+        (top_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    QScreen* screen = top_->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = top_->frameGeometry();
+    if (area.contains(frame)) return;
+    const QSize decoration = frame.size() - top_->size();
+    const QSize outer = top_->size().boundedTo(area.size() - decoration).expandedTo(QSize(1, 1));
+    const QSize whole = outer + decoration;
+    auto within = [](int at, int low, int room, int size) { return std::clamp(at, low, std::max(low, low + room - size)); };
+    const QPoint to(within(frame.left(), area.left(), area.width(), whole.width()),
+                    within(frame.top(), area.top(), area.height(), whole.height()));
+    if (opening_ > 0) --opening_;
+    const bool resized = outer != top_->size();
+    {
+        const bool old = syncing_;
+        syncing_ = true;
+        if (resized) {
+            if (top_->minimumSize() == top_->maximumSize()) top_->setFixedSize(outer);
+            else top_->resize(outer);
+        }
+        if (top_->pos() != to) top_->move(to);
+        syncing_ = old;
+    }
+    // The form learns where its window went, as from a move by the user.
+    auto twips = [](int px) { return static_cast<Single>(Twips(px)); };
+    if (!Call([&] { forms::input::Moved(form_, twips(to.x()), twips(to.y())); })) return;
+    if (resized) {
+        const QMargins m = top_->contentsMargins();
+        const int w = outer.width() - m.left() - m.right();
+        const int h = std::max(0, outer.height() - m.top() - m.bottom() - MenuBarHeight());
+        Call([&] { forms::input::Resized(form_, twips(w), twips(h)); });
+    }
+}
+
+void FormPeer::OnPlaced(bool activated) {
+    if (syncing_ || opening_ <= 0) return;
+    const std::weak_ptr<int> alive = alive_;
+    KeepOnScreen();
+    // Once the window is active it stands where the user sees it; later moves are theirs.
+    if (activated && !alive.expired()) opening_ = 0;
+}
+
+void FormPeer::StartOpening() {
+    opening_ = kOpeningMoves;
+    KeepOnScreen();
+}
+
+void FormPeer::SetUpMdiArea() {
+    // As the old MDI parent: scroll bars when a child stands beyond the area.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QObject::connect(qApp, &QApplication::focusChanged, context_.get(),
+                     [this](QWidget*, QWidget* now) { ScrollIntoView(now); });
+}
+
+QPoint FormPeer::MdiScroll() const {
+    if (!mdi_) return {};
+    return {mdi_->horizontalScrollBar()->value(), mdi_->verticalScrollBar()->value()};
+}
+
+void FormPeer::ScrollIntoView(QWidget* focus) {
+    if (!mdi_ || !focus || !mdi_->viewport()->isAncestorOf(focus)) return;
+    const QRect view = mdi_->viewport()->rect();
+    const QRect r(focus->mapTo(mdi_->viewport(), QPoint(0, 0)), focus->size());
+    if (view.contains(r)) return;
+    // The least scrolling that shows it; its top left corner when it is larger than the view.
+    auto shift = [](int low, int high, int viewLow, int viewHigh) {
+        if (high > viewHigh) return std::min(high - viewHigh, low - viewLow);
+        if (low < viewLow) return low - viewLow;
+        return 0;
+    };
+    const int dx = shift(r.left(), r.right(), view.left(), view.right());
+    const int dy = shift(r.top(), r.bottom(), view.top(), view.bottom());
+    if (dx) mdi_->horizontalScrollBar()->setValue(mdi_->horizontalScrollBar()->value() + dx);
+    if (dy) mdi_->verticalScrollBar()->setValue(mdi_->verticalScrollBar()->value() + dy);
+}
+
+void FormPeer::ApplyChildMinimum() {
+    if (!child_ || !client_) return;
+    if (!child_->isMaximized()) {
+        child_->setMinimumSize(0, 0);
+        return;
+    }
+    // The extent of its controls, so none stands beyond a maximized child.
+    QRect extent;
+    for (QWidget* w : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(client_)) extent |= w->geometry();
+    const QMargins m = child_->contentsMargins();
+    const QSize least(std::max(0, extent.right() + 1) + m.left() + m.right(),
+                      std::max(0, extent.bottom() + 1) + m.top() + m.bottom());
+    child_->setMinimumSize(least);
+    if (child_->width() < least.width() || child_->height() < least.height())
+        child_->resize(child_->size().expandedTo(least));
+}
+
+}  // namespace qtui
