@@ -81,13 +81,7 @@ TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws
     const std::vector<const forms::Form*> windows = {
         &main,          &app->splash(), &app->calcalintake(), &app->weight(),  &app->Metric(),  &app->qform(),
         &app->frmCalendar(), &app->calAbout(), &app->email(), &app->addfood(), &app->Search()};
-    std::vector<std::string> unnamed, drawOnly;
-    for (const forms::Form* f : windows) {
-        for (std::string& s : gui::UnnamedTabStops(*f)) unnamed.push_back(std::move(s));
-        for (std::string& s : gui::DrawOnlyTabStops(*f)) drawOnly.push_back(std::move(s));
-    }
-    EXPECT_EQ(unnamed, std::vector<std::string>{});
-    EXPECT_EQ(drawOnly, std::vector<std::string>{});
+    EXPECT_EQ(gui::TabStopFaults(windows), std::vector<std::string>{});
     EXPECT_EQ(qtui::WidgetOf(main.picNotifier)->focusPolicy(), Qt::NoFocus);
     // The calendar's grid takes the arrow keys: it stays the first stop of its window.
     EXPECT_TRUE(qtui::WidgetOf(app->frmCalendar().picMonth)->focusPolicy() & Qt::TabFocus);

@@ -50,4 +50,15 @@ inline std::vector<std::string> DrawOnlyTabStops(const forms::Form& form) {
     return out;
 }
 
+// What a keyboard user would trip over in those windows: Tab stops without a name, and pictures
+// that only draw but stop Tab.
+inline std::vector<std::string> TabStopFaults(const std::vector<const forms::Form*>& windows) {
+    std::vector<std::string> out;
+    for (const forms::Form* f : windows) {
+        for (std::string& s : UnnamedTabStops(*f)) out.push_back("unnamed " + std::move(s));
+        for (std::string& s : DrawOnlyTabStops(*f)) out.push_back("draws only " + std::move(s));
+    }
+    return out;
+}
+
 }  // namespace gui

@@ -168,13 +168,7 @@ TEST_F(RecipeKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) 
         &app->Interface(), &app->CalcFrm(),    &app->ViewFrm(),  &app->DeleteIngFrm(), &app->frmIngrediant(),
         &app->SameFrm(),   &app->EditFrm(),    &app->SubHeadFrm(), &app->frmTip(),    &app->frmAbout(),
         &app->SearchFrm(), &app->frmEmail()};
-    std::vector<std::string> unnamed, drawOnly;
-    for (const forms::Form* f : windows) {
-        for (std::string& s : gui::UnnamedTabStops(*f)) unnamed.push_back(std::move(s));
-        for (std::string& s : gui::DrawOnlyTabStops(*f)) drawOnly.push_back(std::move(s));
-    }
-    EXPECT_EQ(unnamed, std::vector<std::string>{});
-    EXPECT_EQ(drawOnly, std::vector<std::string>{});
+    EXPECT_EQ(gui::TabStopFaults(windows), std::vector<std::string>{});
     // The builder's nutrition panel only draws: no stop.
     EXPECT_EQ(qtui::WidgetOf(app->CalcFrm().picFacts)->focusPolicy(), Qt::NoFocus);
 
