@@ -37,7 +37,7 @@ void DeleteIngFrm::Layout() {
     ActiveBar1.Move(0, 0, px(780), px(32));
 
     lblSelect.Caption("Select Ingredient ").FontBold(true).Move(px(12), px(50), px(504), px(16));
-    IngLst.Sorted(true).FontName("Arial").FontSize(9).Move(px(12), px(68), px(504), px(466));
+    IngLst.Sorted(true).FontName("Arial").FontSize(9).Move(px(12), px(68), px(504), px(452));
 
     facts.Layout();
     facts.box.BackColor(kLightYellow);

@@ -82,6 +82,10 @@ TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws
         &main,          &app->splash(), &app->calcalintake(), &app->weight(),  &app->Metric(),  &app->qform(),
         &app->frmCalendar(), &app->calAbout(), &app->email(), &app->addfood(), &app->Search()};
     EXPECT_EQ(gui::TabStopFaults(windows), std::vector<std::string>{});
+    std::vector<std::string> cut;
+    for (const forms::Form* f : windows)
+        for (std::string& s : gui::CutOffControls(*f)) cut.push_back(std::move(s));
+    EXPECT_EQ(cut, std::vector<std::string>{}) << "every control shows whole";
     EXPECT_EQ(qtui::WidgetOf(main.picNotifier)->focusPolicy(), Qt::NoFocus);
     // The calendar's grid takes the arrow keys: it stays the first stop of its window.
     EXPECT_TRUE(qtui::WidgetOf(app->frmCalendar().picMonth)->focusPolicy() & Qt::TabFocus);

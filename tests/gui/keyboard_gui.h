@@ -50,6 +50,29 @@ inline std::vector<std::string> DrawOnlyTabStops(const forms::Form& form) {
     return out;
 }
 
+// The shown controls that take the focus, and the labels, that their window or a container cuts
+// off in part: some of them lies outside a widget they stand in. A control parked wholly outside
+// is not counted, nor are frames, lines and bars, which may reach past an edge on purpose.
+inline std::vector<std::string> CutOffControls(const forms::Form& form) {
+    std::vector<std::string> out;
+    QWidget* window = qtui::WindowOf(form);
+    if (!window) return {form.Name() + ": no window"};
+    for (const forms::Control* c : form.Controls()) {
+        if (!c->TakesFocus() && c->Kind() != forms::ControlKind::Label) continue;
+        QWidget* w = qtui::WidgetOf(*c);
+        if (!w || !w->isVisibleTo(window) || w->size().isEmpty()) continue;
+        const QRect whole(w->mapTo(window, QPoint(0, 0)), w->size());
+        QRect shown = whole;
+        for (QWidget* p = w->parentWidget(); p && shown.isValid(); p = p == window ? nullptr : p->parentWidget())
+            shown &= QRect(p->mapTo(window, QPoint(0, 0)), p->size());
+        if (shown.isValid() && shown != whole) {
+            const int index = c->Index();
+            out.push_back(form.Name() + "." + c->Name() + (index < 0 ? "" : "(" + std::to_string(index) + ")"));
+        }
+    }
+    return out;
+}
+
 // What a keyboard user would trip over in those windows: Tab stops without a name, and pictures
 // that only draw but stop Tab.
 inline std::vector<std::string> TabStopFaults(const std::vector<const forms::Form*>& windows) {

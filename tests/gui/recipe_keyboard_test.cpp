@@ -178,4 +178,19 @@ TEST_F(RecipeKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) 
     EXPECT_EQ(qtui::WidgetOf(calc.DirectionsTxt)->accessibleName(), QStringLiteral("Directions"));
 }
 
+// Each screen and dialog at the size it opens with shows every control whole: nothing stands beyond its
+// window's edge or its frame.
+TEST_F(RecipeKeyboard, EveryScreenShowsItsControlsWhole) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    std::vector<std::string> cut;
+    for (forms::Form* screen : std::vector<forms::Form*>{&app->CalcFrm(), &app->ViewFrm(), &app->DeleteIngFrm(), &app->frmIngrediant()}) {
+        screen->Show();
+        Pump(20);
+        for (std::string& s : gui::CutOffControls(*screen)) cut.push_back(std::move(s));
+    }
+    for (const forms::Form* dialog : std::vector<const forms::Form*>{&app->SameFrm(), &app->EditFrm(), &app->SubHeadFrm(), &app->frmAbout(), &app->SearchFrm(), &app->frmEmail()})
+        for (std::string& s : gui::CutOffControls(*dialog)) cut.push_back(std::move(s));
+    EXPECT_EQ(cut, std::vector<std::string>{});
+}
+
 }  // namespace
