@@ -183,12 +183,16 @@ TEST_F(RecipeKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) 
 TEST_F(RecipeKeyboard, EveryScreenShowsItsControlsWhole) {
     ASSERT_NO_FATAL_FAILURE(Up());
     std::vector<std::string> cut;
-    for (forms::Form* screen : std::vector<forms::Form*>{&app->CalcFrm(), &app->ViewFrm(), &app->DeleteIngFrm(), &app->frmIngrediant()}) {
+    const std::vector<forms::Form*> screens = {&app->CalcFrm(), &app->ViewFrm(), &app->DeleteIngFrm(),
+                                               &app->frmIngrediant()};
+    for (forms::Form* screen : screens) {
         screen->Show();
         Pump(20);
         for (std::string& s : gui::CutOffControls(*screen)) cut.push_back(std::move(s));
     }
-    for (const forms::Form* dialog : std::vector<const forms::Form*>{&app->SameFrm(), &app->EditFrm(), &app->SubHeadFrm(), &app->frmAbout(), &app->SearchFrm(), &app->frmEmail()})
+    const std::vector<const forms::Form*> dialogs = {&app->SameFrm(),  &app->EditFrm(),   &app->SubHeadFrm(),
+                                                     &app->frmAbout(), &app->SearchFrm(), &app->frmEmail()};
+    for (const forms::Form* dialog : dialogs)
         for (std::string& s : gui::CutOffControls(*dialog)) cut.push_back(std::move(s));
     EXPECT_EQ(cut, std::vector<std::string>{});
 }
