@@ -424,6 +424,29 @@ bool OtherTopLevelShown(const forms::Form& self) {
     return false;
 }
 
+// Whether the user's last press was a key rather than a mouse button. A window opened from the
+// keyboard shows where its focus is at once; one opened by a click shows it from the first key.
+class LastPress : public QObject {
+public:
+    static bool WasKey() {
+        static LastPress* watcher = [] {
+            auto* w = new LastPress;
+            w->setParent(qApp);
+            qApp->installEventFilter(w);
+            return w;
+        }();
+        return watcher->key_;
+    }
+
+private:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) key_ = true;
+        else if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) key_ = false;
+        return false;
+    }
+    bool key_ = false;
+};
+
 }  // namespace
 
 void FormPeer::ApplyVisible() {
@@ -447,6 +470,8 @@ void FormPeer::ApplyVisible() {
             if (alive.expired() || !top_) return;
             top_->raise();
             top_->activateWindow();
+            // Showing clears the mark, so it is set once the window is up.
+            if (opening) top_->setAttribute(Qt::WA_KeyboardFocusChange, LastPress::WasKey());
         }
         return;
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include <string>
@@ -98,6 +99,28 @@ TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws
     EXPECT_EQ(qtui::WidgetOf(main.Command17)->accessibleName(), QStringLiteral("Set the start date"));
     EXPECT_EQ(qtui::WidgetOf(main.List1)->accessibleName(), QStringLiteral("Foods"));
     EXPECT_EQ(qtui::WidgetOf(main.Command11)->accessibleName(), QStringLiteral("Send selected food to meal list"));
+}
+
+// A window opened from the keyboard marks its focus at once; one opened by a click from the first
+// key on.
+TEST_F(CaloriesKeyboard, AWindowOpenedByAKeyShowsWhereItsFocusIs) {
+    calories::calmain& main = Open();
+    forms::Unload(app->calcalintake());  // the first run opened it
+    Pump(20);
+    QApplication::setActiveWindow(qtui::WindowOf(main));
+    qtui::WidgetOf(main.Command10)->setFocus(Qt::TabFocusReason);
+    Pump();
+    Press(Qt::Key_Space);
+    Pump(20);
+    ASSERT_TRUE(app->calcalintake().Visible());
+    EXPECT_TRUE(qtui::WindowOf(app->calcalintake())->testAttribute(Qt::WA_KeyboardFocusChange));
+    forms::Unload(app->calcalintake());
+    Pump(20);
+
+    QTest::mouseClick(qtui::WidgetOf(main.Command10), Qt::LeftButton);
+    Pump(20);
+    ASSERT_TRUE(app->calcalintake().Visible());
+    EXPECT_FALSE(qtui::WindowOf(app->calcalintake())->testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 }  // namespace
