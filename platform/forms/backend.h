@@ -24,7 +24,8 @@
 //    around them: typing -> input::Edit(box, text, caret) (Change fires), a list click ->
 //    input::ChooseItem, a scroll -> input::ScrollTo, a click -> input::Click (mouse buttons ->
 //    input::MouseDown/MouseUp/MouseMove, on a form's bare surface input::FormMouse*), a key ->
-//    input::KeyDown / KeyPress (a zero result means the handler ate the key), a close box ->
+//    input::KeyDown / KeyPress (a zero result means the handler ate the key; a key left goes on to
+//    input::OptionKey, and the menu key or Shift+F10 to input::ContextClick), a close box ->
 //    input::Close, activation -> input::Activate, resize -> input::Resized, a timer -> input::Tick.
 //    Setting a value the control already has does nothing, so echoes from widget signals are
 //    harmless. Exceptions from handlers come out of these calls; catch them at the toolkit
@@ -32,11 +33,12 @@
 //    Colours are &HBBGGRR longs; forms::ResolveColor turns system colours into real ones.
 //  * Every control kind both ways:
 //      Label        Caption, Alignment, colours, font, BorderStyle, BackStyle   -> input::Click, DblClick, Mouse*
+//                   (KeyboardLink: it takes the focus, shows it, and hears the keys; Style tells)
 //      CommandButton Caption, Default, Cancel, Picture                          -> input::Click
 //      TextBox      Text, SelStart/SelLength, MaxLength, Locked, MultiLine     -> input::Edit, input::Select
 //                   (multi-line text holds CR LF; convert to and from "\n")
 //      CheckBox     Value 0/1/2                                                -> input::Click (toggles)
-//      OptionButton Value                                                      -> input::Click
+//      OptionButton Value                                                      -> input::Click, OptionKey
 //      Frame        Caption (a container)
 //      ListBox      items (ItemsInserted...), ListIndex, TopIndex               -> input::ChooseItem, TopIndex(n)
 //      ComboBox     items, ListIndex, Text, Style                              -> input::ChooseItem, input::Edit, input::DropDown
@@ -45,7 +47,7 @@
 //                   input::ScrollLine / ScrollPage. Widget position p in [0, |Max-Min|]:
 //                   p = (Value - Min) * (Max >= Min ? 1 : -1).
 //      PictureBox   DisplayList, BackColor, Picture (container)                -> Mouse*, Key*, input::Paint
-//      Image        Picture (file path), Stretch                                -> Click
+//      Image        Picture (file path), Stretch, KeyboardLink as a label's     -> Click
 //      Animation    FileName, Playing
 //      Timer        Enabled, Interval (no widget; run a toolkit timer)          -> input::Tick
 //      Line, Shape  coordinates, BorderColor/Width, FillColor/Style

@@ -37,6 +37,8 @@ constexpr Integer vbKeyDelete = 46;
 constexpr Integer vbKey0 = 48;  // vbKey0 + n for the digits
 constexpr Integer vbKeyA = 65;  // vbKeyA + n for the letters
 constexpr Integer vbKeyF1 = 112;  // vbKeyF1 + n - 1 for F1..F16
+// The menu key beside the right Ctrl (Windows' VK_APPS); the old runtime named no constant for it.
+constexpr Integer kKeyMenu = 93;
 
 // Mouse pointers (Screen, forms and controls).
 constexpr Integer vbDefault = 0;

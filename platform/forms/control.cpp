@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/core/error.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/detail.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture.h"
@@ -85,6 +86,7 @@ bool Control::IsContainer() const {
 
 bool Control::TakesFocus() const {
     if (kind_ == ControlKind::PictureBox) return KeyDown || KeyPress || KeyUp;
+    if (kind_ == ControlKind::Label || kind_ == ControlKind::Image) return keyboardLink_;
     return Focusable(kind_);
 }
 
@@ -93,6 +95,19 @@ bool Control::CanFocus() const {
     for (const Control* c = this; c; c = c->container_)
         if (!c->visible_ || !c->enabled_) return false;
     return true;
+}
+
+bool Control::TabReaches() const {
+    if (!tabStop_ || !CanFocus()) return false;
+    if (kind_ != ControlKind::OptionButton) return true;
+    const Control* first = nullptr;
+    for (const Control* c : form_->controls_) {
+        if (c->kind_ != ControlKind::OptionButton || c->container_ != container_ || !c->tabStop_ || !c->CanFocus())
+            continue;
+        if (static_cast<const OptionButton*>(c)->Value()) return c == this;
+        if (!first || c->tabIndex_ < first->tabIndex_) first = c;
+    }
+    return first == this;
 }
 
 bool Control::HasFocus() const { return form_->ActiveControl() == this; }
@@ -168,6 +183,13 @@ void Control::SetEnabled(bool v) {
     if (enabled_ == v) return;
     enabled_ = v;
     Notify(Property::Enabled);
+    if (!v) DropFocusIfGone();
+}
+
+void Control::SetKeyboardLink(bool v) {
+    if (keyboardLink_ == v) return;
+    keyboardLink_ = v;
+    Notify(Property::Style);
     if (!v) DropFocusIfGone();
 }
 

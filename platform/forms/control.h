@@ -88,6 +88,13 @@ public:
     bool TakesFocus() const;
     // Visible and enabled with all its containers and able to hold the focus.
     bool CanFocus() const;
+    // Tab stops on the control now: it can take the focus and is a Tab stop. The option buttons of
+    // one container (frame, picture box or the form) are a single stop: the selected one, else
+    // the first of them in tab order.
+    bool TabReaches() const;
+    // A label or image that the window uses as a link (Label::KeyboardLink): it takes the focus,
+    // and Space or Enter on it runs its Click.
+    bool KeyboardLink() const { return keyboardLink_; }
     bool HasFocus() const;
     // Moves the focus here (LostFocus, then GotFocus). A control that cannot take the focus is
     // passed over silently; on a hidden form the control gets the focus when the form shows.
@@ -136,6 +143,7 @@ protected:
     void SetAccessibleName(std::string v) { accessibleName_ = std::move(v); }
     void SetTabIndex(int v);
     void SetTabStop(bool v) { tabStop_ = v; }
+    void SetKeyboardLink(bool v);
     void SetMousePointer(Integer v);
     void SetContainer(Control& container);
 
@@ -164,6 +172,7 @@ private:
     std::string accessibleName_;
     int tabIndex_ = 0;
     bool tabStop_ = true;
+    bool keyboardLink_ = false;
     Integer mousePointer_ = vbDefault;
     long z_ = 0;
     std::unique_ptr<Peer> peer_;

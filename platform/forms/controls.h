@@ -26,6 +26,10 @@ public:
     Label& AutoSize(bool v);
     bool WordWrap() const { return wordWrap_; }
     Label& WordWrap(bool v);
+    // The window uses the label as a link: a Tab stop in its tab-index place that shows the focus
+    // and runs its Click on Space or Enter (Enter then presses no default button).
+    using Control::KeyboardLink;
+    Label& KeyboardLink(bool v) { SetKeyboardLink(v); return *this; }
 
 private:
     void Fit();
@@ -322,6 +326,9 @@ public:
     Image& Stretch(bool v);
     Integer BorderStyle() const { return borderStyle_; }
     Image& BorderStyle(Integer v);
+    // As Label::KeyboardLink.
+    using Control::KeyboardLink;
+    Image& KeyboardLink(bool v) { SetKeyboardLink(v); return *this; }
 
 private:
     std::string picture_;

@@ -42,7 +42,7 @@ struct FormAccess {
             f.focus_ = nullptr;
             std::vector<Control*> order;
             for (Control* c : f.controls_)
-                if (c->CanFocus() && c->TabStop()) order.push_back(c);
+                if (c->TabReaches()) order.push_back(c);
             std::stable_sort(order.begin(), order.end(),
                              [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
             if (!order.empty()) f.focus_ = order.front();

@@ -1,6 +1,7 @@
 #include "platform/forms/input.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/forms/bars.h"
 #include "platform/forms/controls.h"
@@ -95,7 +96,8 @@ void FormMouseMove(Form& form, Integer button, Integer shift, Single x, Single y
 
 Integer KeyDown(Control& control, Integer keyCode, Integer shift) {
     Form& form = control.Parent();
-    bool onButton = control.Kind() == ControlKind::CommandButton;
+    // Enter on a button or a link is that control's own key.
+    bool onButton = control.Kind() == ControlKind::CommandButton || control.KeyboardLink();
     bool multiLine = control.Kind() == ControlKind::TextBox && static_cast<TextBox&>(control).MultiLine();
     if (keyCode == vbKeyReturn && !onButton && !multiLine) {
         if (CommandButton* b = form.DefaultButton(); b && Usable(*b)) {
@@ -126,6 +128,10 @@ Integer KeyPress(Control& control, Integer keyAscii) {
     if (form.KeyPreview()) detail::Fire(form.KeyPress, k);
     if (k == 0) return 0;
     detail::Fire(control.KeyPress, k);
+    if (k == vbKeySpace && control.KeyboardLink()) {
+        Click(control);
+        return 0;
+    }
     return k;
 }
 
@@ -139,6 +145,36 @@ Integer KeyUp(Control& control, Integer keyCode, Integer shift) {
 }
 
 void Focus(Control& control) { control.SetFocus(); }
+
+bool OptionKey(Control& control, Integer keyCode) {
+    if (control.Kind() != ControlKind::OptionButton) return false;
+    const int step = keyCode == vbKeyDown || keyCode == vbKeyRight ? 1 : keyCode == vbKeyUp || keyCode == vbKeyLeft ? -1 : 0;
+    if (step == 0) return false;
+    std::vector<Control*> group;
+    for (Control* c : control.Parent().Controls())
+        if (c->Kind() == ControlKind::OptionButton && c->Container() == control.Container() &&
+            (c == &control || c->CanFocus()))
+            group.push_back(c);
+    std::stable_sort(group.begin(), group.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    const auto at = std::find(group.begin(), group.end(), &control) - group.begin();
+    Control& next = *group[static_cast<std::size_t>((at + step + n) % n)];
+    Focus(next);
+    Click(next);
+    return true;
+}
+
+bool IsContextKey(Integer keyCode, Integer shift) {
+    if (shift & (vbCtrlMask | vbAltMask)) return false;
+    return keyCode == kKeyMenu || (keyCode == vbKeyF1 + 9 && shift == vbShiftMask);
+}
+
+bool ContextClick(Control& control, Single x, Single y) {
+    if (!control.MouseDown && !control.MouseUp) return false;
+    MouseDown(control, vbRightButton, 0, x, y);
+    MouseUp(control, vbRightButton, 0, x, y);
+    return true;
+}
 
 void ChooseItem(ListControl& list, int index) {
     if (!Usable(list)) return;

@@ -39,17 +39,32 @@ void FormMouseUp(Form& form, Integer button, Integer shift, Single x, Single y);
 void FormMouseMove(Form& form, Integer button, Integer shift, Single x, Single y);
 
 // A key goes down on the control with the focus. Enter presses the form's Default button and
-// Escape its Cancel button (unless the focus is on a command button, or Enter in a multi-line
-// text box); otherwise the form's KeyDown runs first when KeyPreview is set, then the control's.
-// Returns the key code left after the handlers (0: eaten, the backend drops the key).
+// Escape its Cancel button (unless the focus is on a command button or a keyboard link, or Enter
+// in a multi-line text box); otherwise the form's KeyDown runs first when KeyPreview is set, then
+// the control's; Enter left on a command button or a keyboard link runs its Click. Returns the
+// key code left after the handlers (0: eaten, the backend drops the key).
 Integer KeyDown(Control& control, Integer keyCode, Integer shift);
-// A character typed on the control: KeyPreview form first, then the control. Returns the
-// character left (0: eaten; another value: type that instead).
+// A character typed on the control: KeyPreview form first, then the control; a space left on a
+// keyboard link runs its Click. Returns the character left (0: eaten; another value: type that
+// instead).
 Integer KeyPress(Control& control, Integer keyAscii);
 Integer KeyUp(Control& control, Integer keyCode, Integer shift);
 
 // The focus moved to the control (LostFocus of the old one, then GotFocus).
 void Focus(Control& control);
+
+// An arrow key the handlers left on an option button: the focus goes to the previous (Up, Left)
+// or next (Down, Right) option button of its container in tab order, wrapping round and passing
+// over those that cannot take the focus, and then that one is selected, which runs its Click as a
+// click does (a Click that moves the focus on has the last word). False for any other key or
+// control.
+bool OptionKey(Control& control, Integer keyCode);
+// The menu key or Shift+F10, which give a control what a right click gives it.
+bool IsContextKey(Integer keyCode, Integer shift);
+// That right click, at (x, y) in the control: MouseDown and MouseUp with the right button, when
+// the control has a handler for either; false (nothing done) when it has none, so the toolkit
+// may show its own menu.
+bool ContextClick(Control& control, Single x, Single y);
 
 // The user chose an item of a list or the list of a combo box (Click runs when it is new).
 void ChooseItem(ListControl& list, int index);

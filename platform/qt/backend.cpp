@@ -152,7 +152,7 @@ void QtBackend::EndModal(forms::Form& form) {
 
 forms::Menu* QtBackend::PopupMenu(forms::Form& form, forms::Menu& menu, vb::Integer flags, vb::Single x,
                                   vb::Single y, bool hasPosition) {
-    QPoint at = QCursor::pos();
+    QPoint at = MousePosition();
     auto* fp = dynamic_cast<FormPeer*>(form.peer());
     if (hasPosition && fp && fp->ClientArea()) at = fp->ClientArea()->mapToGlobal(QPoint(Px(x), Px(y)));
     if (auto* mp = dynamic_cast<MenuPeer*>(menu.peer()); mp && mp->Submenu()) {

@@ -16,6 +16,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/input.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/focuslabel.h"
 #include "platform/qt/kinds.h"
 
 namespace qtui {
@@ -34,7 +35,7 @@ Qt::Alignment HorizontalAlignment(Integer alignment) {
 
 class LabelPeer : public ControlPeer {
 public:
-    explicit LabelPeer(forms::Label& label) : ControlPeer(label, new QLabel), label_(label), w_(static_cast<QLabel*>(widget_.data())) {
+    explicit LabelPeer(forms::Label& label) : ControlPeer(label, new FocusLabel), label_(label), w_(static_cast<QLabel*>(widget_.data())) {
         w_->setTextFormat(Qt::PlainText);
         w_->setWordWrap(true);  // the old labels always broke long captions at blanks
         w_->setMouseTracking(true);

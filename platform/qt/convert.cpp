@@ -152,6 +152,7 @@ Integer KeyCode(const QKeyEvent& event) {
     case Qt::Key_Insert: return forms::vbKeyInsert;
     case Qt::Key_Delete: return forms::vbKeyDelete;
     case Qt::Key_NumLock: return 144;
+    case Qt::Key_Menu: return forms::kKeyMenu;
     case Qt::Key_Asterisk: return keypad ? 106 : 56;
     case Qt::Key_Plus: return keypad ? 107 : 187;
     case Qt::Key_Minus: return keypad ? 109 : 189;

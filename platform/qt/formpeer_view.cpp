@@ -67,8 +67,9 @@ bool ChildWindow::focusNextPrevChild(bool next) {
     return peer_->TabStep(next, [this](bool n) { return QMdiSubWindow::focusNextPrevChild(n); });
 }
 
-// The toolkit's own step runs with the hidden controls taken out of the Tab order for the moment,
-// so its rules (focus proxies, sub-windows, wrapping) stay as they are.
+// The toolkit's own step runs with the hidden controls, and the option buttons that are not their
+// group's stop, taken out of the Tab order for the moment, so its rules (focus proxies,
+// sub-windows, wrapping) stay as they are.
 bool FormPeer::TabStep(bool next, const std::function<bool(bool)>& step) {
     // Hiding or disabling a bar moves the focus on from its tool this way.
     if (GiveBackFromBars(QApplication::focusWidget())) return true;
@@ -81,6 +82,12 @@ bool FormPeer::TabStep(bool next, const std::function<bool(bool)>& step) {
             if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(client_)) continue;
             if (Covered(w, client_, containers)) passed.emplace_back(w, w->focusPolicy());
         }
+    }
+    for (const forms::Control* c : form_.Controls()) {
+        if (c->Kind() != forms::ControlKind::OptionButton || c->TabReaches()) continue;
+        auto* p = dynamic_cast<QtPeer*>(c->peer());
+        if (QWidget* w = p ? p->Widget() : nullptr; w && (w->focusPolicy() & Qt::TabFocus))
+            passed.emplace_back(w, w->focusPolicy());
     }
     for (auto& [w, policy] : passed) w->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy & ~Qt::TabFocus));
     const bool moved = step(next);

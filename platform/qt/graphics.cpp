@@ -10,6 +10,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/picture.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/focuslabel.h"
 #include "platform/qt/kinds.h"
 #include "platform/qt/paint.h"
 
@@ -97,7 +98,7 @@ private:
 class ImagePeer : public ControlPeer {
 public:
     explicit ImagePeer(forms::Image& image)
-        : ControlPeer(image, new QLabel), image_(image), w_(static_cast<QLabel*>(widget_.data())) {
+        : ControlPeer(image, new FocusLabel), image_(image), w_(static_cast<QLabel*>(widget_.data())) {
         w_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         w_->setMouseTracking(true);
     }

@@ -188,6 +188,16 @@ public:
     }
 
 protected:
+    // A right click by the keyboard lands on the selected item while it is in sight.
+    Spot ContextSpot() const override {
+        QWidget* view = w_->viewport();
+        const int row = list_.ListIndex();
+        if (row >= 0 && row < model_->rowCount()) {
+            const QRect r = w_->visualRect(model_->index(row));
+            if (view->rect().contains(r.center())) return {view, r.center()};
+        }
+        return {view, view->rect().center()};
+    }
     bool BeforeEvent(QObject* watched, QEvent* event) override {
         if (!dropped_) return false;
         switch (event->type()) {

@@ -1,11 +1,14 @@
 #include "platform/qt/peer.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <exception>
+#include <optional>
+#include <utility>
 
 #include "platform/core/error.h"
 #include "platform/forms/form.h"
@@ -18,12 +21,20 @@ namespace qtui {
 
 namespace {
 
+// Set while a right click made by the keyboard runs.
+std::optional<QPoint>& KeyboardMouse() {
+    static std::optional<QPoint> at;
+    return at;
+}
+
 ErrorReporter& Reporter() {
     static ErrorReporter reporter;
     return reporter;
 }
 
 }  // namespace
+
+QPoint MousePosition() { return KeyboardMouse().value_or(QCursor::pos()); }
 
 void SetErrorReporter(ErrorReporter reporter) { Reporter() = std::move(reporter); }
 
@@ -86,11 +97,18 @@ void ControlPeer::Init() {
     widget_->setToolTip(ToQ(control_.ToolTipText()));
     widget_->setEnabled(control_.Enabled());
     if (control_.MousePointer() != forms::vbDefault) widget_->setCursor(CursorFor(control_.MousePointer()));
-    // A control without TabStop takes the focus only by a click, also one made after the load.
-    if (!control_.TakesFocus()) widget_->setFocusPolicy(Qt::NoFocus);
-    else if (!control_.TabStop() && widget_->focusPolicy() != Qt::NoFocus) widget_->setFocusPolicy(Qt::ClickFocus);
-    ApplyName();
+    ApplyFocusPolicy();
     widget_->setVisible(control_.Visible());
+}
+
+void ControlPeer::ApplyFocusPolicy() {
+    if (!widget_) return;
+    // A control without TabStop takes the focus only by a click, also one made after the load.
+    // A label's widget takes none of itself: as a link it takes it as a button does.
+    if (!control_.TakesFocus()) widget_->setFocusPolicy(Qt::NoFocus);
+    else if (!control_.TabStop()) widget_->setFocusPolicy(Qt::ClickFocus);
+    else if (widget_->focusPolicy() == Qt::NoFocus) widget_->setFocusPolicy(Qt::StrongFocus);
+    ApplyName();
 }
 
 void ControlPeer::ApplyName() {
@@ -165,6 +183,7 @@ void ControlPeer::Changed(forms::Property what, int index) {
             ApplyName();
             break;
         case P::Caption: ApplyName(); break;
+        case P::Style: ApplyFocusPolicy(); break;
         case P::MousePointer:
             if (control_.MousePointer() == forms::vbDefault) widget_->unsetCursor();
             else widget_->setCursor(CursorFor(control_.MousePointer()));
@@ -184,6 +203,8 @@ void ControlPeer::Changed(forms::Property what, int index) {
 }
 
 QPointF ControlPeer::ToModel(QPointF pixels) const { return pixels * kTwips; }
+
+ControlPeer::Spot ControlPeer::ContextSpot() const { return {widget_, widget_->rect().center()}; }
 
 bool ControlPeer::RoutesClick() const {
     switch (control_.Kind()) {
@@ -218,9 +239,22 @@ bool ControlPeer::OnEvent(QObject* watched, QEvent* event) {
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) return false;
         Integer code = KeyCode(*k);
         if (code != 0) {
+            const Integer shift = ShiftMask(k->modifiers());
             Integer left = code;
-            if (!Call([&] { left = forms::input::KeyDown(c, code, ShiftMask(k->modifiers())); })) return true;
+            if (!Call([&] { left = forms::input::KeyDown(c, code, shift); })) return true;
             if (left == 0) return true;
+            bool taken = false;
+            if (!Call([&] { taken = forms::input::OptionKey(c, left); }) || taken) return true;
+            if (forms::input::IsContextKey(left, shift)) {
+                const Spot spot = ContextSpot();
+                const QPointF p = ToModel(spot.at);
+                const std::optional<QPoint> old = std::exchange(KeyboardMouse(), spot.widget->mapToGlobal(spot.at));
+                const bool alive = Call([&] {
+                    taken = forms::input::ContextClick(c, static_cast<Single>(p.x()), static_cast<Single>(p.y()));
+                });
+                KeyboardMouse() = old;
+                if (!alive || taken) return true;
+            }
         }
         Integer ascii = KeyAscii(*k);
         if (ascii == 0) return false;

@@ -75,6 +75,15 @@ protected:
     void ApplyName();
     // A look at each watched event before the common handling; true eats it.
     virtual bool BeforeEvent(QObject* watched, QEvent* event) { return false; }
+    // Where a right click made by the keyboard lands: the widget whose mouse events the control
+    // hears and a point in it. The middle of the control unless a kind knows better.
+    struct Spot {
+        QWidget* widget;
+        QPoint at;
+    };
+    virtual Spot ContextSpot() const;
+    // Tab and click focus as the control takes it (again when it becomes a link or stops being one).
+    void ApplyFocusPolicy();
 
     QWidget* ParentWidget() const;
     void Raise();
@@ -95,6 +104,10 @@ private:
     std::unique_ptr<Router> router_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
+
+// Where the program takes the mouse to be (a pop-up menu opened without a position goes there):
+// during a right click made by the keyboard, the point it was made at.
+QPoint MousePosition();
 
 // The peer made for a control (nullptr for kinds the form builds itself: menus).
 std::unique_ptr<ControlPeer> MakeControlPeer(forms::Control& control);

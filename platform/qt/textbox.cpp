@@ -1,8 +1,11 @@
 // Text boxes: a QLineEdit, or a QPlainTextEdit for multi-line boxes (CR LF in the model).
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBlock>
 
 #include "platform/forms/controls.h"
@@ -79,11 +82,36 @@ private:
     QLineEdit* w_;
 };
 
+// A multi-line box shows that it has the focus as a single-line one does: the style draws a line
+// edit's focus in its frame, and none on the frame of a text edit.
+class MemoEdit : public QPlainTextEdit {
+protected:
+    bool event(QEvent* e) override {
+        const bool done = QPlainTextEdit::event(e);
+        if (e->type() == QEvent::Paint && hasFocus() && frameShape() != QFrame::NoFrame) {
+            QStyleOptionFrame option;
+            initStyleOption(&option);
+            option.state |= QStyle::State_HasFocus;
+            QPainter painter(this);
+            style()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &painter, this);
+        }
+        return done;
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusInEvent(e);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusOutEvent(e);
+        update();
+    }
+};
+
 // Multi-line: positions differ by one for every line break before them (CR LF vs "\n").
 class MemoPeer : public ControlPeer {
 public:
     explicit MemoPeer(forms::TextBox& box)
-        : ControlPeer(box, new QPlainTextEdit), box_(box), w_(static_cast<QPlainTextEdit*>(widget_.data())) {
+        : ControlPeer(box, new MemoEdit), box_(box), w_(static_cast<QPlainTextEdit*>(widget_.data())) {
         // Tab and Shift+Tab go on to the next control, as from every other box.
         w_->setTabChangesFocus(true);
         Watch(w_->viewport());

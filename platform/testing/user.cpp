@@ -119,9 +119,15 @@ void TypeInto(forms::Control& control, unsigned char c) {
     }
 }
 
-// What the control does with a key that types no character.
-void KeyAction(forms::Control& control, Integer code) {
+// What the control does with a key that types no character. The menu key and Shift+F10 click
+// the right button at the control's middle.
+void KeyAction(forms::Control& control, Integer code, Integer shift) {
     using forms::ControlKind;
+    if (in::OptionKey(control, code)) return;
+    if (in::IsContextKey(code, shift)) {
+        in::ContextClick(control, control.Width() / 2, control.Height() / 2);
+        return;
+    }
     if (control.Kind() == ControlKind::ListBox) {
         auto& list = static_cast<forms::ListBox&>(control);
         int n = list.ListCount(), i = list.ListIndex();
@@ -170,18 +176,19 @@ void TypeKeys(forms::Control& control, std::string_view chars) {
     }
 }
 
-// Tab moves the focus along the tab order, Shift+Tab back; the controls see no key.
+// Tab moves the focus along the tab order, Shift+Tab back (an option group is one stop); the
+// controls see no key.
 void TabFrom(forms::Control& control, bool back) {
     std::vector<forms::Control*> order;
     for (forms::Control* c : control.Parent().Controls())
-        if ((c->CanFocus() && c->TabStop()) || c == &control) order.push_back(c);
+        if (c->TabReaches() || c == &control) order.push_back(c);
     std::stable_sort(order.begin(), order.end(),
                      [](forms::Control* a, forms::Control* b) { return a->TabIndex() < b->TabIndex(); });
     auto at = std::find(order.begin(), order.end(), &control) - order.begin();
     auto n = static_cast<std::ptrdiff_t>(order.size());
     for (std::ptrdiff_t step = 1; step < n; ++step) {
         forms::Control* next = order[static_cast<std::size_t>(((at + (back ? -step : step)) % n + n) % n)];
-        if (next->CanFocus() && next->TabStop()) {
+        if (next->TabReaches()) {
             in::Focus(*next);
             return;
         }
@@ -205,7 +212,7 @@ Integer PressKey(forms::Control& control, Integer keyCode, Integer shift) {
             Integer typed = in::KeyPress(control, ascii);
             if (typed != 0) TypeInto(control, static_cast<unsigned char>(typed));
         } else {
-            KeyAction(control, left);
+            KeyAction(control, left, shift);
         }
     }
     in::KeyUp(control, keyCode, shift);

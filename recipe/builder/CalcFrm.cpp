@@ -49,6 +49,7 @@ void CalcFrm::Layout() {
         .ForeColor(kLinkBlue)
         .FontUnderline(true)
         .MousePointer(forms::vbUpArrow)
+        .KeyboardLink(true)  // the keyboard's way to the search; its picture needs no stop of its own
         .Move(px(32), px(144), px(230), px(16));
     PassTmr.Interval(10).Enabled(false);
 

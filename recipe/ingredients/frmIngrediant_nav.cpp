@@ -116,22 +116,17 @@ int frmIngrediant::TopPage() const {
     return top;
 }
 
-// The page's control first in the Tab order; among option buttons the one chosen, as Tab finds it.
+// The page's first Tab stop (of a group of option buttons the one chosen), as Tab finds it.
 forms::Control* frmIngrediant::FirstControlOf(int page) const {
     forms::Control* first = nullptr;
     for (forms::Control* c : Controls()) {
-        if (!c->TabStop() || !c->CanFocus() || (first && first->TabIndex() <= c->TabIndex())) continue;
+        if (!c->TabReaches() || (first && first->TabIndex() <= c->TabIndex())) continue;
         for (const forms::Control* p = c->Container(); p; p = p->Container())
             if (p == &PicWiz[page]) {
                 first = c;
                 break;
             }
     }
-    if (!first || first->Kind() != forms::ControlKind::OptionButton) return first;
-    for (forms::Control* c : Controls())
-        if (c->Kind() == forms::ControlKind::OptionButton && c->Container() == first->Container() && c->CanFocus() &&
-            static_cast<forms::OptionButton*>(c)->Value())
-            return c;
     return first;
 }
 

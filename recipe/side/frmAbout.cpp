@@ -37,8 +37,10 @@ frmAbout::frmAbout(Recipe&) : forms::Form("frmAbout") {
         .ForeColor(kLinkBlue)
         .FontUnderline(true)
         .MousePointer(forms::vbUpArrow)
+        .KeyboardLink(true)
         .Move(px(80), px(144), px(284), px(18));
-    cmdOK.Caption("OK").Default(true).Cancel(true).Move(px(270), px(176), px(94), px(30));
+    // OK stays the first stop, so the box opens with the focus on it and not on the link.
+    cmdOK.Caption("OK").Default(true).Cancel(true).TabIndex(0).Move(px(270), px(176), px(94), px(30));
 
     Load = [this] { Recipe::Center_Form(*this); };
     cmdOK.Click = [this] { forms::Unload(*this); };

@@ -69,12 +69,67 @@ TEST_F(CaloriesKeyboard, AProfileSetWithTabAndTheArrowKeys) {
     EXPECT_NE(w.Label5[0].Caption(), "1064") << "the recommendation follows the new profile";
     const std::string calories = w.Label5[0].Caption();
 
+    // The projection's lose / gain pair is one stop, on the chosen option; an arrow chooses the
+    // other one, and Tab goes on past the pair.
+    ASSERT_TRUE(TabTo(w.HScroll5, 20));
+    Press(Qt::Key_Tab);
+    const int chosen = w.Option1[1].Value() ? 1 : 0;
+    ASSERT_TRUE(gui::FocusOn(w.Option1[chosen]));
+    Press(Qt::Key_Down);
+    EXPECT_TRUE(w.Option1[1 - chosen].Value());
+    EXPECT_TRUE(gui::FocusOn(w.Option1[1 - chosen]));
+    EXPECT_EQ(w.Label27.Caption(), chosen == 0 ? "Gain" : "Lose");
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(gui::FocusOn(w.HScroll11));
+
     Press(Qt::Key_Return);  // "&Okay" is the default button
     Pump(20);
     EXPECT_EQ(Ini("YourString.Something", "Message1"), "29");
     EXPECT_EQ(Ini("YourString.Something", "Message2"), "130");
     EXPECT_EQ(Ini("YourString.Something", "Message3"), "5");
     EXPECT_EQ(Ini("YourString.Something", "Message5"), calories);
+}
+
+// The portion menu opens on the food list by the menu key as by the right button, and its
+// choice by the keys sends the food with that portion.
+TEST_F(CaloriesKeyboard, APortionChosenFromTheMenuKeysMenu) {
+    calories::calmain& main = Open();
+    QApplication::setActiveWindow(qtui::WindowOf(main));
+    Pump(20);
+    ASSERT_TRUE(TabTo(main.List1, 30));
+    Press(Qt::Key_Down);
+    Pump();
+    ASSERT_GE(main.List1.ListIndex(), 0);
+    const std::string food = main.List1.List(main.List1.ListIndex());
+    const int sent = main.List2.ListCount();
+    QString menu;
+    gui::WhenPopup([&](QWidget* popup) {
+        menu = gui::OpenMenu();
+        for (int i = 0; i < 6; ++i) QTest::keyClick(popup, Qt::Key_Down);  // the sixth item
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    Press(Qt::Key_Menu);
+    Pump(20);
+    EXPECT_EQ(menu, QStringLiteral("servings"));
+    ASSERT_EQ(main.List2.ListCount(), sent + 1);
+    bool listed = false;
+    for (int i = 0; i < main.List2.ListCount(); ++i) listed = listed || main.List2.List(i) == food + " (2)  ";
+    EXPECT_TRUE(listed) << "\"2 Servings\" of " << food;
+
+    // Shift+F10 opens it too; Escape leaves it with nothing sent. The window is active again, as the
+    // window manager makes it once the menu has gone.
+    QApplication::setActiveWindow(qtui::WindowOf(main));
+    Pump(20);
+    ASSERT_TRUE(gui::FocusOn(main.List1));
+    menu.clear();
+    gui::WhenPopup([&](QWidget* popup) {
+        menu = gui::OpenMenu();
+        QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    Press(Qt::Key_F10, Qt::ShiftModifier);
+    Pump(20);
+    EXPECT_EQ(menu, QStringLiteral("servings"));
+    EXPECT_EQ(main.List2.ListCount(), sent + 1);
 }
 
 TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) {

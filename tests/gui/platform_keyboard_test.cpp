@@ -274,6 +274,24 @@ TEST_F(QtKeyboard, AScrollBarShowsThatItHasTheFocus) {
     EXPECT_EQ(bar->grab().toImage(), without);
 }
 
+// The middle of a box's top edge, where the style draws a focused line edit's mark.
+QColor TopEdge(const Control& c) {
+    QWidget* w = qtui::WidgetOf(c);
+    return w->grab().toImage().pixelColor(w->width() / 2, 0);
+}
+
+TEST_F(QtKeyboard, AMultiLineBoxShowsTheFocusAsASingleLineOneDoes) {
+    FocusOn(f.Text3);
+    const QColor line = TopEdge(f.Text3);
+    const QColor memoWithout = TopEdge(f.Text2);
+    FocusOn(f.Text2);
+    EXPECT_EQ(TopEdge(f.Text2), line);
+    EXPECT_NE(TopEdge(f.Text2), memoWithout);
+    EXPECT_NE(TopEdge(f.Text3), line) << "the single-line box's mark went with its focus";
+    FocusOn(f.Text1);
+    EXPECT_EQ(TopEdge(f.Text2), memoWithout);
+}
+
 TEST_F(QtKeyboard, TabAndShiftTabLeaveAMultiLineBox) {
     FocusOn(f.Text2);
     gui::Press(Qt::Key_Tab);

@@ -73,7 +73,8 @@ TEST_F(RecipeKeyboard, ALineWithItsQuantityFromTheSpinBarsThenTheServings) {
     ASSERT_EQ(calc.IngLst2.Text(), "Lentil dal");
     ASSERT_TRUE(gui::FocusOn(calc.IngLst2));
 
-    // One Tab to the whole part, one more to the fraction.
+    // One Tab to the search link, one to the whole part, one more to the fraction.
+    ASSERT_TRUE(TabTo(calc.SearchLbl, 1));
     ASSERT_TRUE(TabTo(calc.OnesVs, 1));
     EXPECT_EQ(qtui::WidgetOf(calc.OnesVs)->accessibleName(), QStringLiteral("Quantity"));
     Press(Qt::Key_Up);
@@ -157,6 +158,97 @@ TEST_F(RecipeKeyboard, TheWizardsSpinnersMoveByTheKeys) {
     EXPECT_TRUE(wiz.cmdNext.Enabled());
     Press(Qt::Key_End);  // the zero end
     EXPECT_EQ(wiz.txtOnes.Text(), "0");
+}
+
+// The fat page: the pair of options is one stop, on the chosen one; an arrow chooses the other, and
+// its Click sends the focus back to the box. On the first unit page Down chooses the next unit and
+// the focus goes on to Next.
+TEST_F(RecipeKeyboard, TheWizardsOptionsByTabAndTheArrows) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    drive::ClickTool(app->Interface().TopBar, "AddIngredient");
+    recipe::frmIngrediant& wiz = app->frmIngrediant();
+    drive::TypeText(wiz.txtName, "Seeded rye bread");
+    drive::Click(wiz.cmdNext);
+    Pump(20);
+    ASSERT_TRUE(gui::FocusOn(wiz.optUnits[0])) << "none chosen: the first";
+    Press(Qt::Key_Down);
+    Pump();
+    EXPECT_TRUE(wiz.optUnits[1].Value());
+    EXPECT_TRUE(gui::FocusOn(wiz.cmdNext));
+    EXPECT_TRUE(wiz.cmdNext.Enabled());
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(gui::FocusOn(wiz.cmdBack));
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(gui::FocusOn(wiz.optUnits[1])) << "back on the chosen unit, past the others";
+    drive::Click(wiz.cmdNext);
+    drive::ScrollTo(wiz.vsOnes, 2);
+    drive::Click(wiz.cmdNext);
+    drive::Click(wiz.opt2ndM[recipe::entry::kNoneOption]);
+    drive::Click(wiz.cmdNext);
+    drive::TypeText(wiz.txtCal, "160");
+    drive::Click(wiz.cmdNext);
+    Pump(20);
+    ASSERT_EQ(wiz.SteppLbl.Caption(), "Step 7 of 11");
+    ASSERT_TRUE(gui::FocusOn(wiz.txtFat));
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(gui::FocusOn(wiz.optFatCals[0])) << "\"Use Fat CALORIES\", the one chosen";
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(gui::FocusOn(wiz.txtSatFat)) << "past \"Use Fat GRAMS\"";
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(gui::FocusOn(wiz.optFatCals[0]));
+    Press(Qt::Key_Down);
+    Pump();
+    EXPECT_TRUE(wiz.optFatCals[1].Value());
+    EXPECT_FALSE(wiz.optFatCals[0].Value());
+    EXPECT_TRUE(gui::FocusOn(wiz.txtFat)) << "its Click sends the focus to the box";
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(gui::FocusOn(wiz.optFatCals[1])) << "now the stop of the pair";
+    Press(Qt::Key_Up);
+    Pump();
+    EXPECT_TRUE(wiz.optFatCals[0].Value());
+    EXPECT_TRUE(gui::FocusOn(wiz.txtFat));
+}
+
+// The builder's search link by Tab, opened with Enter.
+TEST_F(RecipeKeyboard, TheSearchLinkByTabAndEnter) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    recipe::CalcFrm& calc = app->CalcFrm();
+    Focus(calc.NameTxt);
+    ASSERT_TRUE(TabTo(calc.SearchLbl));
+    EXPECT_EQ(qtui::WidgetOf(calc.SearchLbl)->accessibleName(), QStringLiteral("Or Click to Search Ingredients"));
+    EXPECT_EQ(calc.SearchLbl.Caption(), "Or Click to Search Ingredients");
+    EXPECT_EQ(calc.ActiveControl(), &calc.SearchLbl);
+    EXPECT_EQ(qtui::WidgetOf(calc.SearchImg)->focusPolicy(), Qt::NoFocus) << "one stop is enough";
+    bool searched = false;
+    gui::WhenModal([&](QWidget* w) {
+        recipe::SearchFrm& search = app->SearchFrm();
+        searched = w == qtui::WindowOf(search) && search.Visible();
+        drive::Click(search.ExitCmd);
+    });
+    Press(Qt::Key_Return);
+    Pump(20);
+    EXPECT_TRUE(searched) << "Enter opened the search";
+}
+
+// The About box opens on OK, with its home page a stop behind it.
+TEST_F(RecipeKeyboard, TheAboutBoxOpensOnOKWithTheHomePageAStop) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    recipe::frmAbout& about = app->frmAbout();
+    gui::WhenModal([&](QWidget* box) {
+        QApplication::setActiveWindow(box);
+        Pump(20);
+        EXPECT_TRUE(gui::FocusOn(about.cmdOK)) << "the box opens on OK";
+        Press(Qt::Key_Tab);
+        EXPECT_TRUE(gui::FocusOn(about.Label7));
+        EXPECT_EQ(qtui::WidgetOf(about.Label7)->accessibleName().toStdString(), std::string(recipe::kHomePage));
+        Press(Qt::Key_Tab);
+        EXPECT_TRUE(gui::FocusOn(about.cmdOK));
+        Press(Qt::Key_Return);
+        if (about.IsLoaded()) forms::Unload(about);  // the key went astray: no test left hanging
+    });
+    about.ShowModal();
+    Pump(20);
+    EXPECT_FALSE(about.IsLoaded()) << "OK closed it";
 }
 
 TEST_F(RecipeKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) {
