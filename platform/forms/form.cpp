@@ -39,13 +39,8 @@ struct FormAccess {
     static void AnnounceFocus(Form& f) {
         if (f.focusAnnounced_) return;
         if (!f.focus_ || !f.focus_->CanFocus()) {
-            f.focus_ = nullptr;
-            std::vector<Control*> order;
-            for (Control* c : f.controls_)
-                if (c->TabReaches()) order.push_back(c);
-            std::stable_sort(order.begin(), order.end(),
-                             [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
-            if (!order.empty()) f.focus_ = order.front();
+            const std::vector<Control*> order = f.TabOrder();
+            f.focus_ = order.empty() ? nullptr : order.front();
         }
         if (!f.focus_) return;
         f.focusAnnounced_ = true;
@@ -439,6 +434,14 @@ void Form::PopupMenu(Menu& menu, Integer flags) {
 void Form::PopupMenu(Menu& menu, Integer flags, Single x, Single y) {
     Menu* chosen = backend().PopupMenu(*this, menu, flags, x, y, true);
     if (chosen) input::ChooseMenu(*chosen);
+}
+
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> order;
+    for (Control* c : controls_)
+        if (c->TabReaches()) order.push_back(c);
+    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+    return order;
 }
 
 Control* Form::FindControl(std::string_view name, int index) const {

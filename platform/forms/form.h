@@ -132,6 +132,8 @@ public:
 
     Control* ActiveControl() const { return focus_; }
     const std::vector<Control*>& Controls() const { return controls_; }
+    // The controls Tab stops on now (Control::TabReaches), in tab order.
+    std::vector<Control*> TabOrder() const;
     Control* FindControl(std::string_view name, int index = -1) const;
     std::vector<Menu*> MenuBar() const;  // top-level menus, in order
     CommandButton* DefaultButton() const;

@@ -179,20 +179,23 @@ void TypeKeys(forms::Control& control, std::string_view chars) {
 // Tab moves the focus along the tab order, Shift+Tab back (an option group is one stop); the
 // controls see no key.
 void TabFrom(forms::Control& control, bool back) {
-    std::vector<forms::Control*> order;
-    for (forms::Control* c : control.Parent().Controls())
-        if (c->TabReaches() || c == &control) order.push_back(c);
-    std::stable_sort(order.begin(), order.end(),
-                     [](forms::Control* a, forms::Control* b) { return a->TabIndex() < b->TabIndex(); });
-    auto at = std::find(order.begin(), order.end(), &control) - order.begin();
-    auto n = static_cast<std::ptrdiff_t>(order.size());
-    for (std::ptrdiff_t step = 1; step < n; ++step) {
-        forms::Control* next = order[static_cast<std::size_t>(((at + (back ? -step : step)) % n + n) % n)];
-        if (next->TabReaches()) {
-            in::Focus(*next);
-            return;
-        }
+    const forms::Form& form = control.Parent();
+    std::vector<forms::Control*> order = form.TabOrder();
+    auto at = std::find(order.begin(), order.end(), &control);
+    if (at == order.end()) {
+        // Tab goes on from where the control stands in the order, though it is no stop now.
+        const std::vector<forms::Control*>& all = form.Controls();
+        auto place = [&all](const forms::Control* c) {
+            return std::pair(c->TabIndex(), std::find(all.begin(), all.end(), c) - all.begin());
+        };
+        at = order.insert(std::upper_bound(order.begin(), order.end(), &control,
+                                           [&](const forms::Control* a, const forms::Control* b) { return place(a) < place(b); }),
+                          &control);
     }
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    if (n < 2) return;
+    const std::ptrdiff_t i = at - order.begin();
+    in::Focus(*order[static_cast<std::size_t>(((i + (back ? -1 : 1)) % n + n) % n)]);
 }
 
 Integer PressKey(forms::Control& control, Integer keyCode, Integer shift) {

@@ -118,16 +118,10 @@ int frmIngrediant::TopPage() const {
 
 // The page's first Tab stop (of a group of option buttons the one chosen), as Tab finds it.
 forms::Control* frmIngrediant::FirstControlOf(int page) const {
-    forms::Control* first = nullptr;
-    for (forms::Control* c : Controls()) {
-        if (!c->TabReaches() || (first && first->TabIndex() <= c->TabIndex())) continue;
+    for (forms::Control* c : TabOrder())
         for (const forms::Control* p = c->Container(); p; p = p->Container())
-            if (p == &PicWiz[page]) {
-                first = c;
-                break;
-            }
-    }
-    return first;
+            if (p == &PicWiz[page]) return c;
+    return nullptr;
 }
 
 void frmIngrediant::cmdFinish_Click() {

@@ -422,8 +422,7 @@ void frmIngrediant::txtProtein_Change() {
 
 void frmIngrediant::optFatCals_Click(Integer) {
     // A box on a page behind the one shown cannot take the focus.
-    for (int i = 0; i < kSteps; ++i)
-        if (PicWiz[i].ZPosition() > PicWiz[6].ZPosition()) return;
+    if (PicWiz[TopPage()].ZPosition() > PicWiz[6].ZPosition()) return;
     FocusTo(txtFat);
 }
 
