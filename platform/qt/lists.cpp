@@ -81,6 +81,15 @@ bool Chosen(const QAbstractItemView* view) {
     return current.isValid() && view->selectionModel()->isSelected(current);
 }
 
+// With nothing chosen, the focus only marks the first item: the first arrow, up or down, takes
+// that one (the view, with no current item, goes to its first), and the next ones move on.
+void FirstArrowTakesFirst(QAbstractItemView* view, QEvent* event, int listIndex) {
+    if (event->type() != QEvent::KeyPress || listIndex >= 0 || Chosen(view)) return;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Down || key == Qt::Key_Up)
+        view->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 // Whether the view hears of a list change now or in one go later: a list nobody sees, or one
 // changed many times in one turn of the event loop (a fill), is reset once afterwards instead of
 // being told of every item.
@@ -199,7 +208,10 @@ protected:
         return {view, view->rect().center()};
     }
     bool BeforeEvent(QObject* watched, QEvent* event) override {
-        if (!dropped_) return false;
+        if (!dropped_) {
+            FirstArrowTakesFirst(w_, event, list_.ListIndex());
+            return false;
+        }
         switch (event->type()) {
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -478,6 +490,10 @@ public:
     }
 
 protected:
+    bool BeforeEvent(QObject* watched, QEvent* event) override {
+        if (watched == list_) FirstArrowTakesFirst(list_, event, combo_.ListIndex());
+        return false;
+    }
     void Update(Property what, int index) override {
         if (what == Property::ListIndex || what == Property::Text) ShowState();
         else if (what == Property::ListItem) model_->ItemChanged(index);

@@ -263,6 +263,27 @@ TEST_F(QtKeyboard, TabIntoAListChoosesNothingAndSpaceChoosesTheItemAtTheCaret) {
     }
 }
 
+// With nothing chosen the focus only marks the first item: the first arrow, either way, takes
+// that one, the next ones move on from it.
+TEST_F(QtKeyboard, TheFirstArrowInAListWithNothingChosenTakesTheFirstItem) {
+    for (Control* list : {static_cast<Control*>(&f.List1), static_cast<Control*>(&f.Combo1)}) {
+        for (Qt::Key first : {Qt::Key_Down, Qt::Key_Up}) {
+            SCOPED_TRACE(list->Name() + (first == Qt::Key_Down ? " Down" : " Up"));
+            FocusOn(f.Picture2);
+            if (list == &f.List1) f.List1.ListIndex(-1);
+            else f.Combo1.ListIndex(-1);
+            f.log.clear();
+            while (!gui::FocusOn(*list)) gui::Press(Qt::Key_Tab);
+            if (list == &f.Combo1) gui::Press(Qt::Key_Tab);  // from its box to its list
+            gui::Pump();
+            gui::Press(first);
+            EXPECT_EQ(f.log, (std::vector<std::string>{list->Name() + "_Click 0"}));
+            gui::Press(Qt::Key_Down);
+            EXPECT_EQ(static_cast<ListControl*>(list)->ListIndex(), 1);
+        }
+    }
+}
+
 TEST_F(QtKeyboard, AScrollBarShowsThatItHasTheFocus) {
     QScrollBar* bar = Bar(f.VScroll1);
     FocusOn(f.Text1);
