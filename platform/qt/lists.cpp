@@ -491,7 +491,7 @@ public:
 
 protected:
     bool BeforeEvent(QObject* watched, QEvent* event) override {
-        if (watched == list_) FirstArrowTakesFirst(list_, event, combo_.ListIndex());
+        if (list_ && watched == list_) FirstArrowTakesFirst(list_, event, combo_.ListIndex());
         return false;
     }
     void Update(Property what, int index) override {
@@ -514,8 +514,8 @@ private:
         }
     }
     forms::ComboBox& combo_;
-    QLineEdit* edit_;
-    QListView* list_;
+    QLineEdit* edit_ = nullptr;
+    QListView* list_ = nullptr;  // made in the constructor, which already hears events
     QPointer<ListModel> model_;
 };
 
