@@ -137,7 +137,8 @@ void calmain::getnumber() {
     files::WritePrivateProfileString(kDateSection, kCurrentDay, Label47.Caption(), kIniFile);
 }
 
-// The Options menu: which period percentage shows. Nothing is recomputed until the next change.
+// The Options menu: which period percentage shows. The figures follow the new heading at once;
+// a period without foods keeps its blank column.
 void calmain::mnuperiod_Click() {
     if (NumberOfDays() == 1) {
         mnuperiod.Enabled(false);
@@ -146,6 +147,7 @@ void calmain::mnuperiod_Click() {
     Label41.Caption("% of Goal for Period");
     mnuperiod.Checked(true);
     mnudate.Checked(false);
+    if (app.PeriodHasFoods(NumberOfDays())) tools();
 }
 
 void calmain::mnudate_Click() {
@@ -156,6 +158,7 @@ void calmain::mnudate_Click() {
     Label41.Caption("% Average     to Date");
     mnudate.Checked(true);
     mnuperiod.Checked(false);
+    if (app.PeriodHasFoods(NumberOfDays())) tools();
 }
 
 }  // namespace calories

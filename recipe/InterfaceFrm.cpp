@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/services/dialogs.h"
 #include "recipe/builder/CalcFrm.h"
 #include "recipe/ingredients/DeleteIngFrm.h"
 #include "recipe/Recipe.h"
@@ -79,6 +80,7 @@ InterfaceFrm::InterfaceFrm(Recipe& app) : forms::Form("InterfaceFrm"), app(app) 
     Load = [this] { Form_Load(); };
     Activate = [this] { Form_Activate(); };
     Resize = [this] { Form_Resize(); };
+    QueryUnload = [this](Integer& Cancel, Integer UnloadMode) { Form_QueryUnload(Cancel, UnloadMode); };
     Unload = [this](Integer& Cancel) { Form_Unload(Cancel); };
     TopBar.ToolClick = [this](const forms::Tool& Tool) { TopBar_ToolClick(Tool); };
     tmrStopSplash.Tick = [this] { tmrStopSplash_Timer(); };
@@ -115,6 +117,16 @@ void InterfaceFrm::Form_Activate() {
 void InterfaceFrm::tmrStopSplash_Timer() {
     if (SplashFrm* splash = app.LoadedSplash()) forms::Unload(*splash);
     tmrStopSplash.Enabled(false);
+}
+
+// The tools, File Exit, the close box and the end of the session all come here. A recipe on the
+// builder that is not saved would go with the program: the user decides first.
+void InterfaceFrm::Form_QueryUnload(Integer& Cancel, Integer /*UnloadMode*/) {
+    const recipe::CalcFrm* calc = app.LoadedCalcFrm();
+    if (app.Changes_Saved || !calc || !calc->HoldsRecipe()) return;
+    if (services::MsgBox("The recipe has changes that are not saved. Exit anyway?",
+                         services::vbYesNo | services::vbQuestion | services::vbDefaultButton2, "Exit?") != services::vbYes)
+        Cancel = 1;
 }
 
 void InterfaceFrm::Form_Unload(Integer& Cancel) {

@@ -31,6 +31,7 @@ private:
     void Form_Load();
     void Form_Activate();
     void Form_Resize();
+    void Form_QueryUnload(Integer& Cancel, Integer UnloadMode);
     void Form_Unload(Integer& Cancel);
     void tmrStopSplash_Timer();
     void ShowBuilder();

@@ -1,5 +1,6 @@
 #include "recipe/builder/CalcFrm.h"
 
+#include "platform/core/text.h"
 #include "platform/services/dialogs.h"
 #include "recipe/InterfaceFrm.h"
 #include "recipe/Recipe.h"
@@ -210,6 +211,10 @@ void CalcFrm::cmdStartOver_Click() {
     app.Editing_Recipe = false;
     Reset();
     NameTxt.SetFocus();
+}
+
+bool CalcFrm::HoldsRecipe() const {
+    return !vb::Trim(NameTxt.Text()).empty() || InvisLst.ListCount() > 0 || !vb::Trim(DirectionsTxt.Text()).empty();
 }
 
 void CalcFrm::DirectionsTxt_Change() {

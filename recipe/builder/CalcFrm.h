@@ -111,6 +111,8 @@ public:
     // Clears the screen: an empty, unsaved recipe for one serving.
     void Reset();
     void cmdStartOver_Click();
+    // The screen holds something a user would lose: a name, a line or directions.
+    bool HoldsRecipe() const;
     // Adds qty of the ingredient, given in measure, to the totals and rewrites the panel. A total
     // beyond its range raises the runtime's overflow and changes nothing.
     void Add_Nutrients(const IngRecord& Ing, std::string_view Measure, Single Qty);

@@ -111,7 +111,7 @@ TEST_F(Period, PercentOfGoalForTheEntirePeriodAndOnAverage) {
 
     drive::ChooseMenu(main().mnudate);
     EXPECT_EQ(main().Label41.Caption(), "% Average     to Date");
-    EXPECT_EQ(main().Label51[0].Caption(), "50%") << "nothing recomputed yet";
+    EXPECT_EQ(main().Label51[0].Caption(), "350%") << "the figures follow the heading";  // 7000 of 1 x 2000
     EXPECT_TRUE(main().mnudate.Enabled());
 
     drive::ScrollTo(main().HScroll1, 3);
@@ -122,6 +122,42 @@ TEST_F(Period, PercentOfGoalForTheEntirePeriodAndOnAverage) {
     EXPECT_EQ(main().Label41.Caption(), "% of Goal for Period");
     SendFood("Sirloin");
     EXPECT_EQ(main().Label51[0].Caption(), "57%");  // 8000 of 14000
+}
+
+// Either Options item brings the period figures and bars in line with its heading at once: they
+// are what the next recompute (a move away from the day and back) shows.
+TEST_F(Period, AnOptionsItemRefreshesThePeriodColumnAtOnce) {
+    WriteLog({Meal("Egg", 240, "BREAKFAST", 1, "1", 13), Meal("Soup", 600, "LUNCH", 3, "1", 20)});
+    Open();
+    const auto column = [this] {
+        std::vector<std::string> out;
+        for (auto& bar : main().Label50)
+            out.push_back(bar.Visible() ? std::to_string(bar.BackColor()) + " " + std::to_string(bar.Width()) : "-");
+        for (auto& label : main().Label51) out.push_back(label.Caption());
+        return out;
+    };
+    struct Row {
+        vb::Integer day;
+        forms::Menu calories::calmain::*item;
+        const char* heading;
+        const char* calories;  // of 840 kcal in the period
+    };
+    const Row rows[] = {
+        {1, &calories::calmain::mnudate, "% Average     to Date", "42%"},  // of 1 x 2000
+        {1, &calories::calmain::mnuperiod, "% of Goal for Period", "6%"},  // of 7 x 2000
+        {3, &calories::calmain::mnudate, "% Average     to Date", "14%"},  // of 3 x 2000
+        {3, &calories::calmain::mnuperiod, "% of Goal for Period", "6%"},
+    };
+    for (const auto& r : rows) {
+        drive::ScrollTo(main().HScroll1, r.day);
+        drive::ChooseMenu(main().*r.item);
+        EXPECT_EQ(main().Label41.Caption(), r.heading);
+        EXPECT_EQ(main().Label51[0].Caption(), r.calories) << r.heading << " on day " << r.day;
+        const auto shown = column();
+        drive::ScrollTo(main().HScroll1, static_cast<vb::Integer>(r.day + 1));
+        drive::ScrollTo(main().HScroll1, r.day);
+        EXPECT_EQ(shown, column()) << r.heading << " on day " << r.day;
+    }
 }
 
 TEST_F(Period, MovingThroughTheDaysRebuildsTheDayAndKeepsThePeriodRight) {

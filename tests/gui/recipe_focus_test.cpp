@@ -222,7 +222,8 @@ TEST_F(RecipeKeys, ASmallMainWindowScrollsToTheFocus) {
             const QPoint at = sub->pos() + scroll;
             EXPECT_EQ(at, QPoint(0, 0)) << "a maximized screen fills the area from its corner";
         }
-        // Round the builder by Tab as far as its directions box, which keeps Tab for itself.
+        // Round the builder by Tab as far as its directions box, where the round stops (Tab would
+        // leave it again; only Ctrl+Tab types a tab there).
         std::set<QWidget*> seen;
         bool scrolled = false;
         for (int i = 0; i < 40; ++i) {

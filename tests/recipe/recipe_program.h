@@ -77,8 +77,10 @@ protected:
         app = std::make_unique<recipe::Recipe>();
         app->Main();
     }
-    // Unloads the main window (if loaded) and forgets the program.
+    // Unloads the main window (if loaded) and forgets the program. A recipe left unsaved is let go
+    // without the question, which a real desktop would wait on.
     void Quit() {
+        if (app) app->Changes_Saved = true;
         if (app && app->LoadedInterface()) forms::Unload(app->Interface());
         app.reset();
     }

@@ -1,7 +1,10 @@
 // Starting the recipe program: the splash and its timers, the stores read while it shows and loaded,
 // the main window and its screens, the two start-up settings, and shutting down.
+#include <functional>
+
 #include "recipe/store/readahead.h"
-#include "recipe_program.h"
+#include "support/file_checks.h"
+#include "viewer_steps.h"
 
 namespace {
 
@@ -273,6 +276,83 @@ TEST_F(Startup, ExitEndsTheProgramAndClosesHelp) {
     EXPECT_EQ(host.DesktopCalls().back().kind, "help");
     EXPECT_EQ(host.DesktopCalls().back().number, 2);
     EXPECT_TRUE(host.ProgramEnded());
+}
+
+// Every way out asks first while the builder holds a recipe that is not saved; No keeps the
+// program and the recipe as they were. No way out writes a store or a setting.
+class Shutdown : public recipetest::Viewer {
+protected:
+    void SetUp() override {
+        SetOption("Show Tips at Startup", "0");
+        WriteIngredients({recipetest::Flour(), recipetest::Egg()});
+    }
+    void BringBackPancakes() {
+        OpenViewer();
+        Choose("Pancakes");
+        ViewTool("Edit");
+    }
+};
+
+TEST_F(Shutdown, ExitAsksOnlyForARecipeNotSaved) {
+    const struct {
+        const char* name;
+        std::function<void()> exit;
+    } ways[] = {
+        {"Exit tool", [this] { drive::ClickTool(main().TopBar, "Exit"); }},
+        {"File Exit", [this] { drive::ClickTool(main().TopBar, "FileExit"); }},
+        {"close box", [this] { drive::CloseForm(main()); }},
+        {"end of the session", [this] { forms::Unload(main(), forms::vbAppWindows); }},
+    };
+    const struct {
+        const char* state;
+        std::function<void()> make;
+        int answer;  // 0: no question expected
+        bool stays;
+    } rows[] = {
+        {"empty builder", [] {}, 0, false},
+        {"only blanks typed", [this] { Name("   "); Directions("  "); }, 0, false},
+        {"a line, answered No", [this] { AddLine("Flour", 1, 0, "cup"); }, services::vbNo, true},
+        {"a name, answered Yes", [this] { Name("Soup"); }, services::vbYes, false},
+        {"saved", [this] { Name("Soup"); AddLine("Flour", 1, 0, "cup"); Directions("Stir."); Save(); }, 0, false},
+        {"typed after the save", [this] { Name("Soup"); AddLine("Flour", 1, 0, "cup"); Directions("Stir."); Save();
+                                          Directions(" Serve."); }, services::vbNo, true},
+        {"brought back from the viewer", [this] { BringBackPancakes(); }, 0, false},
+        {"brought back, then servings", [this] { BringBackPancakes(); Servings(13); }, services::vbNo, true},
+    };
+    for (const auto& w : ways) {
+        for (const auto& r : rows) {
+            SCOPED_TRACE(std::string(w.name) + ", " + r.state);
+            WriteRecipes(recipetest::kPancakes + "\r\n");
+            Open();
+            r.make();
+            const auto files = testsupport::FilesUnder(env.Root());
+            const std::vector<std::string> before{calc().NameTxt.Text(), calc().DirectionsTxt.Text(),
+                                                  calc().StatusLbl.Caption(), calc().ServingsLbl.Caption()};
+            const auto lines = Items(calc().InvisLst);
+            const std::size_t asked = host.MsgBoxes().size();
+            if (r.answer) host.AnswerMsgBox(r.answer);
+            w.exit();
+            if (r.answer) {
+                ASSERT_EQ(host.MsgBoxes().size(), asked + 1);
+                const auto& box = host.MsgBoxes().back();
+                EXPECT_EQ(box.prompt, "The recipe has changes that are not saved. Exit anyway?");
+                EXPECT_EQ(box.title, "Exit?");
+                EXPECT_EQ(box.style, services::vbYesNo | services::vbQuestion | services::vbDefaultButton2);
+            } else {
+                EXPECT_EQ(host.MsgBoxes().size(), asked);
+            }
+            EXPECT_EQ(app->LoadedInterface() != nullptr, r.stays);
+            if (r.stays) {
+                EXPECT_TRUE(calc().Visible());
+                EXPECT_EQ((std::vector<std::string>{calc().NameTxt.Text(), calc().DirectionsTxt.Text(),
+                                                    calc().StatusLbl.Caption(), calc().ServingsLbl.Caption()}),
+                          before);
+                EXPECT_EQ(Items(calc().InvisLst), lines);
+            }
+            EXPECT_EQ(testsupport::FilesUnder(env.Root()), files);
+            Quit();
+        }
+    }
 }
 
 // The stores read while the splash shows: what was read ahead is taken only when it is a store's
