@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "bench/calories_data.h"
+#include "bench/paired.h"
+#include "bench/qt/settle.h"
 #include "calories/Calories.h"
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
@@ -29,22 +31,9 @@ namespace {
 
 constexpr int kFoods = 32767;
 
-void Settle() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-template <class Work>
-double TimedMs(Work work) {
-    const auto t0 = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using benchdata::Median;
+using benchdata::TimedMs;
+using benchqt::Settle;
 
 void BM_DesktopGroupChoice(benchmark::State& state) {
     drive::TempEnvironment env;

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "bench/calories_data.h"
+#include "bench/qt/settle.h"
 #include "calories/Calories.h"
 #include "calories/calSplash.h"
 #include "calories/calmain.h"
@@ -80,12 +81,7 @@ struct Folder {
     const fs::path ini = env.WindowsDir() / "calories.INI";
 };
 
-// Runs what is queued, closed windows' deferred deletes included, so no start leaves its windows
-// behind for the next one to wade through.
-void Settle() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using benchqt::Settle;
 
 void BM_DesktopStartup(benchmark::State& state) {
     Folder folder(static_cast<std::size_t>(state.range(0)));

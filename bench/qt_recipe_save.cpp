@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <memory>
 
+#include "bench/qt/settle.h"
 #include "bench/recipe_save.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
@@ -18,10 +19,7 @@
 
 namespace {
 
-void Settle() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using benchqt::Settle;
 
 void BM_DesktopFinishAndSave(benchmark::State& state) {
     drive::TempEnvironment env;

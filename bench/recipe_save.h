@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/paired.h"
 #include "bench/recipe_data.h"
 #include "platform/files/safesave.h"
 #include "platform/testing/temp_env.h"
@@ -46,18 +47,6 @@ inline void EnterRecipe(recipe::CalcFrm& c, const std::function<void()>& settle)
         settle();
     }
     drive::TypeText(c.DirectionsTxt, "Mix, then bake for an hour.");
-}
-
-inline double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-template <class Work>
-double TimedMs(Work work) {
-    const auto t0 = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 
 // Each run saves under a new name; `settle` lets the desktop catch up (its repaint counts).

@@ -108,10 +108,15 @@ void calmain::Form_Load() {
     else
         Step([&] { LoadPersonalGroup(app.personalfile); });
 
-    if (!app.firstRun) Step([&] { CheckStoredPeriod(); });
+    // A period that the start stores is stored in one save.
+    if (!app.firstRun) Step([&] {
+        files::ProfileBatch period(kIniFile);
+        CheckStoredPeriod();
+    });
 
     if (app.firstRun) {
         Step([&] {
+            files::ProfileBatch period(kIniFile);
             const std::string today = vb::Format(vb::Today(), "mmm dd/yy");
             Label42.Caption(today);
             Label44.Caption(today);
@@ -153,7 +158,8 @@ void calmain::Form_Load() {
 }
 
 // Every write is attempted; a failed INI or settings write is reported once at the end, naming
-// the file, since a period that is not stored makes the next start a first run.
+// the file, since a period that is not stored makes the next start a first run. Each file is
+// saved once, after its last key.
 void calmain::Form_Unload(vb::Integer& Cancel) {
     if (inTray_) RemoveTrayIcon();  // the icon goes with the window
     files::ProfileWriter ini{std::string(kIniFile)};
@@ -167,6 +173,7 @@ void calmain::Form_Unload(vb::Integer& Cancel) {
     Step([&] { app.SaveFoodDatabase(std::string(kFoodDatabase)); });
     Step([&] { SavePersonalGroup(); });
     Step([&] { ini.Write(kOpenFileSection, kPersonalFile, app.personalfile); });
+    ini.Save();
 
     // Every other window, from the last loaded down.
     std::vector<forms::Form*> others;
@@ -176,6 +183,7 @@ void calmain::Form_Unload(vb::Integer& Cancel) {
 
     std::optional<vb::Error> placement;
     if (WindowState() != forms::vbMinimized) {
+        files::ProfileBatch settings(files::SettingsFile(kProgramTitle).string());
         const std::pair<const char*, vb::Single> values[] = {
             {"MainLeft", Left()}, {"MainTop", Top()}, {"MainWidth", Width()}, {"MainHeight", Height()}};
         for (const auto& [key, value] : values) {
@@ -185,6 +193,7 @@ void calmain::Form_Unload(vb::Integer& Cancel) {
                 if (!placement) placement = e;
             }
         }
+        if (auto error = settings.Save(); error && !placement) placement = error;
     }
     if (ini.failure()) ReportNotSaved("The diet period", ini.file(), *ini.failure());
     if (placement) ReportNotSaved("The main window's place and size", files::SettingsFile(kProgramTitle), *placement);

@@ -221,13 +221,13 @@ void calcalintake::Command1_Click() {
     value[20] = vb::CStr(Option1[1].Value());
     value[21] = Label33.Caption();
 
-    // Every key is written; a failure is reported once, naming the file.
+    // Every key is written, and the file saved once; a failure is reported once, naming the file.
     files::ProfileWriter ini{std::string(kIniFile)};
     for (int n = 1; n <= 21; ++n) {
         if (n != 11) ini.Write(kSection, Key(n), value[static_cast<std::size_t>(n)]);
     }
     ini.Write(kSection, Key(11), value[11]);
-    if (ini.failure()) ReportNotSaved("Your goals", ini.file(), *ini.failure());
+    if (ini.Save()) ReportNotSaved("Your goals", ini.file(), *ini.failure());
     forms::Unload(*this);
 }
 

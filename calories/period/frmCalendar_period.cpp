@@ -10,6 +10,7 @@
 #include "platform/core/error.h"
 #include "platform/core/format.h"
 #include "platform/core/text.h"
+#include "platform/files/profile.h"
 #include "platform/services/dialogs.h"
 
 namespace calories {
@@ -40,6 +41,7 @@ void frmCalendar::Command2_Click() {
 // The meals are judged on the live records of the log: a day of zero-calorie foods still has
 // meals.
 void frmCalendar::Command1_Click() {
+    files::ProfileBatch period(kIniFile);  // the keys the period takes go in one save
     calmain& main = app.mainform();
     const std::string S = main.Label42.Caption();
     const std::string E = main.Label44.Caption();

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <list>
 #include <map>
 #include <mutex>
 #include <system_error>
@@ -126,33 +128,79 @@ std::optional<vb::Error> Fail(int number, std::string source) {
     return vb::Error(number, vb::ErrorDescription(number), std::move(source));
 }
 
-// Applies `edit` to the file's text and saves it when it changed.
-template <typename Edit>
-bool EditFile(std::string_view fileName, bool createIfMissing, Edit edit) {
-    lastError.reset();
-    fs::path path = ResolveIni(fileName);
-    std::error_code ec;
-    std::shared_ptr<const IniFile> file;
-    try {
-        file = ReadIniFile(path);
-    } catch (const vb::Error& e) {
-        lastError = e;
-        return false;
+// The image of a file that batches are open on, on this thread.
+struct Image {
+    fs::path path;
+    int batches = 0;
+    bool read = false;                 // `text` holds the file as this thread sees it
+    std::optional<std::string> text;   // nullopt: no file
+    bool changed = false;              // the file does not hold `text` yet
+    bool makeFolder = false;
+};
+
+thread_local std::list<Image> images;
+
+std::string UpperName(const fs::path& path) { return vb::UCase(path.filename().string()); }
+
+// The image of the file at the path; a bare name's file that no batch has made yet is found
+// by its name in any case, as a read of the made file would find it.
+Image* FindImage(const fs::path& path, bool bare) {
+    for (Image& i : images)
+        if (i.path == path) return &i;
+    if (bare)
+        for (Image& i : images)
+            if (i.path.parent_path() == path.parent_path() && UpperName(i.path) == UpperName(path)) return &i;
+    return nullptr;
+}
+
+std::optional<vb::Error> Store(const fs::path& path, std::string_view bytes, bool makeFolder) {
+    if (makeFolder) {
+        std::error_code ec;
+        fs::create_directories(path.parent_path(), ec);
     }
-    if (!file && !createIfMissing) return true;
-    const std::string before = file ? file->Text() : std::string();
-    IniDocument doc(before);
-    if (!edit(doc)) {
-        lastError = Fail(vb::errInvalidProcedureCall, path.string() + ": name or value cannot be stored");
-        return false;
+    return SafeSave(path, bytes, false);
+}
+
+std::optional<std::string> ReadValue(const fs::path& path, bool bare, std::string_view section, std::string_view key) {
+    if (const Image* image = FindImage(path, bare); image && image->read)
+        return image->text ? IniDocument(*image->text).Get(section, key) : std::nullopt;
+    auto file = ReadIniFile(path);
+    return file ? file->Get(section, key) : std::nullopt;
+}
+
+// Applies `edit` to the file's text and saves it when it changed, or keeps it in the image.
+std::optional<vb::Error> Edit(const fs::path& path, bool bare, bool create, bool makeFolder,
+                              const std::function<bool(IniDocument&)>& edit) {
+    Image* image = FindImage(path, bare);
+    std::optional<std::string> before;
+    if (image && image->read) {
+        before = image->text;
+    } else {
+        try {
+            if (auto file = ReadIniFile(path)) before = file->Text();
+        } catch (const vb::Error& e) {
+            return e;
+        }
+        if (image) {
+            image->read = true;
+            image->text = before;
+        }
     }
-    if (file && doc.bytes() == before) return true;
-    if (IsBareName(fileName)) fs::create_directories(path.parent_path(), ec);
-    if (auto err = SafeSave(path, doc.bytes(), false)) {
-        lastError = *err;
-        return false;
-    }
-    return true;
+    if (!before && !create) return std::nullopt;
+    IniDocument doc(before.value_or(std::string()));
+    if (!edit(doc)) return Fail(vb::errInvalidProcedureCall, path.string() + ": name or value cannot be stored");
+    if (before && doc.bytes() == *before) return std::nullopt;
+    if (!image) return Store(path, doc.bytes(), makeFolder);
+    image->text = doc.bytes();
+    image->changed = true;
+    image->makeFolder = image->makeFolder || makeFolder;
+    return std::nullopt;
+}
+
+bool EditFile(std::string_view fileName, bool create, const std::function<bool(IniDocument&)>& edit) {
+    const bool bare = IsBareName(fileName);
+    lastError = Edit(ResolveIni(fileName), bare, create, bare, edit);
+    return !lastError;
 }
 
 }  // namespace
@@ -250,7 +298,7 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
     if (bufferLength == 0) return {};
     std::optional<std::string> found;
     try {
-        if (auto file = ReadIniFile(ResolveIni(fileName))) found = file->Get(section, key);
+        found = ReadValue(ResolveIni(fileName), IsBareName(fileName), section, key);
     } catch (const vb::Error&) {
         found.reset();  // an unreadable file reads like a missing one
     }
@@ -498,12 +546,60 @@ void ForgetIniFiles() {
 
 std::optional<vb::Error> ProfileError() { return lastError; }
 
+std::optional<std::string> ReadIniValue(const fs::path& path, std::string_view section, std::string_view key) {
+    return ReadValue(path, false, section, key);
+}
+
+std::optional<vb::Error> EditIniFile(const fs::path& path, bool create, const std::function<bool(IniDocument&)>& edit) {
+    return Edit(path, false, create, create, edit);
+}
+
+ProfileBatch::ProfileBatch(std::string_view fileName) : path_(ResolveIni(fileName)) {
+    Image* image = FindImage(path_, IsBareName(fileName));
+    if (!image) {
+        image = &images.emplace_back();
+        image->path = path_;
+    }
+    path_ = image->path;
+    ++image->batches;
+}
+
+ProfileBatch::~ProfileBatch() {
+    auto it = std::find_if(images.begin(), images.end(), [&](const Image& i) { return i.path == path_; });
+    if (it == images.end() || --it->batches > 0) return;
+    try {
+        (void)Save();
+    } catch (...) {
+        // nothing is left to tell
+    }
+    images.erase(it);
+}
+
+std::optional<vb::Error> ProfileBatch::Save() {
+    Image* image = FindImage(path_, false);
+    if (!image) return std::nullopt;
+    std::optional<vb::Error> error;
+    if (image->changed) error = Store(image->path, *image->text, image->makeFolder);
+    // The next write starts from the file again, whatever became of this one.
+    image->read = image->changed = false;
+    image->text.reset();
+    if (error) lastError = error;
+    return error;
+}
+
 bool ProfileWriter::Write(std::string_view section, std::string_view key, const std::optional<std::string>& value) {
     if (WritePrivateProfileString(section, key, value, fileName_)) return true;
-    if (!failure_)
-        failure_ = ProfileError().value_or(
-            vb::Error(vb::errPathFileAccess, vb::ErrorDescription(vb::errPathFileAccess), file().string()));
+    Keep(ProfileError());
     return false;
+}
+
+const std::optional<vb::Error>& ProfileWriter::Save() {
+    Keep(batch_.Save());
+    return failure_;
+}
+
+void ProfileWriter::Keep(const std::optional<vb::Error>& error) {
+    if (!failure_ && error) failure_ = error;
 }
 
 fs::path ProfileWriter::file() const { return ResolveIni(fileName_); }

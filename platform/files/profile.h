@@ -4,6 +4,7 @@
 // CR LF line ends, Windows-1252 bytes.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,8 +88,8 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 
 // Writes a key; a nullopt value removes the key and keeps the section (and writes nothing when the
 // section is not there). The file is rewritten through a temporary file and a rename, without a
-// backup; a bare name's Windows directory is created when missing. True when the file holds the
-// value afterwards; on false, ProfileError() says why.
+// backup; a bare name's Windows directory is created when missing. True when the file (inside a
+// ProfileBatch of the file, its image) holds the value afterwards; on false, ProfileError() says why.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                const std::optional<std::string>& value, std::string_view fileName);
 // The whole section goes (the profile functions' null key).
@@ -97,20 +98,62 @@ bool DeletePrivateProfileSection(std::string_view section, std::string_view file
 // Why the last failed write on this thread failed.
 std::optional<vb::Error> ProfileError();
 
-// A run of writes to one INI file that keeps the first failure, so the run is reported once.
+// The writes one action makes to one INI file, saved together. While a batch is open on this
+// thread, the writes to its file (WritePrivateProfileString, DeletePrivateProfileSection, and
+// SaveSetting and DeleteSetting for a settings file) change an image of the file in memory, and
+// reads on this thread see that image; Save, or the end of the outermost batch on the file, puts
+// the image in the file by one safe save. Other programs and threads see the file as it was until
+// then. Inside a batch a write is true when the image holds the value and only Save tells whether
+// the file does, so a batch goes only around writes whose results nobody acts on one by one.
+class ProfileBatch {
+public:
+    // The file as the profile functions take it: a bare INI name or a path.
+    explicit ProfileBatch(std::string_view fileName);
+    // Saves what is unsaved when this is the outermost batch on the file; a failure is left in
+    // ProfileError().
+    ~ProfileBatch();
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+    // Saves the writes made so far; nullopt when the file holds them. On failure the file is as it
+    // was, the writes are dropped and the error names the file.
+    std::optional<vb::Error> Save();
+
+private:
+    std::filesystem::path path_;
+};
+
+// A run of writes to one INI file, saved together and reported once: the file is saved by Save,
+// and the first failure is kept.
 class ProfileWriter {
 public:
-    explicit ProfileWriter(std::string fileName) : fileName_(std::move(fileName)) {}
-    // WritePrivateProfileString; true when the file holds the value afterwards.
+    explicit ProfileWriter(std::string fileName) : fileName_(std::move(fileName)), batch_(fileName_) {}
+    // WritePrivateProfileString in the run's batch: false when the file cannot be read or the
+    // value cannot be stored.
     bool Write(std::string_view section, std::string_view key, const std::optional<std::string>& value);
-    // The first failed write's error, with the file in its source.
+    // Saves the run's writes so far; the run's first failure, with the file in its source.
+    const std::optional<vb::Error>& Save();
+    // The first failure so far.
     const std::optional<vb::Error>& failure() const { return failure_; }
     // The file the name stands for.
     std::filesystem::path file() const;
 
 private:
+    void Keep(const std::optional<vb::Error>& error);
+
     std::string fileName_;
+    ProfileBatch batch_;
     std::optional<vb::Error> failure_;
 };
+
+// The profile functions' reading and editing of an INI file at a path, for stores kept in INI
+// files (the settings store). A read sees an open batch's image. An edit is saved at once, or kept
+// in the image of an open batch; a missing file (with its folder) is made only when `create`.
+// `edit` returns false when a name or value cannot be stored. A file that cannot be read makes
+// the read raise its error and the edit return it.
+std::optional<std::string> ReadIniValue(const std::filesystem::path& path, std::string_view section,
+                                        std::string_view key);
+[[nodiscard]] std::optional<vb::Error> EditIniFile(const std::filesystem::path& path, bool create,
+                                                   const std::function<bool(IniDocument&)>& edit);
 
 }  // namespace files

@@ -18,7 +18,7 @@ std::filesystem::path SettingsFile(std::string_view app);
 std::string GetSetting(std::string_view app, std::string_view section, std::string_view key,
                        std::string_view defaultValue = {});
 // Raises vb::Error 5 for an empty name or a text with a line break, and the file error when the
-// store cannot be written.
+// store cannot be written. A ProfileBatch on SettingsFile(app) saves a run of these as one.
 void SaveSetting(std::string_view app, std::string_view section, std::string_view key, std::string_view value);
 // Removes one key, or the whole section without a key. Nothing stored is not an error.
 void DeleteSetting(std::string_view app, std::string_view section,

@@ -1,6 +1,7 @@
 // The caloric-needs window: first run, the recommendation from the bars, manual goals, and what
 // "&Okay" stores and the next opening restores.
 #include "goals_fixture.h"
+#include "support/file_checks.h"
 
 namespace goalstest {
 namespace {
@@ -44,7 +45,9 @@ TEST_F(GoalWindowTest, WithoutTheMainWindowCholesterolAndFiberStartAtTheirMinimu
 TEST_F(GoalWindowTest, OkayOnAFirstRunWritesEveryKeyInOrder) {
     calcalintake& w = FirstRun();
     w.Show();
+    testsupport::SavesInto saves(env.WindowsDir());
     drive::Click(w.Command1);
+    EXPECT_EQ(saves.Of("calories.INI"), 1) << "the twenty-one keys go in one save";
     EXPECT_FALSE(intake.IsLoaded());
     EXPECT_EQ(IniBytes(),
               "[YourString.Something]\r\n"
@@ -53,6 +56,27 @@ TEST_F(GoalWindowTest, OkayOnAFirstRunWritesEveryKeyInOrder) {
               "Message12=800\r\nMessage13=20\r\nMessage14=10\r\nMessage15=10\r\nMessage16=70\r\n"
               "Message17=0\r\nMessage18=1\r\nMessage19=False\r\nMessage20=False\r\nMessage21=70\r\n"
               "Message11=0\r\n");
+}
+
+// The keys take their places among what the file holds, as twenty-one writes one after another did.
+TEST_F(GoalWindowTest, OkayKeepsTheRestOfTheFileAndSavesItOnce) {
+    drive::TempEnvironment::WriteFile(env.WindowsDir() / "calories.INI",
+                                      "; the diary\r\n[date]\r\nmessage2=Mar 09/26\r\n\r\n[yourstring.something]\r\n"
+                                      "message5 = 2000\r\n  Message1=18\r\nMessage99=kept\r\n\r\n"
+                                      "[openfile info]\r\nMessage1=C:\\Group.PER\r\n");
+    calcalintake& w = FirstRun();
+    w.Show();
+    testsupport::SavesInto saves(env.WindowsDir());
+    drive::Click(w.Command1);
+    EXPECT_EQ(saves.Of("calories.INI"), 1);
+    EXPECT_EQ(IniBytes(),
+              "; the diary\r\n[date]\r\nmessage2=Mar 09/26\r\n\r\n[yourstring.something]\r\n"
+              "message5=1064\r\nMessage1=18\r\nMessage99=kept\r\n"
+              "Message2=70\r\nMessage3=1\r\nMessage4=Male\r\n"
+              "Message6=35\r\nMessage7=300\r\nMessage8=30\r\nMessage9=133\r\nMessage10=28\r\n"
+              "Message12=800\r\nMessage13=20\r\nMessage14=10\r\nMessage15=10\r\nMessage16=70\r\n"
+              "Message17=0\r\nMessage18=1\r\nMessage19=False\r\nMessage20=False\r\nMessage21=70\r\n"
+              "Message11=0\r\n\r\n[openfile info]\r\nMessage1=C:\\Group.PER\r\n");
 }
 
 struct ProfileCase {

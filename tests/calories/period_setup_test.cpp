@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar.h"
+#include "support/file_checks.h"
 
 namespace {
 
@@ -210,7 +211,9 @@ TEST_F(PeriodSetup, OneDayAfterAPeriodWithMealsClearsIt) {
     Open();
     EXPECT_EQ(main().Label51[0].Caption(), "4%");
     host.AnswerMsgBox(services::vbYes);
+    testsupport::SavesInto saves(env.WindowsDir());
     PickEnd(D(2026, 3, 9));
+    EXPECT_EQ(saves.Of("calories.INI"), 1) << "the day and the end in one save";
     ExpectConfirm(0, "Selecting single meal mode will clear all menu days ?", "Vantorel");
     EXPECT_EQ(LiveFoods(), 0);
     EXPECT_EQ(main().Label48.Caption(), "1");

@@ -184,6 +184,25 @@ TEST_F(Reliability, AFailedGoalsWriteIsReportedOncePerOkay) {
     fs::remove(ini);
 }
 
+// The goals go in one save: when it fails the file keeps every old key and the message names it.
+TEST_F(Reliability, AGoalsSaveThatFailsLeavesTheOldFileWhole) {
+    WriteFoods({Food("Sirloin", 200)});
+    SetPeriod("Mar 09/26", "Mar 09/26", 1, 1);
+    SetGoals();
+    Open();
+    const fs::path ini = files::ResolveIni("calories.INI");
+    const std::string before = IniBytes();
+    fs::create_directory(files::TempName(ini));  // the new file cannot be made
+    app->ShowCaloricNeeds();
+    drive::Click(app->calcalintake().Command1);
+    ASSERT_EQ(host.MsgBoxes().size(), 1u);
+    EXPECT_EQ(host.MsgBoxes()[0].prompt, "Your goals could not be saved in \"" + ini.string() +
+                                             "\".\r\n\r\nPath/File access error (" +
+                                             files::TempName(ini).string() + ": Is a directory).");
+    EXPECT_EQ(IniBytes(), before);
+    fs::remove(files::TempName(ini));
+}
+
 TEST_F(Reliability, AFoodDatabaseTooLargeToHoldIsRefusedBeforeItIsRead) {
     drive::TempEnvironment::WriteFile(Data("fooddata.bok"), "");
     ASSERT_EQ(::truncate(Data("fooddata.bok").c_str(), 1LL << 40), 0);  // a sparse terabyte

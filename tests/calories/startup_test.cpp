@@ -5,6 +5,7 @@
 #include "platform/core/clock.h"
 #include "platform/files/settings.h"
 #include "program.h"
+#include "support/file_checks.h"
 
 namespace {
 
@@ -176,6 +177,21 @@ TEST_F(Startup, EverythingComesBackAtTheNextStart) {
     EXPECT_EQ(main().periodtotals[0], 600);
     Close();
     EXPECT_EQ(ReadLog().size(), 3u);
+}
+
+TEST_F(Startup, ShutdownSavesTheIniAndTheSettingsOnceEach) {
+    WriteFoods({Food("Sirloin", 200)});
+    SetPeriod("Mar 09/26", "Mar 15/26", 7, 2);
+    Open();
+    const fs::path settings = files::SettingsFile("Vantorel 5.0");
+    fs::create_directories(settings.parent_path());
+    testsupport::SavesInto ini(env.WindowsDir()), placement(settings.parent_path());
+    Close();
+    EXPECT_EQ(ini.Of("calories.INI"), 1);
+    EXPECT_EQ(placement.Of("settings.ini"), 1);
+    EXPECT_EQ(IniBytes(),
+              "[date]\r\nmessage2=Mar 09/26\r\nmessage3=Mar 15/26\r\nmessage4=2\r\nmessage5=7\r\n"
+              "message6=False\r\n[openfile info]\r\nMessage1=\r\n");
 }
 
 TEST_F(Startup, MinimisedWindowLeavesThePlacementAlone) {

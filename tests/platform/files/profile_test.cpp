@@ -10,7 +10,9 @@
 #include "platform/files/locations.h"
 #include "platform/files/profile.h"
 #include "platform/files/safesave.h"
+#include "platform/files/settings.h"
 #include "sandbox_env.h"
+#include "support/file_checks.h"
 
 namespace {
 
@@ -150,6 +152,56 @@ TEST(Profile, ANullKeyRemovesTheWholeSection) {
     files::IniDocument doc(Sandbox::Read(box.windows / "x.ini"));
     EXPECT_EQ(doc.Sections(), (std::vector<std::string>{"A", "C"}));
     EXPECT_EQ(doc.Keys("c"), (std::vector<std::string>{"c"}));
+}
+
+// One action's writes: read back from the image, the file untouched until the one save, and a
+// save that fails leaves the file as it was.
+TEST(Profile, ABatchSavesItsWritesOnce) {
+    Sandbox box;
+    const fs::path ini = box.windows / "a.ini";
+    Sandbox::Write(ini, "[A]\r\nx=1\r\n");
+    testsupport::SavesInto saves(box.windows);
+    {
+        files::ProfileBatch batch("a.ini");
+        EXPECT_TRUE(files::WritePrivateProfileString("A", "x", "2", "A.INI"));
+        {
+            files::ProfileBatch inner("a.ini");
+            EXPECT_TRUE(files::WritePrivateProfileString("B", "k", "v", "a.ini"));
+        }
+        EXPECT_TRUE(files::DeletePrivateProfileSection("C", "a.ini"));
+        EXPECT_EQ(files::GetPrivateProfileString("A", "x", "", 75, "a.ini"), "2");
+        EXPECT_EQ(Sandbox::Read(ini), "[A]\r\nx=1\r\n");
+        EXPECT_EQ(saves.Of("a.ini"), 0);
+        EXPECT_FALSE(batch.Save());
+        EXPECT_EQ(Sandbox::Read(ini), "[A]\r\nx=2\r\n[B]\r\nk=v\r\n");
+        EXPECT_EQ(saves.Of("a.ini"), 1);
+
+        fs::create_directory(files::TempName(ini));
+        EXPECT_TRUE(files::WritePrivateProfileString("A", "x", "3", "a.ini"));
+        const auto error = batch.Save();
+        ASSERT_TRUE(error);
+        EXPECT_NE(error->source.find(ini.string()), std::string::npos) << error->source;
+        EXPECT_EQ(files::ProfileError()->source, error->source);
+        EXPECT_EQ(files::GetPrivateProfileString("A", "x", "", 75, "a.ini"), "2") << "the failed writes are gone";
+        fs::remove(files::TempName(ini));
+    }
+    EXPECT_EQ(Sandbox::Read(ini), "[A]\r\nx=2\r\n[B]\r\nk=v\r\n");
+
+    // A file the batch makes is found by any spelling of its name, and the settings store batches too.
+    {
+        files::ProfileBatch batch("new.ini");
+        files::ProfileBatch settings(files::SettingsFile("app").string());
+        EXPECT_TRUE(files::WritePrivateProfileString("S", "a", "1", "new.ini"));
+        EXPECT_TRUE(files::WritePrivateProfileString("S", "b", "2", "NEW.INI"));
+        EXPECT_EQ(files::GetPrivateProfileString("s", "A", "", 75, "New.Ini"), "1");
+        files::SaveSetting("app", "Settings", "Left", "10");
+        files::SaveSetting("app", "Settings", "Top", " 20");
+        EXPECT_EQ(files::GetSetting("app", "Settings", "Top"), " 20");
+        EXPECT_FALSE(fs::exists(files::SettingsFile("app")));
+    }
+    EXPECT_EQ(Sandbox::Read(box.windows / "new.ini"), "[S]\r\na=1\r\nb=2\r\n");
+    EXPECT_EQ(saves.Of("new.ini") + saves.Of("NEW.INI"), 1);
+    EXPECT_EQ(Sandbox::Read(files::SettingsFile("app")), "[Settings]\r\nLeft=10\r\nTop=\" 20\"\r\n");
 }
 
 }  // namespace
