@@ -10,7 +10,9 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/qt/convert.h"
 #include "platform/qt/peer.h"
+#include "platform/qt/qtui.h"
 
 namespace qtui {
 
@@ -138,6 +140,18 @@ public:
     }
 };
 
+class SubWindowInterface : public QAccessibleWidget {
+public:
+    explicit SubWindowInterface(ReaderSubWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        for (const forms::Form* f : forms::Forms())
+            if (!f->AccessibleName().empty() && WindowOf(*f) == widget()) return ToQ(f->AccessibleName());
+        return widget()->windowTitle().remove(QStringLiteral("[*]"));
+    }
+};
+
 template <class W, class I>
 QAccessibleInterface* Make(const QString& name, QObject* object) {
     if (name != QLatin1String(W::staticMetaObject.className())) return nullptr;
@@ -149,6 +163,7 @@ QAccessibleInterface* Factory(const QString& name, QObject* object) {
     if (auto* i = Make<ReaderScrollBar, BarInterface>(name, object)) return i;
     if (auto* i = Make<ReaderOption, OptionInterface>(name, object)) return i;
     if (auto* i = Make<ReaderCombo, ComboInterface>(name, object)) return i;
+    if (auto* i = Make<ReaderSubWindow, SubWindowInterface>(name, object)) return i;
     return Make<ReaderCanvas, CanvasInterface>(name, object);
 }
 
@@ -199,5 +214,6 @@ void ListenAccessible(std::function<void(QAccessibleEvent&)> listener) { Listene
 ReaderOption::ReaderOption() { InstallFactory(); }
 ReaderCombo::ReaderCombo() { InstallFactory(); }
 ReaderCanvas::ReaderCanvas() { InstallFactory(); }
+ReaderSubWindow::ReaderSubWindow() { InstallFactory(); }
 
 }  // namespace qtui

@@ -4,11 +4,12 @@
 // round when Min is above Max); an option button is a radio button although the model, not the
 // widget, clears its siblings; a drop-down is heard by its name with its text as the value; a
 // picture box that a container stacked above hides wholly (a wizard's page not on top) is
-// invisible. These widget classes carry their own class name, for which this backend's interfaces
+// invisible; an MDI child without a title says the name its form gives. These widget classes carry their own class name, for which this backend's interfaces
 // are made.
 #include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <functional>
@@ -62,6 +63,13 @@ void ListenAccessible(std::function<void(QAccessibleEvent&)> listener);
 
 // A container of the form was raised, lowered, shown or hidden: the pictures it may now cover.
 void CoverChanged(const forms::Control& container);
+
+// An MDI child's window: named by its form's AccessibleName when it gives one, else by its title.
+class ReaderSubWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ReaderSubWindow();
+};
 
 // Whether a container of the form stacked above the widget, or above one of the containers it
 // stands in, covers it wholly (formpeer_view.cpp: Tab passes such controls by).
