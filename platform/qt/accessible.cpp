@@ -88,10 +88,33 @@ private:
     QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-// Its name, and its text as the value; the list and the edit box are its children.
-class ComboInterface : public QAccessibleWidget {
+// Its name, and its text as the value; the list and the edit box are its children. The text is
+// also its read-only text, where screen readers on Linux look for a closed list's choice.
+class ComboInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ComboInterface(ReaderCombo* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(int start, int end) const override { return Shown().mid(start, end < 0 ? -1 : end - start); }
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
 
     int childCount() const override { return Combo()->lineEdit() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
@@ -107,7 +130,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return NameOf(widget(), QString());
-        if (t == QAccessible::Value) return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText();
+        if (t == QAccessible::Value) return Shown();
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {
@@ -117,15 +140,18 @@ public:
         s.editable = Combo()->isEditable();
         return s;
     }
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& action) override {
-        if (action != showMenuAction() && action != pressAction()) return;
+        if (action != showMenuAction() && action != pressAction()) return QAccessibleWidget::doAction(action);
         if (Combo()->view()->isVisible()) Combo()->hidePopup();
         else Combo()->showPopup();
     }
 
 private:
     QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+    QString Shown() const { return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText(); }
 };
 
 class CanvasInterface : public QAccessibleWidget {

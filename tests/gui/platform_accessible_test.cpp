@@ -153,6 +153,10 @@ TEST_F(QtReader, ADropDownTellsItsNameAndItsTextAsTheValue) {
         EXPECT_EQ(a->role(), QAccessible::ComboBox);
         EXPECT_EQ(a->text(QAccessible::Name).toStdString(), r.name);
         EXPECT_EQ(a->text(QAccessible::Value).toStdString(), r.value);
+        ASSERT_NE(a->textInterface(), nullptr) << "where a reader on Linux looks for the choice";
+        EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()).toStdString(), r.value);
+        EXPECT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()))
+            << "a screen reader moves the focus to it";
     }
     f.Combo1.ListIndex(1);
     EXPECT_EQ(Of(f.Combo1)->text(QAccessible::Value), QStringLiteral("Fish"));
