@@ -154,15 +154,29 @@ private:
     QString Shown() const { return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText(); }
 };
 
+// A covered picture box is invisible, and so are its controls: the reader walking the window
+// does not reach them.
 class CanvasInterface : public QAccessibleWidget {
 public:
     explicit CanvasInterface(ReaderCanvas* w) : QAccessibleWidget(w, QAccessible::Border) {}
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        auto* w = static_cast<ReaderCanvas*>(widget());
-        if (w->control && CoveredInForm(w, *w->control)) s.invisible = true;
+        if (Covered()) s.invisible = true;
         return s;
+    }
+    int childCount() const override { return Covered() ? 0 : QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int index) const override {
+        return Covered() ? nullptr : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return Covered() ? -1 : QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    bool Covered() const {
+        auto* w = static_cast<ReaderCanvas*>(widget());
+        return w->control && CoveredInForm(w, *w->control);
     }
 };
 

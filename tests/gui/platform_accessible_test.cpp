@@ -167,8 +167,10 @@ TEST_F(QtReader, APageAnotherCoversIsInvisible) {
     for (int top = 0; top < 2; ++top) {
         f.Page[top].ZOrder(vbBringToFront);
         gui::Pump();
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < 2; ++i) {
             EXPECT_EQ(Of(f.Page[i])->state().invisible, i != top) << "page " << i << " under " << top;
+            EXPECT_EQ(Of(f.Page[i])->childCount(), i != top ? 0 : 1) << "its box, only when on top";
+        }
     }
 }
 
