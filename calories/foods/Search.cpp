@@ -55,12 +55,12 @@ Search::Search(Calories& app) : forms::Form("Search"), app(app) {
         Option1[k].Caption(kNutrientOptions[static_cast<std::size_t>(k - 1)]).BackColor(kGrey).Move(left, top, k <= 3 ? 1200 : 1440, 255);
     }
     Command1.Caption("Search").Default(true).Move(120, 1800, 1215, 375);
-    Text1.BackColor(forms::vbWhite).Move(120, 2295, 2880, 315);
+    Text1.AccessibleName("Food name to find").BackColor(forms::vbWhite).Move(120, 2295, 2880, 315);
     Frame2.Caption("").BackColor(kGrey).Move(120, 2760, 2880, 1155);
     Option2[0].Caption("Equal to or above").BackColor(kGrey).Move(150, 285, 1830, 255);
     Option2[1].Caption("Equal to or below ").BackColor(kGrey).Move(150, 735, 1830, 255);
-    Text2[0].BackColor(forms::vbWhite).Move(2010, 255, 735, 315);
-    Text2[1].Move(2010, 705, 735, 315);
+    Text2[0].AccessibleName("Amount equal to or above").BackColor(forms::vbWhite).Move(2010, 255, 735, 315);
+    Text2[1].AccessibleName("Amount equal to or below").Move(2010, 705, 735, 315);
 
     // Middle: the clicked food's values, the copy button and "O&K".
     for (int k = 0; k < 6; ++k) {

@@ -30,7 +30,7 @@ void calcalintake::SetUpProjectionLayout() {
     Label23.Caption("calories").Move(3840, 1020, 720, kRow);
     Label24.Caption("below").Move(4620, 1020, 600, kRow);
     value(Label25, "", 5280, 1020, 540);
-    HScroll11.Move(240, 1305, 5580, kBar);
+    HScroll11.AccessibleName("Daily calorie difference").Move(240, 1305, 5580, kBar);
 
     Label26.Caption("with this plan on average I will").Move(240, 1650, 2640, kRow);
     Label27.Caption("").ForeColor(kValueColour).FontBold(true).Move(2940, 1650, 480, kRow);
@@ -46,7 +46,7 @@ void calcalintake::SetUpProjectionLayout() {
     Label36.Caption("days").Move(4980, 2010, 480, kRow);
     value(Label38, "0", 5520, 2010, 420);
     Label40.Caption("weeks").Move(6000, 2010, 600, kRow);
-    HScroll12.Move(240, 2295, 5580, kBar);
+    HScroll12.AccessibleName("Days").Move(240, 2295, 5580, kBar);
     Command2.Caption("Reset").Move(7080, 2220, 1095, 375);
     Label37.Caption("Weight yourself to check your progress").Move(240, 2625, 3600, kRow);
 }

@@ -104,6 +104,10 @@ public:
     Form& KeyPreview(bool v) { keyPreview_ = v; return *this; }
     const std::string& Tag() const { return tag_; }
     Form& Tag(std::string v) { tag_ = std::move(v); return *this; }
+    // What a screen reader calls the window when its caption is not its name (an MDI child whose
+    // title the parent shows).
+    const std::string& AccessibleName() const { return accessibleName_; }
+    Form& AccessibleName(std::string v) { accessibleName_ = std::move(v); return *this; }
 
     // MDI: a parent holds its children inside its client area.
     bool IsMDIForm() const { return mdiForm_; }
@@ -174,7 +178,7 @@ private:
 
     std::string name_;
     std::string caption_;
-    std::string icon_, picture_, tag_;
+    std::string icon_, picture_, tag_, accessibleName_;
     Single left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     bool loaded_ = false;
     bool unloaded_ = false;

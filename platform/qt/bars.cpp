@@ -159,8 +159,9 @@ private:
         a->setText(ToQ(tool.Caption().empty() ? tool.Name() : tool.Caption()));
         a->setToolTip(ToQ(tool.ToolTipText().empty() ? tool.Caption() : tool.ToolTipText()));
         if (QWidget* button = tools_->widgetForAction(a)) {
-            std::string name = NameText(tool.ToolTipText());
-            if (name.empty()) name = NameText(tool.Caption());
+            // The words on the tool; its tip is what the reader adds as the description.
+            std::string name = NameText(tool.Caption());
+            if (name.empty()) name = NameText(tool.ToolTipText());
             if (name.empty()) name = tool.Name();
             button->setAccessibleName(ToQ(name));
         }

@@ -15,6 +15,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/input.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/focuslabel.h"
 #include "platform/qt/kinds.h"
@@ -149,7 +150,7 @@ private:
     }
 };
 
-class OptionPeer : public TogglePeer<forms::OptionButton, QRadioButton> {
+class OptionPeer : public TogglePeer<forms::OptionButton, ReaderOption> {
 public:
     explicit OptionPeer(forms::OptionButton& option) : TogglePeer(option) {
         w_->setAutoExclusive(false);  // the model clears the siblings
@@ -186,9 +187,9 @@ private:
 
 // The old scroll bar is a stop on the way through the window: it takes the focus, shows it by
 // marking its thumb in the highlight colour, and moves by the keys.
-class FocusScrollBar : public QScrollBar {
+class FocusScrollBar : public ReaderScrollBar {
 public:
-    using QScrollBar::QScrollBar;
+    using ReaderScrollBar::ReaderScrollBar;
     std::function<bool(const QKeyEvent&)> keys;  // true: the key moved (or would move) the bar
 
 protected:
@@ -220,6 +221,10 @@ public:
         : ControlPeer(bar, new FocusScrollBar(bar.Kind() == forms::ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical)),
           bar_(bar), w_(static_cast<FocusScrollBar*>(widget_.data())) {
         w_->setFocusPolicy(Qt::StrongFocus);
+        w_->bar = &bar;
+        w_->moveTo = [this](int v) {
+            if (v != bar_.Value() && Call([&] { forms::input::ScrollTo(bar_, static_cast<Integer>(v)); })) Show();
+        };
         QObject::connect(w_, &QScrollBar::valueChanged, Context(), [this](int p) {
             if (syncing_) return;
             long v = bar_.Min() + static_cast<long>(Sign()) * p;
@@ -235,7 +240,10 @@ public:
         };
     }
     ~ScrollBarPeer() override {
-        if (widget_) w_->keys = nullptr;
+        if (!widget_) return;
+        w_->keys = nullptr;
+        w_->moveTo = nullptr;
+        w_->bar = nullptr;
     }
     void Init() override {
         ControlPeer::Init();
@@ -255,7 +263,9 @@ private:
         w_->setSingleStep(std::max<int>(1, bar_.SmallChange()));
         w_->setPageStep(std::max<int>(1, bar_.LargeChange()));
         int p = (bar_.Value() - bar_.Min()) * Sign();
-        if (w_->value() != p) w_->setValue(p);
+        const bool moved = w_->value() != p;
+        if (moved) w_->setValue(p);
+        w_->ValueShown(moved);  // after the widget's own word, which counts its positions
     }
     forms::ScrollBar& bar_;
     FocusScrollBar* w_;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/forms/form.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/peer.h"
 
 class QMenu;
@@ -58,7 +59,7 @@ private:
     FormPeer* peer_;
 };
 
-class ChildWindow : public QMdiSubWindow {
+class ChildWindow : public ReaderSubWindow {
 public:
     explicit ChildWindow(FormPeer& peer);
     void Detach() { peer_ = nullptr; }

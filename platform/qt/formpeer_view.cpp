@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/forms/input.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/barkeys.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/formpeer.h"
@@ -51,6 +52,10 @@ bool Covered(const QWidget* w, const QWidget* root, const std::vector<QWidget*>&
 }
 
 }  // namespace
+
+bool CoveredInForm(const QWidget* widget, const forms::Control& control) {
+    return Covered(widget, nullptr, Containers(control.Parent()));
+}
 
 void TopWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);

@@ -9,6 +9,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/picture.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/focuslabel.h"
 #include "platform/qt/kinds.h"
@@ -20,10 +21,16 @@ using forms::Property;
 
 namespace {
 
-class Canvas : public QFrame {
+class Canvas : public ReaderCanvas {
 public:
-    explicit Canvas(forms::PictureBox& picture) : picture_(&picture) { setMouseTracking(true); }
-    void Detach() { picture_ = nullptr; }
+    explicit Canvas(forms::PictureBox& picture) : picture_(&picture) {
+        setMouseTracking(true);
+        control = &picture;
+    }
+    void Detach() {
+        picture_ = nullptr;
+        control = nullptr;
+    }
 
 protected:
     void paintEvent(QPaintEvent* e) override {

@@ -12,6 +12,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/input.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/kinds.h"
 
@@ -305,7 +306,7 @@ private:
     QAbstractItemView* view_;
 };
 
-class Combo : public QComboBox {
+class Combo : public ReaderCombo {
 public:
     std::function<bool()> beforePopup;
     void showPopup() override {

@@ -67,10 +67,19 @@ Neighbours Around(const Control& c) {
     return n;
 }
 
+// A label's or frame's caption as a name: a remark in brackets after its words ("Mail Server
+// ( Your SMTP Mail Server's Name )") is help, not the name.
+std::string Heading(std::string_view caption) {
+    std::string text = NameText(caption);
+    if (std::size_t open = text.find(" ("); open != std::string::npos && HasWords(text.substr(0, open)))
+        text = NameText(text.substr(0, open));
+    return text;
+}
+
 // A caption, not a read-out: words, and no box drawn around it.
 std::string Caption(const forms::Label& l) {
     if (l.BorderStyle() == forms::vbFixedSingle) return {};
-    std::string text = NameText(l.Caption());
+    std::string text = Heading(l.Caption());
     return HasWords(text) ? text : std::string();
 }
 
@@ -180,7 +189,7 @@ std::string AccessibleName(const Control& control) {
     for (const Control* c = &control; c; c = c->Container()) {
         if (c != &control) {
             if (const std::string* caption = CaptionOf(*c)) {
-                if (std::string own = NameText(*caption); !own.empty()) return own;
+                if (std::string own = Heading(*caption); !own.empty()) return own;
             }
         }
         if (std::string label = Beside(*c); !label.empty()) return label;

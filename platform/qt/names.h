@@ -15,8 +15,9 @@ namespace qtui {
 // frame or picture box it stands in, found the same way; else the window's caption (an MDI
 // child's parent's, when it has none); else the program's title. A caption of signs only ("...",
 // ">>") names the control only when no tip or label beside it does. Only captions count: a label
-// with no words ("18", "1/2") or with a box drawn around it shows a value. Of a row of labels the
-// leftmost caption names ("Calories 1064 kcal"). Accelerator marks are dropped, and so are blanks
+// with no words ("18", "1/2") or with a box drawn around it shows a value, and a remark in brackets
+// after a label's words is left out. Of a row of labels the leftmost caption names ("Calories 1064
+// kcal"). Accelerator marks are dropped, and so are blanks
 // and a colon at the end. Windows-1252.
 std::string AccessibleName(const forms::Control& control);
 // A caption or tip as a name: without accelerator marks, line breaks, end blanks or end colon.

@@ -13,6 +13,7 @@
 #include "platform/core/error.h"
 #include "platform/forms/form.h"
 #include "platform/forms/input.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/formpeer.h"
 #include "platform/qt/names.h"
@@ -166,6 +167,7 @@ void ControlPeer::Raise() {
     if (!widget_) return;
     if (control_.ZPosition() < 0) widget_->lower();
     else widget_->raise();
+    CoverChanged(control_);
 }
 
 void ControlPeer::Changed(forms::Property what, int index) {
@@ -174,7 +176,10 @@ void ControlPeer::Changed(forms::Property what, int index) {
     if (widget_) {
         switch (what) {
         case P::Geometry: ApplyGeometry(); break;
-        case P::Visible: widget_->setVisible(control_.Visible()); break;
+        case P::Visible:
+            widget_->setVisible(control_.Visible());
+            CoverChanged(control_);
+            break;
         case P::Enabled: widget_->setEnabled(control_.Enabled()); break;
         case P::ForeColor: case P::BackColor: ApplyColors(); break;
         case P::Font: ApplyFont(); break;

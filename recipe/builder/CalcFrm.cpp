@@ -17,6 +17,7 @@ constexpr vb::Long kWarningRed = 0x0000C0;
 
 CalcFrm::CalcFrm(Recipe& app) : forms::Form("CalcFrm"), app(app), nameGuard_(RecipeNameRule()) {
     MDIParent(app.InterfaceInstance());
+    AccessibleName("Recipe / Diet Analysis Screen");  // the title the main window shows above it
     Layout();
     LayoutPanel();
     Wire();
@@ -56,7 +57,7 @@ void CalcFrm::Layout() {
 
     heading(Label3, "Quantity", 12, 170, 250);
     QuantityFrame.Caption("").Move(px(12), px(186), px(250), px(84));
-    OnesVs.Min(1000).Max(0).Value(0).SmallChange(1).LargeChange(10).Move(px(10), px(12), px(17), px(62));
+    OnesVs.AccessibleName("Whole quantity").Min(1000).Max(0).Value(0).SmallChange(1).LargeChange(10).Move(px(10), px(12), px(17), px(62));
     auto quantityLabel = [](forms::Label& l, Integer align, double x, double w) {
         l.Alignment(align).FontName("Arial").FontSize(12).FontBold(true).Move(px(x), px(28), px(w), px(28));
     };
@@ -65,7 +66,7 @@ void CalcFrm::Layout() {
     quantityLabel(DLbl, forms::vbCenter, 89, 12);
     DLbl.Caption(".").Visible(false);
     quantityLabel(FracTxt, forms::vbLeftJustify, 102, 48);
-    FracVs.Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(153), px(12), px(17), px(62));
+    FracVs.AccessibleName("Fraction quantity").Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(153), px(12), px(17), px(62));
     F_DOpt[0].Caption("Fractions").Value(true).Move(px(176), px(18), px(70), px(20));
     F_DOpt[1].Caption("Decimals").Move(px(176), px(46), px(70), px(20));
     Label4.Caption("Measurement").FontBold(true).Move(px(12), px(284), px(92), px(16));

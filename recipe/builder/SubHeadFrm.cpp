@@ -27,7 +27,7 @@ SubHeadFrm::SubHeadFrm(Recipe& app) : forms::Form("SubHeadFrm"), app(app), guard
     Label1.Caption("Enter a Heading or type nothing and click done to enter a blank line")
         .WordWrap(true)
         .Move(px(12), px(12), px(376), px(34));
-    SubHeadTxt.Move(px(12), px(54), px(376), px(22));
+    SubHeadTxt.AccessibleName("Heading").Move(px(12), px(54), px(376), px(22));
     DoneCmd.Caption("Done").Default(true).Move(px(12), px(98), px(112), px(30));
     CancelCmd.Caption("Cancel").Cancel(true).Move(px(144), px(98), px(112), px(30));
     HelpCmd.Caption("Help").Move(px(276), px(98), px(112), px(30));

@@ -21,6 +21,7 @@ constexpr vb::Long kLightYellow = 0xC0FFFF;  // red 255, green 255, blue 192
 
 DeleteIngFrm::DeleteIngFrm(Recipe& app) : forms::Form("DeleteIngFrm"), app(app) {
     MDIParent(app.InterfaceInstance());
+    AccessibleName("Stored Ingredient Screen");  // the title the main window shows above it
     Layout();
     Load = [this] { Form_Load(); };
     IngLst.Click = [this] { IngLst_Click(); };

@@ -41,6 +41,7 @@ constexpr const char* kInstructions[frmIngrediant::kSteps] = {
 
 frmIngrediant::frmIngrediant(Recipe& app) : forms::Form("frmIngrediant"), app(app) {
     MDIParent(app.InterfaceInstance());
+    AccessibleName("Add / Edit Ingredient Screen");  // the title the main window shows above it
     Layout();
     LayoutPages();
     Wire();
@@ -96,6 +97,15 @@ void frmIngrediant::LayoutPages() {
     };
 
     entry(txtName, 12, kEntryTop, kPageWidth - 24);
+    // The pages' instructions are sentences: the boxes are named by the few words they ask for.
+    struct Named {
+        forms::TextBox& box;
+        const char* name;
+    };
+    const Named named[] = {{txtName, "Ingredient name"}, {txtUnique, "Measure name"}, {txtCal, "Calories"},
+                           {txtFat, "Fat"},           {txtSatFat, "Saturated fat"}, {txtChol, "Cholesterol"},
+                           {txtSodium, "Sodium"},     {txtProtein, "Protein"}};
+    for (const Named& n : named) n.box.AccessibleName(n.name);
 
     LayoutUnitPage(optUnits, lblUnitGroup, true);
     picUnique.TabStop(false).BorderStyle(0).Visible(false).Move(px(340), px(kEntryTop + 40), px(152), px(120));
@@ -150,16 +160,18 @@ void frmIngrediant::LayoutQuantity(forms::VScrollBar& ones, forms::TextBox& ones
                                    forms::TextBox& fracBox, forms::VScrollBar& frac,
                                    forms::ControlArray<forms::OptionButton>& mode) {
     // The zero ends are at the bottom, so the up arrows count up.
-    ones.Min(20000).Max(0).Value(0).SmallChange(1).LargeChange(10).Move(px(24), px(kEntryTop), px(17), px(72));
+    ones.AccessibleName("Whole quantity").Min(20000).Max(0).Value(0).SmallChange(1).LargeChange(10).Move(px(24), px(kEntryTop), px(17), px(72));
     auto box = [](forms::TextBox& b, Integer align, double left, double width) {
         b.Locked(true).Alignment(align).FontName("Arial").FontSize(14).FontBold(true).Move(
             px(left), px(kEntryTop + 20), px(width), px(32));
     };
     box(onesBox, forms::vbRightJustify, 46, 80);
+    onesBox.AccessibleName("Whole number");
     point.Caption(".").Alignment(forms::vbCenter).FontName("Arial").FontSize(14).FontBold(true).Move(
         px(128), px(kEntryTop + 22), px(12), px(30));
     box(fracBox, forms::vbLeftJustify, 142, 64);
-    frac.Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(210), px(kEntryTop), px(17), px(72));
+    fracBox.AccessibleName("Fraction");
+    frac.AccessibleName("Fraction quantity").Min(9).Max(0).Value(0).SmallChange(1).LargeChange(1).Move(px(210), px(kEntryTop), px(17), px(72));
     mode[0].Caption("Fractions").Move(px(252), px(kEntryTop + 12), px(110), px(20));
     mode[1].Caption("Decimals").Value(true).Move(px(252), px(kEntryTop + 40), px(110), px(20));
 }

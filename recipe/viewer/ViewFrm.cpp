@@ -34,6 +34,7 @@ forms::Label& Put(forms::Label& l, std::string caption, Single left, Single top,
 
 ViewFrm::ViewFrm(Recipe& app) : forms::Form("ViewFrm"), app(app) {
     MDIParent(app.InterfaceInstance());
+    AccessibleName("Stored Recipes Screen");  // the title the main window shows above it
     Icon(std::string(kProgramIcon));
     Caption("");
     // The screen's font, which its labels without a font of their own take: the panel's.

@@ -39,12 +39,12 @@ frmEmail::frmEmail(Recipe& app) : forms::Form("frmEmail"), app(app) {
     required(Frame1, "Mail Server ( Your SMTP Mail Server's Name ) ", 8);
     box(txtServer, 340);
     // A box to remember is offered once there is something in it.
-    ServerChk.Caption("Save").ForeColor(0x000000).Enabled(false).Move(px(362), px(26), px(72), px(18));
+    ServerChk.Caption("Save").AccessibleName("Save mail server").ForeColor(0x000000).Enabled(false).Move(px(362), px(26), px(72), px(18));
     required(Frame2, "To ( Recipient's Email address goes here )", 74);
     box(txtTo, 424);
     required(Frame3, "From ( Your Email address goes here )", 140);
     box(txtFrom, 340);
-    EmailChk.Caption("Save").ForeColor(0x000000).Enabled(false).Move(px(362), px(26), px(72), px(18));
+    EmailChk.Caption("Save").AccessibleName("Save from address").ForeColor(0x000000).Enabled(false).Move(px(362), px(26), px(72), px(18));
 
     Label5.Caption("Subject: ( Change if desired )").Move(px(12), px(208), px(446), px(16));
     txtSubject.Move(px(12), px(226), px(446), px(22));

@@ -149,6 +149,9 @@ TEST_F(CaloriesKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws
     // A tool named by its tip; a bar by the first caption of the row of labels before it.
     EXPECT_EQ(qtui::WidgetOf(main.Command2)->accessibleName(), QStringLiteral("New day"));
     EXPECT_EQ(qtui::WidgetOf(app->calcalintake().HScroll4)->accessibleName(), QStringLiteral("Calories"));
+    // The projection's bars by a few words, not by the sentence that starts their row.
+    EXPECT_EQ(qtui::WidgetOf(app->calcalintake().HScroll11)->accessibleName(), QStringLiteral("Daily calorie difference"));
+    EXPECT_EQ(qtui::WidgetOf(app->calcalintake().HScroll12)->accessibleName(), QStringLiteral("Days"));
     // A caption of signs says less than the tip; a list with no label beside it is named by the
     // window, not after the window.
     EXPECT_EQ(qtui::WidgetOf(main.Command17)->accessibleName(), QStringLiteral("Set the start date"));

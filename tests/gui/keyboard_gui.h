@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/qtui.h"
 
 namespace gui {
@@ -73,12 +75,38 @@ inline std::vector<std::string> CutOffControls(const forms::Form& form) {
     return out;
 }
 
-// What a keyboard user would trip over in those windows: Tab stops without a name, and pictures
-// that only draw but stop Tab.
+// The names that do not tell the form's controls apart, or that say more than the few words a
+// user reads at a control: "Form: name (Control, Control)" for one name of two controls that take
+// the focus, "Form.Control: name" for a name of over 40 characters. A control that is hidden, or
+// that a container stacked above it hides (a wizard's page not on top), is not counted.
+inline std::vector<std::string> SharedOrLongNames(const forms::Form& form) {
+    std::map<QString, std::vector<std::string>> byName;
+    std::vector<std::string> out;
+    QWidget* window = qtui::WindowOf(form);
+    for (const forms::Control* c : form.Controls()) {
+        QWidget* w = qtui::WidgetOf(*c);
+        if (!c->TakesFocus() || !w || !window || !w->isVisibleTo(window) || qtui::CoveredInForm(w, *c)) continue;
+        const std::string id = c->Name() + (c->Index() < 0 ? "" : "(" + std::to_string(c->Index()) + ")");
+        const QString name = w->accessibleName();
+        byName[name].push_back(id);
+        if (name.size() > 40) out.push_back(form.Name() + "." + id + ": " + name.toStdString());
+    }
+    for (const auto& [name, ids] : byName) {
+        if (ids.size() < 2) continue;
+        std::string line = form.Name() + ": " + name.toStdString() + " (";
+        for (const std::string& id : ids) line += (&id == &ids.front() ? "" : ", ") + id;
+        out.push_back(line + ")");
+    }
+    return out;
+}
+
+// What a keyboard user would trip over in those windows: Tab stops without a name, names that do
+// not tell controls apart, and pictures that only draw but stop Tab.
 inline std::vector<std::string> TabStopFaults(const std::vector<const forms::Form*>& windows) {
     std::vector<std::string> out;
     for (const forms::Form* f : windows) {
         for (std::string& s : UnnamedTabStops(*f)) out.push_back("unnamed " + std::move(s));
+        for (std::string& s : SharedOrLongNames(*f)) out.push_back("name " + std::move(s));
         for (std::string& s : DrawOnlyTabStops(*f)) out.push_back("draws only " + std::move(s));
     }
     return out;

@@ -3,6 +3,7 @@
 // and the mail body, the wizard's spinners, and a name for every control that takes the focus.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
@@ -76,7 +77,7 @@ TEST_F(RecipeKeyboard, ALineWithItsQuantityFromTheSpinBarsThenTheServings) {
     // One Tab to the search link, one to the whole part, one more to the fraction.
     ASSERT_TRUE(TabTo(calc.SearchLbl, 1));
     ASSERT_TRUE(TabTo(calc.OnesVs, 1));
-    EXPECT_EQ(qtui::WidgetOf(calc.OnesVs)->accessibleName(), QStringLiteral("Quantity"));
+    EXPECT_EQ(qtui::WidgetOf(calc.OnesVs)->accessibleName(), QStringLiteral("Whole quantity"));
     Press(Qt::Key_Up);
     Press(Qt::Key_Up);
     Press(Qt::Key_Down);
@@ -148,8 +149,8 @@ TEST_F(RecipeKeyboard, TheWizardsSpinnersMoveByTheKeys) {
     Pump(20);
     Focus(wiz.vsOnes);
     ASSERT_TRUE(gui::FocusOn(wiz.vsOnes));
-    EXPECT_NE(qtui::WidgetOf(wiz.vsOnes)->accessibleName().indexOf(QStringLiteral("slice")), -1)
-        << "named by the page's instruction";
+    EXPECT_EQ(qtui::WidgetOf(wiz.vsOnes)->accessibleName(), QStringLiteral("Whole quantity"))
+        << "a few words, not the page's instruction";
     Press(Qt::Key_PageUp);
     Press(Qt::Key_Up);
     Press(Qt::Key_Up);
@@ -268,6 +269,51 @@ TEST_F(RecipeKeyboard, EveryStopOfEveryWindowHasANameAndNoPictureThatOnlyDraws) 
     EXPECT_EQ(qtui::WidgetOf(calc.MeasureLst)->accessibleName(), QStringLiteral("Measurement"));
     EXPECT_EQ(qtui::WidgetOf(calc.ServingsVs)->accessibleName(), QStringLiteral("Servings"));
     EXPECT_EQ(qtui::WidgetOf(calc.DirectionsTxt)->accessibleName(), QStringLiteral("Directions"));
+    EXPECT_EQ(qtui::WidgetOf(calc.FracVs)->accessibleName(), QStringLiteral("Fraction quantity"));
+    EXPECT_EQ(qtui::WidgetOf(app->frmEmail().txtServer)->accessibleName(), QStringLiteral("Mail Server"))
+        << "the frame's caption without its remark in brackets";
+}
+
+// Each page of the wizard, on top, tells its controls apart by a few words; the pages under it are
+// invisible to a screen reader. Each screen is named by the title the main window shows for it, and
+// each tool by the words on it.
+TEST_F(RecipeKeyboard, TheWizardsPagesTheScreensAndTheToolsAreNamedAsShown) {
+    ASSERT_NO_FATAL_FAILURE(Up());
+    recipe::InterfaceFrm& main = app->Interface();
+    recipe::frmIngrediant& wiz = app->frmIngrediant();
+    drive::ClickTool(main.TopBar, "AddIngredient");
+    Pump(20);
+    for (int top = 0; top < recipe::frmIngrediant::kSteps; ++top) {
+        wiz.PicWiz[top].ZOrder(forms::vbBringToFront);
+        EXPECT_EQ(gui::SharedOrLongNames(wiz), std::vector<std::string>{}) << "page " << top + 1;
+        for (int i = 0; i < recipe::frmIngrediant::kSteps; ++i) {
+            QAccessibleInterface* page = QAccessible::queryAccessibleInterface(qtui::WidgetOf(wiz.PicWiz[i]));
+            EXPECT_EQ(page->state().invisible, i != top) << "page " << i + 1 << " under page " << top + 1;
+        }
+    }
+
+    struct Screen {
+        const char* tool;
+        const forms::Form* form;
+    };
+    const Screen screens[] = {{"NewRecipe", &app->CalcFrm()},
+                              {"Recipes", &app->ViewFrm()},
+                              {"StoredIngredients", &app->DeleteIngFrm()},
+                              {"AddIngredient", &wiz}};
+    for (const Screen& s : screens) {
+        drive::ClickTool(main.TopBar, s.tool);
+        Pump(20);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(qtui::WindowOf(*s.form));
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->text(QAccessible::Name).toStdString(), main.TopLbl.Caption()) << s.form->Name();
+    }
+
+    std::vector<std::string> tools;
+    for (QWidget* w : qtui::WidgetOf(main.TopBar)->findChildren<QWidget*>())
+        if (w->inherits("QToolButton") && w->isVisible() && !w->accessibleName().isEmpty())
+            tools.push_back(w->accessibleName().toStdString());
+    EXPECT_EQ(tools, (std::vector<std::string>{"Analyze Recipe", "Stored Recipes", "New Ingredient",
+                                                "Stored Ingredients", "Exit"}));
 }
 
 // Each screen and dialog at the size it opens with shows every control whole: nothing stands beyond its

@@ -1,0 +1,259 @@
+#include "platform/qt/accessible.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <algorithm>
+#include <utility>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/peer.h"
+#include "platform/qt/qtui.h"
+
+namespace qtui {
+
+namespace {
+
+// The name the peer gave (names.h); a widget without one says its caption.
+QString NameOf(const QWidget* w, const QString& caption) {
+    if (!w->accessibleName().isEmpty()) return w->accessibleName();
+    QString text = caption;
+    return text.remove(QLatin1Char('&'));
+}
+
+class BarInterface : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit BarInterface(ReaderScrollBar* w) : QAccessibleWidget(w, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Bar() ? QString::number(Bar()->Value()) : QString();
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return Number([](const forms::ScrollBar& b) { return b.Value(); }); }
+    QVariant minimumValue() const override { return Number([](const forms::ScrollBar& b) { return b.Min(); }); }
+    QVariant maximumValue() const override { return Number([](const forms::ScrollBar& b) { return b.Max(); }); }
+    QVariant minimumStepSize() const override {
+        return Number([](const forms::ScrollBar& b) { return std::max<int>(1, b.SmallChange()); });
+    }
+    void setCurrentValue(const QVariant& value) override {
+        auto* w = static_cast<ReaderScrollBar*>(widget());
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        if (ok && w->moveTo) {
+            auto move = w->moveTo;  // the move may end the peer that set it
+            move(v);
+        }
+    }
+
+private:
+    const forms::ScrollBar* Bar() const { return static_cast<ReaderScrollBar*>(widget())->bar; }
+    template <class F>
+    QVariant Number(F f) const {
+        return Bar() ? QVariant(static_cast<int>(f(*Bar()))) : QVariant();
+    }
+};
+
+class OptionInterface : public QAccessibleWidget {
+public:
+    explicit OptionInterface(ReaderOption* w) : QAccessibleWidget(w, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return NameOf(widget(), Button()->text());
+        if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(Button()->text()).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = Button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) Button()->click();
+        else QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+// Its name, and its text as the value; the list and the edit box are its children. The text is
+// also its read-only text, where screen readers on Linux look for a closed list's choice.
+class ComboInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ComboInterface(ReaderCombo* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(int start, int end) const override { return Shown().mid(start, end < 0 ? -1 : end - start); }
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    int childCount() const override { return Combo()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0) return QAccessible::queryAccessibleInterface(Combo()->view());
+        if (index == 1 && Combo()->lineEdit()) return QAccessible::queryAccessibleInterface(Combo()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        if (child->object() == Combo()->view()) return 0;
+        if (Combo()->lineEdit() && child->object() == Combo()->lineEdit()) return 1;
+        return -1;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return NameOf(widget(), QString());
+        if (t == QAccessible::Value) return Shown();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = Combo()->view()->isVisible();
+        s.editable = Combo()->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return QAccessibleWidget::doAction(action);
+        if (Combo()->view()->isVisible()) Combo()->hidePopup();
+        else Combo()->showPopup();
+    }
+
+private:
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+    QString Shown() const { return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText(); }
+};
+
+// A covered picture box is invisible, and so are its controls: the reader walking the window
+// does not reach them.
+class CanvasInterface : public QAccessibleWidget {
+public:
+    explicit CanvasInterface(ReaderCanvas* w) : QAccessibleWidget(w, QAccessible::Border) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (Covered()) s.invisible = true;
+        return s;
+    }
+    int childCount() const override { return Covered() ? 0 : QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int index) const override {
+        return Covered() ? nullptr : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return Covered() ? -1 : QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    bool Covered() const {
+        auto* w = static_cast<ReaderCanvas*>(widget());
+        return w->control && CoveredInForm(w, *w->control);
+    }
+};
+
+class SubWindowInterface : public QAccessibleWidget {
+public:
+    explicit SubWindowInterface(ReaderSubWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        for (const forms::Form* f : forms::Forms())
+            if (!f->AccessibleName().empty() && WindowOf(*f) == widget()) return ToQ(f->AccessibleName());
+        return widget()->windowTitle().remove(QStringLiteral("[*]"));
+    }
+};
+
+template <class W, class I>
+QAccessibleInterface* Make(const QString& name, QObject* object) {
+    if (name != QLatin1String(W::staticMetaObject.className())) return nullptr;
+    auto* w = qobject_cast<W*>(object);
+    return w ? new I(w) : nullptr;
+}
+
+QAccessibleInterface* Factory(const QString& name, QObject* object) {
+    if (auto* i = Make<ReaderScrollBar, BarInterface>(name, object)) return i;
+    if (auto* i = Make<ReaderOption, OptionInterface>(name, object)) return i;
+    if (auto* i = Make<ReaderCombo, ComboInterface>(name, object)) return i;
+    if (auto* i = Make<ReaderSubWindow, SubWindowInterface>(name, object)) return i;
+    return Make<ReaderCanvas, CanvasInterface>(name, object);
+}
+
+std::function<void(QAccessibleEvent&)>& Listener() {
+    static std::function<void(QAccessibleEvent&)> listener;
+    return listener;
+}
+
+void Tell(QAccessibleEvent& event) {
+    QAccessible::updateAccessibility(&event);
+    if (Listener()) Listener()(event);
+}
+
+void InstallFactory() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(&Factory);
+        return true;
+    }();
+}
+
+}  // namespace
+
+ReaderScrollBar::ReaderScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) { InstallFactory(); }
+
+void ReaderScrollBar::ValueShown(bool moved) {
+    if (!bar || (!moved && bar->Value() == told_)) return;
+    told_ = bar->Value();
+    QAccessibleValueChangeEvent event(this, static_cast<int>(told_));
+    Tell(event);
+}
+
+void CoverChanged(const forms::Control& container) {
+    if (!container.IsContainer() || (!QAccessible::isActive() && !Listener())) return;
+    QAccessible::State invisible;
+    invisible.invisible = true;
+    for (const forms::Control* c : container.Parent().Controls()) {
+        if (c == &container || c->Kind() != forms::ControlKind::PictureBox) continue;
+        auto* p = dynamic_cast<QtPeer*>(c->peer());
+        if (auto* w = p ? qobject_cast<ReaderCanvas*>(p->Widget()) : nullptr) {
+            QAccessibleStateChangeEvent event(w, invisible);
+            Tell(event);
+        }
+    }
+}
+
+void ListenAccessible(std::function<void(QAccessibleEvent&)> listener) { Listener() = std::move(listener); }
+
+ReaderOption::ReaderOption() { InstallFactory(); }
+ReaderCombo::ReaderCombo() { InstallFactory(); }
+ReaderCanvas::ReaderCanvas() { InstallFactory(); }
+ReaderSubWindow::ReaderSubWindow() { InstallFactory(); }
+
+}  // namespace qtui

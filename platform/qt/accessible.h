@@ -1,0 +1,78 @@
+#pragma once
+// What a screen reader is told of the controls whose widget alone would tell it wrong: a scroll
+// bar's numbers are the control's own Value, Min and Max (the widget counts from 0 the other way
+// round when Min is above Max); an option button is a radio button although the model, not the
+// widget, clears its siblings; a drop-down is heard by its name with its text as the value; a
+// picture box that a container stacked above hides wholly (a wizard's page not on top) is
+// invisible; an MDI child without a title says the name its form gives. These widget classes carry their own class name, for which this backend's interfaces
+// are made.
+#include <QAccessible>
+#include <QComboBox>
+#include <QFrame>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <functional>
+
+namespace forms {
+class Control;
+class ScrollBar;
+}  // namespace forms
+
+namespace qtui {
+
+class ReaderScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit ReaderScrollBar(Qt::Orientation orientation);
+    // Cleared by the peer when the control goes.
+    const forms::ScrollBar* bar = nullptr;
+    // A value a screen reader sets, as the user's own move.
+    std::function<void(int)> moveTo;
+    // Tells the screen reader of the control's value when it is new, or when the widget told it
+    // its own position (`moved`).
+    void ValueShown(bool moved);
+
+private:
+    long told_ = 0x7FFFFFFF;
+};
+
+class ReaderOption : public QRadioButton {
+    Q_OBJECT
+public:
+    ReaderOption();
+};
+
+class ReaderCombo : public QComboBox {
+    Q_OBJECT
+public:
+    ReaderCombo();
+};
+
+class ReaderCanvas : public QFrame {
+    Q_OBJECT
+public:
+    ReaderCanvas();
+    // The picture box it shows; cleared by the peer when the control goes.
+    const forms::Control* control = nullptr;
+};
+
+// Hears the change events this backend tells screen readers, besides the desktop's bridge (for
+// tests: the offscreen platform has none). An empty one stops.
+void ListenAccessible(std::function<void(QAccessibleEvent&)> listener);
+
+// A container of the form was raised, lowered, shown or hidden: the pictures it may now cover.
+void CoverChanged(const forms::Control& container);
+
+// An MDI child's window: named by its form's AccessibleName when it gives one, else by its title.
+class ReaderSubWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ReaderSubWindow();
+};
+
+// Whether a container of the form stacked above the widget, or above one of the containers it
+// stands in, covers it wholly (formpeer_view.cpp: Tab passes such controls by).
+bool CoveredInForm(const QWidget* widget, const forms::Control& control);
+
+}  // namespace qtui
