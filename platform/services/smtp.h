@@ -13,9 +13,9 @@
 // each be one address as ParseMailAddress takes it; a domain with letters outside ASCII goes out
 // in its ASCII form (IDNA), a mailbox name with such letters only to a server that offers
 // SMTPUTF8. The exchange runs under the host's busy indicator ("Sending..."), whose Cancel ends it
-// at once until the last of the message is handed over; from then on the message may reach the
-// server whole, so Cancel is held off (kMailAwaitingConfirmation shows) until the server has
-// answered it.
+// at once until the end of the message (its final dot) has been sent; from then on the server
+// may hold the whole mail, so Cancel is held off (kMailAwaitingConfirmation shows) until the
+// server has answered it. A program that ends meanwhile does not wait for that answer.
 //
 // Failures are vb::Error with source kMailErrorSource and, by number:
 //   5          an argument was refused before connecting: empty server, recipient or sender; a
@@ -27,7 +27,7 @@
 //   1 .. 99    the transfer failed: libcurl's error code and text (6 host not found, 7 nothing
 //              listens there, 28 timed out, 60 certificate not trusted ...); 2 also when libcurl
 //              or libidn2 cannot be loaded (they are opened when first needed, not at start-up).
-//              Once the whole message was handed over and before the server answered it, the
+//              Once the end of the message was sent and before the server answered it, the
 //              description says that the mail may have been sent
 //   400 .. 599 the server refused: its reply code, and its reply text as the description
 //   32755      the user pressed Cancel (kMailCancelled)
