@@ -8,11 +8,12 @@
 // port 465 speaks TLS from the start. On any other port STARTTLS is used when the server offers it
 // (and the certificate must check out); a server that does not offer it gets plain SMTP. Texts come
 // in as Windows-1252 and go out as UTF-8: a text/html message in quoted-printable, with Date,
-// Message-ID, MIME headers, header lines folded within 78 octets, a display name as one quoted
-// string and a long or non-ASCII name or subject as RFC 2047 words. Recipient and sender must
-// each be one address as ParseMailAddress takes it; a domain with letters outside ASCII goes out
-// in its ASCII form (IDNA), a mailbox name with such letters only to a server that offers
-// SMTPUTF8. The exchange runs under the host's busy indicator ("Sending..."), whose Cancel ends it
+// Message-ID, MIME headers, header lines folded within 78 octets where they can be (an address
+// is never split: a long one stands whole on its line, up to 260 octets with "From: ", well
+// within SMTP's 998), a display name as one quoted string and a long or non-ASCII name or subject
+// as RFC 2047 words. Recipient and sender must each be one address as ParseMailAddress takes it;
+// a domain with letters outside ASCII goes out in its ASCII form (IDNA), a mailbox name with such
+// letters only to a server that offers SMTPUTF8. The exchange runs under the host's busy indicator ("Sending..."), whose Cancel ends it
 // at once until the end of the message (its final dot) has been sent; from then on the server
 // may hold the whole mail, so Cancel is held off (kMailAwaitingConfirmation shows) until the
 // server has answered it. A program that ends meanwhile does not wait for that answer.
@@ -112,8 +113,8 @@ struct MailMessageParts {
     std::string messageId;             // "<...@...>"
 };
 // The whole message as it goes after DATA: CR LF line ends, header lines folded within 78
-// octets (a display name in one quoted string, or as encoded words when it is long or not ASCII;
-// the subject likewise), body lines of at most 76.
+// octets but for a long address, which is never split (a display name in one quoted string, or
+// as encoded words when it is long or not ASCII; the subject likewise), body lines of at most 76.
 std::string BuildMailMessage(const MailMessageParts& parts);
 
 // RFC 5322 date with English names whatever the locale: "Tue, 08 Dec 2026 09:00:00 +0100".
