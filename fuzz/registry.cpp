@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/files/regapi.h"
 #include "platform/files/registry.h"
@@ -27,6 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string text = reg.String(root, key, "Path").value_or("%Path%");
         if (files::ExpandRegistryString(text, &reg, &reg).size() > std::max(text.size(), files::kMaxExpandedLength))
             std::abort();
+    }
+    // A name gives the same text wherever it stands: two names side by side give their two texts,
+    // or (too long together) the whole as written.
+    const std::vector<std::string> names =
+        reg.ValueNames(files::HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager\\Environment");
+    auto expand = [&reg](const std::string& text) { return files::ExpandRegistryString(text, &reg, &reg); };
+    for (std::size_t i = 0; i < std::min<std::size_t>(names.size(), 3); ++i) {
+        for (std::size_t j = 0; j < std::min<std::size_t>(names.size(), 3); ++j) {
+            if (names[i].find('%') != std::string::npos || names[j].find('%') != std::string::npos) continue;
+            const std::string a = "%" + names[i] + "%", b = "%" + names[j] + "%";
+            const std::string together = expand(a + b);
+            if (together != expand(a) + expand(b) && together != a + b) std::abort();
+        }
     }
     return 0;
 }

@@ -228,14 +228,17 @@ std::string FollowLink(const Registry& reg, HKEY root, const std::string& path) 
 
 // The environment a program of the prefix starts with, built as the desktop builds a user's: the
 // process's at the bottom, the machine's variables over it, the user's over those. An expandable
-// variable is expanded against its own layer and the ones below; a name it meets while that name
-// is still being expanded (itself, or a circle of names) takes the value of the layer below, so
-// the user's Path = "%Path%;D:\Mine" extends the machine's Path. No value grows past
-// kMaxExpandedLength: a variable whose expansion would keeps its text as stored.
+// variable is expanded against its own layer and the ones below; a name in a circle with it
+// (itself, or names that lead back to it) takes the value of the layer below, so the user's
+// Path = "%Path%;D:\Mine" extends the machine's Path. No value grows past kMaxExpandedLength and
+// names nest at most kMaxNesting deep: a variable whose expansion would pass either keeps its
+// text as stored. Circles and bounds belong to the variables, not to the text that names them,
+// so a name gives the same text wherever it stands.
 //
 // Work and memory stay in proportion to the registry whatever its variables hold: each variable
 // is resolved once per layer into its length and its pieces (runs of its own text and the
-// variables it names), and only the one text asked for is put together from them.
+// variables it names), and only the one text asked for is put together from them. Nothing
+// recurses as deep as the names nest.
 class Environment {
 public:
     Environment(const Registry* machine, const Registry* user) {
@@ -248,9 +251,11 @@ public:
     }
 
     std::string ExpandText(std::string_view text) {
+        const std::vector<Ref> refs = Parse(text, kUser);
+        for (const Ref& r : refs) Settle(r.near);
         std::size_t length = 0;
         std::vector<Piece> pieces;
-        if (!Resolve(text, kUser, 0, pieces, length)) return std::string(text);
+        if (!Resolve(text, refs, kNoCircle, pieces, length)) return std::string(text);
         std::string out;
         out.reserve(length);
         Join(text, pieces, out);
@@ -259,9 +264,10 @@ public:
 
 private:
     enum { kProcess, kMachine, kUser, kLayers };
-    // Names nest no deeper than this; further in, a variable keeps its text as stored. Real
-    // environments nest two or three deep; the bound keeps the stack small on a hostile chain.
+    // Names nest no deeper than this in a value; a variable whose names nest deeper keeps its
+    // text as stored. Real environments nest two or three deep.
     static constexpr int kMaxNesting = 32;
+    static constexpr int kNoCircle = -1;
 
     struct Layer {
         const Registry* registry = nullptr;
@@ -269,23 +275,146 @@ private:
         std::string key;
     };
     struct Entry;
+    // A name in a text, from its opening '%' to its closing one: the variable it names as seen
+    // from the text's layer and, for a name in a circle with its text's variable, as seen from
+    // the layer below.
+    struct Ref {
+        std::size_t begin = 0, size = 0;
+        Entry* near = nullptr;
+        Entry* below = nullptr;
+    };
     // A run of the owner's text, or (with `value`) a variable's value that is not empty.
     struct Piece {
         std::size_t begin = 0, size = 0;
         const Entry* value = nullptr;
     };
     struct Entry {
+        int layer = kProcess;
         bool defined = false;
-        bool expanding = false;
+        bool expandable = false;
         bool expanded = false;  // the value is made of `pieces`, not `text` as it stands
         std::string text;
+        std::vector<Ref> refs;  // while it is being settled
         std::vector<Piece> pieces;
         std::size_t length = 0;  // of the value
+        int depth = 0;           // how deep names nest in its text, kMaxNesting + 1 at most
+        // The walk that finds circles (Tarjan's): when it was reached, the earliest entry it leads
+        // back to, and the circle it was settled with.
+        int index = -1, low = 0, circle = kNoCircle;
+        bool onStack = false, settled = false;
     };
 
-    // The pieces of a text with the names in it resolved as seen from layer `top`, and their
-    // length; false when that would pass kMaxExpandedLength.
-    bool Resolve(std::string_view text, int top, int depth, std::vector<Piece>& pieces, std::size_t& length) {
+    // The variable of that name as seen from layer `top`, or null when no layer defines it.
+    Entry* Lookup(const std::string& name, int top) {
+        for (int layer = top; layer >= kProcess; --layer) {
+            auto [it, added] = memo_[layer].try_emplace(vb::UCase(name));
+            Entry& entry = it->second;
+            if (added) {
+                entry.layer = layer;
+                if (layer == kProcess) {
+                    if (auto value = ProcessVariable(name)) entry.defined = true, entry.text = std::move(*value);
+                } else if (auto stored = Stored(layers_[layer], name)) {
+                    entry.defined = true;
+                    entry.text = std::move(stored->first);
+                    entry.expandable = stored->second;
+                }
+            }
+            if (entry.defined) return &entry;
+        }
+        return nullptr;
+    }
+
+    // The names in a text of that layer that some layer defines. One defined nowhere is left as
+    // written, and its closing '%' may open the next name.
+    std::vector<Ref> Parse(std::string_view text, int layer) {
+        std::vector<Ref> refs;
+        std::size_t pos = 0;
+        for (;;) {
+            std::size_t open = text.find('%', pos);
+            std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
+            if (close == std::string_view::npos) return refs;
+            std::string name(text.substr(open + 1, close - open - 1));
+            Entry* near = name.empty() ? nullptr : Lookup(name, layer);
+            if (!near) {
+                pos = close;
+                continue;
+            }
+            refs.push_back({open, close - open + 1, near, nullptr});
+            pos = close + 1;
+        }
+    }
+
+    // What a name of a text in that circle stands for: null when it is left as written.
+    static const Entry* Target(const Ref& r, int circle) {
+        return circle != kNoCircle && r.near->circle == circle ? r.below : r.near;
+    }
+
+    // Settles the entry and every one it leads to, a circle of names at a time, each circle once
+    // all it leads out to is settled. The walk keeps its own stack, however long the chain; it
+    // starts anew for a layer below only (from Finish), so it nests no deeper than the layers.
+    void Settle(Entry* root) {
+        if (root->settled) return;
+        struct Step {
+            Entry* entry;
+            std::size_t next;  // the next of its names to follow
+        };
+        std::vector<Step> steps;
+        std::vector<Entry*> stack;
+        auto reach = [&](Entry* e) {
+            e->index = e->low = visits_++;
+            e->onStack = true;
+            stack.push_back(e);
+            if (e->expandable) e->refs = Parse(e->text, e->layer);
+            steps.push_back({e, 0});
+        };
+        reach(root);
+        while (!steps.empty()) {
+            Entry* e = steps.back().entry;
+            if (std::size_t next = steps.back().next++; next < e->refs.size()) {
+                Entry* to = e->refs[next].near;
+                if (to->settled) continue;
+                if (to->index < 0) reach(to);
+                else if (to->onStack) e->low = std::min(e->low, to->index);
+                continue;
+            }
+            steps.pop_back();
+            if (!steps.empty()) steps.back().entry->low = std::min(steps.back().entry->low, e->low);
+            if (e->low != e->index) continue;
+            // e and the entries above it on the stack lead back to each other: one circle.
+            std::size_t first = stack.size() - 1;
+            while (stack[first] != e) --first;
+            for (std::size_t i = first; i < stack.size(); ++i) stack[i]->onStack = false, stack[i]->circle = e->index;
+            for (std::size_t i = first; i < stack.size(); ++i) Finish(*stack[i]);
+            stack.resize(first);
+        }
+    }
+
+    // Its depth, and its value when the bounds allow; all it names outside its circle is settled.
+    void Finish(Entry& e) {
+        e.length = e.text.size();
+        for (Ref& r : e.refs) {
+            if (r.near->circle != e.circle) continue;
+            r.below = Lookup(std::string(e.text.substr(r.begin + 1, r.size - 2)), e.layer - 1);
+            if (r.below) Settle(r.below);
+        }
+        for (const Ref& r : e.refs) {
+            if (const Entry* to = Target(r, e.circle)) e.depth = std::max(e.depth, to->depth + 1);
+        }
+        e.depth = std::min(e.depth, kMaxNesting + 1);
+        if (e.depth <= kMaxNesting && !e.refs.empty()) {
+            std::size_t length = 0;
+            e.expanded = Resolve(e.text, e.refs, e.circle, e.pieces, length);
+            if (e.expanded) e.length = length;
+            else e.pieces = {};
+        }
+        e.refs = {};
+        e.settled = true;
+    }
+
+    // The pieces of a text with its names resolved, and their length; false when that would pass
+    // kMaxExpandedLength.
+    static bool Resolve(std::string_view text, const std::vector<Ref>& refs, int circle, std::vector<Piece>& pieces,
+                        std::size_t& length) {
         auto add = [&](std::size_t begin, std::size_t size, const Entry* value) {
             const std::size_t adds = value ? value->length : size;
             if (adds > kMaxExpandedLength - length) return false;
@@ -294,25 +423,15 @@ private:
             return true;
         };
         std::size_t pos = 0;
-        while (pos < text.size()) {
-            std::size_t open = text.find('%', pos);
-            std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
-            if (close == std::string_view::npos) return add(pos, text.size() - pos, nullptr);
-            if (!add(pos, open - pos, nullptr)) return false;
-            std::string name(text.substr(open + 1, close - open - 1));
-            const Entry* value = name.empty() ? nullptr : Value(name, top, depth);
-            if (value) {
-                while (value->expanded && value->pieces.size() == 1 && value->pieces[0].value)
-                    value = value->pieces[0].value;
-                if (!add(0, 0, value)) return false;
-                pos = close + 1;
-            } else {
-                // Left as written; the closing '%' may open the next name.
-                if (!add(open, close - open, nullptr)) return false;
-                pos = close;
-            }
+        for (const Ref& r : refs) {
+            const Entry* value = Target(r, circle);
+            if (!value) continue;  // left as written
+            while (value->expanded && value->pieces.size() == 1 && value->pieces[0].value)
+                value = value->pieces[0].value;
+            if (!add(pos, r.begin - pos, nullptr) || !add(0, 0, value)) return false;
+            pos = r.begin + r.size;
         }
-        return true;
+        return add(pos, text.size() - pos, nullptr);
     }
 
     // The text of pieces resolved from `text`. Every piece puts a character out at least, and no
@@ -337,39 +456,6 @@ private:
         }
     }
 
-    // The variable of that name as seen from layer `top`, or null when no layer defines it.
-    const Entry* Value(const std::string& name, int top, int depth) {
-        std::string folded = vb::UCase(name);
-        for (int layer = top; layer >= kProcess; --layer) {
-            auto [it, added] = memo_[layer].try_emplace(folded);
-            Entry& entry = it->second;
-            if (!added) {
-                if (!entry.expanding && entry.defined) return &entry;
-                continue;
-            }
-            bool expandable = false;
-            if (layer == kProcess) {
-                if (auto value = ProcessVariable(name)) entry.defined = true, entry.text = std::move(*value);
-            } else if (auto stored = Stored(layers_[layer], name)) {
-                entry.defined = true;
-                entry.text = std::move(stored->first);
-                expandable = stored->second;
-            }
-            if (!entry.defined) continue;
-            entry.length = entry.text.size();
-            if (expandable && depth < kMaxNesting) {
-                entry.expanding = true;
-                std::size_t length = 0;
-                entry.expanded = Resolve(entry.text, layer, depth + 1, entry.pieces, length);
-                entry.expanding = false;
-                if (entry.expanded) entry.length = length;
-                else entry.pieces = {};
-            }
-            return &entry;
-        }
-        return nullptr;
-    }
-
     // A text variable of a layer as stored, and whether it is expandable.
     static std::optional<std::pair<std::string, bool>> Stored(const Layer& layer, const std::string& name) {
         if (!layer.registry) return std::nullopt;
@@ -382,6 +468,7 @@ private:
 
     Layer layers_[kLayers];
     std::map<std::string, Entry> memo_[kLayers];
+    int visits_ = 0;
 };
 
 }  // namespace

@@ -64,8 +64,9 @@ std::string ExpandEnvironmentStrings(std::string_view text);
 // registry's own environment (the user's key "Environment" over the machine's
 // "System\CurrentControlSet\Control\Session Manager\Environment", as a Wine prefix keeps them)
 // takes its value there, any other the process's; a name defined nowhere is left as written. A
-// variable that names itself takes the value of the layer below (the user's Path = "%Path%;D:\x"
-// extends the machine's Path).
+// variable that names itself, or a name that leads back to it, takes the value of the layer below
+// (the user's Path = "%Path%;D:\x" extends the machine's Path). A variable whose names nest more
+// than 32 deep keeps its text as stored. A name gives the same text wherever it stands.
 std::string ExpandRegistryString(std::string_view text);
 // The same over registries given (either may be null); both roots of one file may be the same.
 std::string ExpandRegistryString(std::string_view text, const Registry* machine, const Registry* user);

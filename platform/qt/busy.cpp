@@ -103,8 +103,8 @@ void QtDialogs::RunBusy(const services::BusyRequest& r, const std::function<void
     });
     dialog.exec();
     // Only the work ends the dialog; should its loop end otherwise (the program quits), the work
-    // is asked to stop before it is waited for.
-    if (!dialog.IsFinished()) cancel.Cancel();
+    // is stopped, held or not, before it is waited for.
+    if (!dialog.IsFinished()) cancel.Stop();
     worker.join();
     cancel.WhenHeld(nullptr);
     if (failure) std::rethrow_exception(failure);

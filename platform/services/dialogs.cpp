@@ -104,6 +104,12 @@ bool CancelFlag::Cancel() {
     return true;
 }
 
+void CancelFlag::Stop() {
+    std::lock_guard lock(m_);
+    cancelled_ = true;
+    if (wake_) wake_();
+}
+
 bool CancelFlag::Hold(std::string prompt) {
     std::lock_guard lock(m_);
     if (cancelled_) return false;

@@ -104,6 +104,9 @@ public:
     // already.
     bool Hold(std::string prompt);
     void Release();
+    // The program ends: the work is asked to stop even while it holds Cancel off, so that it
+    // does not keep the program waiting.
+    void Stop();
     // The indicator's side: show runs (on the work's thread) with the prompt to show while Cancel
     // is held off, and with "" when it may be pressed again.
     void WhenHeld(std::function<void(const std::string& prompt)> show);

@@ -77,6 +77,7 @@ struct CurlApi {
     CURLMcode (*multi_wakeup)(CURLM*);
     CURLMsg* (*multi_info_read)(CURLM*, int*);
     CURLMcode (*multi_cleanup)(CURLM*);
+    curl_version_info_data* (*version_info)(CURLversion);
 };
 
 // The API of that libcurl, initialised once; vb::Error 2 (libcurl's "failed initialization")
@@ -91,7 +92,7 @@ const CurlApi& Curl(const std::string& soname) {
         soname, {"curl_global_init", "curl_easy_init", "curl_easy_setopt", "curl_easy_getinfo", "curl_easy_strerror",
                  "curl_easy_cleanup", "curl_slist_append", "curl_slist_free_all", "curl_multi_init",
                  "curl_multi_add_handle", "curl_multi_remove_handle", "curl_multi_perform", "curl_multi_poll",
-                 "curl_multi_wakeup", "curl_multi_info_read", "curl_multi_cleanup"});
+                 "curl_multi_wakeup", "curl_multi_info_read", "curl_multi_cleanup", "curl_version_info"});
     if (!lib.ok()) Fail(CURLE_FAILED_INIT, "Mail cannot be sent: the mail library " + lib.error);
     const auto& f = lib.symbols;
     CurlApi api{As<decltype(CurlApi::global_init)>(f[0]),          As<decltype(CurlApi::easy_init)>(f[1]),
@@ -101,7 +102,8 @@ const CurlApi& Curl(const std::string& soname) {
                 As<decltype(CurlApi::multi_init)>(f[8]),           As<decltype(CurlApi::multi_add_handle)>(f[9]),
                 As<decltype(CurlApi::multi_remove_handle)>(f[10]), As<decltype(CurlApi::multi_perform)>(f[11]),
                 As<decltype(CurlApi::multi_poll)>(f[12]),          As<decltype(CurlApi::multi_wakeup)>(f[13]),
-                As<decltype(CurlApi::multi_info_read)>(f[14]),     As<decltype(CurlApi::multi_cleanup)>(f[15])};
+                As<decltype(CurlApi::multi_info_read)>(f[14]),     As<decltype(CurlApi::multi_cleanup)>(f[15]),
+                As<decltype(CurlApi::version_info)>(f[16])};
     if (const CURLcode rc = api.global_init(CURL_GLOBAL_DEFAULT); rc != CURLE_OK)
         Fail(rc, std::string("Mail cannot be sent: ") + api.easy_strerror(rc));
     return loaded.emplace(soname, api).first->second;
@@ -124,7 +126,7 @@ struct Replies {
     bool utf8Missing = false;  // ... and the server does not offer SMTPUTF8: stopped before MAIL FROM
 
     CancelFlag* cancel = nullptr;
-    bool handedOver = false;  // the last of the message went to libcurl: its end follows
+    bool handedOver = false;  // the end of the message went out (or goes in this very step)
     bool answered = false;    // the server answered the end of the message
     bool accepted = false;    // ... and took it
 };
@@ -197,25 +199,44 @@ size_t ReadReply(char* data, size_t size, size_t count, void* user) {
     return OnReply(*r) ? size * count : 0;
 }
 
-struct Upload {
-    std::string_view rest;
+size_t ReadMessage(char* buffer, size_t size, size_t count, void* user) {
+    auto* rest = static_cast<std::string_view*>(user);
+    size_t n = std::min(size * count, rest->size());
+    rest->copy(buffer, n);
+    rest->remove_prefix(n);
+    return n;
+}
+
+// What libcurl reports as sent tells when the end of the message has gone. The message has no
+// line that opens with a dot, so none is doubled, and it ends with a line end, so ".\r\n" ends
+// the data. libcurl 8.7 and later count that end; older ones write it right after the count
+// reaches the message, in the same step.
+struct Progress {
     CancelFlag* cancel;
     Replies* replies;
+    curl_off_t whole;   // the count when the end has gone, or is about to
+    bool endCounted;    // ... has gone
 };
 
-size_t ReadMessage(char* buffer, size_t size, size_t count, void* user) {
-    auto* up = static_cast<Upload*>(user);
-    size_t n = std::min(size * count, up->rest.size());
-    // The last of the message: libcurl sends the final dot right after it, and from then on the
-    // server may hold the whole mail however late it answers. A Cancel could only make the user
-    // believe that it was not sent, so it is held off, or, pressed already, the end never goes.
-    if (n > 0 && n == up->rest.size()) {
-        if (!up->cancel->Hold(std::string(kMailAwaitingConfirmation))) return CURL_READFUNC_ABORT;
-        up->replies->handedOver = true;
+Progress ProgressOf(const CurlApi& api, std::size_t messageSize, CancelFlag& cancel, Replies& replies) {
+    const curl_version_info_data* v = api.version_info(CURLVERSION_NOW);
+    const bool endCounted = v && v->version_num >= 0x080700;
+    return {&cancel, &replies, static_cast<curl_off_t>(messageSize) + (endCounted ? 3 : 0), endCounted};
+}
+
+// Tells libcurl to stop when Cancel was pressed; it asks while it waits inside a step, e.g. for
+// the answer to QUIT. Once the end of the message is out, the server may hold the whole mail
+// however late it answers, and a Cancel could only make the user believe that it was not sent:
+// Cancel is held off, or, pressed already, the end never goes (libcurl before 8.7), or the mail
+// counts as perhaps sent.
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t sent) {
+    auto* p = static_cast<Progress*>(user);
+    if (!p->replies->handedOver && sent >= p->whole) {
+        const bool held = p->cancel->Hold(std::string(kMailAwaitingConfirmation));
+        p->replies->handedOver = held || p->endCounted;
+        if (!held) return 1;
     }
-    up->rest.copy(buffer, n);
-    up->rest.remove_prefix(n);
-    return n;
+    return p->cancel->Cancelled() ? 1 : 0;
 }
 
 // "550-First line" / "550 Second line" -> "First line Second line".
@@ -235,12 +256,6 @@ struct CurlDeleter {
     void operator()(CURL* c) const { api->easy_cleanup(c); }
     void operator()(curl_slist* l) const { api->slist_free_all(l); }
 };
-
-// Tells libcurl to stop when Cancel was pressed; it asks while it waits inside a step, e.g. for
-// the answer to QUIT.
-int StopWhenCancelled(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<const CancelFlag*>(cancel)->Cancelled() ? 1 : 0;
-}
 
 // The transfer's sockets, so that Cancel can cut them: libcurl then ends the transfer with an
 // error at once, whatever step it is in, and the server sees the line drop (a message that loses
@@ -357,7 +372,8 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         replies.tls = address.port == 465;
         replies.needsUtf8 = to.needsSmtpUtf8 || from.needsSmtpUtf8;
         replies.cancel = &cancel;
-        Upload upload{message, &cancel, &replies};
+        std::string_view rest = message;
+        Progress progress = ProgressOf(api, message.size(), cancel, replies);
         char errorText[CURL_ERROR_SIZE] = {};
         // The URL's path is the name we greet the server with.
         const std::string url = address.Url() + "/" + ThisHost();
@@ -383,8 +399,8 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         // A Cancel during the name lookup does not wait for the lookup to end (libcurl 7.87 on).
         api.easy_setopt(c, CURLOPT_QUICK_EXIT, 1L);
         api.easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-        api.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
-        api.easy_setopt(c, CURLOPT_XFERINFODATA, static_cast<void*>(&cancel));
+        api.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, OnProgress);
+        api.easy_setopt(c, CURLOPT_XFERINFODATA, static_cast<void*>(&progress));
         api.easy_setopt(c, CURLOPT_OPENSOCKETFUNCTION, OpenSocket);
         api.easy_setopt(c, CURLOPT_OPENSOCKETDATA, static_cast<void*>(&sockets));
         api.easy_setopt(c, CURLOPT_CLOSESOCKETFUNCTION, CloseSocket);
@@ -394,7 +410,7 @@ void SmtpMailSender::SendHtmlMail(const std::string& server, const std::string& 
         api.easy_setopt(c, CURLOPT_UPLOAD, 1L);
         api.easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
         api.easy_setopt(c, CURLOPT_READFUNCTION, ReadMessage);
-        api.easy_setopt(c, CURLOPT_READDATA, &upload);
+        api.easy_setopt(c, CURLOPT_READDATA, &rest);
         api.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadReply);
         api.easy_setopt(c, CURLOPT_HEADERDATA, &replies);
 

@@ -8,14 +8,15 @@
 // port 465 speaks TLS from the start. On any other port STARTTLS is used when the server offers it
 // (and the certificate must check out); a server that does not offer it gets plain SMTP. Texts come
 // in as Windows-1252 and go out as UTF-8: a text/html message in quoted-printable, with Date,
-// Message-ID, MIME headers, header lines folded within 78 octets, a display name as one quoted
-// string and a long or non-ASCII name or subject as RFC 2047 words. Recipient and sender must
-// each be one address as ParseMailAddress takes it; a domain with letters outside ASCII goes out
-// in its ASCII form (IDNA), a mailbox name with such letters only to a server that offers
-// SMTPUTF8. The exchange runs under the host's busy indicator ("Sending..."), whose Cancel ends it
-// at once until the last of the message is handed over; from then on the message may reach the
-// server whole, so Cancel is held off (kMailAwaitingConfirmation shows) until the server has
-// answered it.
+// Message-ID, MIME headers, header lines folded within 78 octets where they can be (an address
+// is never split: a long one stands whole on its line, up to 260 octets with "From: ", well
+// within SMTP's 998), a display name as one quoted string and a long or non-ASCII name or subject
+// as RFC 2047 words. Recipient and sender must each be one address as ParseMailAddress takes it;
+// a domain with letters outside ASCII goes out in its ASCII form (IDNA), a mailbox name with such
+// letters only to a server that offers SMTPUTF8. The exchange runs under the host's busy indicator ("Sending..."), whose Cancel ends it
+// at once until the end of the message (its final dot) has been sent; from then on the server
+// may hold the whole mail, so Cancel is held off (kMailAwaitingConfirmation shows) until the
+// server has answered it. A program that ends meanwhile does not wait for that answer.
 //
 // Failures are vb::Error with source kMailErrorSource and, by number:
 //   5          an argument was refused before connecting: empty server, recipient or sender; a
@@ -27,7 +28,7 @@
 //   1 .. 99    the transfer failed: libcurl's error code and text (6 host not found, 7 nothing
 //              listens there, 28 timed out, 60 certificate not trusted ...); 2 also when libcurl
 //              or libidn2 cannot be loaded (they are opened when first needed, not at start-up).
-//              Once the whole message was handed over and before the server answered it, the
+//              Once the end of the message was sent and before the server answered it, the
 //              description says that the mail may have been sent
 //   400 .. 599 the server refused: its reply code, and its reply text as the description
 //   32755      the user pressed Cancel (kMailCancelled)
@@ -112,8 +113,8 @@ struct MailMessageParts {
     std::string messageId;             // "<...@...>"
 };
 // The whole message as it goes after DATA: CR LF line ends, header lines folded within 78
-// octets (a display name in one quoted string, or as encoded words when it is long or not ASCII;
-// the subject likewise), body lines of at most 76.
+// octets but for a long address, which is never split (a display name in one quoted string, or
+// as encoded words when it is long or not ASCII; the subject likewise), body lines of at most 76.
 std::string BuildMailMessage(const MailMessageParts& parts);
 
 // RFC 5322 date with English names whatever the locale: "Tue, 08 Dec 2026 09:00:00 +0100".

@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/ssl.h>
@@ -157,6 +158,12 @@ SmtpTestServer::SmtpTestServer(Options options) : options_(std::move(options)) {
     std::signal(SIGPIPE, SIG_IGN);  // a client that hangs up must not end the test program
     if (options_.offerStartTls) tls_ = std::make_unique<Tls>();
     listen_ = BindLoopback(port_);
+    if (options_.stopReadingAtData) {
+        // A small window and small segments keep what the line holds small.
+        int window = 1024, segment = 536;
+        setsockopt(listen_, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+        setsockopt(listen_, IPPROTO_TCP, TCP_MAXSEG, &segment, sizeof segment);
+    }
     if (listen(listen_, 8) != 0 || pipe(wake_) != 0) throw std::runtime_error("smtp test server: cannot listen");
     thread_ = std::thread([this] { Run(); });
 }
@@ -288,6 +295,11 @@ void SmtpTestServer::Serve(int fd) {
             bool go = it == options_.replies.end() || it->second.starts_with("3");
             if (!reply("DATA", "354 End data with <CR><LF>.<CR><LF>")) break;
             if (!go) continue;
+            if (options_.stopReadingAtData) {
+                std::unique_lock lock(m_);
+                dotChanged_.wait(lock, [this] { return stop_.load(); });
+                return;
+            }
             mail.data.clear();
             bool ended = false;
             while (conn.ReadLine(line)) {

@@ -51,6 +51,9 @@ public:
         // Once a message's final dot has come, wait for AnswerDot() before answering it (a slow
         // server, without depending on the clock).
         bool holdDotAnswer = false;
+        // Once DATA is answered, read nothing more (a server that stops taking the message). Its
+        // line then holds some 40 KB at most: a longer message never gets its end out.
+        bool stopReadingAtData = false;
         // Replies in place of the usual ones, by the step they answer: "greeting", "EHLO", "HELO",
         // "STARTTLS", "MAIL", "RCPT", "DATA", "." (end of the message), "QUIT". Several lines are
         // separated by "\r\n". An empty reply makes the server fall silent from that step on: it

@@ -202,6 +202,9 @@ TEST(Dornwick, ExpandingThePathEndsWithBoundedTextWhateverTheRegistryHolds) {
     std::string chain;  // each names the next ten times: ten levels would make 2 * 10^10 characters
     for (int i = 0; i < 10; ++i) chain += Var("DwV" + std::to_string(i), Repeat("%DwV" + std::to_string(i + 1) + "%", 10));
     chain += Var("DwV10", "ab", true);
+    std::string forty;  // each names the next, forty deep: DwC8 nests 32 deep, DwC7 one more
+    for (int i = 0; i < 40; ++i) forty += Var("DwC" + std::to_string(i), "%DwC" + std::to_string(i + 1) + "%");
+    forty += Var("DwC40", "end", true);
     const struct {
         const char* name;
         std::string path, machine, user;
@@ -217,7 +220,12 @@ TEST(Dornwick, ExpandingThePathEndsWithBoundedTextWhateverTheRegistryHolds) {
          "yy%DwA%"},
         // DwV5 and DwV2 would pass the bound, so they keep their own text
         {"a chain that multiplies", "%DwV0%", kMachineEnv + chain, "", Repeat("%DwV3%", 1000)},
-        {"a circle of two", "%DwA%", kMachineEnv + Var("DwA", "%DwB%a") + Var("DwB", "%DwA%b"), "", "%DwA%ba"},
+        {"a circle of two: each gives the other's name as written", "%DwA%|%DwB%",
+         kMachineEnv + Var("DwA", "%DwB%a") + Var("DwB", "%DwA%b"), "", "%DwB%a|%DwA%b"},
+        {"a name nested past the bound keeps its text, met after one that is not", "%DwC8%|%DwC0%", kMachineEnv + forty,
+         "", "end|%DwC1%"},
+        {"a name nested past the bound keeps its text, met before one that is not", "%DwC0%|%DwC8%",
+         kMachineEnv + forty, "", "%DwC1%|end"},
         {"the user's Path extends the machine's", "%PATH%", kMachineEnv + Var("Path", "C:\\\\windows", true),
          "[Environment] 1700000000\n" + Var("Path", "%Path%;D:\\\\Mine"), "C:\\windows;D:\\Mine"},
         {"the user's own name without a machine one is the process's", "%DW_DRIVE%", kMachineEnv,

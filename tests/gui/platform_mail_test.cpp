@@ -163,4 +163,30 @@ TEST_F(QtMail, AfterTheWholeMailTheIndicatorWaitsForTheAnswer) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// Should the program end while the indicator waits for that answer, the send ends at once (the
+// mail may have been sent, and the error says so): it does not hold the program for its timeout.
+TEST_F(QtMail, TheProgramEndingWhileTheAnswerIsAwaitedEndsTheSend) {
+    drive::SmtpTestServer server({.holdDotAnswer = true, .replies = {}});
+    services::SmtpOptions patient;
+    patient.answerTimeout = std::chrono::seconds(20);
+    services::SmtpMailSender mail(patient);
+    gui::WhenModal(IsBusyIndicator, [](QWidget* w) {
+        auto* label = w->findChild<QLabel*>();
+        auto* watch = new QTimer(w);
+        QObject::connect(watch, &QTimer::timeout, w, [label, watch, sending = label->text()] {
+            if (label->text() == sending) return;
+            watch->stop();
+            QCoreApplication::exit(0);  // every loop ends, the indicator's too
+        });
+        watch->start(10);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const vb::Error e = SendExpectingError(mail, server.Address());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(e.description.ends_with("; the whole mail went out, so it may have been sent")) << e.description;
+    // The application's own loop, run and ended, lets later loops run again.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 }  // namespace

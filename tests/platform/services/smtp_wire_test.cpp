@@ -288,6 +288,23 @@ TEST_F(SmtpWire, AfterTheWholeMessageCancelWaitsForTheServersAnswer) {
         EXPECT_NE(server.Received().find("\r\n.\r\n"), std::string::npos);
     }
     {
+        // 60 KB go to the transfer library at once, more than the line holds: the end never leaves.
+        SCOPED_TRACE("the server stops reading before the end");
+        SmtpTestServer server({.stopReadingAtData = true, .replies = {}});
+        host.CancelBusy(300);
+        SmtpOptions patient = Quick();
+        patient.answerTimeout = std::chrono::seconds(5);  // a Cancel held off would wait this long
+        SmtpMailSender mail(patient);
+        vb::Error e(0);
+        try {
+            mail.SendHtmlMail(server.Address(), "ann@example.org", "Pancakes", std::string(60000, 'x'), "bob@example.org");
+        } catch (const vb::Error& error) {
+            e = error;
+        }
+        EXPECT_EQ(e.number, kMailCancelled) << e.description;
+        EXPECT_TRUE(host.BusyShown().back().heldPrompts.empty());
+    }
+    {
         SCOPED_TRACE("the server refuses the message");
         SmtpTestServer server({.holdDotAnswer = true, .replies = {{".", "554 5.7.1 Message rejected"}}});
         host.CancelBusyWhenHeld([&server] { server.AnswerDot(); });
