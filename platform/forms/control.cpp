@@ -82,9 +82,14 @@ Control::Control(ControlKind kind, Control& container, std::string name, int ind
     form_->Register(this);
 }
 
+// Its own part is gone already. Out of the form first, so what the peer's going sets off in the
+// backend (the toolkit moving the focus on from its widget) reads it no more; nor does that move
+// the form's focus, whose handlers may belong to a form being taken apart.
 Control::~Control() {
-    peer_.reset();
     form_->Unregister(this);
+    ++form_->peersGoing_;
+    peer_.reset();
+    --form_->peersGoing_;
 }
 
 Peer* Control::LivePeer() const {
@@ -150,7 +155,7 @@ bool Control::TabReaches() const {
 bool Control::HasFocus() const { return form_->ActiveControl() == this; }
 
 void Control::SetFocus() {
-    if (!CanFocus()) return;
+    if (!CanFocus() || form_->peersGoing_ > 0) return;
     Form& f = *form_;
     Control* old = f.focusAnnounced_ ? f.focus_ : nullptr;
     if (old == this) return;
