@@ -113,6 +113,9 @@ void calmain::Layout() {
     List2.AccessibleName("Foods in the meal");
     Text1.Visible(false).Move(120, 960, 3135, 315);
     Command12.Caption("O&K").Visible(false).Move(3255, 960, 720, 315);
+    // Tab reaches the find box at the group list's place, before the food list, whose focus hides it.
+    Text1.TabIndex(List1.TabIndex());
+    Command12.TabIndex(List1.TabIndex());
     List1.Sorted(true).ForeColor(forms::vbBlue).BackColor(forms::vbWhite);
     List1.Move(120, 1350, 3855, 3030);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 
 #include "platform/core/error.h"
 #include "platform/forms/controls.h"
@@ -54,6 +55,17 @@ bool Focusable(ControlKind kind) {
     }
 }
 
+// Where a control lies among the others of its container, the back first: ZOrder puts it behind
+// or in front of all of them; otherwise the windowed kinds lie above the graphical ones, each in
+// the order they were made (`made`, its place in the form's list).
+auto Stacking(const Control& c, std::size_t made) {
+    using K = ControlKind;
+    const long z = c.ZPosition();
+    const ControlKind k = c.Kind();
+    const bool graphical = k == K::Label || k == K::Line || k == K::Shape || k == K::Image;
+    return std::tuple(z > 0 ? 2 : z < 0 ? 0 : 1, z, z == 0 && !graphical, made);
+}
+
 }  // namespace
 
 Control::Control(ControlKind kind, Form& form, std::string name, int index)
@@ -70,9 +82,14 @@ Control::Control(ControlKind kind, Control& container, std::string name, int ind
     form_->Register(this);
 }
 
+// Its own part is gone already. Out of the form first, so what the peer's going sets off in the
+// backend (the toolkit moving the focus on from its widget) reads it no more; nor does that move
+// the form's focus, whose handlers may belong to a form being taken apart.
 Control::~Control() {
-    peer_.reset();
     form_->Unregister(this);
+    ++form_->peersGoing_;
+    peer_.reset();
+    --form_->peersGoing_;
 }
 
 Peer* Control::LivePeer() const {
@@ -97,12 +114,37 @@ bool Control::CanFocus() const {
     return true;
 }
 
+bool Control::Covered() const {
+    const std::vector<Control*>& all = form_->controls_;
+    auto place = [&all](const Control* c) {
+        return static_cast<std::size_t>(std::find(all.begin(), all.end(), c) - all.begin());
+    };
+    // The control's rectangle in the coordinates of the container of `x`, going outwards.
+    Single left = left_, top = top_;
+    for (const Control* x = this; x; x = x->container_) {
+        const auto under = Stacking(*x, place(x));
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const Control* c = all[i];
+            if (c == x || c->container_ != x->container_ || !c->IsContainer() || !c->visible_) continue;
+            if (c->left_ <= left && c->top_ <= top && left + width_ <= c->left_ + c->width_ &&
+                top + height_ <= c->top_ + c->height_ && under < Stacking(*c, i))
+                return true;
+        }
+        if (x->container_) {
+            left += x->container_->left_;
+            top += x->container_->top_;
+        }
+    }
+    return false;
+}
+
 bool Control::TabReaches() const {
-    if (!tabStop_ || !CanFocus()) return false;
+    if (!tabStop_ || !CanFocus() || Covered()) return false;
     if (kind_ != ControlKind::OptionButton) return true;
     const Control* first = nullptr;
     for (const Control* c : form_->controls_) {
-        if (c->kind_ != ControlKind::OptionButton || c->container_ != container_ || !c->tabStop_ || !c->CanFocus())
+        if (c->kind_ != ControlKind::OptionButton || c->container_ != container_ || !c->tabStop_ || !c->CanFocus() ||
+            c->Covered())
             continue;
         if (static_cast<const OptionButton*>(c)->Value()) return c == this;
         if (!first || c->tabIndex_ < first->tabIndex_) first = c;
@@ -113,7 +155,7 @@ bool Control::TabReaches() const {
 bool Control::HasFocus() const { return form_->ActiveControl() == this; }
 
 void Control::SetFocus() {
-    if (!CanFocus()) return;
+    if (!CanFocus() || form_->peersGoing_ > 0) return;
     Form& f = *form_;
     Control* old = f.focusAnnounced_ ? f.focus_ : nullptr;
     if (old == this) return;

@@ -88,9 +88,13 @@ public:
     bool TakesFocus() const;
     // Visible and enabled with all its containers and able to hold the focus.
     bool CanFocus() const;
-    // Tab stops on the control now: it can take the focus and is a Tab stop. The option buttons of
-    // one container (frame, picture box or the form) are a single stop: the selected one, else
-    // the first of them in tab order.
+    // A frame or picture box stacked above the control, or above one of its containers, holds it
+    // wholly (by Left, Top, Width and Height), so the user cannot see it: the wizard's pages
+    // stacked at one place. Its Visible stays as it is.
+    bool Covered() const;
+    // Tab stops on the control now: it can take the focus, is a Tab stop and is not covered. The
+    // option buttons of one container (frame, picture box or the form) are a single stop: the
+    // selected one, else the first of them in tab order.
     bool TabReaches() const;
     // A label or image that the window uses as a link (Label::KeyboardLink): it takes the focus,
     // and Space or Enter on it runs its Click.

@@ -192,6 +192,7 @@ private:
     bool controlBox_ = true, minButton_ = true, maxButton_ = true, showInTaskbar_ = true;
     bool mdiForm_ = false;
     bool focusAnnounced_ = false;
+    int peersGoing_ = 0;  // peers of controls being destroyed
     Integer windowState_ = vbNormal;
     Integer borderStyle_ = vbSizable;
     Integer mousePointer_ = vbDefault;

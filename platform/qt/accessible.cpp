@@ -176,7 +176,7 @@ public:
 private:
     bool Covered() const {
         auto* w = static_cast<ReaderCanvas*>(widget());
-        return w->control && CoveredInForm(w, *w->control);
+        return w->control && w->control->Covered();
     }
 };
 

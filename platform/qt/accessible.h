@@ -71,8 +71,4 @@ public:
     ReaderSubWindow();
 };
 
-// Whether a container of the form stacked above the widget, or above one of the containers it
-// stands in, covers it wholly (formpeer_view.cpp: Tab passes such controls by).
-bool CoveredInForm(const QWidget* widget, const forms::Control& control);
-
 }  // namespace qtui

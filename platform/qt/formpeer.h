@@ -109,8 +109,8 @@ public:
     void PaintClient(QWidget& area);
 
     // Where the window stands and what Tab reaches (formpeer_view.cpp).
-    // Tab and Shift+Tab pass over the controls that a container stacked above them hides; `step`
-    // is the toolkit's own move.
+    // Tab and Shift+Tab stop only where the form's rule reaches (Control::TabReaches: not on a
+    // control a container stacked above it hides); `step` is the toolkit's own move.
     bool TabStep(bool next, const std::function<bool(bool)>& step);
     // A top-level window that stands beyond the screen's work area is moved onto it, and made
     // smaller only when it is still bigger. While `opening`, the move the window manager gives a

@@ -1,6 +1,6 @@
 // Where a form's window stands and what the keys reach: windows kept on the screen's work area,
-// the MDI area scrolling to its children and to the focus, and Tab passing over the controls that
-// a container stacked above them hides.
+// the MDI area scrolling to its children and to the focus, and Tab stopping where the form's
+// rule says (Control::TabReaches).
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
@@ -22,40 +22,7 @@ namespace {
 // A window manager that keeps moving a window back is not followed for ever.
 constexpr int kOpeningMoves = 3;
 
-// The widgets of the form's frames and picture boxes, which hide what lies beneath them.
-std::vector<QWidget*> Containers(const forms::Form& form) {
-    std::vector<QWidget*> out;
-    for (const forms::Control* c : form.Controls()) {
-        if (!c->IsContainer()) continue;
-        if (auto* p = dynamic_cast<QtPeer*>(c->peer()); p && p->Widget()) out.push_back(p->Widget());
-    }
-    return out;
-}
-
-// A container stacked above `w` or above one of its own containers covers it wholly.
-bool Covered(const QWidget* w, const QWidget* root, const std::vector<QWidget*>& containers) {
-    QRect r = w->rect();
-    for (const QWidget* x = w; x && x != root && !x->isWindow(); x = x->parentWidget()) {
-        const QWidget* parent = x->parentWidget();
-        if (!parent) break;
-        r.translate(x->pos());
-        const QObjectList& siblings = parent->children();
-        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(x)) + 1; i < siblings.size(); ++i) {
-            if (!siblings[i]->isWidgetType()) continue;
-            auto* above = static_cast<QWidget*>(siblings[i]);
-            if (above->isVisibleTo(parent) && above->geometry().contains(r) &&
-                std::find(containers.begin(), containers.end(), above) != containers.end())
-                return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
-
-bool CoveredInForm(const QWidget* widget, const forms::Control& control) {
-    return Covered(widget, nullptr, Containers(control.Parent()));
-}
 
 void TopWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
@@ -72,27 +39,28 @@ bool ChildWindow::focusNextPrevChild(bool next) {
     return peer_->TabStep(next, [this](bool n) { return QMdiSubWindow::focusNextPrevChild(n); });
 }
 
-// The toolkit's own step runs with the hidden controls, and the option buttons that are not their
-// group's stop, taken out of the Tab order for the moment, so its rules (focus proxies,
-// sub-windows, wrapping) stay as they are.
+// The toolkit's own step runs with the controls Tab does not reach by the form's rule (covered
+// ones, the option buttons that are not their group's stop) taken out of the Tab order for the
+// moment, so its rules (focus proxies, sub-windows, wrapping) stay as they are.
 bool FormPeer::TabStep(bool next, const std::function<bool(bool)>& step) {
     // Hiding or disabling a bar moves the focus on from its tool this way.
     if (GiveBackFromBars(QApplication::focusWidget())) return true;
-    QWidget* window = Widget();
-    if (!window || !client_) return step(next);
-    const std::vector<QWidget*> containers = Containers(form_);
+    if (!Widget() || !client_) return step(next);
     std::vector<std::pair<QPointer<QWidget>, Qt::FocusPolicy>> passed;
-    if (!containers.empty()) {
-        for (QWidget* w : client_->findChildren<QWidget*>()) {
-            if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(client_)) continue;
-            if (Covered(w, client_, containers)) passed.emplace_back(w, w->focusPolicy());
-        }
-    }
-    for (const forms::Control* c : form_.Controls()) {
-        if (c->Kind() != forms::ControlKind::OptionButton || c->TabReaches()) continue;
-        auto* p = dynamic_cast<QtPeer*>(c->peer());
-        if (QWidget* w = p ? p->Widget() : nullptr; w && (w->focusPolicy() & Qt::TabFocus))
+    auto pass = [&passed](QWidget* w) {
+        if ((w->focusPolicy() & Qt::TabFocus) &&
+            std::none_of(passed.begin(), passed.end(), [w](const auto& p) { return p.first == w; }))
             passed.emplace_back(w, w->focusPolicy());
+    };
+    for (const forms::Control* c : form_.Controls()) {
+        if (!c->TakesFocus() || c->TabReaches()) continue;
+        auto* p = dynamic_cast<QtPeer*>(c->peer());
+        QWidget* w = p ? p->Widget() : nullptr;
+        if (!w || !w->isVisibleTo(client_)) continue;
+        pass(w);
+        // The parts of its widget (a combo's edit box); a container's controls answer for themselves.
+        if (!c->IsContainer())
+            for (QWidget* part : w->findChildren<QWidget*>()) pass(part);
     }
     for (auto& [w, policy] : passed) w->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy & ~Qt::TabFocus));
     const bool moved = step(next);

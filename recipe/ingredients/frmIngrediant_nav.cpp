@@ -88,19 +88,11 @@ void frmIngrediant::EnterRunsNext(Integer& KeyAscii) {
 void frmIngrediant::TurningPages(const std::function<void()>& handler) {
     focusAsked_ = nullptr;
     handler();
-    const int top = TopPage();
     // The toolkit moves the focus on by itself from a button the handler disables; only the moves
     // the handler asked for count.
     forms::Control* target = focusAsked_;
     focusAsked_ = nullptr;
-    auto onTop = [&](const forms::Control* c) {
-        for (const forms::Control* b : {&cmdBack, &cmdNext, &cmdFinish, &cmdStartOver, &cmdHelp})
-            if (c == b) return true;
-        for (const forms::Control* p = c->Container(); p; p = p->Container())
-            if (p == &PicWiz[top]) return true;
-        return false;
-    };
-    if (!target || !target->CanFocus() || !onTop(target)) target = FirstControlOf(top);
+    if (!target || !target->CanFocus() || target->Covered()) target = FirstControlOf(TopPage());
     if (target && ActiveControl() != target) target->SetFocus();
 }
 

@@ -422,7 +422,7 @@ void frmIngrediant::txtProtein_Change() {
 
 void frmIngrediant::optFatCals_Click(Integer) {
     // A box on a page behind the one shown cannot take the focus.
-    if (PicWiz[TopPage()].ZPosition() > PicWiz[6].ZPosition()) return;
+    if (txtFat.Covered()) return;
     FocusTo(txtFat);
 }
 

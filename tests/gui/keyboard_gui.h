@@ -85,7 +85,7 @@ inline std::vector<std::string> SharedOrLongNames(const forms::Form& form) {
     QWidget* window = qtui::WindowOf(form);
     for (const forms::Control* c : form.Controls()) {
         QWidget* w = qtui::WidgetOf(*c);
-        if (!c->TakesFocus() || !w || !window || !w->isVisibleTo(window) || qtui::CoveredInForm(w, *c)) continue;
+        if (!c->TakesFocus() || !w || !window || !w->isVisibleTo(window) || c->Covered()) continue;
         const std::string id = c->Name() + (c->Index() < 0 ? "" : "(" + std::to_string(c->Index()) + ")");
         const QString name = w->accessibleName();
         byName[name].push_back(id);

@@ -213,6 +213,20 @@ TEST_F(QtGroups, TabIntoAnOptionGroupLandsOnItsChosenOption) {
     }
 }
 
+// A shown form destroyed without being unloaded, the focus on one of its options: its widgets go
+// one by one while the window stands, and the toolkit moving the focus on meanwhile reaches no
+// control or handler of the form that is going.
+TEST_F(QtGroups, AShownFormDestroyedWithTheFocusOnAnOption) {
+    for (const int option : {0, 3}) {
+        SCOPED_TRACE(option);
+        Groups& g = Open();
+        FocusOn(g.Option1[option]);
+        f.reset();
+        gui::Pump();
+        EXPECT_TRUE(Forms().empty());
+    }
+}
+
 TEST_F(QtGroups, ArrowsMoveToTheNextOptionAndChooseIt) {
     const struct Row {
         const char* name;

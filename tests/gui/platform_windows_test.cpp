@@ -1,6 +1,7 @@
 // Where windows stand and where the keyboard's focus goes, on the Qt backend offscreen, with real
 // key events to the focused widget: windows open on the screen's work area; Tab passes over the
-// controls a container on top hides; a tool bar that goes away gives the focus back.
+// controls a container on top hides, as the test backend's Tab and the first focus do; a tool bar
+// that goes away gives the focus back.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include "platform/forms/forms.h"
 #include "platform/qt/qtui.h"
 #include "platform/testing/temp_env.h"
+#include "platform/testing/user.h"
 
 namespace {
 
@@ -96,9 +98,10 @@ TEST_F(QtWindows, AWindowOpensWhollyOnTheScreen) {
     }
 }
 
-// Two pages stacked in one place, the one on top brought to the front: Tab goes through the
-// controls of that page and the button beside them, never through the page beneath.
-TEST_F(QtWindows, TabPassesOverWhatAPageOnTopHides) {
+// Two pages stacked in one place, the one on top brought to the front: the first focus, Tab on the
+// desktop and the test backend's Tab go through the controls of that page and the button beside
+// them, never through the page beneath.
+TEST_F(QtWindows, TabAndTheFirstFocusPassOverWhatAPageOnTopHides) {
     class Pages : public Form {
     public:
         Pages() : Form("frmPages") {
@@ -116,32 +119,47 @@ TEST_F(QtWindows, TabPassesOverWhatAPageOnTopHides) {
         TextBox Other0{Page0, "Other0"};
         TextBox Name1{Page1, "Name1"};
         CommandButton Next{*this, "Next"};
-    } f;
-    f.Show();
-    QApplication::setActiveWindow(qtui::WindowOf(f));
-    gui::Pump();
+    };
+    // The test backend's Tab round from the focus, as TabRound.
+    auto driveRound = [](const Form& f, Integer shift) {
+        std::vector<std::string> seen;
+        const Control* start = f.ActiveControl();
+        for (Control* at = f.ActiveControl(); at && seen.size() < 20 && (seen.empty() || at != start);) {
+            drive::PressKey(*at, vbKeyTab, shift);
+            at = f.ActiveControl();
+            seen.push_back(at ? at->Name() : "");
+        }
+        return seen;
+    };
     const struct {
         const char* name;
-        PictureBox* front;
-        TextBox* start;
-        std::vector<std::string> round;
+        bool firstOnTop;
+        std::vector<std::string> round;  // from the first focus, the last one
     } rows[] = {
-        {"the second page on top", &f.Page1, &f.Name1, {"Next", "Name1"}},
-        {"the first page on top", &f.Page0, &f.Name0, {"Other0", "Next", "Name0"}},
+        {"the second page on top", false, {"Next", "Name1"}},
+        {"the first page on top", true, {"Other0", "Next", "Name0"}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        r.front->ZOrder(vbBringToFront);
-        r.start->SetFocus();
+        Pages f;
+        (r.firstOnTop ? f.Page0 : f.Page1).ZOrder(vbBringToFront);
+        f.Show();
+        QApplication::setActiveWindow(qtui::WindowOf(f));
         gui::Pump();
+        ASSERT_NE(f.ActiveControl(), nullptr);
+        EXPECT_EQ(f.ActiveControl()->Name(), r.round.back()) << "the first focus";
+        EXPECT_EQ(Focused(f), r.round.back());
         EXPECT_EQ(TabRound(f), r.round);
+        EXPECT_EQ(driveRound(f, 0), r.round);
         EXPECT_TRUE(f.Page0.Visible() && f.Page1.Visible()) << "both pages stay visible";
+        // Shift+Tab the other way round.
+        std::vector<std::string> back(r.round.rbegin() + 1, r.round.rend());
+        back.push_back(r.round.back());
+        EXPECT_EQ(driveRound(f, vbShiftMask), back);
+        gui::Press(Qt::Key_Backtab);
+        EXPECT_EQ(Focused(f), back.front());
+        forms::Unload(f);
     }
-    // Shift+Tab the other way round.
-    f.Name0.SetFocus();
-    gui::Pump();
-    gui::Press(Qt::Key_Backtab);
-    EXPECT_EQ(Focused(f), "Next");
 }
 
 // The focus on a tool, taken there by F10: the bar or the tool goes away, disabled or hidden, and

@@ -543,6 +543,33 @@ TEST_F(Wizard, NothingButZerosIsStoredWithoutAQuestion) {
     EXPECT_EQ(app->Ing.Count(), 3u);
 }
 
+// The pages lie stacked at one place: the first focus and Tab stay on the page on top and the
+// wizard's buttons that are enabled.
+TEST_F(Wizard, TabGoesRoundThePageOnTopAndTheButtons) {
+    auto& w = wiz();
+    const struct {
+        int page;
+        std::vector<std::string> round;  // from the focus on arriving, back to it
+    } rows[] = {
+        {0, {"cmdStartOver", "cmdHelp", "txtName"}},
+        {6, {"optFatCals", "txtSatFat", "cmdBack", "cmdStartOver", "cmdHelp", "txtFat"}},  // Next waits for the fat
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.page);
+        if (r.page == 6) Enter(Entered{}, 5);
+        ASSERT_EQ(Page(), r.page);
+        forms::Control* const start = w.ActiveControl();
+        ASSERT_NE(start, nullptr);
+        std::vector<std::string> round;
+        for (forms::Control* at = start; round.size() < 20 && (round.empty() || at != start);) {
+            drive::PressKey(*at, forms::vbKeyTab);
+            at = w.ActiveControl();
+            round.push_back(at->Name());
+        }
+        EXPECT_EQ(round, r.round);
+    }
+}
+
 TEST_F(Wizard, StartOverAndThePicture) {
     Enter(Entered{}, 6);
     drive::Click(wiz().cmdStartOver);

@@ -31,6 +31,9 @@ public:
         mnuPopOne.Caption("One");
         mnuPop.Visible(false);
         Tmr.Interval(100);
+        // The other controls lie at their default place, which the containers would cover.
+        Frame1.Move(2400, 0);
+        Pic.Move(3800, 0);
 
         Load = [this] { Log("Load"); };
         Activate = [this] { Log("Activate"); };
