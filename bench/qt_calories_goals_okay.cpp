@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using benchdata::Median;
+using benchdata::PairedRuns;
 using benchdata::TimedMs;
 using benchqt::Settle;
 
@@ -43,7 +43,7 @@ void BM_DesktopCaloricNeedsOkay(benchmark::State& state) {
         return w;
     };
 
-    std::vector<double> okay, floor, ratio;
+    PairedRuns runs("okay");
     for (auto _ : state) {
         calories::calcalintake& saving = open();
         const double okayMs = TimedMs([&] {
@@ -57,15 +57,10 @@ void BM_DesktopCaloricNeedsOkay(benchmark::State& state) {
             drive::CloseForm(closing);
             Settle();
         });
-        state.SetIterationTime(okayMs / 1e3);
-        okay.push_back(okayMs);
-        floor.push_back(floorMs);
-        ratio.push_back(okayMs / floorMs);
+        runs.Add(state, okayMs, floorMs);
     }
-    state.counters["okay_ms"] = Median(okay);
-    state.counters["floor_ms"] = Median(floor);
-    state.counters["ratio"] = Median(ratio);
-    state.counters["saves_ms"] = Median(okay) - Median(floor);
+    runs.Report(state);
+    state.counters["saves_ms"] = runs.RunMs() - runs.FloorMs();
 }
 BENCHMARK(BM_DesktopCaloricNeedsOkay)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 

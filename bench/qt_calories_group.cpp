@@ -31,7 +31,7 @@ namespace {
 
 constexpr int kFoods = 32767;
 
-using benchdata::Median;
+using benchdata::PairedRuns;
 using benchdata::TimedMs;
 using benchqt::Settle;
 
@@ -69,7 +69,7 @@ void BM_DesktopGroupChoice(benchmark::State& state) {
     bare.show();
     Settle();
 
-    std::vector<double> choice, floor, ratio;
+    PairedRuns runs("choice");
     for (auto _ : state) {
         main.Combo1.Text("Soups");  // no foods
         model.setStringList({});
@@ -84,15 +84,10 @@ void BM_DesktopGroupChoice(benchmark::State& state) {
             Settle();
             bare.repaint();
         });
-        state.SetIterationTime(choiceMs / 1e3);
-        choice.push_back(choiceMs);
-        floor.push_back(floorMs);
-        ratio.push_back(choiceMs / floorMs);
+        runs.Add(state, choiceMs, floorMs);
     }
     if (main.List1.ListCount() != kFoods) state.SkipWithError("not every food listed");
-    state.counters["choice_ms"] = Median(choice);
-    state.counters["floor_ms"] = Median(floor);
-    state.counters["ratio"] = Median(ratio);
+    runs.Report(state);
     state.counters["rows"] = main.List1.ListCount();
     forms::ResetApplication();  // the windows go without writing the files back
     app.reset();

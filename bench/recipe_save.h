@@ -54,7 +54,7 @@ inline void PairedFinishAndSave(benchmark::State& state, recipe::Recipe& app, co
                                 const std::function<void()>& settle) {
     recipe::CalcFrm& c = app.CalcFrm();
     const auto floorFile = dir / "Floor.Dat";
-    std::vector<double> save, floor, ratio;
+    PairedRuns runs("save");
     int n = 0;
     for (auto _ : state) {
         drive::TypeText(c.NameTxt, "New recipe " + std::to_string(n++));
@@ -68,14 +68,9 @@ inline void PairedFinishAndSave(benchmark::State& state, recipe::Recipe& app, co
         const double floorMs = TimedMs([&] {
             if (files::SafeSave(floorFile, bytes, true)) state.SkipWithError("the floor's save failed");
         });
-        state.SetIterationTime(saveMs / 1e3);
-        save.push_back(saveMs);
-        floor.push_back(floorMs);
-        ratio.push_back(saveMs / floorMs);
+        runs.Add(state, saveMs, floorMs);
     }
-    state.counters["save_ms"] = Median(save);
-    state.counters["floor_ms"] = Median(floor);
-    state.counters["ratio"] = Median(ratio);
+    runs.Report(state);
     state.counters["MB"] = static_cast<double>(app.Recipes.Recipe_Text().size()) / (1 << 20);
 }
 
