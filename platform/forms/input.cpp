@@ -99,7 +99,9 @@ Integer KeyDown(Control& control, Integer keyCode, Integer shift) {
     // Enter on a button or a link is that control's own key.
     bool onButton = control.Kind() == ControlKind::CommandButton || control.KeyboardLink();
     bool multiLine = control.Kind() == ControlKind::TextBox && static_cast<TextBox&>(control).MultiLine();
-    if (keyCode == vbKeyReturn && !onButton && !multiLine) {
+    bool list = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::ComboBox;
+    bool choosesByEnter = list && static_cast<ListControl&>(control).ChooseByEnter();
+    if (keyCode == vbKeyReturn && !onButton && !multiLine && !choosesByEnter) {
         if (CommandButton* b = form.DefaultButton(); b && Usable(*b)) {
             Click(*b);
             return 0;
@@ -180,6 +182,12 @@ void ChooseItem(ListControl& list, int index) {
     if (!Usable(list)) return;
     if (index < -1 || index >= list.ListCount()) return;
     SetListIndex(list, index);
+}
+
+void ChooseAtCaret(ListControl& list, int index) {
+    if (!Usable(list) || index < 0 || index >= list.ListCount()) return;
+    if (index != list.ListIndex()) SetListIndex(list, index);
+    else detail::Fire(list.Click);
 }
 
 void DropDown(ComboBox& combo) {
