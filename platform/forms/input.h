@@ -49,6 +49,10 @@ Integer KeyDown(Control& control, Integer keyCode, Integer shift);
 // keyboard link runs its Click. Returns the character left (0: eaten; another value: type that
 // instead).
 Integer KeyPress(Control& control, Integer keyAscii);
+// A key on a form while none of its controls has the focus (none can take it, or the window holds
+// it itself): Enter presses the Default button and Escape the Cancel button, as from a control;
+// otherwise the form's KeyDown runs. Returns the key code left.
+Integer FormKeyDown(Form& form, Integer keyCode, Integer shift);
 Integer KeyUp(Control& control, Integer keyCode, Integer shift);
 
 // The focus moved to the control (LostFocus of the old one, then GotFocus).

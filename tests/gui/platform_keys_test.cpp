@@ -86,6 +86,46 @@ protected:
     Picker f;
 };
 
+// A splash's OK is enabled once the program has loaded, after the window became active with
+// nothing to give the focus to: the window's keys are the form's then.
+TEST_F(QtKeys, WithNoControlFocusedEnterEscapeAndF10Work) {
+    auto enable = [&](bool on) {
+        f.List1.Enabled(on);
+        f.Combo1.Enabled(on);
+        for (CommandButton* b : {&f.Command1, &f.Command2, &f.Command3}) b->Enabled(on);
+    };
+    enable(false);
+    Open();
+    enable(true);
+    gui::Pump();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    QMenuBar* bar = static_cast<QMainWindow*>(qtui::WindowOf(f))->menuBar();
+    const struct {
+        const char* name;
+        Qt::Key key;
+        std::vector<std::string> log;
+        const char* lit;  // the menu the keys are on, "" when they are not on the bar
+    } steps[] = {
+        {"Enter presses the Default button", Qt::Key_Return, {"Command1_Click"}, ""},
+        {"Escape presses the Cancel button", Qt::Key_Escape, {"Command2_Click"}, ""},
+        {"F10 lights the first menu", Qt::Key_F10, {}, "&File"},
+        {"Escape leaves the bar", Qt::Key_Escape, {}, ""},
+        {"F10 lights it again", Qt::Key_F10, {}, "&File"},
+        {"and puts it out", Qt::Key_F10, {}, ""},
+        {"Enter still presses the Default button", Qt::Key_Return, {"Command1_Click"}, ""},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        f.log.clear();
+        Key(s.key);
+        EXPECT_EQ(f.log, s.log);
+        EXPECT_EQ(gui::Highlighted(bar).toStdString(), s.lit);
+        if (*s.lit == '\0') {
+            EXPECT_FALSE(bar->hasFocus());
+        }
+    }
+}
+
 // The arrows look through the items, Enter or Space takes the one they are on (again when it is
 // taken already); the mouse takes an item at once.
 TEST_F(QtKeys, AListWhoseClickActsTakesAnItemByEnter) {
