@@ -167,4 +167,28 @@ TEST_F(QtKeys, AListWhoseClickActsTakesAnItemByEnter) {
     }
 }
 
+// Help asked for from a modal window comes in front of it, wholly on the screen, and takes the keys
+// while that window stays open.
+TEST_F(QtKeys, HelpFromAModalWindowCanBeUsedAndClosed) {
+    Open();
+    Picker dialog;
+    bool helped = false;
+    gui::WhenModal([&](QWidget*) {
+        QTest::mouseClick(qtui::WidgetOf(dialog.Command3), Qt::LeftButton);
+        gui::Pump();
+        QWidget* help = host.Desktop().Help();
+        ASSERT_NE(help, nullptr);
+        helped = true;
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
+        QTest::keyClick(help->windowHandle(), Qt::Key_Escape);  // as the window system delivers it
+        gui::Pump();
+        EXPECT_FALSE(help->isVisible()) << "the key did not reach the help";
+        EXPECT_TRUE(dialog.Visible());
+        dialog.Hide();
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(helped);
+}
+
 }  // namespace
