@@ -25,7 +25,8 @@
 //    input::ChooseItem, a scroll -> input::ScrollTo, a click -> input::Click (mouse buttons ->
 //    input::MouseDown/MouseUp/MouseMove, on a form's bare surface input::FormMouse*), a key ->
 //    input::KeyDown / KeyPress (a zero result means the handler ate the key; a key left goes on to
-//    input::OptionKey, and the menu key or Shift+F10 to input::ContextClick), a close box ->
+//    input::OptionKey, and the menu key or Shift+F10 to input::ContextClick; a key on a window
+//    in which no control has the focus -> input::FormKeyDown), a close box ->
 //    input::Close, activation -> input::Activate, resize -> input::Resized, a timer -> input::Tick.
 //    Setting a value the control already has does nothing, so echoes from widget signals are
 //    harmless. Exceptions from handlers come out of these calls; catch them at the toolkit
@@ -41,6 +42,8 @@
 //      OptionButton Value                                                      -> input::Click, OptionKey
 //      Frame        Caption (a container)
 //      ListBox      items (ItemsInserted...), ListIndex, TopIndex               -> input::ChooseItem, TopIndex(n)
+//                   (ChooseByEnter, also a simple combo's: the keys move the caret alone, and
+//                   Enter or Space, left by input::KeyDown, -> input::ChooseAtCaret)
 //      ComboBox     items, ListIndex, Text, Style                              -> input::ChooseItem, input::Edit, input::DropDown
 //      H/VScrollBar Min, Max (Min may exceed Max: a vertical bar with Min > Max has its Min at the
 //                   top, so the up arrow raises the value), Value, Small/LargeChange -> input::ScrollTo,

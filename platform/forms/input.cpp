@@ -94,23 +94,28 @@ void FormMouseMove(Form& form, Integer button, Integer shift, Single x, Single y
     if (form.Enabled()) detail::Fire(form.MouseMove, button, shift, x, y);
 }
 
+namespace {
+
+// Enter presses the form's Default button, Escape its Cancel button; true when one was pressed.
+bool PressDefaultOrCancel(Form& form, Integer keyCode, bool enterIsOwn) {
+    CommandButton* b = nullptr;
+    if (keyCode == vbKeyReturn && !enterIsOwn) b = form.DefaultButton();
+    else if (keyCode == vbKeyEscape) b = form.CancelButton();
+    if (!b || !Usable(*b)) return false;
+    Click(*b);
+    return true;
+}
+
+}  // namespace
+
 Integer KeyDown(Control& control, Integer keyCode, Integer shift) {
     Form& form = control.Parent();
     // Enter on a button or a link is that control's own key.
     bool onButton = control.Kind() == ControlKind::CommandButton || control.KeyboardLink();
     bool multiLine = control.Kind() == ControlKind::TextBox && static_cast<TextBox&>(control).MultiLine();
-    if (keyCode == vbKeyReturn && !onButton && !multiLine) {
-        if (CommandButton* b = form.DefaultButton(); b && Usable(*b)) {
-            Click(*b);
-            return 0;
-        }
-    }
-    if (keyCode == vbKeyEscape) {
-        if (CommandButton* b = form.CancelButton(); b && Usable(*b)) {
-            Click(*b);
-            return 0;
-        }
-    }
+    bool list = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::ComboBox;
+    bool choosesByEnter = list && static_cast<ListControl&>(control).ChooseByEnter();
+    if (PressDefaultOrCancel(form, keyCode, onButton || multiLine || choosesByEnter)) return 0;
     Integer k = keyCode;
     if (form.KeyPreview()) detail::Fire(form.KeyDown, k, shift);
     if (k == 0) return 0;
@@ -119,6 +124,13 @@ Integer KeyDown(Control& control, Integer keyCode, Integer shift) {
         Click(control);
         return 0;
     }
+    return k;
+}
+
+Integer FormKeyDown(Form& form, Integer keyCode, Integer shift) {
+    if (!form.Enabled() || PressDefaultOrCancel(form, keyCode, false)) return 0;
+    Integer k = keyCode;
+    detail::Fire(form.KeyDown, k, shift);
     return k;
 }
 
@@ -180,6 +192,12 @@ void ChooseItem(ListControl& list, int index) {
     if (!Usable(list)) return;
     if (index < -1 || index >= list.ListCount()) return;
     SetListIndex(list, index);
+}
+
+void ChooseAtCaret(ListControl& list, int index) {
+    if (!Usable(list) || index < 0 || index >= list.ListCount()) return;
+    if (index != list.ListIndex()) SetListIndex(list, index);
+    else detail::Fire(list.Click);
 }
 
 void DropDown(ComboBox& combo) {

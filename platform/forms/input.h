@@ -40,14 +40,19 @@ void FormMouseMove(Form& form, Integer button, Integer shift, Single x, Single y
 
 // A key goes down on the control with the focus. Enter presses the form's Default button and
 // Escape its Cancel button (unless the focus is on a command button or a keyboard link, or Enter
-// in a multi-line text box); otherwise the form's KeyDown runs first when KeyPreview is set, then
-// the control's; Enter left on a command button or a keyboard link runs its Click. Returns the
-// key code left after the handlers (0: eaten, the backend drops the key).
+// in a multi-line text box or a list that chooses by Enter); otherwise the form's KeyDown runs
+// first when KeyPreview is set, then the control's; Enter left on a command button or a keyboard
+// link runs its Click. Returns the key code left after the handlers (0: eaten, the backend drops
+// the key).
 Integer KeyDown(Control& control, Integer keyCode, Integer shift);
 // A character typed on the control: KeyPreview form first, then the control; a space left on a
 // keyboard link runs its Click. Returns the character left (0: eaten; another value: type that
 // instead).
 Integer KeyPress(Control& control, Integer keyAscii);
+// A key on a form while none of its controls has the focus (none can take it, or the window holds
+// it itself): Enter presses the Default button and Escape the Cancel button, as from a control;
+// otherwise the form's KeyDown runs. Returns the key code left.
+Integer FormKeyDown(Form& form, Integer keyCode, Integer shift);
 Integer KeyUp(Control& control, Integer keyCode, Integer shift);
 
 // The focus moved to the control (LostFocus of the old one, then GotFocus).
@@ -68,6 +73,9 @@ bool ContextClick(Control& control, Single x, Single y);
 
 // The user chose an item of a list or the list of a combo box (Click runs when it is new).
 void ChooseItem(ListControl& list, int index);
+// Enter or Space at the caret of a list that chooses by Enter: the item is chosen and Click runs,
+// also when it was chosen already. Nothing outside the list.
+void ChooseAtCaret(ListControl& list, int index);
 // The user dropped down a combo box's list.
 void DropDown(ComboBox& combo);
 // The user typed into a text box: the whole new text and the caret. Refused (false) when the

@@ -101,6 +101,11 @@ public:
     int FindString(std::string_view prefix, int startAfter = -1) const;
     int FindStringExact(std::string_view text, int startAfter = -1) const;
 
+    // For a list whose Click closes its window or opens another: the keys only move the caret
+    // (the arrows, Home, End, the page keys), and Enter or Space chooses the item at the caret,
+    // with its Click even when that item is chosen already. The mouse chooses as in any list.
+    bool ChooseByEnter() const { return chooseByEnter_; }
+
 protected:
     using Control::Control;
     void SetListIndex(int index);
@@ -121,6 +126,7 @@ protected:
     int listIndex_ = -1;
     int newIndex_ = -1;
     bool sorted_ = false;
+    bool chooseByEnter_ = false;
 };
 
 template <class T>
@@ -134,6 +140,8 @@ public:
     T& List(int index, std::string text) { this->SetList(index, std::move(text)); return this->Self(); }
     T& ItemData(int index, Long data) { this->SetItemData(index, data); return this->Self(); }
     T& Sorted(bool v) { this->SetSorted(v); return this->Self(); }
+    using ListControl::ChooseByEnter;
+    T& ChooseByEnter(bool v) { this->chooseByEnter_ = v; return this->Self(); }
 
 protected:
     using Widget<T, ListControl>::Widget;

@@ -188,9 +188,13 @@ bool MoveOn(QWidget* from, bool forward) {
 void WindowKeys::Toggle() {
     QWidget* focus = QApplication::focusWidget();
     if (auto* bar = qobject_cast<QMenuBar*>(focus); bar && IsKeyedBar(bar)) {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(bar, &escape);
-        return;
+        if (bar->activeAction()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(bar, &escape);
+            return;
+        }
+        GiveBack();  // it holds the focus with no menu lit: F10 lights the first one
+        focus = QApplication::focusWidget();
     }
     if (IsBarPart(focus)) {
         GiveBack();
@@ -216,10 +220,21 @@ public:
     }
 
 private:
-    bool OnKey(const QKeyEvent& k) {
+    // Escape leaves the bar for the control the keys came from; with none (nothing had the focus)
+    // the bar would keep the focus with nothing lit, deaf to F10: the window takes it back.
+    bool Leave(QKeyEvent& k) {
+        leaving_ = true;
+        QApplication::sendEvent(bar_, &k);
+        leaving_ = false;
+        if (bar_->hasFocus() && !bar_->activeAction())
+            if (WindowKeys* keys = WindowKeys::Of(bar_->window())) keys->GiveBack();
+        return true;
+    }
+    bool OnKey(QKeyEvent& k) {
         QAction* current = bar_->activeAction();
         if (g_stepping || !bar_->hasFocus() || !current || (current->menu() && current->menu()->isVisible()))
             return false;
+        if (k.key() == Qt::Key_Escape) return !leaving_ && Leave(k);
         const std::vector<QAction*> menus = Menus(bar_);
         if (menus.empty()) return false;
         const bool next = k.key() == Qt::Key_Right || k.key() == Qt::Key_Tab;
@@ -292,6 +307,7 @@ private:
     QMenuBar* bar_;
     std::vector<QShortcut*> shortcuts_;
     bool scheduled_ = false;
+    bool leaving_ = false;
 };
 
 class ToolBarKeys : public QObject {

@@ -148,9 +148,7 @@ void QtDesktop::ShowHelp(const services::HelpRequest& request) {
     else help_->ShowPage(page);
     // A keyword search with no keyword opens the search, as the old help program did.
     if (request.command == services::HELP_PARTIALKEY) help_->StartSearch();
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    help_->Present();
 }
 
 bool QtDesktop::TrayAdd(const services::TrayIcon& icon) {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,6 +89,11 @@ void TopWindow::changeEvent(QEvent* e) {
         peer_->OnPlaced(true);
         if (peer_) peer_->OnActivated();
     }
+}
+
+void TopWindow::keyPressEvent(QKeyEvent* e) {
+    if (peer_ && peer_->OnWindowKey(*e)) return;
+    QMainWindow::keyPressEvent(e);
 }
 
 ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -589,6 +595,18 @@ void FormPeer::OnActivated() {
     if (syncing_ || !form_.Visible() || form_.IsActive()) return;
     if (!Call([this] { forms::input::Activate(form_); })) return;
     if (child_) MenusChanged();
+}
+
+// No control has the focus (none could take it when the window became active, or the window was
+// given it back): the keys are the form's, so Enter still presses its Default button.
+bool FormPeer::OnWindowKey(const QKeyEvent& k) {
+    QWidget* focus = top_ ? top_->focusWidget() : nullptr;
+    if (!top_ || (focus && focus != top_)) return false;  // a control's key the control left
+    const Integer code = KeyCode(k);
+    if (code == 0) return false;
+    Integer left = code;
+    if (!Call([&] { left = forms::input::FormKeyDown(form_, code, ShiftMask(k.modifiers())); })) return true;
+    return left == 0;
 }
 
 void FormPeer::OnClientMouse(QEvent::Type type, QMouseEvent* e) {

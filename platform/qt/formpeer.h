@@ -53,6 +53,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -105,6 +106,8 @@ public:
     void OnMoved();
     void OnStateChanged(Qt::WindowStates state);
     void OnActivated();
+    // A key that reached the window itself; true when the form took it.
+    bool OnWindowKey(const QKeyEvent& key);
     void OnClientMouse(QEvent::Type type, QMouseEvent* event);
     void PaintClient(QWidget& area);
 

@@ -1,6 +1,7 @@
 #include "platform/qt/help.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -8,17 +9,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "platform/forms/form.h"
 #include "platform/qt/convert.h"
 
 namespace qtui {
+
+namespace {
+const QSize kSize(760, 520);
+}
 
 HelpWindow::HelpWindow()
     : browser_(new QTextBrowser(this)),
@@ -75,7 +83,7 @@ HelpWindow::HelpWindow()
     connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowResult(results_->row(item)); });
     // Escape closes it, as it closes a dialog; the search box and the page leave that key alone.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    resize(760, 520);
+    resize(kSize);
 }
 
 void HelpWindow::StartSearch() {
@@ -133,6 +141,50 @@ void HelpWindow::ShowMissing(long contextId) {
                                   : QStringLiteral("The help contents are not available.");
     browser_->setPlainText(what);
     setWindowTitle(QStringLiteral("Help"));
+}
+
+void HelpWindow::Present() {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* from = modal ? modal : QApplication::activeWindow();
+    if (!isVisible()) Place(from == this ? nullptr : from);
+    BelongTo(modal);
+    show();
+    raise();
+    activateWindow();
+}
+
+// A window a modal one owns is not blocked by it; once that one hides, help stands on its own.
+void HelpWindow::BelongTo(QWidget* owner) {
+    winId();  // the native window, to name its owner
+    QWindow* window = windowHandle();
+    QWindow* parent = owner ? owner->windowHandle() : nullptr;
+    if (!window || window->transientParent() == parent) return;
+    QObject::disconnect(ownerHides_);
+    window->setTransientParent(parent);
+    if (!parent) return;
+    ownerHides_ = connect(parent, &QWindow::visibleChanged, this, [this](bool visible) {
+        if (!visible) BelongTo(nullptr);
+    });
+}
+
+void HelpWindow::Place(const QWidget* from) {
+    QScreen* screen = from ? from->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // The frame the window manager will put round it, as it did round the window asking.
+    QMargins frame;
+    if (from) {
+        const QRect outer = from->frameGeometry(), inner = from->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    }
+    const QSize room = area.size().shrunkBy(frame).expandedTo(QSize(200, 150));
+    resize(kSize.boundedTo(room));
+    QRect whole(QPoint(), size().grownBy(frame));
+    whole.moveCenter(from ? from->frameGeometry().center() : area.center());
+    auto within = [](int at, int low, int room, int size) { return std::clamp(at, low, std::max(low, low + room - size)); };
+    move(within(whole.left(), area.left(), area.width(), whole.width()),
+         within(whole.top(), area.top(), area.height(), whole.height()));
 }
 
 std::string HelpWindow::CurrentPage() const {

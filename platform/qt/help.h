@@ -16,6 +16,9 @@ class HelpWindow : public QMainWindow {
 public:
     HelpWindow();
 
+    // Shows the window in front, wholly on the screen. Asked for from a modal window, it belongs to
+    // that window while it is open, so the user reaches it and the modal window stays open.
+    void Present();
     void ShowPage(const std::string& path);
     // No page for the topic: say so (contextId -1: the contents).
     void ShowMissing(long contextId);
@@ -33,6 +36,9 @@ public:
 
 private:
     void ShowResult(int row);
+    // Sized and placed to stand wholly on the screen, centred over the window help came from.
+    void Place(const QWidget* from);
+    void BelongTo(QWidget* owner);
 
     QTextBrowser* browser_;
     QString contents_;
@@ -41,6 +47,7 @@ private:
     QLineEdit* searchBox_;
     QListWidget* results_;
     QStringList resultPages_;
+    QMetaObject::Connection ownerHides_;
 };
 
 }  // namespace qtui

@@ -134,10 +134,45 @@ private:
     bool scheduled_ = false;
 };
 
-class ListBoxPeer : public ControlPeer {
+// What the list box and the simple combo box share: a list that chooses by Enter
+// (ListControl::ChooseByEnter) takes the keys only to move its caret, the view's current item,
+// shown selected; Enter and Space choose the item there. The mouse chooses as in any list.
+class ListPeer : public ControlPeer {
+protected:
+    ListPeer(forms::ListControl& list, QWidget* widget) : ControlPeer(list, widget), items_(list) {}
+
+    // A key or a mouse press on the view, before the view hears it; true when it was taken.
+    bool EnterChooses(const QAbstractItemView* view, QEvent* event) {
+        if (!items_.ChooseByEnter()) return false;
+        if (event->type() == QEvent::MouseButtonPress) keyed_ = false;
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(event);
+        const bool choose = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Space;
+        if (!choose || (k->modifiers() & ~Qt::KeypadModifier)) {
+            keyed_ = true;
+            return false;
+        }
+        if (k->isAutoRepeat()) return true;
+        const int row = Chosen(view) ? view->currentIndex().row() : -1;
+        const Integer code = KeyCode(*k);
+        Integer left = code;
+        if (!Call([&] { left = forms::input::KeyDown(items_, code, 0); }) || left == 0) return true;
+        Call([&] { forms::input::ChooseAtCaret(items_, row); });
+        return true;
+    }
+    // Whether a new selection in the view came from keys that only move the caret.
+    bool OnlyMoved() { return items_.ChooseByEnter() && std::exchange(keyed_, false); }
+
+    bool keyed_ = false;  // the current row moves by a key, not by the mouse
+
+private:
+    forms::ListControl& items_;
+};
+
+class ListBoxPeer : public ListPeer {
 public:
     explicit ListBoxPeer(forms::ListBox& list)
-        : ControlPeer(list, new QListView), list_(list), w_(static_cast<QListView*>(widget_.data())) {
+        : ListPeer(list, new QListView), list_(list), w_(static_cast<QListView*>(widget_.data())) {
         model_ = new ListModel(list, w_);
         w_->setModel(model_);
         batch_ = std::make_unique<ChangeBatch>(model_, w_, Context(), [this] { Shown(); });
@@ -151,7 +186,7 @@ public:
             const QModelIndex current = w_->selectionModel()->currentIndex();
             if (syncing_ || !Chosen(w_) || current.row() == list_.ListIndex()) return;
             // In a list that stands open for a drop-down the keys only move; Enter takes.
-            if (dropped_ && std::exchange(keyed_, false)) return;
+            if (dropped_ ? std::exchange(keyed_, false) : OnlyMoved()) return;
             int row = current.row();
             if (Call([&] { forms::input::ChooseItem(list_, row); })) ShowSelection();
         };
@@ -211,7 +246,7 @@ protected:
     bool BeforeEvent(QObject* watched, QEvent* event) override {
         if (!dropped_) {
             FirstArrowTakesFirst(w_, event, list_.ListIndex());
-            return false;
+            return EnterChooses(w_, event);
         }
         switch (event->type()) {
         case QEvent::KeyPress: {
@@ -283,7 +318,6 @@ private:
     QPointer<ListModel> model_;
     std::unique_ptr<ChangeBatch> batch_;
     bool dropped_ = false;  // standing open for a drop-down
-    bool keyed_ = false;    // the current row moves by a key, not by the mouse
     QPointer<QWidget> dropFrom_;
 };
 
@@ -432,9 +466,9 @@ private:
 };
 
 // The simple style: an edit box with its list always shown beneath it.
-class SimpleComboPeer : public ControlPeer {
+class SimpleComboPeer : public ListPeer {
 public:
-    explicit SimpleComboPeer(forms::ComboBox& combo) : ControlPeer(combo, new QWidget), combo_(combo) {
+    explicit SimpleComboPeer(forms::ComboBox& combo) : ListPeer(combo, new QWidget), combo_(combo) {
         auto* layout = new QVBoxLayout(widget_);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(2);
@@ -461,7 +495,7 @@ public:
         });
         auto take = [this] {
             const int row = list_->selectionModel()->currentIndex().row();
-            if (syncing_ || !Chosen(list_) || row == combo_.ListIndex()) return;
+            if (syncing_ || !Chosen(list_) || row == combo_.ListIndex() || OnlyMoved()) return;
             if (Call([&] { forms::input::ChooseItem(combo_, row); })) ShowState();
         };
         QObject::connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, Context(), take);
@@ -492,8 +526,9 @@ public:
 
 protected:
     bool BeforeEvent(QObject* watched, QEvent* event) override {
-        if (list_ && watched == list_) FirstArrowTakesFirst(list_, event, combo_.ListIndex());
-        return false;
+        if (!list_ || (watched != list_ && watched != list_->viewport())) return false;
+        FirstArrowTakesFirst(list_, event, combo_.ListIndex());
+        return EnterChooses(list_, event);
     }
     void Update(Property what, int index) override {
         if (what == Property::ListIndex || what == Property::Text) ShowState();

@@ -12,6 +12,7 @@
 #include "platform/core/text.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/input.h"
+#include "platform/forms/list.h"
 
 namespace drive {
 
@@ -138,6 +139,23 @@ private:
     forms::Timer& timer_;
 };
 
+// A list's caret: on the chosen item, until the keys of a list that chooses by Enter move it
+// alone; a change of the items puts it back there.
+class ListPeer : public forms::Peer {
+public:
+    explicit ListPeer(forms::ListControl& list) : caret(list.ListIndex()), list_(list) {}
+    void Changed(forms::Property what, int) override {
+        if (what == forms::Property::ListIndex || what == forms::Property::Text) caret = list_.ListIndex();
+    }
+    void ItemsInserted(int, int) override { caret = list_.ListIndex(); }
+    void ItemsRemoved(int, int) override { caret = list_.ListIndex(); }
+    void ItemsReset() override { caret = list_.ListIndex(); }
+    int caret;
+
+private:
+    forms::ListControl& list_;
+};
+
 forms::Menu* FindItem(forms::Menu& menu, const std::string& name) {
     for (forms::Menu* item : menu.Items()) {
         if (item->Name() == name) return item;
@@ -159,6 +177,8 @@ public:
     void AttachControl(forms::Control& c) override {
         if (c.Kind() == forms::ControlKind::Timer)
             c.SetPeer(std::make_unique<TimerPeer>(s_, static_cast<forms::Timer&>(c)));
+        else if (c.Kind() == forms::ControlKind::ListBox || c.Kind() == forms::ControlKind::ComboBox)
+            c.SetPeer(std::make_unique<ListPeer>(static_cast<forms::ListControl&>(c)));
     }
     void RunModal(forms::Form& form) override {
         s_.modalsShown.push_back(form.Name());
@@ -519,6 +539,15 @@ std::unique_ptr<services::MailSender> TestHost::CreateMailSender(std::string_vie
     if (state_->mailFactory) return state_->mailFactory(classId);
     if (vb::StrComp(classId, services::kMailSenderClassId, vb::Compare::Text) != 0) return nullptr;
     return std::make_unique<MailSender>(*state_);
+}
+
+int ListCaret(const forms::ListControl& list) {
+    const auto* p = dynamic_cast<const ListPeer*>(list.peer());
+    return p ? p->caret : list.ListIndex();
+}
+
+void MoveListCaret(forms::ListControl& list, int index) {
+    if (auto* p = dynamic_cast<ListPeer*>(list.peer())) p->caret = index;
 }
 
 }  // namespace drive

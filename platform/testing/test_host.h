@@ -25,6 +25,10 @@
 #include "platform/forms/menu.h"
 #include "platform/services/host.h"
 
+namespace forms {
+class ListControl;
+}
+
 namespace drive {
 
 struct MsgBoxRecord {
@@ -175,5 +179,10 @@ public:
 private:
     std::unique_ptr<State> state_;
 };
+
+// The item the keys are on in a list (the user's keys, user.cpp): the chosen one, until the arrows
+// of a list that chooses by Enter move it alone.
+int ListCaret(const forms::ListControl& list);
+void MoveListCaret(forms::ListControl& list, int index);
 
 }  // namespace drive

@@ -7,6 +7,7 @@
 
 #include "platform/core/text.h"
 #include "platform/forms/input.h"
+#include "platform/testing/test_host.h"
 
 namespace drive {
 
@@ -119,6 +120,13 @@ void TypeInto(forms::Control& control, unsigned char c) {
     }
 }
 
+// A list box, or the list of a simple combo box, whose items the arrows go through.
+bool IsList(const forms::Control& control) {
+    if (control.Kind() == forms::ControlKind::ListBox) return true;
+    return control.Kind() == forms::ControlKind::ComboBox &&
+           static_cast<const forms::ComboBox&>(control).Style() == forms::vbComboSimple;
+}
+
 // What the control does with a key that types no character. The menu key and Shift+F10 click
 // the right button at the control's middle.
 void KeyAction(forms::Control& control, Integer code, Integer shift) {
@@ -128,9 +136,9 @@ void KeyAction(forms::Control& control, Integer code, Integer shift) {
         in::ContextClick(control, control.Width() / 2, control.Height() / 2);
         return;
     }
-    if (control.Kind() == ControlKind::ListBox) {
-        auto& list = static_cast<forms::ListBox&>(control);
-        int n = list.ListCount(), i = list.ListIndex();
+    if (IsList(control)) {
+        auto& list = static_cast<forms::ListControl&>(control);
+        int n = list.ListCount(), i = ListCaret(list);
         if (n == 0) return;
         int target = i;
         if (code == forms::vbKeyDown) target = std::min(n - 1, i + 1);
@@ -138,7 +146,8 @@ void KeyAction(forms::Control& control, Integer code, Integer shift) {
         else if (code == forms::vbKeyHome) target = 0;
         else if (code == forms::vbKeyEnd) target = n - 1;
         else return;
-        in::ChooseItem(list, target);
+        if (list.ChooseByEnter()) MoveListCaret(list, target);
+        else in::ChooseItem(list, target);
     } else if (control.Kind() == ControlKind::TextBox) {
         auto& box = static_cast<forms::TextBox&>(control);
         long len = static_cast<long>(box.Text().size());
@@ -211,7 +220,12 @@ Integer PressKey(forms::Control& control, Integer keyCode, Integer shift) {
         else if (keyCode == forms::vbKeyEscape) ascii = 27;
         else if (keyCode == forms::vbKeyBack) ascii = 8;
         else if (keyCode == forms::vbKeySpace) ascii = 32;
-        if (ascii != 0) {
+        const bool chooses = (keyCode == forms::vbKeyReturn || keyCode == forms::vbKeySpace) && IsList(control) &&
+                             static_cast<forms::ListControl&>(control).ChooseByEnter();
+        if (chooses) {
+            auto& list = static_cast<forms::ListControl&>(control);
+            in::ChooseAtCaret(list, ListCaret(list));
+        } else if (ascii != 0) {
             Integer typed = in::KeyPress(control, ascii);
             if (typed != 0) TypeInto(control, static_cast<unsigned char>(typed));
         } else {

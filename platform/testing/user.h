@@ -33,8 +33,9 @@ void TypeText(forms::ComboBox& combo, std::string_view text);
 void TypeKeys(forms::Control& control, std::string_view chars);
 // A key that types no character (arrows, F-keys) or Enter, Escape, Backspace, Space (these also
 // send their KeyPress 13, 27, 8, 32). Tab and Shift+Tab move the focus along the tab order.
-// Arrows move a list's selection, a text box's caret and a scroll bar, and select the next option
-// button of a group. The menu key (forms::kKeyMenu) and Shift+F10 give a control a right click at
+// Arrows move a list's selection (also of a simple combo box's list; in a list that chooses by
+// Enter only its caret, and Enter or Space choose there), a text box's caret and a scroll bar, and
+// select the next option button of a group. The menu key (forms::kKeyMenu) and Shift+F10 give a control a right click at
 // its middle. Returns the key code the handlers left.
 Integer PressKey(forms::Control& control, Integer keyCode, Integer shift = 0);
 

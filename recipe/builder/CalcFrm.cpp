@@ -96,7 +96,8 @@ void CalcFrm::Layout() {
 
     // Column two: the lines and the directions.
     heading(Label6, "Recipe Ingredients:", 274, 50, 242);
-    R_IngLst.Style(forms::vbComboSimple).Move(px(274), px(68), px(242), px(276));
+    // A line's click opens the Edit Window: the keys look through the lines, Enter edits one.
+    R_IngLst.Style(forms::vbComboSimple).ChooseByEnter(true).Move(px(274), px(68), px(242), px(276));
     InvisLst.Visible(false).Move(px(274), px(68), px(242), px(120));
     heading(Label7, "Directions:", 274, 352, 242);
     DirectionsTxt.MultiLine(true).ScrollBars(forms::vbVertical).Move(px(274), px(370), px(242), px(146));

@@ -37,7 +37,8 @@ SearchFrm::SearchFrm(Recipe& app) : forms::Form("SearchFrm"), app(app) {
         b.button.Caption(b.caption).Move(px(x), px(148), px(94), px(28));
         x += 102;
     }
-    SearchLst.Visible(false).FontName("Arial").FontSize(9).Move(px(12), px(186), px(400), px(190));
+    // A result's click takes it and closes the dialog: the keys look through them, Enter takes one.
+    SearchLst.Visible(false).ChooseByEnter(true).FontName("Arial").FontSize(9).Move(px(12), px(186), px(400), px(190));
 
     Load = [this] { Form_Load(); };
     SearchTxt.KeyPress = [this](Integer& KeyAscii) { SearchTxt_KeyPress(KeyAscii); };

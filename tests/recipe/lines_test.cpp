@@ -145,6 +145,22 @@ TEST_F(Lines, CancelAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(Items(calc().R_IngLst), (std::vector<std::string>{Cups(1), Cups(2), Cups(6), Cups(4), Cups(5)}));
 }
 
+// The arrows look through the lines without opening the dialog; Enter opens it for the line they
+// are on.
+TEST_F(Lines, TheArrowsLookThroughTheLinesAndEnterEditsOne) {
+    FiveLines();
+    std::string shown;
+    host.OnModal("EditFrm", [&](forms::Form& f) {
+        auto& d = static_cast<recipe::EditFrm&>(f);
+        shown = d.InsertLbl.Caption();
+        drive::Click(d.CancelCmd);
+    });
+    for (int i = 0; i < 2; ++i) drive::PressKey(calc().R_IngLst, forms::vbKeyDown);
+    EXPECT_TRUE(host.ModalsShown().empty());
+    drive::PressKey(calc().R_IngLst, forms::vbKeyReturn);
+    EXPECT_EQ(shown, Cups(2));
+}
+
 TEST_F(Lines, AThirdComesOffAsItWentOn) {
     AddLine("Oil", 1, 0, "cup");
     const std::vector<std::string> oneCup = Panel();

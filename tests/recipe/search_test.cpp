@@ -139,4 +139,19 @@ TEST_F(Search, AResultIsChosenInTheBuilder) {
     EXPECT_TRUE(host.MsgBoxes().empty());
 }
 
+// The arrows look through the results and Enter takes the one they are on.
+TEST_F(Search, AResultIsChosenByTheKeys) {
+    InDialog([&](recipe::SearchFrm& s) {
+        Find(s, "rice");
+        ASSERT_EQ(Items(s.SearchLst), (std::vector<std::string>{"Brown rice", "Rice flakes", "Rice, raw, brown"}));
+        drive::PressKey(s.SearchLst, forms::vbKeyDown);
+        drive::PressKey(s.SearchLst, forms::vbKeyDown);
+        EXPECT_TRUE(s.IsLoaded());
+        EXPECT_EQ(s.SearchLst.ListIndex(), -1);
+        drive::PressKey(s.SearchLst, forms::vbKeyReturn);
+        EXPECT_FALSE(s.IsLoaded());
+        EXPECT_EQ(calc().IngLst.Text(), "Rice flakes");
+    });
+}
+
 }  // namespace
