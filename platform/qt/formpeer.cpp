@@ -96,7 +96,12 @@ void TopWindow::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
 }
 
-ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) { setAttribute(Qt::WA_DeleteOnClose, false); }
+ChildWindow::ChildWindow(FormPeer& peer) : peer_(&peer) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // Not a Tab stop of its own: Tab past the last control goes straight to the first, instead of
+    // through the window, whose focus a screen reader would hear after the control's.
+    setFocusPolicy(Qt::ClickFocus);
+}
 
 void ChildWindow::closeEvent(QCloseEvent* e) {
     e->ignore();

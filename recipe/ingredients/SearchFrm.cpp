@@ -38,7 +38,8 @@ SearchFrm::SearchFrm(Recipe& app) : forms::Form("SearchFrm"), app(app) {
         x += 102;
     }
     // A result's click takes it and closes the dialog: the keys look through them, Enter takes one.
-    SearchLst.Visible(false).ChooseByEnter(true).FontName("Arial").FontSize(9).Move(px(12), px(186), px(400), px(190));
+    // Named apart from the Search button and the window; it shows only after a search.
+    SearchLst.AccessibleName("Search results").Visible(false).ChooseByEnter(true).FontName("Arial").FontSize(9).Move(px(12), px(186), px(400), px(190));
 
     Load = [this] { Form_Load(); };
     SearchTxt.KeyPress = [this](Integer& KeyAscii) { SearchTxt_KeyPress(KeyAscii); };

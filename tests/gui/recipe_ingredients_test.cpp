@@ -14,7 +14,9 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "gui/keyboard_gui.h"
 #include "gui/recipe_gui.h"
 #include "platform/files/settings.h"
 #include "platform/forms/forms.h"
@@ -134,6 +136,7 @@ TEST_F(RecipeIngredientsGui, EveryWizardPageThenTheStoredScreenAndTheSearch) {
         drive::TypeText(search.SearchTxt, "rye bread");
         drive::Click(search.SearchCmd);
         EXPECT_TRUE(search.SearchLst.Visible());
+        EXPECT_EQ(gui::SharedOrLongNames(search), std::vector<std::string>{}) << "the results beside the Search button";
         shown = true;
         Shoot(search, "search");
         drive::ChooseItem(search.SearchLst, "Seeded rye bread");
