@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <tuple>
+#include <vector>
 
 #include "platform/core/error.h"
 #include "platform/forms/controls.h"
@@ -114,25 +115,64 @@ bool Control::CanFocus() const {
     return true;
 }
 
+namespace {
+
+struct Box {
+    Single left, top, right, bottom;
+    bool Holds(const Box& b) const { return left <= b.left && top <= b.top && b.right <= right && b.bottom <= bottom; }
+};
+
+// The boxes together hold `target` wholly: every cell of the grid their edges cut it into lies in one.
+bool HeldTogether(const Box& target, const std::vector<Box>& boxes) {
+    std::vector<Single> xs{target.left, target.right}, ys{target.top, target.bottom};
+    for (const Box& b : boxes) {
+        for (Single x : {b.left, b.right})
+            if (x > target.left && x < target.right) xs.push_back(x);
+        for (Single y : {b.top, b.bottom})
+            if (y > target.top && y < target.bottom) ys.push_back(y);
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+        for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
+            const Box cell{xs[i], ys[j], xs[i + 1], ys[j + 1]};
+            if (cell.left == cell.right || cell.top == cell.bottom) continue;
+            if (std::none_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.Holds(cell); })) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool Control::Covered() const {
     const std::vector<Control*>& all = form_->controls_;
     auto place = [&all](const Control* c) {
         return static_cast<std::size_t>(std::find(all.begin(), all.end(), c) - all.begin());
     };
-    // The control's rectangle in the coordinates of the container of `x`, going outwards.
-    Single left = left_, top = top_;
+    // The control's rectangle in the coordinates of the container of `x`, going outwards. A frame or
+    // picture box above may hold it alone; windowed controls above (as the find box lying over a
+    // list) may hold it together.
+    Box box{left_, top_, left_ + width_, top_ + height_};
+    std::vector<Box> above;
     for (const Control* x = this; x; x = x->container_) {
         const auto under = Stacking(*x, place(x));
+        above.clear();
         for (std::size_t i = 0; i < all.size(); ++i) {
             const Control* c = all[i];
-            if (c == x || c->container_ != x->container_ || !c->IsContainer() || !c->visible_) continue;
-            if (c->left_ <= left && c->top_ <= top && left + width_ <= c->left_ + c->width_ &&
-                top + height_ <= c->top_ + c->height_ && under < Stacking(*c, i))
-                return true;
+            if (c == x || c->container_ != x->container_ || !c->visible_) continue;
+            if (!c->IsContainer() && !Focusable(c->kind_)) continue;
+            if (!(under < Stacking(*c, i))) continue;
+            const Box b{c->left_, c->top_, c->left_ + c->width_, c->top_ + c->height_};
+            if (c->IsContainer() && b.Holds(box)) return true;
+            if (b.left < box.right && box.left < b.right && b.top < box.bottom && box.top < b.bottom) above.push_back(b);
         }
+        if (!above.empty() && box.left < box.right && box.top < box.bottom && HeldTogether(box, above)) return true;
         if (x->container_) {
-            left += x->container_->left_;
-            top += x->container_->top_;
+            box.left += x->container_->left_;
+            box.right += x->container_->left_;
+            box.top += x->container_->top_;
+            box.bottom += x->container_->top_;
         }
     }
     return false;

@@ -89,8 +89,9 @@ public:
     // Visible and enabled with all its containers and able to hold the focus.
     bool CanFocus() const;
     // A frame or picture box stacked above the control, or above one of its containers, holds it
-    // wholly (by Left, Top, Width and Height), so the user cannot see it: the wizard's pages
-    // stacked at one place. Its Visible stays as it is.
+    // wholly (by Left, Top, Width and Height), or windowed controls above hold it together, so the
+    // user cannot see it: the wizard's pages stacked at one place, calories' find box over the
+    // food groups. Its Visible stays as it is.
     bool Covered() const;
     // Tab stops on the control now: it can take the focus, is a Tab stop and is not covered. The
     // option buttons of one container (frame, picture box or the form) are a single stop: the

@@ -114,14 +114,17 @@ TEST_F(Foods, QuickFindStartsAtTheSecondItemAndWraps) {
 
 TEST_F(Foods, FocusOnTheFindBoxClearsItAndTheFoodListHidesIt) {
     ChooseGroup("Poultry");
-    // Shown by the tool or the menu (the focus stays in the food list), the box is a Tab stop.
+    // Shown by the tool or the menu (the focus stays in the food list), the box is a Tab stop, and
+    // the food-group box it lies over with its button is none while they are shown.
     forms::Control* const ways[] = {&main().Command7, &main().mnufind};
     for (forms::Control* way : ways) {
         SCOPED_TRACE(way->Name());
         drive::FocusOn(main().List1);
         drive::Click(*way);
-        for (int i = 0; i < 40 && main().ActiveControl() != &main().Text1; ++i)
+        for (int i = 0; i < 40 && main().ActiveControl() != &main().Text1; ++i) {
             drive::PressKey(*main().ActiveControl(), forms::vbKeyTab);
+            EXPECT_NE(main().ActiveControl(), &main().Combo1);
+        }
         EXPECT_EQ(main().ActiveControl(), &main().Text1);
     }
     EXPECT_EQ(main().Text1.Text(), "");

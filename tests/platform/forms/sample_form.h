@@ -31,7 +31,12 @@ public:
         mnuPopOne.Caption("One");
         mnuPop.Visible(false);
         Tmr.Interval(100);
-        // The other controls lie at their default place, which the containers would cover.
+        // Apart, so that none covers another.
+        [](auto&... c) {
+            int row = 0;
+            (c.Move(0, 300 * row++, 2000, 285), ...);
+        }(Text1, Text2, List1, Combo1, Combo2, HScroll1, VScroll1, Check1, Option2, cmdOK, cmdCancel);
+        for (int i = 1; i <= 3; ++i) Option1[i].Move(0, 300 * i, 2000, 285);
         Frame1.Move(2400, 0);
         Pic.Move(3800, 0);
 
