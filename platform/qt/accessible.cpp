@@ -11,6 +11,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/focuslabel.h"
 #include "platform/qt/peer.h"
 #include "platform/qt/qtui.h"
 
@@ -180,6 +181,36 @@ private:
     }
 };
 
+// A label or picture says its own text (or the name its peer gave it as a link) and nothing
+// else: Qt would name a blank one by the frame it stands in.
+class LabelInterface : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit LabelInterface(QLabel* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ImageInterface) return static_cast<QAccessibleImageInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QAccessible::Role role() const override {
+        return Label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->accessibleName().isEmpty() ? Label()->text() : widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+    QString imageDescription() const override { return widget()->toolTip(); }
+    QSize imageSize() const override { return Label()->pixmap().size(); }
+    QPoint imagePosition() const override { return widget()->mapToGlobal(QPoint(0, 0)); }
+
+private:
+    QLabel* Label() const { return static_cast<QLabel*>(widget()); }
+};
+
 class SubWindowInterface : public QAccessibleWidget {
 public:
     explicit SubWindowInterface(ReaderSubWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
@@ -200,6 +231,10 @@ QAccessibleInterface* Make(const QString& name, QObject* object) {
 }
 
 QAccessibleInterface* Factory(const QString& name, QObject* object) {
+    if (name == QLatin1String("QLabel")) {
+        auto* label = dynamic_cast<FocusLabel*>(object);  // a control's, not one of Qt's dialogs
+        return label ? new LabelInterface(label) : nullptr;
+    }
     if (auto* i = Make<ReaderScrollBar, BarInterface>(name, object)) return i;
     if (auto* i = Make<ReaderOption, OptionInterface>(name, object)) return i;
     if (auto* i = Make<ReaderCombo, ComboInterface>(name, object)) return i;
@@ -217,16 +252,16 @@ void Tell(QAccessibleEvent& event) {
     if (Listener()) Listener()(event);
 }
 
-void InstallFactory() {
+}  // namespace
+
+void InstallAccessible() {
     [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(&Factory);
         return true;
     }();
 }
 
-}  // namespace
-
-ReaderScrollBar::ReaderScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) { InstallFactory(); }
+ReaderScrollBar::ReaderScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) { InstallAccessible(); }
 
 void ReaderScrollBar::ValueShown(bool moved) {
     if (!bar || (!moved && bar->Value() == told_)) return;
@@ -251,9 +286,9 @@ void CoverChanged(const forms::Control& container) {
 
 void ListenAccessible(std::function<void(QAccessibleEvent&)> listener) { Listener() = std::move(listener); }
 
-ReaderOption::ReaderOption() { InstallFactory(); }
-ReaderCombo::ReaderCombo() { InstallFactory(); }
-ReaderCanvas::ReaderCanvas() { InstallFactory(); }
-ReaderSubWindow::ReaderSubWindow() { InstallFactory(); }
+ReaderOption::ReaderOption() { InstallAccessible(); }
+ReaderCombo::ReaderCombo() { InstallAccessible(); }
+ReaderCanvas::ReaderCanvas() { InstallAccessible(); }
+ReaderSubWindow::ReaderSubWindow() { InstallAccessible(); }
 
 }  // namespace qtui

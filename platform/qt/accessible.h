@@ -4,7 +4,8 @@
 // round when Min is above Max); an option button is a radio button although the model, not the
 // widget, clears its siblings; a drop-down is heard by its name with its text as the value; a
 // picture box that a container stacked above hides wholly (a wizard's page not on top) is
-// invisible; an MDI child without a title says the name its form gives. These widget classes carry their own class name, for which this backend's interfaces
+// invisible; a label is named by its own text only; an MDI child without a title says the name its
+// form gives. These widget classes carry their own class name, for which this backend's interfaces
 // are made.
 #include <QAccessible>
 #include <QComboBox>
@@ -56,6 +57,9 @@ public:
     // The picture box it shows; cleared by the peer when the control goes.
     const forms::Control* control = nullptr;
 };
+
+// Makes this backend's interfaces the ones screen readers get (once; each control's peer asks).
+void InstallAccessible();
 
 // Hears the change events this backend tells screen readers, besides the desktop's bridge (for
 // tests: the offscreen platform has none). An empty one stops.

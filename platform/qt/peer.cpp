@@ -66,6 +66,7 @@ bool Router::eventFilter(QObject* watched, QEvent* event) {
 
 ControlPeer::ControlPeer(forms::Control& control, QWidget* widget)
     : control_(control), widget_(widget), router_(std::make_unique<Router>(this)) {
+    InstallAccessible();
     if (widget_) {
         widget_->setObjectName(ToQ(control.Name()));
         Watch(widget_);

@@ -1,7 +1,7 @@
 // What a screen reader is told of a window on the Qt backend (offscreen), read from the
 // accessibility interfaces in the process: a scroll bar's own numbers and the change after each
 // key, option buttons as radio buttons, a drop-down's name beside its text, a page that another
-// one covers as invisible.
+// one covers as invisible, a label named by its own caption only.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -44,6 +44,10 @@ public:
         for (int i = 0; i < 2; ++i) Page[i].TabStop(false).Move(120, 1800, 4000, 1500);
         Entry0.Move(120, 120, 1500, 315);
         Entry1.Move(120, 120, 1500, 315);
+        fraProjection.Caption("Projection").Move(4320, 1800, 2760, 1500);
+        lblWill.Caption("I will").Move(120, 240, 900, 255);
+        lblBlank.Caption("").Move(1080, 240, 600, 255);
+        lblLink.Caption("").KeyboardLink(true).Move(120, 600, 900, 255);
     }
 
     Label lblAge{*this, "lblAge"};
@@ -57,6 +61,10 @@ public:
     ControlArray<PictureBox> Page{*this, "Page", 2};
     TextBox Entry0{Page[0], "Entry0"};
     TextBox Entry1{Page[1], "Entry1"};
+    Frame fraProjection{*this, "fraProjection"};
+    Label lblWill{fraProjection, "lblWill"};
+    Label lblBlank{fraProjection, "lblBlank"};  // a figure not worked out yet
+    Label lblLink{fraProjection, "lblLink"};
 };
 
 class QtReader : public ::testing::Test {
@@ -172,6 +180,19 @@ TEST_F(QtReader, APageAnotherCoversIsInvisible) {
             EXPECT_EQ(Of(f.Page[i])->childCount(), i != top ? 0 : 1) << "its box, only when on top";
         }
     }
+}
+
+TEST_F(QtReader, ALabelIsNamedByItsOwnCaptionOnly) {
+    struct Row {
+        Label* label;
+        const char* name;
+    };
+    const Row rows[] = {{&f.lblWill, "I will"}, {&f.lblBlank, ""}, {&f.lblLink, ""}};  // not "Projection"
+    for (const Row& r : rows) {
+        ASSERT_NE(Of(*r.label), nullptr) << r.label->Name();
+        EXPECT_EQ(Of(*r.label)->text(QAccessible::Name).toStdString(), r.name) << r.label->Name();
+    }
+    EXPECT_EQ(Of(f.lblWill)->role(), QAccessible::StaticText);
 }
 
 }  // namespace
