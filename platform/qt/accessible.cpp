@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 #include <utility>
 
@@ -155,26 +156,74 @@ private:
     QString Shown() const { return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText(); }
 };
 
+// What a canvas that takes the focus has chosen: its name, over the whole canvas.
+class ChosenItem : public QAccessibleInterface {
+public:
+    ChosenItem(ReaderCanvas* canvas, QString name) : canvas_(canvas), name_(std::move(name)) {}
+
+    bool isValid() const override { return canvas_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return canvas_ ? canvas_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(canvas_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? name_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        return canvas_ ? QRect(canvas_->mapToGlobal(QPoint(0, 0)), canvas_->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = true;
+        s.focused = canvas_ && canvas_->hasFocus();
+        return s;
+    }
+
+private:
+    QPointer<ReaderCanvas> canvas_;
+    QString name_;
+};
+
 // A covered picture box is invisible, and so are its controls: the reader walking the window
-// does not reach them.
+// does not reach them. One that takes the focus (a grid moved by the keys) is a canvas, which a
+// reader speaks as a control by its name; as a border it would take it for a window.
 class CanvasInterface : public QAccessibleWidget {
 public:
     explicit CanvasInterface(ReaderCanvas* w) : QAccessibleWidget(w, QAccessible::Border) {}
+
+    QAccessible::Role role() const override {
+        auto* w = static_cast<ReaderCanvas*>(widget());
+        return w->control && w->control->TakesFocus() ? QAccessible::Pane : QAccessible::Border;
+    }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         if (Covered()) s.invisible = true;
         return s;
     }
-    int childCount() const override { return Covered() ? 0 : QAccessibleWidget::childCount(); }
+    // The chosen item comes after the controls in it.
+    int childCount() const override { return Covered() ? 0 : QAccessibleWidget::childCount() + (Chosen() ? 1 : 0); }
     QAccessibleInterface* child(int index) const override {
-        return Covered() ? nullptr : QAccessibleWidget::child(index);
+        if (Covered()) return nullptr;
+        return index == QAccessibleWidget::childCount() ? Chosen() : QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return Covered() ? -1 : QAccessibleWidget::indexOfChild(child);
+        if (Covered() || !child) return -1;
+        return child == Chosen() ? QAccessibleWidget::childCount() : QAccessibleWidget::indexOfChild(child);
+    }
+    QAccessibleInterface* focusChild() const override {
+        QAccessibleInterface* chosen = Chosen();
+        return chosen && chosen->state().focused ? chosen : QAccessibleWidget::focusChild();
     }
 
 private:
+    QAccessibleInterface* Chosen() const {
+        const QAccessible::Id id = static_cast<ReaderCanvas*>(widget())->Chosen();
+        return id ? QAccessible::accessibleInterface(id) : nullptr;
+    }
     bool Covered() const {
         auto* w = static_cast<ReaderCanvas*>(widget());
         return w->control && w->control->Covered();
@@ -285,6 +334,29 @@ void CoverChanged(const forms::Control& container) {
 }
 
 void ListenAccessible(std::function<void(QAccessibleEvent&)> listener) { Listener() = std::move(listener); }
+
+void NameChanged(QWidget* w) {
+    if (Listener()) {
+        QAccessibleEvent event(w, QAccessible::NameChanged);
+        Listener()(event);
+    }
+    if (auto* canvas = qobject_cast<ReaderCanvas*>(w)) canvas->NameChanged();
+}
+
+ReaderCanvas::~ReaderCanvas() {
+    if (chosen_) QAccessible::deleteAccessibleInterface(chosen_);
+}
+
+// Only while it has the focus: the name it has on taking the focus is heard with the canvas.
+void ReaderCanvas::NameChanged() {
+    if (chosen_) QAccessible::deleteAccessibleInterface(chosen_);
+    chosen_ = 0;
+    if (!hasFocus() || accessibleName().isEmpty()) return;
+    auto* item = new ChosenItem(this, accessibleName());
+    chosen_ = QAccessible::registerAccessibleInterface(item);
+    QAccessibleEvent event(item, QAccessible::Focus);
+    Tell(event);
+}
 
 ReaderOption::ReaderOption() { InstallAccessible(); }
 ReaderCombo::ReaderCombo() { InstallAccessible(); }
