@@ -70,6 +70,7 @@ void frmCalendar::Form_QueryUnload(vb::Integer&, vb::Integer UnloadMode) {
 
 bool frmCalendar::GetDate(vb::Date& date, std::optional<std::string> title) {
     CurDate = date;
+    NameGrid();
     if (title) Caption(std::move(*title));
     // Open below the date being edited.
     if (calmain* main = app.LoadedMainform()) {
@@ -136,11 +137,14 @@ void frmCalendar::SetDate(vb::Date d) {
         DrawSelection(false);
         CurDate = d;
         DrawSelection(true);
-        return;
+    } else {
+        CurDate = d;
+        picMonth_Paint();
     }
-    CurDate = d;
-    picMonth_Paint();
+    NameGrid();
 }
+
+void frmCalendar::NameGrid() { picMonth.AccessibleName(vb::Format(CurDate, "dddd, mmmm d yyyy")); }
 
 void frmCalendar::picMonth_KeyDown(vb::Integer& KeyCode, vb::Integer) {
     std::optional<vb::Date> next;

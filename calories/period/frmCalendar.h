@@ -56,6 +56,9 @@ private:
 
     void SetDate(vb::Date d);
     void DrawSelection(bool draw);
+    // The grid tells a screen reader the chosen day in words ("Tuesday, December 15 2026"), as
+    // its frame, the month above and the weekday column show it.
+    void NameGrid();
     // The main window's date label that the calendar is editing; nullptr when none.
     forms::Label* EditedLabel();
     // Writes the date into that label as the period labels show a date being picked.

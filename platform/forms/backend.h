@@ -91,6 +91,7 @@ enum class Property {
     BackColor,
     Font,
     ToolTipText,
+    AccessibleName,
     MousePointer,
     Alignment,
     Appearance,    // BorderStyle, BackStyle, FillColor, FillStyle, BorderColor, BorderWidth, Shape

@@ -300,6 +300,12 @@ void Control::SetToolTipText(std::string v) {
     Notify(Property::ToolTipText);
 }
 
+void Control::SetAccessibleName(std::string v) {
+    if (accessibleName_ == v) return;
+    accessibleName_ = std::move(v);
+    Notify(Property::AccessibleName);
+}
+
 // Moves the control to that place of the tab order; the others close up behind it.
 void Control::SetTabIndex(int v) {
     std::vector<Control*> order = form_->controls_;

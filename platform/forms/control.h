@@ -75,8 +75,9 @@ public:
     bool FontStrikethru() const { return font_.Strikethrough; }
     const std::string& ToolTipText() const { return toolTip_; }
     const std::string& Tag() const { return tag_; }
-    // What a screen reader calls the control where no caption, tool tip or label beside it names
-    // it; not shown on screen. Empty: named by those.
+    // What a screen reader calls the control, before its caption, tool tip or a label beside it;
+    // not shown on screen. Empty: named by those. A new one is told to the reader at once (a grid
+    // that names the day it has chosen).
     const std::string& AccessibleName() const { return accessibleName_; }
     int TabIndex() const { return tabIndex_; }
     bool TabStop() const { return tabStop_; }
@@ -145,7 +146,7 @@ protected:
     void SetFont(const forms::Font& f);
     void SetToolTipText(std::string v);
     void SetTag(std::string v) { tag_ = std::move(v); }
-    void SetAccessibleName(std::string v) { accessibleName_ = std::move(v); }
+    void SetAccessibleName(std::string v);
     void SetTabIndex(int v);
     void SetTabStop(bool v) { tabStop_ = v; }
     void SetKeyboardLink(bool v);

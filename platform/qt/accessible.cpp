@@ -5,12 +5,14 @@
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 #include <utility>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/focuslabel.h"
 #include "platform/qt/peer.h"
 #include "platform/qt/qtui.h"
 
@@ -154,30 +156,108 @@ private:
     QString Shown() const { return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText(); }
 };
 
+// What a canvas that takes the focus has chosen: its name, over the whole canvas.
+class ChosenItem : public QAccessibleInterface {
+public:
+    ChosenItem(ReaderCanvas* canvas, QString name) : canvas_(canvas), name_(std::move(name)) {}
+
+    bool isValid() const override { return canvas_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return canvas_ ? canvas_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(canvas_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? name_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        return canvas_ ? QRect(canvas_->mapToGlobal(QPoint(0, 0)), canvas_->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = true;
+        s.focused = canvas_ && canvas_->hasFocus();
+        return s;
+    }
+
+private:
+    QPointer<ReaderCanvas> canvas_;
+    QString name_;
+};
+
 // A covered picture box is invisible, and so are its controls: the reader walking the window
-// does not reach them.
+// does not reach them. One that takes the focus (a grid moved by the keys) is a canvas, which a
+// reader speaks as a control by its name; as a border it would take it for a window.
 class CanvasInterface : public QAccessibleWidget {
 public:
     explicit CanvasInterface(ReaderCanvas* w) : QAccessibleWidget(w, QAccessible::Border) {}
+
+    QAccessible::Role role() const override {
+        auto* w = static_cast<ReaderCanvas*>(widget());
+        return w->control && w->control->TakesFocus() ? QAccessible::Pane : QAccessible::Border;
+    }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         if (Covered()) s.invisible = true;
         return s;
     }
-    int childCount() const override { return Covered() ? 0 : QAccessibleWidget::childCount(); }
+    // The chosen item comes after the controls in it.
+    int childCount() const override { return Covered() ? 0 : QAccessibleWidget::childCount() + (Chosen() ? 1 : 0); }
     QAccessibleInterface* child(int index) const override {
-        return Covered() ? nullptr : QAccessibleWidget::child(index);
+        if (Covered()) return nullptr;
+        return index == QAccessibleWidget::childCount() ? Chosen() : QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return Covered() ? -1 : QAccessibleWidget::indexOfChild(child);
+        if (Covered() || !child) return -1;
+        return child == Chosen() ? QAccessibleWidget::childCount() : QAccessibleWidget::indexOfChild(child);
+    }
+    QAccessibleInterface* focusChild() const override {
+        QAccessibleInterface* chosen = Chosen();
+        return chosen && chosen->state().focused ? chosen : QAccessibleWidget::focusChild();
     }
 
 private:
+    QAccessibleInterface* Chosen() const {
+        const QAccessible::Id id = static_cast<ReaderCanvas*>(widget())->Chosen();
+        return id ? QAccessible::accessibleInterface(id) : nullptr;
+    }
     bool Covered() const {
         auto* w = static_cast<ReaderCanvas*>(widget());
         return w->control && w->control->Covered();
     }
+};
+
+// A label or picture says its own text (or the name its peer gave it as a link) and nothing
+// else: Qt would name a blank one by the frame it stands in.
+class LabelInterface : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit LabelInterface(QLabel* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ImageInterface) return static_cast<QAccessibleImageInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QAccessible::Role role() const override {
+        return Label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->accessibleName().isEmpty() ? Label()->text() : widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+    QString imageDescription() const override { return widget()->toolTip(); }
+    QSize imageSize() const override { return Label()->pixmap().size(); }
+    QPoint imagePosition() const override { return widget()->mapToGlobal(QPoint(0, 0)); }
+
+private:
+    QLabel* Label() const { return static_cast<QLabel*>(widget()); }
 };
 
 class SubWindowInterface : public QAccessibleWidget {
@@ -200,6 +280,10 @@ QAccessibleInterface* Make(const QString& name, QObject* object) {
 }
 
 QAccessibleInterface* Factory(const QString& name, QObject* object) {
+    if (name == QLatin1String("QLabel")) {
+        auto* label = dynamic_cast<FocusLabel*>(object);  // a control's, not one of Qt's dialogs
+        return label ? new LabelInterface(label) : nullptr;
+    }
     if (auto* i = Make<ReaderScrollBar, BarInterface>(name, object)) return i;
     if (auto* i = Make<ReaderOption, OptionInterface>(name, object)) return i;
     if (auto* i = Make<ReaderCombo, ComboInterface>(name, object)) return i;
@@ -217,16 +301,16 @@ void Tell(QAccessibleEvent& event) {
     if (Listener()) Listener()(event);
 }
 
-void InstallFactory() {
+}  // namespace
+
+void InstallAccessible() {
     [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(&Factory);
         return true;
     }();
 }
 
-}  // namespace
-
-ReaderScrollBar::ReaderScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) { InstallFactory(); }
+ReaderScrollBar::ReaderScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) { InstallAccessible(); }
 
 void ReaderScrollBar::ValueShown(bool moved) {
     if (!bar || (!moved && bar->Value() == told_)) return;
@@ -251,9 +335,32 @@ void CoverChanged(const forms::Control& container) {
 
 void ListenAccessible(std::function<void(QAccessibleEvent&)> listener) { Listener() = std::move(listener); }
 
-ReaderOption::ReaderOption() { InstallFactory(); }
-ReaderCombo::ReaderCombo() { InstallFactory(); }
-ReaderCanvas::ReaderCanvas() { InstallFactory(); }
-ReaderSubWindow::ReaderSubWindow() { InstallFactory(); }
+void NameChanged(QWidget* w) {
+    if (Listener()) {
+        QAccessibleEvent event(w, QAccessible::NameChanged);
+        Listener()(event);
+    }
+    if (auto* canvas = qobject_cast<ReaderCanvas*>(w)) canvas->NameChanged();
+}
+
+ReaderCanvas::~ReaderCanvas() {
+    if (chosen_) QAccessible::deleteAccessibleInterface(chosen_);
+}
+
+// Only while it has the focus: the name it has on taking the focus is heard with the canvas.
+void ReaderCanvas::NameChanged() {
+    if (chosen_) QAccessible::deleteAccessibleInterface(chosen_);
+    chosen_ = 0;
+    if (!hasFocus() || accessibleName().isEmpty()) return;
+    auto* item = new ChosenItem(this, accessibleName());
+    chosen_ = QAccessible::registerAccessibleInterface(item);
+    QAccessibleEvent event(item, QAccessible::Focus);
+    Tell(event);
+}
+
+ReaderOption::ReaderOption() { InstallAccessible(); }
+ReaderCombo::ReaderCombo() { InstallAccessible(); }
+ReaderCanvas::ReaderCanvas() { InstallAccessible(); }
+ReaderSubWindow::ReaderSubWindow() { InstallAccessible(); }
 
 }  // namespace qtui

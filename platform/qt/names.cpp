@@ -182,6 +182,8 @@ std::string AccessibleName(const Control& control) {
         else signs = std::move(own);
     }
     if (std::string tip = NameText(control.ToolTipText()); !tip.empty()) return tip;
+    // A label used as a link says what it shows: a blank one is no part of its frame's title.
+    if (control.Kind() == ControlKind::Label) return signs;
     if (!signs.empty()) {
         if (std::string label = Beside(control); !label.empty()) return label;
         return signs;

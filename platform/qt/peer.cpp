@@ -66,6 +66,7 @@ bool Router::eventFilter(QObject* watched, QEvent* event) {
 
 ControlPeer::ControlPeer(forms::Control& control, QWidget* widget)
     : control_(control), widget_(widget), router_(std::make_unique<Router>(this)) {
+    InstallAccessible();
     if (widget_) {
         widget_->setObjectName(ToQ(control.Name()));
         Watch(widget_);
@@ -116,8 +117,11 @@ void ControlPeer::ApplyName() {
     if (!widget_ || !control_.TakesFocus()) return;  // a label or picture the reader sees as it is
     // The captions of the labels nearby may come only with the form's Load.
     const QString name = ToQ(AccessibleName(control_));
-    for (QWidget* w : NamedWidgets())
-        if (w && w->accessibleName() != name) w->setAccessibleName(name);
+    for (QWidget* w : NamedWidgets()) {
+        if (!w || w->accessibleName() == name) continue;
+        w->setAccessibleName(name);  // Qt tells the screen reader of the new name
+        NameChanged(w);
+    }
 }
 
 QWidget* ControlPeer::ParentWidget() const {
@@ -187,7 +191,7 @@ void ControlPeer::Changed(forms::Property what, int index) {
             widget_->setToolTip(ToQ(control_.ToolTipText()));
             ApplyName();
             break;
-        case P::Caption: ApplyName(); break;
+        case P::Caption: case P::AccessibleName: ApplyName(); break;
         case P::Style: ApplyFocusPolicy(); break;
         case P::MousePointer:
             if (control_.MousePointer() == forms::vbDefault) widget_->unsetCursor();

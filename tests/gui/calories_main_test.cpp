@@ -3,6 +3,7 @@
 // Every control gets a widget, and screenshots land under the build folder.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "calories/period/frmCalendar.h"
 #include "gui/calories_gui.h"
 #include "platform/core/clock.h"
+#include "platform/qt/accessible.h"
 
 namespace {
 
@@ -99,8 +101,13 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
     calories::calmain& main = Open();
     ASSERT_TRUE(main.Visible());
 
-    // The end date: three days on with the arrow key, a click on the 15th, then Enter.
+    // The end date: three days on with the arrow key, a click on the 15th, then Enter. A screen
+    // reader hears each day the grid's frame moves to.
     bool seen = false;
+    std::vector<std::string> heard;
+    qtui::ListenAccessible([&](QAccessibleEvent& e) {
+        if (e.type() == QAccessible::Focus) heard.push_back(e.accessibleInterface()->text(QAccessible::Name).toStdString());
+    });
     gui::WhenModal([&](QWidget*) {
         calories::frmCalendar& cal = app->frmCalendar();
         ASSERT_TRUE(cal.Visible());
@@ -110,8 +117,12 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
         EXPECT_EQ(grid->window()->focusWidget(), grid) << "the grid has the keyboard";
         EXPECT_FALSE(grid->window()->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
         EXPECT_EQ(grid->window()->minimumSize(), grid->window()->maximumSize());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name).toStdString(), "Monday, March 9 2026");
+        QApplication::setActiveWindow(grid->window());  // offscreen, a window shown is not made active
+        gui::Pump();
         for (int i = 0; i < 3; ++i) QTest::keyClick(grid, Qt::Key_Right);
         EXPECT_EQ(main.Label44.Caption(), "Mar 12/26");
+        EXPECT_EQ(heard, (std::vector<std::string>{"Tuesday, March 10 2026", "Wednesday, March 11 2026", "Thursday, March 12 2026"}));
         // The 15th is a Sunday in the third row: cell (0, 2) of 282 x 190 twips.
         const QPoint inner = grid->contentsRect().topLeft();
         QTest::mouseClick(grid, Qt::LeftButton, {}, inner + QPoint(282 / 15 / 2, (2 * 190 + 95) / 15));
@@ -123,6 +134,7 @@ TEST_F(CaloriesMainGui, CalendarThenAWeekOfMeals) {
     });
     drive::Click(main.Command18);
     gui::Pump(50);
+    qtui::ListenAccessible(nullptr);
     EXPECT_TRUE(seen);
     EXPECT_EQ(main.Label48.Caption(), "7");
     EXPECT_EQ(main.Caption(), "Vantorel by Lumbreck" + std::string(30, ' ') + "Monday, March 9 2026");

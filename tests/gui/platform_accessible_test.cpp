@@ -1,7 +1,8 @@
 // What a screen reader is told of a window on the Qt backend (offscreen), read from the
 // accessibility interfaces in the process: a scroll bar's own numbers and the change after each
 // key, option buttons as radio buttons, a drop-down's name beside its text, a page that another
-// one covers as invisible.
+// one covers as invisible, a label named by its own caption only, a grid that takes the focus
+// telling each new name.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -44,6 +45,12 @@ public:
         for (int i = 0; i < 2; ++i) Page[i].TabStop(false).Move(120, 1800, 4000, 1500);
         Entry0.Move(120, 120, 1500, 315);
         Entry1.Move(120, 120, 1500, 315);
+        fraProjection.Caption("Projection").Move(4320, 1800, 2760, 1500);
+        lblWill.Caption("I will").Move(120, 240, 900, 255);
+        lblBlank.Caption("").Move(1080, 240, 600, 255);
+        lblLink.Caption("").KeyboardLink(true).Move(120, 600, 900, 255);
+        picGrid.Move(120, 3480, 2055, 1215);
+        picGrid.KeyDown = [](Integer&, Integer) {};  // keys move what it shows: it takes the focus
     }
 
     Label lblAge{*this, "lblAge"};
@@ -57,6 +64,11 @@ public:
     ControlArray<PictureBox> Page{*this, "Page", 2};
     TextBox Entry0{Page[0], "Entry0"};
     TextBox Entry1{Page[1], "Entry1"};
+    Frame fraProjection{*this, "fraProjection"};
+    Label lblWill{fraProjection, "lblWill"};
+    Label lblBlank{fraProjection, "lblBlank"};  // a figure not worked out yet
+    Label lblLink{fraProjection, "lblLink"};
+    PictureBox picGrid{*this, "picGrid"};
 };
 
 class QtReader : public ::testing::Test {
@@ -68,6 +80,8 @@ protected:
         qtui::ListenAccessible([this](QAccessibleEvent& e) {
             if (e.type() == QAccessible::ValueChanged)
                 heard.emplace_back(e.object(), static_cast<QAccessibleValueChangeEvent&>(e).value().toInt());
+            if (e.type() == QAccessible::NameChanged || e.type() == QAccessible::Focus)
+                told.emplace_back(e.type(), e.accessibleInterface()->text(QAccessible::Name).toStdString());
         });
     }
     void TearDown() override {
@@ -87,6 +101,7 @@ protected:
     qtui::QtHost host;
     Reader f;
     std::vector<std::pair<QObject*, int>> heard;
+    std::vector<std::pair<QAccessible::Event, std::string>> told;  // names and focus moves, with the name
 };
 
 TEST_F(QtReader, AScrollBarTellsItsOwnValueMinAndMaxAndEachChange) {
@@ -172,6 +187,45 @@ TEST_F(QtReader, APageAnotherCoversIsInvisible) {
             EXPECT_EQ(Of(f.Page[i])->childCount(), i != top ? 0 : 1) << "its box, only when on top";
         }
     }
+}
+
+TEST_F(QtReader, ALabelIsNamedByItsOwnCaptionOnly) {
+    struct Row {
+        Label* label;
+        const char* name;
+    };
+    const Row rows[] = {{&f.lblWill, "I will"}, {&f.lblBlank, ""}, {&f.lblLink, ""}};  // not "Projection"
+    for (const Row& r : rows) {
+        ASSERT_NE(Of(*r.label), nullptr) << r.label->Name();
+        EXPECT_EQ(Of(*r.label)->text(QAccessible::Name).toStdString(), r.name) << r.label->Name();
+    }
+    EXPECT_EQ(Of(f.lblWill)->role(), QAccessible::StaticText);
+}
+
+TEST_F(QtReader, AGridThatTakesTheFocusTellsEachNewNameAsItsChosenItem) {
+    using Told = std::pair<QAccessible::Event, std::string>;
+    QAccessibleInterface* grid = Of(f.picGrid);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Pane) << "a control, not a window";
+    f.picGrid.AccessibleName("Tuesday, December 15 2026");  // before it has the focus: its name
+    EXPECT_EQ(grid->text(QAccessible::Name).toStdString(), "Tuesday, December 15 2026");
+    EXPECT_EQ(told, (std::vector<Told>{{QAccessible::NameChanged, "Tuesday, December 15 2026"}}));
+
+    qtui::WidgetOf(f.picGrid)->setFocus(Qt::OtherFocusReason);
+    gui::Pump();
+    told.clear();
+    for (const char* day : {"Wednesday, December 16 2026", "Wednesday, December 23 2026"}) f.picGrid.AccessibleName(day);
+    f.picGrid.AccessibleName("Wednesday, December 23 2026");  // no move: nothing to tell
+    EXPECT_EQ(told, (std::vector<Told>{{QAccessible::NameChanged, "Wednesday, December 16 2026"},
+                                       {QAccessible::Focus, "Wednesday, December 16 2026"},
+                                       {QAccessible::NameChanged, "Wednesday, December 23 2026"},
+                                       {QAccessible::Focus, "Wednesday, December 23 2026"}}));
+    ASSERT_EQ(grid->childCount(), 1) << "the day chosen last, and no other";
+    QAccessibleInterface* chosen = grid->child(0);
+    EXPECT_EQ(chosen->text(QAccessible::Name).toStdString(), "Wednesday, December 23 2026");
+    EXPECT_TRUE(chosen->state().focused);
+    EXPECT_EQ(chosen->parent(), grid);
+    EXPECT_EQ(grid->indexOfChild(chosen), 0);
 }
 
 }  // namespace
